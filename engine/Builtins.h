@@ -1,0 +1,34 @@
+#pragma once
+// The built-in function table and the calling convention of its implementations.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Number.h"
+
+namespace numora {
+
+// Argument values in order; never shorter than MinParams, never longer than MaxParams.
+using ArgList = std::vector<Number>;
+
+using BuiltinImpl = Number (*)(const ArgList& args);
+// Shape for the functions that also deliver a text: they may assign `text`.
+using BuiltinTextImpl = Number (*)(const ArgList& args, std::u16string& text);
+
+struct BuiltinFunction {
+    std::u16string_view Name;  // lower case
+    BuiltinImpl Impl = nullptr;
+    BuiltinTextImpl TextImpl = nullptr;  // set exactly when ReturnsText
+    std::uint8_t MinParams = 0;
+    std::uint8_t MaxParams = 0;
+    bool ReturnsText = false;
+};
+
+// The rows in table order; filled once on first use, never changed afterwards.
+const std::vector<BuiltinFunction>& BuiltinTable();
+
+// First row whose name equals `lowerName` exactly, or nullptr.
+const BuiltinFunction* FindBuiltin(std::u16string_view lowerName);
+
+}  // namespace numora

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs from Debian what the build and tests need, and only what is missing.
+set -eu
+
+PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev \
+libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+echo "Installing:$missing"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
