@@ -27,6 +27,25 @@ test: build
 bench: build
 	./scripts/run-bench.sh $(BUILD_DIR)
 
+# A bounded fuzzing run of each target (FUZZ_TIME seconds each) in a build directory of its
+# own, compiled with clang.
+FUZZ_DIR ?= build-fuzz
+FUZZ_TIME ?= 60
+FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
+FUZZ_TARGETS = builtins
+
+fuzz:
+	@./scripts/install-deps.sh $(FUZZ_PACKAGES)
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++-14 -DNUMORA_FUZZ=ON \
+		-DNUMORA_BUILD_TESTS=OFF -DNUMORA_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	set -e; for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/artifacts/$$t; \
+		$(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -timeout=10 -rss_limit_mb=2048 \
+			-artifact_prefix=$(FUZZ_DIR)/artifacts/$$t/ $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t; \
+	done
+
 format:
 	find engine worksheet userfunc settings cli tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i
 

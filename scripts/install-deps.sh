@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs from Debian what the build and tests need, and only what is missing.
+# Extra package names given as arguments are installed too (e.g. the fuzzing compiler).
 set -eu
 
 PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev \
-libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth"
+libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth $*"
 
 missing=""
 for p in $PACKAGES; do
