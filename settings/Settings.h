@@ -1,0 +1,103 @@
+#pragma once
+// The persisted options and window state of the program, kept in "Numora.ini".
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// Bits of Settings::Option. Bits not named here are read and written back unchanged.
+namespace OptionBits {
+inline constexpr uint32_t AutoSaveUntitled = 0x01;
+inline constexpr uint32_t NoConfirmOnClose = 0x02;
+// 0: the status bar's display format is not kept; 1..3: kept, value = StatusFormat + 1.
+inline constexpr uint32_t StatusFormatSaved = 0x0C;
+inline constexpr int StatusFormatSavedShift = 2;
+inline constexpr uint32_t EnterComputesResultLine = 0x10;
+inline constexpr uint32_t UnaryMinusBindsBase = 0x20;
+}  // namespace OptionBits
+
+// 0 when the status format is not kept, else StatusFormat + 1.
+int StatusFormatSavedValue(uint32_t option);
+uint32_t WithStatusFormatSaved(uint32_t option, int savedValue);
+
+struct IntRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    bool operator==(const IntRect&) const = default;
+};
+
+// The persisted part of the worksheet font. Height and Weight 0 mean "the default font's".
+struct FontData {
+    int32_t Height = 0;  // logical units, negative = character height
+    int32_t Weight = 0;
+    uint8_t Italic = 0;
+    std::u16string FaceName;  // at most kMaxFaceName code units
+    bool operator==(const FontData&) const = default;
+};
+
+// The values a missing key reads as; a new Settings starts with them too.
+namespace SettingsDefaults {
+inline constexpr int32_t NotSet = INT32_MIN;
+inline constexpr int32_t Digits = 32;
+inline constexpr int32_t MaxDigits = 127;  // a larger stored value is clamped on reading
+inline constexpr uint32_t Option = OptionBits::AutoSaveUntitled | OptionBits::NoConfirmOnClose;
+inline constexpr uint32_t DefaultColor = 0x000000;  // black
+inline constexpr uint32_t ResultColor = 0xFF0000;   // blue
+inline constexpr uint32_t ErrorColor = 0x0000FF;    // red
+inline constexpr uint32_t CommentColor = 0x008000;  // dark green
+inline constexpr int32_t Margin = 1000;
+inline constexpr std::u16string_view FaceName = u"Meiryo UI";
+}  // namespace SettingsDefaults
+
+class Settings {
+public:
+    static constexpr std::size_t kMaxDataPath = 1024;
+    static constexpr std::size_t kMaxFaceName = 31;
+    static constexpr int32_t kNotSet = SettingsDefaults::NotSet;
+
+    // Uses DefaultSettingsFolder(). The folder is created with its parents.
+    Settings();
+    // Uses the given folder instead (command line, tests). The folder is created.
+    explicit Settings(std::filesystem::path folder);
+
+    // IniPath = SettingsFolder joined with `fileName`; the constructor uses "Numora.ini".
+    void SetIniPath(const std::filesystem::path& fileName);
+    std::filesystem::path UntitledPath() const;
+
+    // Reads IniPath; missing file, section or key gives the default. Font Height and Weight
+    // replace the current ones only when not 0, so the caller may first put the system font
+    // into Font.
+    void Load();
+    // Writes every persisted key to IniPath, keeping what else the file holds. False when the
+    // file could not be written; the old file then stays as it was.
+    bool Save() const;
+
+    std::filesystem::path SettingsFolder;
+    std::filesystem::path IniPath;
+
+    std::u16string DataPath;
+    IntRect WindowRect{kNotSet, kNotSet, kNotSet, kNotSet};  // left == kNotSet: never placed
+    int32_t SplitterPos = kNotSet;
+    bool Toolbar = true;
+    bool List = true;
+    bool Status = true;
+    bool TopMost = false;
+    bool WordWrap = false;
+    IntRect PrintMargins{SettingsDefaults::Margin, SettingsDefaults::Margin,
+                         SettingsDefaults::Margin,
+                         SettingsDefaults::Margin};  // hundredths of a millimetre
+    int32_t Digits = SettingsDefaults::Digits;
+    uint32_t Option = SettingsDefaults::Option;
+    // COLORREF values, 0x00BBGGRR.
+    uint32_t DefaultColor = SettingsDefaults::DefaultColor;
+    uint32_t ResultColor = SettingsDefaults::ResultColor;
+    uint32_t ErrorColor = SettingsDefaults::ErrorColor;
+    uint32_t CommentColor = SettingsDefaults::CommentColor;
+    FontData Font{0, 0, 0, std::u16string(SettingsDefaults::FaceName)};
+};
+
+}  // namespace numora

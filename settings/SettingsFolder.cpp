@@ -1,0 +1,52 @@
+#include "settings/SettingsFolder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace numora {
+
+namespace {
+
+#ifdef _WIN32
+
+std::filesystem::path UserConfigBase() {
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (appData && *appData) return std::filesystem::path(appData);
+    return std::filesystem::current_path();
+}
+
+#else
+
+std::filesystem::path HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    // Nowhere better to go; the files then live below the working folder.
+    return std::filesystem::path(".");
+}
+
+std::filesystem::path UserConfigBase() {
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+        std::filesystem::path base(xdg);
+        if (base.is_absolute()) return base;
+    }
+    return HomeFolder() / ".config";
+}
+
+#endif
+
+}  // namespace
+
+std::filesystem::path DefaultSettingsFolder() { return UserConfigBase() / kProductName; }
+
+void CreateSettingsFolder(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+}
+
+}  // namespace numora

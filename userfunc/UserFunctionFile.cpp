@@ -1,0 +1,127 @@
+#include <cstdint>
+#include <system_error>
+
+#include "engine/FileIO.h"
+#include "engine/Text.h"
+#include "userfunc/UserFunctionStore.h"
+#include "userfunc/WhiteSpace.h"
+
+namespace numora {
+
+namespace {
+
+constexpr std::u16string_view kLineBreaks = u"\r\n";
+constexpr char16_t kFieldSeparator = u'\t';
+constexpr std::u16string_view kRecordEnd = u"\r\n";
+
+std::filesystem::path FilePath(const std::filesystem::path& folder) {
+    return folder / kUserFunctionFileName;
+}
+
+// Non-empty TAB-separated fields, each trimmed after the empty ones are dropped, so a
+// blank-only field still holds its place.
+std::vector<std::u16string_view> SplitFields(std::u16string_view line) {
+    std::vector<std::u16string_view> fields;
+    while (true) {
+        const auto tab = line.find(kFieldSeparator);
+        const std::u16string_view field = line.substr(0, tab);
+        if (!field.empty()) fields.push_back(TrimWhiteSpace(field));
+        if (tab == std::u16string_view::npos) break;
+        line.remove_prefix(tab + 1);
+    }
+    return fields;
+}
+
+void AppendRecord(UserFunctionCatalogue& catalogue, std::u16string_view line) {
+    const std::vector<std::u16string_view> fields = SplitFields(TrimWhiteSpace(line));
+    if (fields.size() < 3) return;
+    if (ContainsForbiddenNameChar(fields[0])) return;
+    std::vector<std::u16string> parameters = ParseParameters(fields[1]);
+    if (parameters.empty()) return;
+    catalogue.Append(UserFunction{std::u16string(fields[0]), std::move(parameters),
+                                  std::u16string(fields[2]),
+                                  fields.size() > 3 ? std::u16string(fields[3]) : u""});
+}
+
+std::u16string ColumnText(std::u16string_view column) {
+    std::u16string text(column);
+    for (char16_t& c : text) {
+        if (c == u'\t' || c == u'\r' || c == u'\n' || c == u'\0') c = u' ';
+    }
+    return text;
+}
+
+UserFunctionRow Sanitized(const UserFunctionRow& row) {
+    return {ColumnText(row.FuncName), ColumnText(row.Parameter), ColumnText(row.Expression),
+            ColumnText(row.Explain)};
+}
+
+}  // namespace
+
+bool LoadUserFunctionFile(const std::filesystem::path& folder, std::u16string& text) {
+    text.clear();
+    const std::filesystem::path path = FilePath(folder);
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > UINT32_MAX) return false;
+
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes)) return false;
+    std::string_view view(bytes);
+    if (view.substr(0, 3) == "\xEF\xBB\xBF") view.remove_prefix(3);
+    view = view.substr(0, view.find('\0'));
+    text = Utf8ToUtf16(view);
+    return true;
+}
+
+bool SaveUserFunctionFile(const std::filesystem::path& folder, std::u16string_view text) {
+    return WriteFileAtomically(FilePath(folder), Utf16ToUtf8(text));
+}
+
+void AppendUserFunctionRecords(UserFunctionCatalogue& catalogue, std::u16string_view text) {
+    while (!text.empty()) {
+        const auto end = text.find_first_of(kLineBreaks);
+        const std::u16string_view line = text.substr(0, end);
+        if (!line.empty()) AppendRecord(catalogue, line);
+        if (end == std::u16string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+}
+
+void LoadUserFunctions(UserFunctionCatalogue& catalogue, const std::filesystem::path& folder) {
+    catalogue.Clear();
+    std::u16string text;
+    if (!LoadUserFunctionFile(folder, text)) {
+        AddDefaultUserFunctions(catalogue);
+        return;
+    }
+    AppendUserFunctionRecords(catalogue, text);
+}
+
+std::u16string UserFunctionFileText(const std::vector<UserFunctionRow>& rows) {
+    std::u16string text;
+    for (const UserFunctionRow& raw : rows) {
+        const UserFunctionRow row = Sanitized(raw);
+        text += row.FuncName;
+        text += kFieldSeparator;
+        text += row.Parameter;
+        text += kFieldSeparator;
+        text += row.Expression;
+        text += kFieldSeparator;
+        text += row.Explain;
+        text += kRecordEnd;
+    }
+    return text;
+}
+
+bool StoreUserFunctions(UserFunctionCatalogue& catalogue, const std::filesystem::path& folder,
+                        const std::vector<UserFunctionRow>& rows) {
+    catalogue.Clear();
+    for (const UserFunctionRow& raw : rows) {
+        const UserFunctionRow row = Sanitized(raw);
+        AddUserFunction(catalogue, row.FuncName, row.Parameter, row.Expression, row.Explain);
+    }
+    return SaveUserFunctionFile(folder, UserFunctionFileText(rows));
+}
+
+}  // namespace numora
