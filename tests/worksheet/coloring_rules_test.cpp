@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/Text.h"
 #include "worksheet/Coloring.h"
 
 namespace numora {
@@ -17,6 +18,8 @@ struct ParagraphCase {
     ColorSegments edited;   // after an edit
     ColorSegments scanned;  // after a full recolouring
 };
+
+void PrintTo(const ParagraphCase& c, std::ostream* os) { *os << '"' << Utf16ToUtf8(c.text) << '"'; }
 
 class ParagraphColoring : public ::testing::TestWithParam<ParagraphCase> {};
 
@@ -80,7 +83,7 @@ TEST(ParagraphColoring, SegmentsCoverTheWholeParagraph) {
              {ColorEditedParagraph(text), ColorScannedParagraph(text)}) {
             std::int32_t next = 0;
             for (const ColorSegment& s : segments) {
-                EXPECT_EQ(s.start, next) << std::string(text.begin(), text.end());
+                EXPECT_EQ(s.start, next) << Utf16ToUtf8(text);
                 EXPECT_GT(s.length, 0);
                 next = s.start + s.length;
             }
@@ -104,7 +107,7 @@ TEST(AllTextColoring, ParagraphsAreColouredSeparately) {
         {u"\n\n>nan", {{2, 1, D}, {3, 3, E}}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ColorAllText(c.text), c.expected) << std::string(c.text.begin(), c.text.end());
+        EXPECT_EQ(ColorAllText(c.text), c.expected) << Utf16ToUtf8(c.text);
     }
 }
 
