@@ -69,8 +69,9 @@ uint32_t WithStatusFormatSaved(uint32_t option, int savedValue) {
 
 Settings::Settings() : Settings(DefaultSettingsFolder()) {}
 
-Settings::Settings(std::filesystem::path folder) : SettingsFolder(std::move(folder)) {
-    CreateSettingsFolder(SettingsFolder);
+Settings::Settings(std::filesystem::path folder, bool createFolder)
+    : SettingsFolder(std::move(folder)) {
+    if (createFolder) CreateSettingsFolder(SettingsFolder);
     SetIniPath(kIniFileName);
 }
 

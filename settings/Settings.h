@@ -61,8 +61,9 @@ public:
 
     // Uses DefaultSettingsFolder(). The folder is created with its parents.
     Settings();
-    // Uses the given folder instead (command line, tests). The folder is created.
-    explicit Settings(std::filesystem::path folder);
+    // Uses the given folder instead (command line, tests). A reader that never saves may
+    // leave the folder uncreated.
+    explicit Settings(std::filesystem::path folder, bool createFolder = true);
 
     // IniPath = SettingsFolder joined with `fileName`; the constructor uses "Numora.ini".
     void SetIniPath(const std::filesystem::path& fileName);

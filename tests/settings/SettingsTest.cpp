@@ -138,8 +138,8 @@ TEST(Settings, FailedSaveKeepsOldFile) {
     EXPECT_EQ(test::ReadBytes(s.IniPath), "[Edit]\r\nDigits=7\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
 
-    Settings gone(temp.path() / "removed");  // the folder vanished: defaults, failed write
-    std::filesystem::remove(temp.path() / "removed");
+    Settings gone(temp.path() / "never", false);  // no folder: defaults, failed write
+    EXPECT_FALSE(std::filesystem::exists(gone.SettingsFolder));
     EXPECT_FALSE(gone.Save());
     gone.Load();
     EXPECT_EQ(gone.Digits, 32);
