@@ -1,0 +1,98 @@
+// Recalculating a whole worksheet.
+#include <gtest/gtest.h>
+
+#include "tests/worksheet/driver_test_support.h"
+#include "worksheet/Recalculate.h"
+#include "worksheet/WorksheetDriver.h"
+
+namespace numora {
+namespace {
+
+using testing::ScriptedEvaluator;
+using testing::ScriptedLine;
+
+std::map<std::string, ScriptedLine> RecalcScript() {
+    return {
+        {"a=1", {0, "1", 0}},
+        {"b=a+1", {0, "2", 0}},
+        {"a+b", {0, "3", 0}},
+        {"x=5", {0, "5", 0}},
+        {"3", {0, "3", 0}},
+        {"1+2", {0, "3", 0}},
+        {"1/0", {-2, "Error : Division by zero", 2}},
+    };
+}
+
+struct RecalcCase {
+    const char* name;
+    const char* before;
+    const char* after;
+    int evaluated;
+    int failed;
+    bool option = false;
+};
+
+class RecalcTest : public ::testing::TestWithParam<RecalcCase> {};
+
+TEST_P(RecalcTest, WritesEveryResult) {
+    const RecalcCase& c = GetParam();
+    ScriptedEvaluator evaluator(RecalcScript());
+    const RecalcOutcome outcome =
+        RecalculateWorksheet(Utf8ToUtf16(c.before), evaluator, RecalcOptions{c.option});
+    EXPECT_EQ(Utf16ToUtf8(outcome.text), c.after);
+    EXPECT_EQ(outcome.evaluated, c.evaluated);
+    EXPECT_EQ(outcome.failed, c.failed);
+}
+
+const RecalcCase kRecalcCases[] = {
+    {"Fresh", "a=1\nb=a+1\na+b", "a=1\n>1\nb=a+1\n>2\na+b\n>3\n", 3, 0},
+    {"OldResultsReplaced", "a=1\n>9\nb=a+1\n>Error : x\na+b\n>7\n", "a=1\n>1\nb=a+1\n>2\na+b\n>3\n",
+     3, 0},
+    {"ResultOnlyAfterSecond", "a=1\nb=a+1\n>2", "a=1\n>1\nb=a+1\n>2\n", 2, 0},
+    {"CommentsAndBlanksPassedOver", "// head\n\na=1 // one\n  \n>stray\na+b",
+     "// head\n\na=1 // one\n>1\n  \n>stray\na+b\n>3\n", 2, 0},
+    {"CarriageReturnsAreBreaks", "a=1\r\nb=a+1\r", "a=1\n>1\nb=a+1\n>2\n", 2, 0},
+    {"FailureCountedAndWritten", "1/0\nx=5", "1/0\n>Error : Division by zero\nx=5\n>5\n", 2, 1},
+    {"Empty", "", "", 0, 0},
+    {"OptionCalculatesResultLines", ">3\n1+2", ">3\n>3\n1+2\n>3\n", 2, 0, true},
+};
+INSTANTIATE_TEST_SUITE_P(All, RecalcTest, ::testing::ValuesIn(kRecalcCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A user's session: put the caret at the end of each line that is neither a result line nor
+// blank or comment-only, press Enter, and go on below the line's result.
+std::u16string PressEnterTopToBottom(const std::u16string& text, LineEvaluator& evaluator) {
+    MemoryTextBuffer buffer(text);
+    WorksheetDriver driver(buffer, evaluator);
+    std::int32_t paragraph = 0;
+    while (paragraph < buffer.ParagraphCount()) {
+        const std::int32_t start = buffer.ParagraphStart(paragraph);
+        const Paragraph line = GetParagraph(buffer, start);
+        std::u16string content = line.text.substr(0, line.text.find(u"//"));
+        content.erase(0, content.find_first_not_of(u" \t\u3000"));
+        if (content.find_first_not_of(u" \t\u3000") == std::u16string::npos || content[0] == u'>') {
+            ++paragraph;
+            continue;
+        }
+        buffer.SetSelection(start + line.length, start + line.length);
+        driver.PressEnter(false, false);
+        const bool failed = buffer.Caret() <= start + line.length;
+        paragraph = failed ? paragraph + 2 : buffer.ParagraphOf(buffer.Caret());
+    }
+    return buffer.Text();
+}
+
+TEST(Recalc, SameAsPressingEnterOnEachLine) {
+    for (const RecalcCase& c : kRecalcCases) {
+        if (c.option || std::string(c.before).find('\r') != std::string::npos) continue;
+        SCOPED_TRACE(c.name);
+        ScriptedEvaluator byHand(RecalcScript());
+        ScriptedEvaluator batch(RecalcScript());
+        const std::u16string text = Utf8ToUtf16(c.before);
+        EXPECT_EQ(RecalculateWorksheet(text, batch).text, PressEnterTopToBottom(text, byHand));
+        EXPECT_EQ(batch.seen, byHand.seen);
+    }
+}
+
+}  // namespace
+}  // namespace numora

@@ -1,0 +1,72 @@
+#include "worksheet/Recalculate.h"
+
+#include "worksheet/LineText.h"
+#include "worksheet/MemoryTextBuffer.h"
+#include "worksheet/WorksheetDriver.h"
+
+namespace numora {
+
+namespace {
+
+std::u16string WithLineFeeds(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r') {
+            out += text[i];
+        } else {
+            out += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        }
+    }
+    return out;
+}
+
+// Counts the outcomes on their way through to the real evaluator.
+class CountingEvaluator final : public LineEvaluator {
+public:
+    explicit CountingEvaluator(LineEvaluator& inner) : inner_(inner) {}
+    int Evaluate(std::u16string& line, std::int32_t& position) override {
+        const int status = inner_.Evaluate(line, position);
+        ++evaluated;
+        if (status != 0) ++failed;
+        return status;
+    }
+    const std::u16string& MessageText() const override { return inner_.MessageText(); }
+
+    std::int32_t evaluated = 0;
+    std::int32_t failed = 0;
+
+private:
+    LineEvaluator& inner_;
+};
+
+}  // namespace
+
+RecalcOutcome RecalculateWorksheet(std::u16string_view text, LineEvaluator& evaluator,
+                                   const RecalcOptions& options) {
+    MemoryTextBuffer buffer(WithLineFeeds(text));
+    CountingEvaluator counting(evaluator);
+    WorksheetDriver driver(buffer, counting);
+    driver.SetEnterComputesResultLine(options.enterComputesResultLine);
+    const bool insertMode = IsInsertMode(options.enterComputesResultLine, false);
+
+    std::int32_t paragraph = 0;
+    while (paragraph < buffer.ParagraphCount()) {
+        const std::int32_t start = buffer.ParagraphStart(paragraph);
+        const std::int32_t end = paragraph + 1 < buffer.ParagraphCount()
+                                     ? buffer.ParagraphStart(paragraph + 1) - 1
+                                     : buffer.TextLength();
+        if (KindOfParagraph(buffer.TextRange(start, end), insertMode) != LineKind::Expression) {
+            ++paragraph;
+            continue;
+        }
+        buffer.SetSelection(start, start);
+        driver.PressEnter(false, false);
+        // The result line now sits directly below; carry on after it.
+        paragraph += 2;
+    }
+    return {buffer.Text(), counting.evaluated, counting.failed};
+}
+
+}  // namespace numora

@@ -1,0 +1,13 @@
+// Kept apart so that programs recalculating through another evaluator do not link the engine.
+#include "worksheet/CalcEngineEvaluator.h"
+#include "worksheet/Recalculate.h"
+
+namespace numora {
+
+RecalcOutcome RecalculateWorksheet(std::u16string_view text, CalcEngine& engine,
+                                   const RecalcOptions& options) {
+    CalcEngineEvaluator evaluator(engine);
+    return RecalculateWorksheet(text, evaluator, options);
+}
+
+}  // namespace numora

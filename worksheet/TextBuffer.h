@@ -1,0 +1,74 @@
+#pragma once
+// The editor operations the worksheet logic is written against, so that the Enter-key driver
+// runs the same over the on-screen editor and over plain memory (tests, command line).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+enum class CaretType { Normal = 0, Block = 1 };
+
+// An ordered selection: start <= end. A collapsed selection is the caret.
+struct TextSelection {
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+};
+
+// Positions are UTF-16 offsets from 0 and a line break counts as one character; the break is
+// always reported and accepted as "\n". A paragraph ends at a line break or at the end of the
+// text. Visual lines are numbered from 0 over the whole text; without word wrap a visual line is
+// a paragraph, with word wrap a paragraph spans one or more visual lines.
+class TextBuffer {
+public:
+    virtual ~TextBuffer() = default;
+
+    virtual std::int32_t TextLength() const = 0;
+    // The character at `position`: '\n' for a line break, 0 at or beyond the end of the text.
+    virtual char16_t CharAt(std::int32_t position) const = 0;
+    // Characters [from, to), clamped to the text.
+    virtual std::u16string TextRange(std::int32_t from, std::int32_t to) const = 0;
+
+    // Start of the visual line holding the caret.
+    virtual std::int32_t CaretLineStart() const = 0;
+    // Start of visual line `line`; -1 if there is no such line.
+    virtual std::int32_t LineStart(std::int32_t line) const = 0;
+    // Visual line holding `position`; positions beyond the end belong to the last line.
+    virtual std::int32_t LineFromPosition(std::int32_t position) const = 0;
+    // Length of the visual line holding `position`, without its line break.
+    virtual std::int32_t LineLengthAt(std::int32_t position) const = 0;
+
+    // Selects between anchor and caret with the caret at `caret`; both are clamped to the text
+    // and a negative position stands for its end, so (-1, -1) puts the caret at the end.
+    virtual void SetSelection(std::int32_t anchor, std::int32_t caret) = 0;
+    virtual TextSelection GetSelection() const = 0;
+    // Replaces the selection by `text` as an undoable edit; the caret ends after the text.
+    virtual void ReplaceSelection(std::u16string_view text) = 0;
+
+    // Every edit between Begin and End is taken back by one Undo.
+    virtual void BeginUndoGroup() = 0;
+    virtual void EndUndoGroup() = 0;
+    // Resume also repaints the whole editor.
+    virtual void SuspendRedraw() = 0;
+    virtual void ResumeRedraw() = 0;
+    virtual void HideSelection() = 0;
+    virtual void ShowSelection() = 0;
+    virtual void SetCaretType(CaretType type) = 0;
+    // Gives the editor the keyboard focus (after an insertion from another pane).
+    virtual void FocusEditor() = 0;
+};
+
+// One paragraph: its start, its characters without the line break, and their number.
+struct Paragraph {
+    std::int32_t start = 0;
+    std::u16string text;
+    std::int32_t length = 0;
+};
+
+// The paragraph holding `position`, found by walking visual lines back to a line break.
+Paragraph GetParagraph(const TextBuffer& buffer, std::int32_t position);
+// Position of the line break ending the paragraph that starts at `start` (or the end of the
+// text), found by walking wrapped visual lines forward.
+std::int32_t GetParagraphEnd(const TextBuffer& buffer, std::int32_t start);
+
+}  // namespace numora
