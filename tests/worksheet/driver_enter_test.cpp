@@ -80,7 +80,6 @@ const EnterCase kResultLineModes[] = {
     {"OptionCalculates", ">3|\n>9\nx", true, false, ">3\n>3\n|x", {"3"}},
     {"OptionWithShiftCopies", ">3|", true, true, ">3\n3|\n", {}},
     {"OptionLeavesExpressions", "1+2|", true, false, "1+2\n>3\n|", {"1+2"}},
-    {"OptionShiftLeavesExpressions", "1+2|", true, true, "1+2\n>3\n|", {"1+2"}},
     {"ShiftLeavesExpressions", "1+2|", false, true, "1+2\n>3\n|", {"1+2"}},
     {"MarkOnlyCalculatesNothing", ">  |\nx", false, true, ">  \n|x", {}},
 };

@@ -75,17 +75,6 @@ TEST(EnterFlags, PlainLineBreakWhenCalculationIsBypassed) {
     }
 }
 
-TEST(EnterFlags, OtherKeyClearsFlags) {
-    MemoryTextBuffer buffer = MarkedBuffer("1+2|");
-    ScriptedEvaluator evaluator(CommonScript());
-    WorksheetDriver driver(buffer, evaluator);
-    driver.PressEnter(false, false);
-    ASSERT_TRUE(driver.ResultInserted());
-    driver.NoteOtherKeyDown();
-    EXPECT_FALSE(driver.ResultInserted());
-    EXPECT_EQ(driver.ColorLine(), -1);
-}
-
 // Each Enter is one undo step, whatever it changed, and Undo restores the caret too.
 TEST(EnterUndo, OneStepPerEnter) {
     const char* const cases[] = {"1+2|\n>5\nx=5", "1+2|", "1/0|\n>3", ">3|\nx", "1+|2\n"};
@@ -143,16 +132,6 @@ TEST(InsertAtCaret, ReplacesSelectionAsOneStep) {
     EXPECT_EQ(buffer.GetSelection().end, 2);
 }
 
-TEST(InsertAtCaret, EmptyTextDoesNothing) {
-    MemoryTextBuffer buffer = MarkedBuffer("a|b");
-    ScriptedEvaluator evaluator;
-    WorksheetDriver driver(buffer, evaluator);
-    driver.InsertAtCaret(u"");
-    EXPECT_EQ(Marked(buffer), "a|b");
-    EXPECT_EQ(buffer.FocusRequests(), 0);
-    EXPECT_EQ(buffer.UndoSteps(), 0u);
-}
-
 // A replace-all keeps one group open across many edits and closes it itself.
 TEST(EditGroup, ReplacingKeepsGroupOpen) {
     MemoryTextBuffer buffer(u"x");
@@ -176,18 +155,6 @@ TEST(EditGroup, ReplacingKeepsGroupOpen) {
     EXPECT_EQ(buffer.UndoSteps(), 1u);
     ASSERT_TRUE(buffer.Undo());
     EXPECT_EQ(buffer.Text(), u"x");
-}
-
-TEST(Overwrite, InsertKeyTogglesBlockCaret) {
-    MemoryTextBuffer buffer;
-    ScriptedEvaluator evaluator;
-    WorksheetDriver driver(buffer, evaluator);
-    driver.ToggleOverwriteCaret();
-    EXPECT_TRUE(driver.Overwrite());
-    EXPECT_EQ(buffer.GetCaretType(), CaretType::Block);
-    driver.ToggleOverwriteCaret();
-    EXPECT_FALSE(driver.Overwrite());
-    EXPECT_EQ(buffer.GetCaretType(), CaretType::Normal);
 }
 
 }  // namespace
