@@ -1,6 +1,36 @@
+// numora-calc: the engine and worksheet driver without the window.
 #include <cstdio>
+#include <string>
+#include <vector>
 
-int main() {
-    std::fputs("numora-calc: not yet available\n", stderr);
+#include "cli/ExpressionMode.h"
+#include "cli/Options.h"
+#include "engine/CalcEngine.h"
+
+namespace {
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "numora-calc: %s\n%s", message.c_str(), numora::cli::UsageText());
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace numora;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    cli::Options options;
+    std::string error;
+    if (!cli::ParseOptions(args, options, error)) return UsageError(error);
+    if (options.ShowHelp) {
+        std::fputs(cli::UsageText(), stdout);
+        return 0;
+    }
+    if (options.SettingsDir) return UsageError("--settings-dir is not yet supported");
+    if (options.Expressions.empty()) return UsageError("worksheet mode is not yet supported");
+
+    CalcEngine engine;
+    if (options.Digits) engine.SetDigits(*options.Digits);
+    UnaryMinusBindsBase() = options.UnaryMinusBindsBase;
+    return cli::RunExpressions(engine, options.Expressions, stdout);
 }

@@ -37,10 +37,13 @@ public:
     std::u16string FormatForStatus(StatusFormat format, bool grouped) const;
 
 private:
+    int EvaluateLine(std::u16string& line, std::int32_t& position);
+
     std::u16string ValueText;
     std::vector<std::u16string> AssignTargets;
     int Digits = 32;
     VariableTable OwnVariables;
+    std::u16string NameBuffer;  // reused by the assignment scan
 };
 
 // Process-wide engine state.

@@ -1,0 +1,22 @@
+#include "cli/ExpressionMode.h"
+
+#include "engine/Text.h"
+
+namespace numora::cli {
+
+int RunExpressions(CalcEngine& engine, const std::vector<std::string>& expressions,
+                   std::FILE* out) {
+    int exitCode = 0;
+    for (const std::string& expression : expressions) {
+        // Invalid UTF-8 becomes U+FFFD, which the engine then rejects like any other character.
+        std::u16string line = Utf8ToUtf16(expression);
+        std::int32_t position = 0;
+        if (engine.Evaluate(line, position) != 0) exitCode = 1;
+        const std::string text = Utf16ToUtf8(engine.GetMessageText()) + "\n";
+        std::fwrite(text.data(), 1, text.size(), out);
+    }
+    std::fflush(out);
+    return exitCode;
+}
+
+}  // namespace numora::cli

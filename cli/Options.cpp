@@ -1,0 +1,108 @@
+#include "cli/Options.h"
+
+#include <charconv>
+
+namespace numora::cli {
+
+namespace {
+
+bool ParseDigits(const std::string& text, int& digits) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    auto [end, ec] = std::from_chars(first, last, digits);
+    return ec == std::errc() && end == last && digits >= 0 && digits <= 255;
+}
+
+// Splits "--name=value"; returns false when `arg` has no '='.
+bool SplitInline(const std::string& arg, std::string& name, std::string& value) {
+    const std::size_t eq = arg.find('=');
+    if (arg.rfind("--", 0) != 0 || eq == std::string::npos) return false;
+    name = arg.substr(0, eq);
+    value = arg.substr(eq + 1);
+    return true;
+}
+
+}  // namespace
+
+const char* UsageText() {
+    return "usage: numora-calc [options] -e EXPR [-e EXPR ...]\n"
+           "       numora-calc [options] [FILE | -]\n"
+           "       numora-calc [options] -i FILE\n"
+           "options:\n"
+           "  --digits N                significant digits of results (0..255, 0 = all)\n"
+           "  --unary-minus-binds-base  -a^b means (-a)^b\n"
+           "  --settings-dir DIR        folder of Numora.ini and UserFunction.dat\n";
+}
+
+bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        std::string inlineValue;
+        bool hasInline = false;
+        {
+            std::string name;
+            if (SplitInline(arg, name, inlineValue)) {
+                arg = name;
+                hasInline = true;
+            }
+        }
+        auto takeValue = [&](std::string& value) {
+            if (hasInline) {
+                value = inlineValue;
+                return true;
+            }
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            value = args[++i];
+            return true;
+        };
+
+        std::string value;
+        if (arg == "-e" || arg == "--expression") {
+            if (!takeValue(value)) return false;
+            options.Expressions.push_back(value);
+        } else if (arg == "--digits") {
+            if (!takeValue(value)) return false;
+            int digits = 0;
+            if (!ParseDigits(value, digits)) {
+                error = "--digits needs a whole number from 0 to 255, not \"" + value + "\"";
+                return false;
+            }
+            options.Digits = digits;
+        } else if (arg == "--unary-minus-binds-base" && !hasInline) {
+            options.UnaryMinusBindsBase = true;
+        } else if (arg == "--settings-dir") {
+            if (!takeValue(value)) return false;
+            options.SettingsDir = value;
+        } else if (arg == "-i") {
+            if (!takeValue(value)) return false;
+            if (options.InPlaceFile) {
+                error = "-i may be given only once";
+                return false;
+            }
+            options.InPlaceFile = value;
+        } else if ((arg == "-h" || arg == "--help") && !hasInline) {
+            options.ShowHelp = true;
+        } else if (arg == "-" || arg.empty() || arg[0] != '-') {
+            if (options.WorksheetFile) {
+                error = "only one worksheet file may be given";
+                return false;
+            }
+            options.WorksheetFile = arg;
+        } else {
+            error = "unknown option " + args[i];
+            return false;
+        }
+    }
+    const int modes = (options.Expressions.empty() ? 0 : 1) + (options.InPlaceFile ? 1 : 0) +
+                      (options.WorksheetFile ? 1 : 0);
+    if (modes > 1) {
+        error = "-e, -i FILE and a worksheet FILE cannot be combined";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace numora::cli

@@ -1,0 +1,104 @@
+#include "engine/CalcEngine.h"
+
+#include <limits>
+#include <new>
+
+#include "engine/Builtins.h"
+#include "engine/CharClass.h"
+#include "engine/EngineTexts.h"
+#include "engine/Expression.h"
+#include "engine/Format.h"
+#include "engine/FunctionCall.h"
+#include "engine/Names.h"
+#include "engine/Text.h"
+
+namespace numora {
+
+CalcEngine::CalcEngine() {
+    Variables = &OwnVariables;
+    BuiltinTable();
+}
+
+int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
+    int status;
+    try {
+        status = EvaluateLine(line, position);
+    } catch (const std::bad_alloc&) {
+        MessageText = texts::kOutOfMemory;
+        status = -3;
+    } catch (...) {
+        MessageText = texts::kInternalError;
+        status = -3;
+    }
+    ActiveCalls().clear();
+    return status;
+}
+
+int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position) {
+    AssignTargets.clear();
+    if (line.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        MessageText = texts::kLineTooLong;
+        return -3;
+    }
+
+    // Collect the assignment targets: the names before each '='. An operator, parenthesis or ';'
+    // anywhere before a later '=' makes that '=' illegal.
+    std::u16string& name = NameBuffer;
+    name.clear();
+    std::int64_t lastOperator = -1;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char16_t c = line[i];
+        if (c >= 0xFF01 && c <= 0xFF5E) {  // full-width ASCII
+            c = static_cast<char16_t>(c - 0xFEE0);
+            line[i] = c;
+        }
+        if (OperatorClass(c) != 0 || c == u';') {
+            lastOperator = static_cast<std::int64_t>(i);
+        } else if (c == u'=') {
+            if (lastOperator != -1) {
+                position = static_cast<std::int32_t>(lastOperator);
+                MessageText = texts::kIllegalVariableNameChar;
+                return -3;
+            }
+            if ((!name.empty() && IsDigit(name.front())) || ConstantIndex(name) != 0) {
+                MessageText = FormatMessage(texts::kInvalidVariableName, name);
+                return -3;
+            }
+            if (name.empty()) {
+                MessageText = texts::kNoVariableName;
+                return -3;
+            }
+            AssignTargets.push_back(name);
+            std::size_t next = i + 1;
+            SkipBlanks(line, next);
+            position = static_cast<std::int32_t>(next);
+            name.clear();
+        } else if (IsGraphic(c)) {
+            name.push_back(c);
+        }
+    }
+
+    const int status = EvaluateExpression(*this, line, position);
+    if (status != 0) return status;
+
+    ValueText = FormatNumber(Result, Digits);
+    if (MessageText.empty()) {
+        MessageText = ValueText;
+    } else {
+        // A top-level call such as hex() wrote a text; the value follows it.
+        MessageText += texts::kValueOpen;
+        MessageText += ValueText;
+        MessageText += texts::kValueClose;
+    }
+    LastAnswer() = Result;
+    for (const std::u16string& target : AssignTargets) {
+        OwnVariables.Store(ToLowerAscii(target), Result);
+    }
+    return 0;
+}
+
+std::u16string CalcEngine::FormatForStatus(StatusFormat format, bool grouped) const {
+    return FormatStatusText(format, grouped, Result, ValueText);
+}
+
+}  // namespace numora

@@ -1,0 +1,73 @@
+#pragma once
+// Every text the engine shows: its error messages and the details of rejected number literals.
+// "%s" and "%d" are filled in by FormatMessage.
+#include <string>
+#include <string_view>
+
+namespace numora::texts {
+
+// Assignment targets.
+inline constexpr std::u16string_view kIllegalVariableNameChar =
+    u"Error : Illegal Variable Name Charactor";
+inline constexpr std::u16string_view kInvalidVariableName = u"Error : Invalid Variable Name \"%s\"";
+inline constexpr std::u16string_view kNoVariableName = u"Error : No Variable Name";
+
+// Expressions.
+inline constexpr std::u16string_view kDivisionByZero = u"Error : Division by zero";
+inline constexpr std::u16string_view kNoParenthesis = u"Error : No Parenthesis";
+inline constexpr std::u16string_view kIllegalExpression = u"Error : Illegal Expression";
+inline constexpr std::u16string_view kNoOperand = u"Error : Invalid Constant (No Operand)";
+inline constexpr std::u16string_view kNoConstant = u"Error : Invalid Constant (No Constant)";
+inline constexpr std::u16string_view kInvalidValue = u"Error : Invalid Value %s";
+inline constexpr std::u16string_view kNoValueInParentheses = u"Error : No Value in parentheses";
+inline constexpr std::u16string_view kInvalidParenthesis = u"Error : Invalid Parenthesis";
+inline constexpr std::u16string_view kIllegalCharacter = u"Error : Illegal Character";
+inline constexpr std::u16string_view kNotVariable = u"Error : \"%s\" is Not Variable";
+
+// Function calls.
+inline constexpr std::u16string_view kInvalidFunctionParenthesis =
+    u"Error : Invalid Function Parenthesis";
+inline constexpr std::u16string_view kNoFunctionParameter = u"Error : No Function Parameter";
+inline constexpr std::u16string_view kUpToParameters =
+    u"Error : Invalid Function Parameter (Up to %d Parameter(s))";
+inline constexpr std::u16string_view kParametersRequired =
+    u"Error : Invalid Function Parameter (%d Parameters Required)";
+inline constexpr std::u16string_view kMinimumParametersRequired =
+    u"Error : Invalid Function Parameter (Minimum of %d Parameters Required)";
+inline constexpr std::u16string_view kUserParameterCount =
+    u"Error : Invalid Function Parameter (%d Parameter(s))";
+inline constexpr std::u16string_view kMultipleFunctionCall = u"Error : Multiple Fuction Call";
+inline constexpr std::u16string_view kUserFunctionSuffix = u" (User Function)";
+inline constexpr std::u16string_view kNotFunction = u"Error : \"%s\" is Not Function";
+inline constexpr std::u16string_view kCallsTooDeep = u"Error : Function Calls Nested Too Deeply";
+
+// Last-resort failures of a whole line.
+inline constexpr std::u16string_view kLineTooLong = u"Error : Line Too Long";
+inline constexpr std::u16string_view kOutOfMemory = u"Error : Out of Memory";
+inline constexpr std::u16string_view kInternalError = u"Error : Evaluation Failed";
+
+// Details of a rejected number literal, put into kInvalidValue.
+inline constexpr std::u16string_view kNoHexadecimalValue = u"(No Hexadecimal Value)";
+inline constexpr std::u16string_view kNoBinaryValue = u"(No Binary Value)";
+inline constexpr std::u16string_view kNoDecimalValue = u"(No Decimal Value)";
+inline constexpr std::u16string_view kMultipleE = u" (Multiple 'e')";
+inline constexpr std::u16string_view kExponentNotInteger = u" (Exponent Part is not Integer)";
+inline constexpr std::u16string_view kMultipleDot = u" (Multiple '.')";
+inline constexpr std::u16string_view kNoExponentValue = u" (No Exponent Part Value)";
+inline constexpr std::u16string_view kExponentOutOfRange = u" (Exponent Part is out of Range)";
+inline constexpr std::u16string_view kUnreadableValue = u" (Unreadable Value)";
+
+// Result text of a line whose top-level call wrote a text: text + " (@" + value + ")".
+inline constexpr std::u16string_view kValueOpen = u" (@";
+inline constexpr std::u16string_view kValueClose = u")";
+
+}  // namespace numora::texts
+
+namespace numora {
+
+// Replaces the first "%s" in `pattern` by `text`.
+std::u16string FormatMessage(std::u16string_view pattern, std::u16string_view text);
+// Replaces the first "%d" in `pattern` by the decimal form of `number`.
+std::u16string FormatMessage(std::u16string_view pattern, int number);
+
+}  // namespace numora

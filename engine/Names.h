@@ -1,0 +1,22 @@
+#pragma once
+// Names that stand for values: the seven constants and the variables of the context.
+#include <string>
+#include <string_view>
+
+#include "engine/EvalContext.h"
+#include "engine/Number.h"
+
+namespace numora {
+
+// 1 "@", 2 "pi"/"π", 3 "exp", 4 "root2"/"sqr2", 5 "euler", 6 "radian", 7 "degree"; 0 otherwise.
+// The comparison is exact (callers lower-case first where the lookup is case-insensitive).
+int ConstantIndex(std::u16string_view name);
+
+// Value of constant `index` (1..7); 1 is the current LastAnswer.
+Number ConstantValue(int index);
+
+// Finds a constant or a variable of `context.Variables` by the lower-case form of `name`. On
+// failure sets `context.MessageText` and returns false.
+bool LookupName(EvalContext& context, std::u16string_view name, Number& value);
+
+}  // namespace numora
