@@ -7,13 +7,13 @@
 namespace numora::cli {
 
 struct Options {
-    std::vector<std::string> Expressions;     // -e EXPR, in order (UTF-8)
-    std::optional<int> Digits;                // --digits N, 0..255
-    bool UnaryMinusBindsBase = false;         // --unary-minus-binds-base
-    std::optional<std::string> SettingsDir;   // --settings-dir DIR
-    std::optional<std::string> InPlaceFile;   // -i FILE: rewrite FILE in place
-    std::optional<std::string> WorksheetFile; // FILE, or "-" for standard input
-    bool ShowHelp = false;                    // -h, --help
+    std::vector<std::string> Expressions;      // -e EXPR, in order (UTF-8)
+    std::optional<int> Digits;                 // --digits N, 0..255
+    bool UnaryMinusBindsBase = false;          // --unary-minus-binds-base
+    std::optional<std::string> SettingsDir;    // --settings-dir DIR
+    std::optional<std::string> InPlaceFile;    // -i FILE: rewrite FILE in place
+    std::optional<std::string> WorksheetFile;  // FILE, or "-" for standard input
+    bool ShowHelp = false;                     // -h, --help
 };
 
 // Parses argv[1..]. On a usage error returns false and sets `error` to a one-line message.

@@ -22,11 +22,11 @@ int OperatorClass(char16_t c) {
 }
 
 bool IsBlank(char16_t c) {
-    if (c <= 0x20) return true;                 // C0 controls and space
-    if (c < 0x7F) return false;                 // printable ASCII: the common case
-    if (c <= 0xA0) return true;                 // DEL, C1 controls, no-break space
+    if (c <= 0x20) return true;  // C0 controls and space
+    if (c < 0x7F) return false;  // printable ASCII: the common case
+    if (c <= 0xA0) return true;  // DEL, C1 controls, no-break space
     if (c < 0x1680) return false;
-    if (c == 0x1680) return true;               // ogham space mark
+    if (c == 0x1680) return true;                 // ogham space mark
     if (c >= 0x2000 && c <= 0x200A) return true;  // en quad .. hair space
     if (c == 0x2028 || c == 0x2029) return true;  // line and paragraph separators
     if (c == 0x202F || c == 0x205F) return true;  // narrow no-break, medium mathematical space

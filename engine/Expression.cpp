@@ -218,10 +218,9 @@ int EvaluateExpression(EvalContext& context, std::u16string_view text, std::int3
             case Operand: {
                 SkipBlanks(text, pos);
                 if (pos >= text.size()) {
-                    return failAt(-3,
-                                  groupDepth != 0 ? texts::kNoParenthesis
-                                                  : texts::kIllegalExpression,
-                                  pos);
+                    return failAt(
+                        -3, groupDepth != 0 ? texts::kNoParenthesis : texts::kIllegalExpression,
+                        pos);
                 }
                 const char16_t c = text[pos];
                 if (pendingSign != 0) {

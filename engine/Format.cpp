@@ -30,7 +30,8 @@ std::u16string Grouped(const std::u16string& digits) {
 
 std::u16string Hexadecimal(std::uint64_t bits, bool grouped) {
     std::u16string all(16, u'0');
-    for (int i = 15; i >= 0; --i, bits >>= 4) all[static_cast<std::size_t>(i)] = kHexDigits[bits & 0xF];
+    for (int i = 15; i >= 0; --i, bits >>= 4)
+        all[static_cast<std::size_t>(i)] = kHexDigits[bits & 0xF];
     if (grouped) return Grouped(all);
     const std::size_t first = std::min(all.find_first_not_of(u'0'), all.size() - 1);
     return u"0x" + all.substr(first);
@@ -38,7 +39,8 @@ std::u16string Hexadecimal(std::uint64_t bits, bool grouped) {
 
 std::u16string Binary(std::uint64_t bits, bool grouped) {
     std::u16string all(64, u'0');
-    for (int i = 63; i >= 0; --i, bits >>= 1) all[static_cast<std::size_t>(i)] = (bits & 1) ? u'1' : u'0';
+    for (int i = 63; i >= 0; --i, bits >>= 1)
+        all[static_cast<std::size_t>(i)] = (bits & 1) ? u'1' : u'0';
     if (grouped) return Grouped(all.substr(32));  // the low 32 bits fit the pane
     const std::size_t first = all.find(u'1');
     return first == std::u16string::npos ? std::u16string(u"0b") : u"0b" + all.substr(first);

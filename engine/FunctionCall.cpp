@@ -36,8 +36,8 @@ bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t&
         }
         const char16_t c = text[position];
         if ((c == u')' || c == u';') && depth == 1) {
-            const std::size_t length = LengthWithoutTrailingBlanks(
-                text.substr(argumentStart, position - argumentStart));
+            const std::size_t length =
+                LengthWithoutTrailingBlanks(text.substr(argumentStart, position - argumentStart));
             if (length == 0) {
                 if (!arguments.empty()) {
                     position = firstEmpty ? firstEmptyAt : argumentStart;
@@ -125,8 +125,7 @@ bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
 }
 
 bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
-                      const UserFunction& function, const ArgumentList& arguments,
-                      Number& value) {
+                      const UserFunction& function, const ArgumentList& arguments, Number& value) {
     auto& active = ActiveCalls();
     if (std::find(active.begin(), active.end(), lowerName) != active.end()) {
         context.MessageText = texts::kMultipleFunctionCall;

@@ -16,8 +16,10 @@ std::int64_t ToInt64(const Number& x) {
 
 std::int32_t ToInt32(const Number& x) {
     const std::int64_t v = ToInt64(x);
-    if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(v);
 }
 

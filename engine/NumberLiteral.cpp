@@ -13,7 +13,9 @@ namespace {
 
 char16_t At(std::u16string_view text, std::size_t i) { return i < text.size() ? text[i] : u'\0'; }
 
-std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string Widen(const std::string& ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
 
 // Hexadecimal (bits 4) or binary (bits 1) digits after the two prefix characters. Bits shifted
 // out of the top are lost; the result is read as two's complement.
