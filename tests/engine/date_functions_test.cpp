@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/BuiltinImpls.h"
+#include "engine/DateClock.h"
 #include "tests/engine/date_test_support.h"
 
 namespace numora {
@@ -18,6 +19,14 @@ using datetest::Nan;
 constexpr const char* kJst = "JST-9";  // nine hours ahead, no daylight saving time
 constexpr const char* kCet = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr const char* kEst = "EST5EDT,M3.2.0,M11.1.0";
+
+// Fixes the clock at one Unix second while it lives.
+struct ScopedClock {
+    explicit ScopedClock(std::int64_t unixSeconds) {
+        SetClockSource([unixSeconds] { return unixSeconds; });
+    }
+    ~ScopedClock() { SetClockSource({}); }
+};
 
 Number Excel(int y, int m, int d) { return FnToDate({y, m, d, 1}); }
 
@@ -45,14 +54,19 @@ TEST(DateFunctions, InJapan) {
         {"exceltime(2024;1;1;24;0;0)", FnExcelTime, {2024, 1, 1, 24, 0, 0}, Nan()},
         {"exceltime(2024;1;1;0;0;-1)", FnExcelTime, {2024, 1, 1, 0, 0, -1}, Nan()},
         {"todate(1900;3;1;1)", FnToDate, {1900, 3, 1, 1}, N("61")},
-        {"todate(1900;2;28;1)", FnToDate, {1900, 2, 28, 1}, N("60")},
+        {"todate(1900;2;29;1)", FnToDate, {1900, 2, 29, 1}, Nan()},
+        {"todate(2000;2;29;1)", FnToDate, {2000, 2, 29, 1}, N("36585")},
+        {"todate(2024;4;31;1)", FnToDate, {2024, 4, 31, 1}, Nan()},
+        {"todate(2024;13;1;1)", FnToDate, {2024, 13, 1, 1}, Nan()},
+        {"todate(2024;1;0;1)", FnToDate, {2024, 1, 0, 1}, Nan()},
+        {"exceltime(2024;1;1;0;60;0)", FnExcelTime, {2024, 1, 1, 0, 60, 0}, Nan()},
+        {"exceltime(2024;1;1;0;0;60)", FnExcelTime, {2024, 1, 1, 0, 0, 60}, Nan()},
         {"todate(1601;1;1;1)", FnToDate, {1601, 1, 1, 1}, N("-109205")},
         {"todate(1600;12;31;1)", FnToDate, {1600, 12, 31, 1}, Nan()},
         {"todate(30827;12;31;1)", FnToDate, {30827, 12, 31, 1}, N("10565736")},
         {"todate(30828;1;1;1)", FnToDate, {30828, 1, 1, 1}, Nan()},
         {"todate(2023;2;29)", FnToDate, {2023, 2, 29}, Nan()},
         {"todate(2024;2;29)", FnToDate, {2024, 2, 29}, N("1709132400")},
-        {"todate(2024;1;1;3)", FnToDate, {2024, 1, 1, 3}, N("45292")},
         {"todate(2024;1;1;2)", FnToDate, {2024, 1, 1, 2}, N("1704034800")},
         {"todate(2024.9;1.9;1.9;1.9)",
          FnToDate,
@@ -139,13 +153,6 @@ TEST(DateFunctions, InUsEastern) {
     });
 }
 
-TEST(DateFunctions, InUtc) {
-    datetest::ScopedZone zone("UTC0");
-    RunRows({
-        {"dayofweek(-3600)", FnDayOfWeek, {-3600}, N("3")},
-    });
-}
-
 TEST(DateFunctions, Clock) {
     struct ClockRow {
         const char* Zone;
@@ -174,7 +181,7 @@ TEST(DateFunctions, Clock) {
     };
     for (const ClockRow& row : rows) {
         datetest::ScopedZone zone(row.Zone);
-        datetest::ScopedClock clock(row.Instant);
+        ScopedClock clock(row.Instant);
         ExpectSame(row.Expected, row.Fn({row.Type}),
                    std::to_string(row.Instant) + " in " + row.Zone);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers of the date tests: a fixed local zone, a fixed clock, Number expectations.
+// Helpers of the date tests: a fixed local zone and Number expectations.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include "engine/DateClock.h"
 #include "engine/Number.h"
 
 namespace numora::datetest {
@@ -29,14 +28,6 @@ public:
 
 private:
     std::optional<std::string> old_;
-};
-
-// Fixes the clock at one Unix second while it lives.
-struct ScopedClock {
-    explicit ScopedClock(std::int64_t unixSeconds) {
-        SetClockSource([unixSeconds] { return unixSeconds; });
-    }
-    ~ScopedClock() { SetClockSource({}); }
 };
 
 inline Number Nan() { return std::numeric_limits<Number>::quiet_NaN(); }
