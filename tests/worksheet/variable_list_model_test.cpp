@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CalcEngine.h"
 #include "engine/VariableTable.h"
 #include "worksheet/VariableList.h"
 
@@ -77,6 +78,23 @@ TEST(VariableList, InsertDeleteAndMovedEntries) {
     EXPECT_EQ(table.Find(u"a"), nullptr);
     EXPECT_EQ(table.Size(), 2u);
     EXPECT_EQ(list.Count(), 4u);
+}
+
+// The list fed from the engine after each successful line, as the main window does.
+TEST(VariableList, FollowsTheEngine) {
+    CalcEngine engine;
+    VariableListModel list;
+    for (std::u16string line : {u"a=1", u"ab=2", u"Rate = x = 1/4", u"a=3", u"1/0", u"A=ab"}) {
+        std::int32_t position = 0;
+        if (engine.Evaluate(line, position) == 0) list.Refresh(engine);
+    }
+    EXPECT_EQ(TextsOf(list), (Texts{u"A=2", u"ab=2", u"Rate=0.25", u"x=0.25"}));
+
+    ASSERT_TRUE(list.Delete(2, &engine.GetVariables()));
+    std::u16string line = u"rate";
+    std::int32_t position = 0;
+    EXPECT_NE(engine.Evaluate(line, position), 0);
+    EXPECT_EQ(engine.GetVariables().Size(), 3u);
 }
 
 }  // namespace
