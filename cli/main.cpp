@@ -5,6 +5,7 @@
 
 #include "cli/ExpressionMode.h"
 #include "cli/Options.h"
+#include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
 
 namespace {
@@ -27,10 +28,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.SettingsDir) return UsageError("--settings-dir is not yet supported");
-    if (options.Expressions.empty()) return UsageError("worksheet mode is not yet supported");
 
     CalcEngine engine;
     if (options.Digits) engine.SetDigits(*options.Digits);
     UnaryMinusBindsBase() = options.UnaryMinusBindsBase;
+    if (options.Expressions.empty()) {
+        const bool inPlace = options.InPlaceFile.has_value();
+        const std::string source =
+            inPlace ? *options.InPlaceFile : options.WorksheetFile.value_or("-");
+        return cli::RunWorksheet(engine, source, inPlace, RecalcOptions{}, stdin, stdout, stderr);
+    }
     return cli::RunExpressions(engine, options.Expressions, stdout);
 }

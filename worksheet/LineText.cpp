@@ -1,20 +1,10 @@
 #include "worksheet/LineText.h"
 
+#include "engine/CharClass.h"
+
 namespace numora {
 
-// Blank: controls, the Unicode space separators and the ideographic space.
-bool IsPrintingChar(char16_t c) {
-    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0)) return false;
-    switch (c) {
-        case 0x1680:
-        case 0x202F:
-        case 0x205F:
-        case 0x3000:
-            return false;
-        default:
-            return !(c >= 0x2000 && c <= 0x200A);
-    }
-}
+bool IsPrintingChar(char16_t c) { return IsGraphic(c); }
 
 std::int32_t PrepareLineText(std::u16string& text, bool insertMode) {
     if (const auto comment = text.find(u"//"); comment != std::u16string::npos) {

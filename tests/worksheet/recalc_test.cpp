@@ -1,7 +1,9 @@
 // Recalculating a whole worksheet.
 #include <gtest/gtest.h>
 
+#include "engine/CalcEngine.h"
 #include "tests/worksheet/driver_test_support.h"
+#include "worksheet/CalcEngineEvaluator.h"
 #include "worksheet/Recalculate.h"
 #include "worksheet/WorksheetDriver.h"
 
@@ -92,6 +94,23 @@ TEST(Recalc, SameAsPressingEnterOnEachLine) {
         EXPECT_EQ(RecalculateWorksheet(text, batch).text, PressEnterTopToBottom(text, byHand));
         EXPECT_EQ(batch.seen, byHand.seen);
     }
+}
+
+TEST(Recalc, SameAsPressingEnterWithTheEngine) {
+    const std::u16string text =
+        u"// prices\nnet = 1,250.5 * 3\n>0\ntax = net * 0.08 // rate\n\nnet + tax\n@ * 2\n"
+        u">Error : old\n1/0\nsqrt(tax) + unknown\n  \u3000\n\uff4e\uff45\uff54 / 4\nnet^0.5";
+    LastAnswer() = Number(0);
+    CalcEngine batchEngine;
+    const RecalcOutcome batch = RecalculateWorksheet(text, batchEngine);
+    LastAnswer() = Number(0);
+    CalcEngine handEngine;
+    CalcEngineEvaluator byHand(handEngine);
+    EXPECT_EQ(batch.text, PressEnterTopToBottom(text, byHand));
+    EXPECT_EQ(batch.evaluated, 8);
+    EXPECT_EQ(batch.failed, 2);
+    EXPECT_NE(batch.text.find(u"net + tax\n>4051.62\n@ * 2\n>8103.24\n1/0\n>Error"),
+              std::u16string::npos);
 }
 
 }  // namespace

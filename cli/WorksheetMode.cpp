@@ -1,0 +1,52 @@
+#include "cli/WorksheetMode.h"
+
+#include "engine/Text.h"
+#include "worksheet/Document.h"
+
+namespace numora::cli {
+
+namespace {
+
+bool ReadAll(std::FILE* in, std::string& bytes) {
+    char chunk[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, got);
+    return !std::ferror(in);
+}
+
+int Fail(std::FILE* err, const std::string& source, const char* what) {
+    std::fprintf(err, "numora-calc: %s: %s\n", source.c_str(), what);
+    return 2;
+}
+
+}  // namespace
+
+int RunWorksheet(CalcEngine& engine, const std::string& source, bool inPlace,
+                 const RecalcOptions& options, std::FILE* in, std::FILE* out, std::FILE* err) {
+    const bool fromInput = !inPlace && (source.empty() || source == "-");
+    const std::string name = fromInput ? std::string("standard input") : source;
+    std::u16string text;
+    DocumentStatus status;
+    if (fromInput) {
+        std::string bytes;
+        status = ReadAll(in, bytes) ? DecodeWorksheet(bytes, text) : DocumentStatus::ReadFailed;
+    } else {
+        status = ReadWorksheetFile(source, text);
+    }
+    if (status == DocumentStatus::NotUtf8) return Fail(err, name, "not UTF-8 text");
+    if (status != DocumentStatus::Ok) return Fail(err, name, "cannot be read");
+
+    const RecalcOutcome outcome = RecalculateWorksheet(text, engine, options);
+    if (inPlace) {
+        if (WriteWorksheetFile(source, outcome.text) != DocumentStatus::Ok) {
+            return Fail(err, name, "cannot be written");
+        }
+    } else {
+        const std::string bytes = Utf16ToUtf8(outcome.text);
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fflush(out);
+    }
+    return outcome.failed == 0 ? 0 : 1;
+}
+
+}  // namespace numora::cli
