@@ -14,15 +14,41 @@ namespace {
 using numora::ArgList;
 using numora::Number;
 
+// True for the texts the engine's literal reader hands to Number: [-]digits[.digits][e[+-]digits].
+// Other texts can build malformed values inside Number that no worksheet line can produce.
+bool IsDecimalText(std::string_view t) {
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t start = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        return i > start;
+    };
+    if (i < t.size() && t[i] == '-') ++i;
+    if (!digits()) return false;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        if (!digits()) return false;
+    }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (!digits()) return false;
+    }
+    return i == t.size();
+}
+
 // One argument from text; texts that are no number give a few special values.
 Number ParseArgument(std::string_view text) {
     if (text == "nan") return std::numeric_limits<Number>::quiet_NaN();
     if (text == "inf") return std::numeric_limits<Number>::infinity();
     if (text == "-inf") return -std::numeric_limits<Number>::infinity();
+    if (!IsDecimalText(text)) return Number(static_cast<std::int64_t>(text.size()) - 3);
     try {
         return Number(std::string(text));
     } catch (...) {
-        return Number(static_cast<std::int64_t>(text.size()) - 3);
+        // Exponents beyond the int range are refused by the constructor.
+        return text.find("e-") != std::string_view::npos ? Number(0)
+                                                         : std::numeric_limits<Number>::infinity();
     }
 }
 
