@@ -25,41 +25,33 @@ std::map<std::string, ScriptedLine> RecalcScript() {
     };
 }
 
-struct RecalcCase {
-    const char* name;
-    const char* before;
-    const char* after;
-    int evaluated;
-    int failed;
-    bool option = false;
-};
-
-class RecalcTest : public ::testing::TestWithParam<RecalcCase> {};
-
-TEST_P(RecalcTest, WritesEveryResult) {
-    const RecalcCase& c = GetParam();
-    ScriptedEvaluator evaluator(RecalcScript());
-    const RecalcOutcome outcome =
-        RecalculateWorksheet(Utf8ToUtf16(c.before), evaluator, RecalcOptions{c.option});
-    EXPECT_EQ(Utf16ToUtf8(outcome.text), c.after);
-    EXPECT_EQ(outcome.evaluated, c.evaluated);
-    EXPECT_EQ(outcome.failed, c.failed);
+TEST(Recalc, WritesEveryResult) {
+    const struct {
+        const char* before;
+        const char* after;
+        int evaluated, failed;
+        bool option;
+    } cases[] = {
+        {"a=1\nb=a+1\na+b", "a=1\n>1\nb=a+1\n>2\na+b\n>3\n", 3, 0, false},
+        {"a=1\n>9\nb=a+1\n>Error : x\na+b\n>7\n", "a=1\n>1\nb=a+1\n>2\na+b\n>3\n", 3, 0, false},
+        {"a=1\nb=a+1\n>2", "a=1\n>1\nb=a+1\n>2\n", 2, 0, false},
+        {"// head\n\na=1 // one\n  \n>stray\na+b",
+         "// head\n\na=1 // one\n>1\n  \n>stray\na+b\n>3\n", 2, 0, false},
+        {"a=1\r\nb=a+1\r", "a=1\n>1\nb=a+1\n>2\n", 2, 0, false},
+        {"1/0\nx=5", "1/0\n>Error : Division by zero\nx=5\n>5\n", 2, 1, false},
+        {"", "", 0, 0, false},
+        {">3\n1+2", ">3\n>3\n1+2\n>3\n", 2, 0, true},  // result lines calculate
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        ScriptedEvaluator evaluator(RecalcScript());
+        const RecalcOutcome outcome =
+            RecalculateWorksheet(Utf8ToUtf16(c.before), evaluator, RecalcOptions{c.option});
+        EXPECT_EQ(Utf16ToUtf8(outcome.text), c.after);
+        EXPECT_EQ(outcome.evaluated, c.evaluated);
+        EXPECT_EQ(outcome.failed, c.failed);
+    }
 }
-
-const RecalcCase kRecalcCases[] = {
-    {"Fresh", "a=1\nb=a+1\na+b", "a=1\n>1\nb=a+1\n>2\na+b\n>3\n", 3, 0},
-    {"OldResultsReplaced", "a=1\n>9\nb=a+1\n>Error : x\na+b\n>7\n", "a=1\n>1\nb=a+1\n>2\na+b\n>3\n",
-     3, 0},
-    {"ResultOnlyAfterSecond", "a=1\nb=a+1\n>2", "a=1\n>1\nb=a+1\n>2\n", 2, 0},
-    {"CommentsAndBlanksPassedOver", "// head\n\na=1 // one\n  \n>stray\na+b",
-     "// head\n\na=1 // one\n>1\n  \n>stray\na+b\n>3\n", 2, 0},
-    {"CarriageReturnsAreBreaks", "a=1\r\nb=a+1\r", "a=1\n>1\nb=a+1\n>2\n", 2, 0},
-    {"FailureCountedAndWritten", "1/0\nx=5", "1/0\n>Error : Division by zero\nx=5\n>5\n", 2, 1},
-    {"Empty", "", "", 0, 0},
-    {"OptionCalculatesResultLines", ">3\n1+2", ">3\n>3\n1+2\n>3\n", 2, 0, true},
-};
-INSTANTIATE_TEST_SUITE_P(All, RecalcTest, ::testing::ValuesIn(kRecalcCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // A user's session: put the caret at the end of each line that is neither a result line nor
 // blank or comment-only, press Enter, and go on below the line's result.
@@ -82,18 +74,6 @@ std::u16string PressEnterTopToBottom(const std::u16string& text, LineEvaluator& 
         paragraph = failed ? paragraph + 2 : buffer.ParagraphOf(buffer.Caret());
     }
     return buffer.Text();
-}
-
-TEST(Recalc, SameAsPressingEnterOnEachLine) {
-    for (const RecalcCase& c : kRecalcCases) {
-        if (c.option || std::string(c.before).find('\r') != std::string::npos) continue;
-        SCOPED_TRACE(c.name);
-        ScriptedEvaluator byHand(RecalcScript());
-        ScriptedEvaluator batch(RecalcScript());
-        const std::u16string text = Utf8ToUtf16(c.before);
-        EXPECT_EQ(RecalculateWorksheet(text, batch).text, PressEnterTopToBottom(text, byHand));
-        EXPECT_EQ(batch.seen, byHand.seen);
-    }
 }
 
 TEST(Recalc, SameAsPressingEnterWithTheEngine) {
