@@ -9,6 +9,7 @@
 #include "engine/CalcEngine.h"
 #include "engine/Number.h"
 #include "engine/Text.h"
+#include "worksheet/CalcEngineEvaluator.h"
 #include "worksheet/MemoryTextBuffer.h"
 #include "worksheet/Recalculate.h"
 #include "worksheet/WorksheetDriver.h"
@@ -147,6 +148,22 @@ void BM_EnterInMiddle(benchmark::State& state) {
     benchmark::DoNotOptimize(buffer.TextLength());
 }
 BENCHMARK(BM_EnterInMiddle)->Arg(100)->Arg(10000);
+
+// The same with the real engine evaluating the line.
+void BM_EnterInMiddleWithEngine(benchmark::State& state) {
+    MemoryTextBuffer buffer(Worksheet(static_cast<int>(state.range(0))));
+    CalcEngine engine;
+    CalcEngineEvaluator evaluator(engine);
+    WorksheetDriver driver(buffer, evaluator);
+    const std::int32_t line = buffer.ParagraphStart(buffer.ParagraphCount() / 4 * 2);
+    for (auto _ : state) {
+        buffer.SetSelection(line, line);
+        driver.PressEnter(false, false);
+        buffer.Undo();
+    }
+    benchmark::DoNotOptimize(buffer.TextLength());
+}
+BENCHMARK(BM_EnterInMiddleWithEngine)->Arg(100)->Arg(10000);
 
 // Typing a line at the end and pressing Enter, the usual way of working, then Undo both.
 void BM_EnterAtEnd(benchmark::State& state) {
