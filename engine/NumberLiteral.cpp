@@ -53,6 +53,14 @@ constexpr std::size_t kDirectLengthLimit = 100'000'000;
 // absent) and lies within the signed 32-bit range.
 bool ConvertDecimal(const std::string& digits, std::int64_t exponent, Number& value,
                     std::u16string& detail) {
+    // Short digit runs are exact in 64 bits and skip the slower string conversion.
+    if (digits.size() <= 18 &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        std::int64_t integer = 0;
+        for (char c : digits) integer = integer * 10 + (c - '0');
+        value = Number(integer);
+        return true;
+    }
     try {
         if (digits.size() < kDirectLengthLimit && exponent >= -kDirectExponentLimit &&
             exponent <= kDirectExponentLimit) {

@@ -1,6 +1,5 @@
 #pragma once
-// Shared helpers of the engine tests: run a line through a fresh or given engine and read the
-// outcome as UTF-8.
+// Shared helpers of the engine tests: run lines through an engine and read the outcome as UTF-8.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,31 +17,19 @@ struct Outcome {
     int Position = 0;
 };
 
-inline Outcome Run(CalcEngine& engine, const std::string& utf8Line) {
-    std::u16string line = Utf8ToUtf16(utf8Line);
-    std::int32_t position = 0;
-    Outcome out;
-    out.Status = engine.Evaluate(line, position);
-    out.Text = Utf16ToUtf8(engine.GetMessageText());
-    out.Position = position;
-    return out;
-}
+struct ValueCase {
+    std::string Line;
+    std::string Expected;
+};
 
 struct ErrorCase {
-    const char* Line;
+    std::string Line;
     int Status;
-    const char* Message;
+    std::string Message;
     int Position;
 };
-using ErrorCaseList = std::vector<ErrorCase>;
 
-struct ValueCase {
-    const char* Line;
-    const char* Expected;
-};
-using ValueCaseList = std::vector<ValueCase>;
-
-// Resets the process-wide state every test may touch.
+// Resets the process-wide state that lines change.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -50,21 +37,35 @@ protected:
         LastAnswer() = 0;
         UserFunctions().Clear();
     }
-    void TearDown() override {
-        UnaryMinusBindsBase() = false;
-        UserFunctions().Clear();
-    }
+    void TearDown() override { SetUp(); }
 
-    Outcome Run(const std::string& line) { return test::Run(engine, line); }
-    // Evaluates `line` and returns its result text, or the error message.
+    Outcome Run(const std::string& utf8Line) {
+        std::u16string line = Utf8ToUtf16(utf8Line);
+        std::int32_t position = 0;
+        Outcome out;
+        out.Status = engine.Evaluate(line, position);
+        out.Text = Utf16ToUtf8(engine.GetMessageText());
+        out.Position = position;
+        return out;
+    }
     std::string Text(const std::string& line) { return Run(line).Text; }
+
+    void ExpectValues(const std::vector<ValueCase>& cases) {
+        for (const auto& c : cases) EXPECT_EQ(Text(c.Line), c.Expected) << c.Line;
+    }
+    void ExpectErrors(const std::vector<ErrorCase>& cases) {
+        for (const auto& c : cases) {
+            const Outcome out = Run(c.Line);
+            EXPECT_EQ(out.Status, c.Status) << c.Line;
+            EXPECT_EQ(out.Text, c.Message) << c.Line;
+            EXPECT_EQ(out.Position, c.Position) << c.Line;
+        }
+    }
 
     void AddUserFunction(const std::string& name, std::vector<std::string> parameters,
                          const std::string& expression) {
-        UserFunction f;
-        f.FuncName = Utf8ToUtf16(name);
+        UserFunction f{Utf8ToUtf16(name), {}, Utf8ToUtf16(expression), u""};
         for (const auto& p : parameters) f.Parameter.push_back(Utf8ToUtf16(p));
-        f.Expression = Utf8ToUtf16(expression);
         UserFunctions().Append(std::move(f));
     }
 

@@ -1,0 +1,144 @@
+// Engine speed: each line through CalcEngine::Evaluate beside the bare Number arithmetic that
+// the line performs, so the engine's own work (scanning, stacks, literals, lookup, formatting)
+// shows as the difference and the ratio of the two rows of a pair.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/CalcEngine.h"
+#include "engine/Format.h"
+#include "engine/UserFunctions.h"
+
+namespace numora {
+namespace {
+
+void EvaluateLine(benchmark::State& state, const std::u16string& text) {
+    CalcEngine engine;
+    std::u16string warmup = u"alpha = 1.5";
+    std::int32_t position = 0;
+    engine.Evaluate(warmup, position);
+    for (const char16_t* setup : {u"beta = 2.25", u"gamma = 7"}) {
+        std::u16string line = setup;
+        position = 0;
+        engine.Evaluate(line, position);
+    }
+    std::u16string line;
+    for (auto _ : state) {
+        line = text;
+        position = 0;
+        const int status = engine.Evaluate(line, position);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(engine.GetMessageText().data());
+    }
+}
+
+// --- pairs: the engine on a line, then the same arithmetic on ready-made Numbers -------------
+
+void BM_Engine_Arithmetic(benchmark::State& state) { EvaluateLine(state, u"1+2*3-4/5"); }
+void BM_Bare_Arithmetic(benchmark::State& state) {
+    const Number a(1), b(2), c(3), d(4), e(5);
+    for (auto _ : state) {
+        Number r = a + b * c - d / e;
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Engine_Assignment(benchmark::State& state) { EvaluateLine(state, u"x = y = 2*3+1"); }
+void BM_Bare_Assignment(benchmark::State& state) {
+    const Number a(2), b(3), c(1);
+    for (auto _ : state) {
+        Number r = a * b + c;
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Engine_Names(benchmark::State& state) { EvaluateLine(state, u"Alpha*beta + gamma - pi"); }
+void BM_Bare_Names(benchmark::State& state) {
+    const Number alpha("1.5"), beta("2.25"), gamma(7),
+        pi("3.141592653589793238462643383279502884197169399375105820974944592307816406286");
+    for (auto _ : state) {
+        Number r = alpha * beta + gamma - pi;
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Engine_LongLiterals(benchmark::State& state) {
+    EvaluateLine(state, u"1,234,567,890.1234567890123456789 * 9876543210.98765432109876e-3");
+}
+void BM_Bare_LongLiterals(benchmark::State& state) {
+    const Number a("1234567890.1234567890123456789"), b("9876543210.98765432109876e-3");
+    for (auto _ : state) {
+        Number r = a * b;
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Engine_Power(benchmark::State& state) { EvaluateLine(state, u"-2^10 + (3^2)^2"); }
+void BM_Bare_Power(benchmark::State& state) {
+    const Number two(2), ten(10), three(3);
+    for (auto _ : state) {
+        Number r = -pow(two, ten) + pow(pow(three, two), two);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+// 1/3 fills all 100 digits, so formatting at 32 digits has real rounding work to do.
+void BM_Engine_Format32(benchmark::State& state) { EvaluateLine(state, u"1/3"); }
+void BM_Bare_Format32(benchmark::State& state) {
+    const Number one(1), three(3);
+    for (auto _ : state) {
+        Number r = one / three;
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Engine_UserFunction(benchmark::State& state) {
+    UserFunctions().Clear();
+    UserFunctions().Append({u"sq", {u"x"}, u"x*x", u""});
+    EvaluateLine(state, u"sq(3)+sq(4)");
+    UserFunctions().Clear();
+}
+void BM_Bare_UserFunction(benchmark::State& state) {
+    const Number three(3), four(4);
+    for (auto _ : state) {
+        Number r = three * three + four * four;
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+// --- pieces -----------------------------------------------------------------------------------
+
+void BM_FormatNumber32(benchmark::State& state) {
+    const Number third = Number(1) / 3;
+    for (auto _ : state) benchmark::DoNotOptimize(FormatNumber(third, 32));
+}
+
+void BM_Engine_LongLine(benchmark::State& state) {
+    std::u16string line = u"0";
+    for (int i = 0; i < 1000; ++i) line += u" + 1.5";
+    EvaluateLine(state, line);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(line.size() * sizeof(char16_t)));
+}
+
+BENCHMARK(BM_Engine_Arithmetic);
+BENCHMARK(BM_Bare_Arithmetic);
+BENCHMARK(BM_Engine_Assignment);
+BENCHMARK(BM_Bare_Assignment);
+BENCHMARK(BM_Engine_Names);
+BENCHMARK(BM_Bare_Names);
+BENCHMARK(BM_Engine_LongLiterals);
+BENCHMARK(BM_Bare_LongLiterals);
+BENCHMARK(BM_Engine_Power);
+BENCHMARK(BM_Bare_Power);
+BENCHMARK(BM_Engine_Format32);
+BENCHMARK(BM_Bare_Format32);
+BENCHMARK(BM_Engine_UserFunction);
+BENCHMARK(BM_Bare_UserFunction);
+BENCHMARK(BM_FormatNumber32);
+BENCHMARK(BM_Engine_LongLine);
+
+}  // namespace
+}  // namespace numora
+
+BENCHMARK_MAIN();
