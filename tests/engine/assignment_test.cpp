@@ -23,22 +23,15 @@ TEST_F(AssignmentTest, ChainAssignsEveryTargetInLowerCase) {
     EXPECT_EQ(Targets(), (std::vector<std::u16string>{u"a", u"B"}));
     EXPECT_TRUE(Has(u"b"));
     EXPECT_FALSE(Has(u"B"));
+    // clang-format off
     ExpectValues({
-        {"A+b", "12"},
-        {"Abc = 2", "2"},
-        {"aBC*2", "4"},
-        {"ABC = 5", "5"},
-        {"abc", "5"},
-        {"x1 = 5", "5"},
-        {"x1", "5"},
-        {"a.b = 2", "2"},
-        {"a.b+1", "3"},
+        {"A+b", "12"}, {"Abc = 2", "2"}, {"aBC*2", "4"}, {"ABC = 5", "5"}, {"abc", "5"},
+        {"x1 = 5", "5"}, {"x1", "5"}, {"a.b = 2", "2"}, {"a.b+1", "3"},
         {"\xE5\xA4\x89\xE6\x95\xB0 = 3", "3"},
         {"\xE5\xA4\x89\xE6\x95\xB0 * 2", "6"},  // 変数
-        {"a b = 1", "1"},
-        {"ab", "1"},
-        {"a b", "Error : \"a b\" is Not Variable"},
+        {"a b = 1", "1"}, {"ab", "1"}, {"a b", "Error : \"a b\" is Not Variable"},
     });
+    // clang-format on
     EXPECT_EQ(Targets(), (std::vector<std::u16string>{}));
     EXPECT_EQ(Run("a b = 1").Status, 0);
     EXPECT_EQ(Targets(), (std::vector<std::u16string>{u"ab"}));
@@ -46,6 +39,7 @@ TEST_F(AssignmentTest, ChainAssignsEveryTargetInLowerCase) {
 }
 
 TEST_F(AssignmentTest, ConstantsCannotBeAssignedExactlyAsTyped) {
+    // clang-format off
     ExpectValues({
         {"pi = 1", "Error : Invalid Variable Name \"pi\""},
         {"@ = 1", "Error : Invalid Variable Name \"@\""},
@@ -53,10 +47,12 @@ TEST_F(AssignmentTest, ConstantsCannotBeAssignedExactlyAsTyped) {
         {"PI = 1", "1"},  // stored as pi, but the constant still wins
         {"pi", "3.1415926535897932384626433832795"},
     });
+    // clang-format on
     EXPECT_TRUE(Has(u"pi"));
 }
 
 TEST_F(AssignmentTest, TargetErrorsAssignNothing) {
+    // clang-format off
     ExpectErrors({
         {"a+b = 1", -3, "Error : Illegal Variable Name Charactor", 1},
         {"f(x) = 1", -3, "Error : Illegal Variable Name Charactor", 3},
@@ -70,6 +66,7 @@ TEST_F(AssignmentTest, TargetErrorsAssignNothing) {
         {"a = b c", -1, "Error : \"b c\" is Not Variable", 4},
         {"a = b = 1/0", -2, "Error : Division by zero", 11},
     });
+    // clang-format on
     EXPECT_EQ(Targets(), (std::vector<std::u16string>{u"a", u"b"}));
     EXPECT_EQ(engine.GetVariables().Size(), 0u);
 }
@@ -85,22 +82,17 @@ TEST_F(AssignmentTest, FullWidthCharactersAreFoldedInPlace) {
 
 TEST_F(AssignmentTest, ConstantsAndLastAnswer) {
     const std::string pi = "3.1415926535897932384626433832795";
+    // clang-format off
     ExpectValues({
-        {"@", "0"},
-        {"PI", pi},
-        {"Pi", pi},
-        {"\xCF\x80", pi},
+        {"@", "0"}, {"PI", pi}, {"Pi", pi}, {"\xCF\x80", pi},
         {"EXP", "2.7182818284590452353602874713527"},
-        {"root2", "1.4142135623730950488016887242097"},
-        {"sqr2^2", "2"},
+        {"root2", "1.4142135623730950488016887242097"}, {"sqr2^2", "2"},
         {"euler", "0.5772156649015328606065120900824"},
         {"radian", "57.295779513082320876798154814105"},
-        {"degree", "0.017453292519943295769236907684886"},
-        {"degree*180", pi},
-        {"radian*pi", "180"},
-        {"a = 21", "21"},
-        {"@*2", "42"},
+        {"degree", "0.017453292519943295769236907684886"}, {"degree*180", pi}, {"radian*pi", "180"},
+        {"a = 21", "21"}, {"@*2", "42"},
     });
+    // clang-format on
 }
 
 }  // namespace

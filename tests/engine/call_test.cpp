@@ -12,10 +12,9 @@ class CallTest : public EngineTest {};
 
 TEST_F(CallTest, ArgumentListAndCountMessages) {
     const std::string upTo1 = "Error : Invalid Function Parameter (Up to 1 Parameter(s))";
+    // clang-format off
     ExpectErrors({
-        {"sin(1;2)", -1, upTo1, 0},
-        {"1 + SIN (1;2)", -1, upTo1, 4},
-        {"date(1;2)", -1, upTo1, 0},
+        {"sin(1;2)", -1, upTo1, 0}, {"1 + SIN (1;2)", -1, upTo1, 4}, {"date(1;2)", -1, upTo1, 0},
         {"atan2(1)", -1, "Error : Invalid Function Parameter (2 Parameters Required)", 0},
         {"atan2()", -1, "Error : Invalid Function Parameter (2 Parameters Required)", 0},
         {"todate(2024;1)", -1,
@@ -33,6 +32,7 @@ TEST_F(CallTest, ArgumentListAndCountMessages) {
         {"3*Undefined (1)", -1, "Error : \"undefined\" is Not Function", 2},
         {"undefined(1/0)", -1, "Error : Division by zero", 13},
     });
+    // clang-format on
     ExpectValues({{"abs(-2)+abs( 3 ;)", "Error : No Function Parameter"},
                   {"abs((2+3)*-1,5)", "75"},
                   {"date()*0", "0"}});
@@ -58,19 +58,13 @@ TEST_F(CallTest, UserFunctionsSeeOnlyTheirParameters) {
     AddUserFunction("dup", {"p", "P"}, "p");
     AddUserFunction("abs", {"x"}, "42");  // hidden by the built-in
     ASSERT_EQ(Run("y = 100").Status, 0);
+    // clang-format off
     ExpectValues({
-        {"sq(3)", "9"},
-        {"SQ (4)+1", "17"},
-        {"twice(3)", "6"},
-        {"TWICE(sq(2))", "8"},
-        {"hyp2(3;4)", "25"},
-        {"sq(2)*sq(3)", "36"},
-        {"dup(1;2)", "2"},
-        {"abs(-1)", "1"},
-        {"sq(y)", "10000"},
-        {"x = sq(5)", "25"},
-        {"x", "25"},
+        {"sq(3)", "9"}, {"SQ (4)+1", "17"}, {"twice(3)", "6"}, {"TWICE(sq(2))", "8"},
+        {"hyp2(3;4)", "25"}, {"sq(2)*sq(3)", "36"}, {"dup(1;2)", "2"}, {"abs(-1)", "1"},
+        {"sq(y)", "10000"}, {"x = sq(5)", "25"}, {"x", "25"},
     });
+    // clang-format on
     ExpectErrors({
         {"sq()", -1, "Error : No Function Parameter", 0},
         {"1+sq(1;2)", -1, "Error : Invalid Function Parameter (1 Parameter(s))", 2},
@@ -87,13 +81,13 @@ TEST_F(CallTest, RecursionIsRefusedButRepeatedCallsAreNot) {
     AddUserFunction("pong", {"x"}, "ping(x)");
     AddUserFunction("f", {"x"}, "x+1");
     AddUserFunction("g", {"x"}, "f(x)*f(x)");
+    // clang-format off
     ExpectValues({
         {"r(1)", "Error : Multiple Fuction Call (User Function)"},
         {"ping(1)", "Error : Multiple Fuction Call (User Function) (User Function)"},
-        {"f(f(1))", "3"},
-        {"f(1)+f(2)", "5"},
-        {"g(g(1))", "25"},
+        {"f(f(1))", "3"}, {"f(1)+f(2)", "5"}, {"g(g(1))", "25"},
     });
+    // clang-format on
     EXPECT_TRUE(ActiveCalls().empty());
 }
 

@@ -18,24 +18,20 @@ TEST_F(RobustnessTest, ExtremeLinesEvaluateOrFail) {
     for (int i = 0; i < 100000; ++i) calls += "sin(";
     calls += "1" + std::string(100000, ')');
     AddUserFunction("id", {"x"}, "x");
+    // clang-format off
     ExpectValues({
         {open + "1+2" + close, "3"},
         {open + "1+-" + open + "2" + close + "^2" + close + "*2", "-6"},
-        {"id(" + open + "5" + close + ")", "5"},
-        {open + "1", "Error : No Parenthesis"},
-        {sum, "37500"},
-        {std::string(100000, '7'), "7.7777777777777777777777777777778e+99999"},
-        {std::string(100000, 'v') + " = 4", "4"},
-        {std::string(100000, 'v') + "/2", "2"},
+        {"id(" + open + "5" + close + ")", "5"}, {open + "1", "Error : No Parenthesis"},
+        {sum, "37500"}, {std::string(100000, '7'), "7.7777777777777777777777777777778e+99999"},
+        {std::string(100000, 'v') + " = 4", "4"}, {std::string(100000, 'v') + "/2", "2"},
         {std::string(100000, ' '), "Error : Illegal Expression"},
-        {"", "Error : Illegal Expression"},
-        {calls, "Error : Function Calls Nested Too Deeply"},
+        {"", "Error : Illegal Expression"}, {calls, "Error : Function Calls Nested Too Deeply"},
         {"1e99999999999", "Error : Invalid Value 1e99999999999 (Exponent Part is out of Range)"},
-        {"0d", "Error : Invalid Value (No Decimal Value)"},
-        {"1e2147483647", "inf"},
-        {"1e-2147483648", "0"},
-        {"0x" + std::string(1000, 'F'), "-1"},
+        {"0d", "Error : Invalid Value (No Decimal Value)"}, {"1e2147483647", "inf"},
+        {"1e-2147483648", "0"}, {"0x" + std::string(1000, 'F'), "-1"},
     });
+    // clang-format on
 }
 
 // Random lines of the characters that matter to the engine, mixed with arbitrary code units
