@@ -8,7 +8,6 @@ int RunExpressions(CalcEngine& engine, const std::vector<std::string>& expressio
                    std::FILE* out) {
     int exitCode = 0;
     for (const std::string& expression : expressions) {
-        // Invalid UTF-8 becomes U+FFFD, which the engine then rejects like any other character.
         std::u16string line = Utf8ToUtf16(expression);
         std::int32_t position = 0;
         if (engine.Evaluate(line, position) != 0) exitCode = 1;

@@ -7,6 +7,14 @@
 #include "cli/Options.h"
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
+#include "engine/Text.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include <cwchar>
+#endif
 
 namespace {
 
@@ -15,11 +23,9 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// `args` are the arguments after the program name, in UTF-8.
+int Main(const std::vector<std::string>& args) {
     using namespace numora;
-    std::vector<std::string> args(argv + 1, argv + argc);
     cli::Options options;
     std::string error;
     if (!cli::ParseOptions(args, options, error)) return UsageError(error);
@@ -28,6 +34,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.SettingsDir) return UsageError("--settings-dir is not yet supported");
+    for (const std::string& expression : options.Expressions) {
+        std::u16string ignored;
+        if (!TryUtf8ToUtf16(expression, ignored)) {
+            return UsageError("an expression is not valid UTF-8");
+        }
+    }
 
     CalcEngine engine;
     if (options.Digits) engine.SetDigits(*options.Digits);
@@ -40,3 +52,21 @@ int main(int argc, char** argv) {
     }
     return cli::RunExpressions(engine, options.Expressions, stdout);
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The narrow argv of Windows is in the ANSI code page; take the UTF-16 one, and write UTF-8
+// bytes unchanged (no "\n" to "\r\n" translation). MinGW needs -municode for wmain.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const std::u16string arg(argv[i], argv[i] + std::wcslen(argv[i]));
+        args.push_back(numora::Utf16ToUtf8(arg));
+    }
+    _setmode(_fileno(stdout), _O_BINARY);
+    return Main(args);
+}
+#else
+int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

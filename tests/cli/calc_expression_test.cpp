@@ -75,8 +75,8 @@ TEST(CalcExpressionTest, Utf8InAndOut) {
 
 TEST(CalcExpressionTest, UsageErrorsExitWithTwo) {
     const std::vector<std::vector<std::string>> cases = {
-        {"--digits", "256", "-e", "1"}, {"--digits", "x", "-e", "1"}, {"--digits"}, {"-e"},
-        {"--bogus", "-e", "1"},         {"-e", "1", "sheet.txt"},
+        {"--digits", "256", "-e", "1"}, {"--digits", "x", "-e", "1"}, {"--digits"},     {"-e"},
+        {"--bogus", "-e", "1"},         {"-e", "1", "sheet.txt"},     {"-e", "1+\xFF"},
     };
     for (const auto& args : cases) {
         const Result quiet = RunCalc(args);
