@@ -33,6 +33,23 @@ bool IsBlank(char16_t c) {
     return c == 0x3000;                           // ideographic space
 }
 
+bool IsFullWidth(char16_t c) {
+    struct Range {
+        char16_t First, Last;
+    };
+    static constexpr Range kWide[] = {
+        {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
+        {0xA000, 0xA4CF}, {0xA960, 0xA97F}, {0xAC00, 0xD7A3}, {0xD800, 0xDFFF}, {0xF900, 0xFAFF},
+        {0xFE10, 0xFE19}, {0xFE30, 0xFE6F}, {0xFF00, 0xFF60}, {0xFFE0, 0xFFE6},
+    };
+    if (c < 0x1100) return false;
+    for (const Range& r : kWide) {
+        if (c < r.First) return false;
+        if (c <= r.Last) return true;
+    }
+    return false;
+}
+
 int HexDigitValue(char16_t c) {
     if (c >= u'0' && c <= u'9') return c - u'0';
     if (c >= u'a' && c <= u'f') return c - u'a' + 10;

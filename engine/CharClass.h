@@ -16,6 +16,11 @@ int OperatorClass(char16_t c);
 bool IsBlank(char16_t c);
 inline bool IsGraphic(char16_t c) { return !IsBlank(c); }
 
+// Full width: the East Asian Wide and Fullwidth characters (CJK, kana, hangul, full-width forms,
+// U+3000) and every surrogate code unit, since the characters beyond the BMP that names could
+// use are wide too. Fields that take half-width text only reject these.
+bool IsFullWidth(char16_t c);
+
 inline bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 // Value 0..15 of an ASCII hexadecimal digit, or -1.
 int HexDigitValue(char16_t c);

@@ -66,6 +66,14 @@ TEST(CharClassTest, ClassesAndNames) {
     graphic.push_back(char16_t{0xD800});
     for (char16_t c : graphic) EXPECT_FALSE(IsBlank(c)) << int(c);
 
+    for (char16_t c :
+         std::u16string(u"\u3000\u3042\u30A2\u6F22\uAC00\uFF21\uFF5E\uFFE5\U00020B9F")) {
+        EXPECT_TRUE(IsFullWidth(c)) << int(c);
+    }
+    for (char16_t c : std::u16string(u"aZ09_.\u00E9\u03C0\u2003\u303F\uFF61\uFF9E\uFFE8")) {
+        EXPECT_FALSE(IsFullWidth(c)) << int(c);
+    }
+
     const std::pair<std::u16string, std::u16string> names[] = {
         {u"sin (x)", u"sin"}, {u"a b + 1", u"a b"}, {u"x;y", u"x;y"}, {u"v\u3000\t", u"v"}};
     for (const auto& [text, expected] : names) {
