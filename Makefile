@@ -30,9 +30,9 @@ bench: build
 # A bounded fuzzing run of each target (FUZZ_TIME seconds each) in a build directory of its
 # own, compiled with clang.
 FUZZ_DIR ?= build-fuzz
-FUZZ_TIME ?= 60
+FUZZ_TIME ?= 40
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
-FUZZ_TARGETS = builtins
+FUZZ_TARGETS = evaluate worksheet builtins
 
 fuzz:
 	@./scripts/install-deps.sh $(FUZZ_PACKAGES)
