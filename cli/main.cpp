@@ -1,5 +1,7 @@
 // numora-calc: the engine and worksheet driver without the window.
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,10 @@
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
 #include "engine/Text.h"
+#include "engine/UserFunctions.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFolder.h"
+#include "userfunc/UserFunctionStore.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -33,7 +39,15 @@ int Main(const std::vector<std::string>& args) {
         std::fputs(cli::UsageText(), stdout);
         return 0;
     }
-    if (options.SettingsDir) return UsageError("--settings-dir is not yet supported");
+    std::filesystem::path folder = DefaultSettingsFolder();
+    if (options.SettingsDir) {
+        folder = std::filesystem::path(
+            std::u8string(options.SettingsDir->begin(), options.SettingsDir->end()));
+        std::error_code ec;
+        if (!std::filesystem::is_directory(folder, ec)) {
+            return UsageError("--settings-dir " + *options.SettingsDir + " is not a folder");
+        }
+    }
     for (const std::string& expression : options.Expressions) {
         std::u16string ignored;
         if (!TryUtf8ToUtf16(expression, ignored)) {
@@ -41,14 +55,23 @@ int Main(const std::vector<std::string>& args) {
         }
     }
 
+    // The desktop program's digits, options and user functions apply; the command line
+    // overrides them. Nothing is written to the settings folder.
+    Settings settings(folder, /*createFolder=*/false);
+    settings.Load();
+    LoadUserFunctions(UserFunctions(), folder);
+
     CalcEngine engine;
-    if (options.Digits) engine.SetDigits(*options.Digits);
-    UnaryMinusBindsBase() = options.UnaryMinusBindsBase;
+    engine.SetDigits(options.Digits.value_or(settings.Digits));
+    UnaryMinusBindsBase() = options.UnaryMinusBindsBase ||
+                            (settings.Option & OptionBits::UnaryMinusBindsBase) != 0;
+    RecalcOptions recalc;
+    recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     if (options.Expressions.empty()) {
         const bool inPlace = options.InPlaceFile.has_value();
         const std::string source =
             inPlace ? *options.InPlaceFile : options.WorksheetFile.value_or("-");
-        return cli::RunWorksheet(engine, source, inPlace, RecalcOptions{}, stdin, stdout, stderr);
+        return cli::RunWorksheet(engine, source, inPlace, recalc, stdin, stdout, stderr);
     }
     return cli::RunExpressions(engine, options.Expressions, stdout);
 }

@@ -94,3 +94,34 @@ TEST_F(CalcWorksheetTest, UnreadableInputGivesTwoAndChangesNothing) {
 }
 
 }  // namespace
+
+// The desktop program's settings folder: digits and options from Numora.ini, functions from
+// UserFunction.dat; command-line options win.
+TEST_F(CalcWorksheetTest, SettingsFolderSuppliesDigitsOptionsAndFunctions) {
+    Write("Numora.ini", "[Edit]\r\nDigits=5\r\nOption=48\r\n");
+    Write("UserFunction.dat", "Twice\tx\tx*2\tdoubles\r\n");
+    const std::string dir = "--settings-dir '" + dir_.string() + "' ";
+
+    CalcRun run = Calc(dir + "-e 1/3 -e -2^2 -e 'twice(4)' -e 'LogN(2;1024)'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "0.33333\n4\n8\nError : \"logn\" is Not Function\n");
+
+    run = Calc(dir + "--digits 2 -e 1/3");
+    EXPECT_EQ(run.out, "0.33\n");
+
+    // Option bit 4: Enter on a result line evaluates its content instead of copying it.
+    run = Calc(dir + Write("sheet.txt", ">1+1\n"));
+    EXPECT_EQ(run.out, ">1+1\n>2\n");
+}
+
+TEST_F(CalcWorksheetTest, EmptySettingsFolderGivesDefaultsAndMissingOneIsAnError) {
+    fs::create_directories(dir_ / "empty");
+    CalcRun run = Calc("--settings-dir '" + (dir_ / "empty").string() + "' -e 'LogN(2;1024)' -e 1/3");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "10\n0.33333333333333333333333333333333\n");
+    EXPECT_FALSE(fs::exists(dir_ / "empty" / "Numora.ini"));
+
+    run = Calc("--settings-dir '" + (dir_ / "missing").string() + "' -e 1");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+}
