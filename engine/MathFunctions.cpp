@@ -1,6 +1,7 @@
 // The elementary mathematical built-ins: thin wrappers over Boost.Multiprecision and Boost.Math.
 // Outside a function's domain the result is NaN, at a pole an infinity; nothing ever throws
 // out of these functions.
+#include <algorithm>
 #include <boost/math/constants/constants.hpp>
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/acosh.hpp>
@@ -272,12 +273,20 @@ Number FnLogb(const ArgList& a) {
     });
 }
 
+// Counts far beyond the exponent range of Number overflow Boost's own exponent arithmetic
+// (12 * 10^2147483647 came out as 1.2e-2147483648). Every count past these bounds already
+// gives infinity or 0, so clamping changes no other result.
+constexpr std::int32_t kMaxScaleCount10 = 200'000'000;
+constexpr std::int32_t kMaxScaleCount2 = 1'000'000'000;
+
 Number FnScalbn(const ArgList& a) {
-    return Guarded([&] { return scalbn(a[0], ToInt32(a[1])); });
+    const std::int32_t n = std::clamp(ToInt32(a[1]), -kMaxScaleCount10, kMaxScaleCount10);
+    return Guarded([&] { return scalbn(a[0], n); });
 }
 
 Number FnLdexp(const ArgList& a) {
-    return Guarded([&] { return ldexp(a[0], ToInt32(a[1])); });
+    const std::int32_t n = std::clamp(ToInt32(a[1]), -kMaxScaleCount2, kMaxScaleCount2);
+    return Guarded([&] { return ldexp(a[0], n); });
 }
 
 }  // namespace numora
