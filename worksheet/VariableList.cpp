@@ -1,28 +1,13 @@
 #include "worksheet/VariableList.h"
 
 #include "engine/CalcEngine.h"
+#include "engine/CharClass.h"
 #include "engine/Text.h"
 #include "engine/VariableTable.h"
 
 namespace numora {
 
 namespace {
-
-// Controls, Unicode space separators and the ideographic space.
-bool IsBlank(char16_t c) {
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
-    switch (c) {
-        case 0x0020:
-        case 0x00A0:
-        case 0x1680:
-        case 0x202F:
-        case 0x205F:
-        case 0x3000:
-            return true;
-        default:
-            return c >= 0x2000 && c <= 0x200A;
-    }
-}
 
 std::u16string_view Trim(std::u16string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
