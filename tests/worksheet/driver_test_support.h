@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/Text.h"
@@ -12,52 +13,43 @@
 
 namespace numora::testing {
 
-struct ScriptedLine {
-    int status = 0;
-    std::string message;
-    std::int32_t errorPosition = 0;
-};
-
-// Answers the lines it was given; any other line fails, so a stray evaluation shows up.
+// Answers the lines it was given, each with its message and, for a failing line, the error
+// position (-1 for success); any other line fails, so a stray evaluation shows up.
 class ScriptedEvaluator final : public LineEvaluator {
 public:
-    ScriptedEvaluator() = default;
-    explicit ScriptedEvaluator(std::map<std::string, ScriptedLine> script)
-        : script_(std::move(script)) {}
+    using Script = std::map<std::string, std::pair<std::string, std::int32_t>>;
+    explicit ScriptedEvaluator(Script script = {}) : script_(std::move(script)) {}
 
     int Evaluate(std::u16string& line, std::int32_t& position) override {
-        const std::string key = Utf16ToUtf8(line);
-        seen.push_back(key);
-        const auto it = script_.find(key);
-        if (it == script_.end()) {
-            message_ = u"Error : unscripted";
-            position = 0;
-            return -3;
-        }
-        message_ = Utf8ToUtf16(it->second.message);
-        position = it->second.status == 0 ? static_cast<std::int32_t>(line.size())
-                                          : it->second.errorPosition;
-        return it->second.status;
+        seen.push_back(Utf16ToUtf8(line));
+        const auto it = script_.find(seen.back());
+        const auto& [message, error] = it == script_.end() ? kUnscripted : it->second;
+        message_ = Utf8ToUtf16(message);
+        position = error < 0 ? static_cast<std::int32_t>(line.size()) : error;
+        return error < 0 ? 0 : -2;
     }
     const std::u16string& MessageText() const override { return message_; }
 
     std::vector<std::string> seen;
 
 private:
-    std::map<std::string, ScriptedLine> script_;
+    inline static const std::pair<std::string, std::int32_t> kUnscripted{"Error : unscripted", 0};
+    Script script_;
     std::u16string message_;
 };
 
-// The lines most tests need.
-inline std::map<std::string, ScriptedLine> CommonScript() {
+inline ScriptedEvaluator::Script CommonScript() {
     return {
-        {"1+2", {0, "3", 0}},
-        {"3", {0, "3", 0}},
-        {"a=2", {0, "2", 0}},
-        {"x=5", {0, "5", 0}},
-        {"1/0", {-2, "Error : Division by zero", 2}},
-        {"1234567+1", {0, "1234568", 0}},
-        {"1234567/0", {-2, "Error : Division by zero", 8}},
+        {"1+2", {"3", -1}},
+        {"3", {"3", -1}},
+        {"a=2", {"2", -1}},
+        {"a=1", {"1", -1}},
+        {"b=a+1", {"2", -1}},
+        {"a+b", {"3", -1}},
+        {"x=5", {"5", -1}},
+        {"1234567+1", {"1234568", -1}},
+        {"1/0", {"Error : Division by zero", 2}},
+        {"1234567/0", {"Error : Division by zero", 8}},
     };
 }
 
@@ -65,11 +57,8 @@ inline std::map<std::string, ScriptedLine> CommonScript() {
 inline MemoryTextBuffer MarkedBuffer(std::string_view marked, std::int32_t wrapWidth = 0) {
     std::string text(marked);
     const auto bar = text.find('|');
-    std::int32_t caret = 0;
-    if (bar != std::string::npos) {
-        caret = static_cast<std::int32_t>(Utf8ToUtf16(text.substr(0, bar)).size());
-        text.erase(bar, 1);
-    }
+    const auto caret = static_cast<std::int32_t>(Utf8ToUtf16(text.substr(0, bar)).size());
+    if (bar != std::string::npos) text.erase(bar, 1);
     MemoryTextBuffer buffer(Utf8ToUtf16(text), wrapWidth);
     buffer.SetSelection(caret, caret);
     return buffer;

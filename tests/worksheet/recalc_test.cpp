@@ -11,19 +11,6 @@ namespace numora {
 namespace {
 
 using testing::ScriptedEvaluator;
-using testing::ScriptedLine;
-
-std::map<std::string, ScriptedLine> RecalcScript() {
-    return {
-        {"a=1", {0, "1", 0}},
-        {"b=a+1", {0, "2", 0}},
-        {"a+b", {0, "3", 0}},
-        {"x=5", {0, "5", 0}},
-        {"3", {0, "3", 0}},
-        {"1+2", {0, "3", 0}},
-        {"1/0", {-2, "Error : Division by zero", 2}},
-    };
-}
 
 TEST(Recalc, WritesEveryResult) {
     const struct {
@@ -44,7 +31,7 @@ TEST(Recalc, WritesEveryResult) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
-        ScriptedEvaluator evaluator(RecalcScript());
+        ScriptedEvaluator evaluator(testing::CommonScript());
         const RecalcOutcome outcome =
             RecalculateWorksheet(Utf8ToUtf16(c.before), evaluator, RecalcOptions{c.option});
         EXPECT_EQ(Utf16ToUtf8(outcome.text), c.after);
@@ -53,25 +40,23 @@ TEST(Recalc, WritesEveryResult) {
     }
 }
 
-// A user's session: put the caret at the end of each line that is neither a result line nor
-// blank or comment-only, press Enter, and go on below the line's result.
+// A user's session: Enter at the end of each line that is neither a result line nor blank or
+// comment-only, then on below the line's result (or below the failing line's result).
 std::u16string PressEnterTopToBottom(const std::u16string& text, LineEvaluator& evaluator) {
     MemoryTextBuffer buffer(text);
     WorksheetDriver driver(buffer, evaluator);
-    std::int32_t paragraph = 0;
-    while (paragraph < buffer.ParagraphCount()) {
-        const std::int32_t start = buffer.ParagraphStart(paragraph);
-        const Paragraph line = GetParagraph(buffer, start);
-        std::u16string content = line.text.substr(0, line.text.find(u"//"));
-        content.erase(0, content.find_first_not_of(u" \t\u3000"));
-        if (content.find_first_not_of(u" \t\u3000") == std::u16string::npos || content[0] == u'>') {
+    for (std::int32_t paragraph = 0; paragraph < buffer.ParagraphCount();) {
+        const Paragraph line = GetParagraph(buffer, buffer.ParagraphStart(paragraph));
+        const std::u16string content = line.text.substr(0, line.text.find(u"//"));
+        const std::size_t first = content.find_first_not_of(u" \t\u3000");
+        if (first == std::u16string::npos || content[first] == u'>') {
             ++paragraph;
             continue;
         }
-        buffer.SetSelection(start + line.length, start + line.length);
+        const std::int32_t end = line.start + line.length;
+        buffer.SetSelection(end, end);
         driver.PressEnter(false, false);
-        const bool failed = buffer.Caret() <= start + line.length;
-        paragraph = failed ? paragraph + 2 : buffer.ParagraphOf(buffer.Caret());
+        paragraph = buffer.Caret() <= end ? paragraph + 2 : buffer.ParagraphOf(buffer.Caret());
     }
     return buffer.Text();
 }

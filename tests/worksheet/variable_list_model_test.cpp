@@ -89,12 +89,6 @@ TEST(VariableList, FollowsTheEngine) {
         if (engine.Evaluate(line, position) == 0) list.Refresh(engine);
     }
     EXPECT_EQ(TextsOf(list), (Texts{u"A=2", u"ab=2", u"Rate=0.25", u"x=0.25"}));
-
-    ASSERT_TRUE(list.Delete(2, &engine.GetVariables()));
-    std::u16string line = u"rate";
-    std::int32_t position = 0;
-    EXPECT_NE(engine.Evaluate(line, position), 0);
-    EXPECT_EQ(engine.GetVariables().Size(), 3u);
 }
 
 }  // namespace
