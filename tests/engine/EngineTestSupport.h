@@ -2,6 +2,9 @@
 // Shared helpers of the engine tests: run lines through an engine and read the outcome as UTF-8.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,15 +32,36 @@ struct ErrorCase {
     int Position;
 };
 
-// Resets the process-wide state that lines change.
+// Sets TZ while it lives; restores the previous value afterwards.
+class ScopedZone {
+public:
+    explicit ScopedZone(const char* zone) {
+        if (const char* old = std::getenv("TZ")) old_ = old;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~ScopedZone() {
+        old_ ? setenv("TZ", old_->c_str(), 1) : unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+
+// Resets the process-wide state that lines change. Lines may use the variables `inf` and `nan`.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        Run("inf = 1e999999999");
+        Run("nan = inf*0");
+        TearDown();
+    }
+    void TearDown() override {
         UnaryMinusBindsBase() = false;
         LastAnswer() = 0;
         UserFunctions().Clear();
     }
-    void TearDown() override { SetUp(); }
 
     Outcome Run(const std::string& utf8Line) {
         std::u16string line = Utf8ToUtf16(utf8Line);

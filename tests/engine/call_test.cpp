@@ -1,8 +1,12 @@
+// Calls of built-in and user functions, and the table behind them.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "EngineTestSupport.h"
+#include "engine/Builtins.h"
 #include "engine/FunctionCall.h"
 
 namespace numora::test {
@@ -16,7 +20,7 @@ TEST_F(CallTest, ArgumentListAndCountMessages) {
     ExpectErrors({
         {"sin(1;2)", -1, upTo1, 0}, {"1 + SIN (1;2)", -1, upTo1, 4}, {"date(1;2)", -1, upTo1, 0},
         {"atan2(1)", -1, "Error : Invalid Function Parameter (2 Parameters Required)", 0},
-        {"atan2()", -1, "Error : Invalid Function Parameter (2 Parameters Required)", 0},
+        {"unixtime(1;2)", -1, "Error : Invalid Function Parameter (6 Parameters Required)", 0},
         {"todate(2024;1)", -1,
          "Error : Invalid Function Parameter (Minimum of 3 Parameters Required)", 0},
         {"rad(1;2;3;4)", -1, "Error : Invalid Function Parameter (Up to 3 Parameter(s))", 0},
@@ -102,6 +106,39 @@ TEST_F(CallTest, NestingDepthIsBounded) {
     AddUserFunction("id", {"x"}, "x");
     ExpectValues({{nested("id", 300), "Error : Function Calls Nested Too Deeply"}});
     EXPECT_TRUE(ActiveCalls().empty());
+}
+
+std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
+
+TEST(BuiltinTable, EveryNameFindsItsOwnRowWithOneCallingShape) {
+    const std::vector<BuiltinFunction>& table = BuiltinTable();
+    ASSERT_EQ(table.size(), 63u);
+    std::set<BuiltinImpl> values;
+    std::set<BuiltinTextImpl> texts;
+    for (const BuiltinFunction& row : table) {
+        EXPECT_EQ(FindBuiltin(row.Name), &row) << Narrow(row.Name);
+        EXPECT_LE(row.MinParams, row.MaxParams) << Narrow(row.Name);
+        EXPECT_NE(row.Impl != nullptr, row.TextImpl != nullptr) << Narrow(row.Name);
+        EXPECT_EQ(row.TextImpl != nullptr, row.ReturnsText) << Narrow(row.Name);
+        if (row.Impl != nullptr) values.insert(row.Impl);
+        if (row.TextImpl != nullptr) texts.insert(row.TextImpl);
+    }
+    EXPECT_EQ(values.size() + texts.size(), 56u);
+    for (std::u16string_view miss : {u"Sin", u"sin ", u"", u"si", u"pi", u"atan2x"}) {
+        EXPECT_EQ(FindBuiltin(miss), nullptr) << Narrow(miss);
+    }
+}
+
+TEST_F(CallTest, AliasesBehaveAlike) {
+    const std::string pi = "3.1415926535897932384626433832795";
+    // clang-format off
+    ExpectValues({
+        {"log(1000)", "3"}, {"log10(1000)", "3"}, {"sqrt(16)", "4"}, {"sqr(16)", "4"},
+        {"cbrt(-27)", "-3"}, {"cbr(-27)", "-3"}, {"deg(pi)", "180"}, {"todeg(pi)", "180"},
+        {"radtodeg(pi)", "180"}, {"rad(90;0;0)*2", pi}, {"torad(90;0;0)*2", pi},
+        {"degtorad(90;0;0)*2", pi},
+    });
+    // clang-format on
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
+// Lines through the evaluator: operators, literals and error reports.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "EngineTestSupport.h"
+#include "engine/Format.h"
+#include "engine/NumberLiteral.h"
+#include "engine/Text.h"
 
 namespace numora::test {
 namespace {
@@ -14,11 +20,12 @@ TEST_F(EvaluatorTest, PrecedenceAssociativityAndBlanks) {
         {"12/4/3", "1"}, {"8/2*4", "16"}, {"2--2", "4"}, {"2+-2", "0"}, {"-(1+2)", "-3"},
         {"-(-2)", "2"}, {"2*-(3)", "-6"}, {"+5", "5"}, {"7%3", "1"}, {"-7%3", "-1"}, {"7%-3", "1"},
         {"7.5%2", "1.5"}, {"1+7%4*2", "7"}, {"3 \u00D7 4 \u00F7 2", "6"}, {"   7   ", "7"},
-        {"\t1\u3000+\u30002 ", "3"}, {"2^(1+1)^2", "16"}, {"-0", "0"}, {"-(0)*5", "0"},
+        {"\t1\u3000+\u00A02\u2028", "3"}, {"2^(1+1)^2", "16"}, {"-0", "0"}, {"-(0)*5", "0"},
         {"0x10+0b11", "19"}, {"1e999999999", "inf"}, {"-1e999999999", "-inf"},
         {"1e999999999*0", "nan"}, {"-(1e999999999*0)", "nan"}, {"(-8)^0.5", "nan"},
         {"(-1)^1e20", "1"}, {"(-1)^-1e30", "1"}, {"(-1)^(2^64+1)", "-1"}, {"(-2)^(2^64+1)", "-inf"},
-        {"(-2)^(2^64)", "inf"}, {"(-0.5)^(2^64+1)", "0"}, {"(-3)^3", "-27"}, {"1e120 % 7", "1"}, {"1e130 % 7", "nan"},
+        {"(-2)^(2^64)", "inf"}, {"(-0.5)^(2^64+1)", "0"}, {"(-3)^3", "-27"}, {"1e120 % 7", "1"},
+        {"1e130 % 7", "nan"},
     });
     // clang-format on
 }
@@ -71,6 +78,47 @@ TEST_F(EvaluatorTest, FailureKeepsResultAndLastAnswer) {
     ExpectValues({{"@", "42"}, {"@+1", "43"}, {"@", "43"}});
     const Outcome out = Run("  1 + 2  ");
     EXPECT_EQ(out.Position, 9);  // success leaves the position at the end
+}
+
+struct LiteralCase {
+    std::string Text;
+    bool Ok;
+    std::string Expected;  // value at 40 digits, or the detail text
+    std::size_t End;       // position after reading
+};
+
+TEST(LiteralTest, ReadsValueOrDetail) {
+    // clang-format off
+    const LiteralCase cases[] = {
+        {".5", true, "0.5", 2}, {"5.", true, "5", 2}, {"1,000,000", true, "1000000", 9},
+        {"1,2.5", true, "12.5", 5}, {"1E-3", true, "0.001", 4}, {"1e+2", true, "100", 4},
+        {"0D7", true, "7", 3}, {"1.5x", true, "1.5", 3}, {"1_000", true, "1", 1},
+        {"1e2-3", true, "100", 3}, {"123456789012345678901", true, "123456789012345678901", 21},
+        {"1e-999999999", true, "0", 12}, {"10000e2147483647", true, "inf", 16},
+        {"0.0001e-2147483648", true, "0", 18}, {"0x_ff_ff", true, "65535", 8},
+        {"0x8000000000000000", true, "-9223372036854775808", 18},
+        {"0x123456789abcdef01", true, "2541551405711093505", 19},  // low 64 bits
+        {"0B1_1", true, "3", 5},
+        {"1e2e3", false, "1e2e (Multiple 'e')", 4},
+        {"1e2.5", false, "1e2. (Exponent Part is not Integer)", 4},
+        {"1e", false, "1e (No Exponent Part Value)", 2},
+        {"1e-x", false, "1e- (No Exponent Part Value)", 3},
+        {"0x__", false, "(No Hexadecimal Value)", 4}, {"0b2", false, "(No Binary Value)", 2},
+        {"0d+1", false, "(No Decimal Value)", 2},
+        {"1e-2147483649", false, "1e-2147483649 (Exponent Part is out of Range)", 13},
+    };
+    // clang-format on
+    for (const LiteralCase& c : cases) {
+        const std::u16string text = Utf8ToUtf16(c.Text);
+        std::size_t position = 0;
+        Number value;
+        std::u16string detail;
+        const bool ok = ParseNumberLiteral(text, position, value, detail);
+        ASSERT_EQ(ok, c.Ok) << c.Text;
+        EXPECT_EQ(ok ? Utf16ToUtf8(FormatNumber(value, 40)) : Utf16ToUtf8(detail), c.Expected)
+            << c.Text;
+        EXPECT_EQ(position, c.End) << c.Text;
+    }
 }
 
 }  // namespace
