@@ -19,12 +19,14 @@ public:
         if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
         path_ = pattern;
     }
-    ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     const std::filesystem::path& path() const { return path_; }
 
 private:
     std::filesystem::path path_;
-    std::error_code ignored_;
 };
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
@@ -41,8 +43,7 @@ class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) : oldHandler_(::signal(SIGXFSZ, SIG_IGN)) {
         ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
+        rlimit limit{bytes, old_.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {

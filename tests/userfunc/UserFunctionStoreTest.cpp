@@ -19,46 +19,29 @@ std::string Describe(const UserFunctionCatalogue& catalogue) {
     return Utf16ToUtf8(out);
 }
 
-TEST(ParseParameters, SplitsTrimsAndDropsBadPieces) {
-    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
-        {u"base; x", u"base;x"},
-        {u"a; b c; d", u"a;d"},
-        {u";;x;", u"x"},
-        {u"\tx\u3000; y ", u"x;y"},
-        {u"x+1;y;(z);w^2;v%;-u;p*q;r/s", u"y"},
-        {u" ", u""},
+TEST(UserFunctionFile, ReadingRules) {
+    const std::pair<std::string, const char*> cases[] = {
+        // file bytes, catalogue
+        {"", ""},
+        {"f\tx;y\tx+y\r\ng\tx\tx\ta\tb\r\n", "f(x;y)=x+y|\ng(x)=x|a\n"},  // three fields or more
+        {"f\t\tx\tx*2\tnote", "f(x)=x*2|note\n"},  // an empty field is skipped
+        {"f\tx\t \tnote", "f(x)=|note\n"},         // a blank one keeps its place
+        {"f\tx\r\njunk\r\n", ""},                  // too few fields
+        {"f\ta; b c; d\t1\ng\t;;x+1;(y);w^2;v%;-u;p*q;r/s;z;\t2\nh\t a b \t3\nh\t;\t4",
+         "f(a;d)=1|\ng(z)=2|\n"},  // bad parameters dropped; none left: skipped
+        {"my f\tx\t1\ng-h\tx\t1\nok\tx\t1", "ok(x)=1|\n"},                     // forbidden name
+        {"  f \t x\xE3\x80\x80; y \t x + y \t  s p  ", "f(x;y)=x + y|s p\n"},  // trimmed
+        {"a\tx\t1\rb\tx\t2\nc\tx\t3\r\n\r\n\n\rd\tx\t4", "a(x)=1|\nb(x)=2|\nc(x)=3|\nd(x)=4|\n"},
+        {"Area\tw;h\tw*h\r\nAREA\ts\ts*s\r\n", "Area(w;h)=w*h|\nAREA(s)=s*s|\n"},
+        {"\xEF\xBB\xBFok\tx\t1\r\n\0g\tx\t2\r\n"s, "ok(x)=1|\n"},  // BOM skipped, NUL ends
+        {"f\tx\t1\t\xFF\x80ok\r\ng\tx\t2", "f(x)=1|\xEF\xBF\xBD\xEF\xBF\xBDok\ng(x)=2|\n"},
     };
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(Utf16ToUtf8(JoinParameters(ParseParameters(text))), Utf16ToUtf8(expected))
-            << Utf16ToUtf8(text);
-    }
-}
-
-TEST(UserFunctionRecords, ReadingRules) {
-    const struct {
-        const char* name;
-        std::u16string_view text;
-        const char* expected;
-    } cases[] = {
-        {"four fields", u"f\tx;y\tx+y\tsum\r\n", "f(x;y)=x+y|sum\n"},
-        {"three fields", u"f\tx;y\tx+y\r\n", "f(x;y)=x+y|\n"},
-        {"empty field skipped", u"f\t\tx\tx*2\tnote\r\n", "f(x)=x*2|note\n"},
-        {"fields after the fourth", u"f\tx\tx\ta\tb\r\n", "f(x)=x|a\n"},
-        {"two fields", u"f\tx\r\ng\tx\t1\r\n", "g(x)=1|\n"},
-        {"forbidden name", u"my f\tx\t1\r\ng-h\tx\t1\r\nok\tx\t1\r\n", "ok(x)=1|\n"},
-        {"no parameter", u"f\t a b \t1\r\nf\t;\t1\r\ng\tx\t2\r\n", "g(x)=2|\n"},
-        {"blank field keeps its place", u"f\tx\t \tnote\r\n", "f(x)=|note\n"},
-        {"trimmed", u"  f \t x ; y \t x + y \t  s p  \r\n", "f(x;y)=x + y|s p\n"},
-        {"line ends", u"a\tx\t1\rb\tx\t2\nc\tx\t3\r\n\r\n\n\rd\tx\t4",
-         "a(x)=1|\nb(x)=2|\nc(x)=3|\nd(x)=4|\n"},
-        {"duplicates kept", u"Area\tw;h\tw*h\r\nAREA\ts\ts*s\r\n",
-         "Area(w;h)=w*h|\nAREA(s)=s*s|\n"},
-        {"Japanese", u"面積\t縦;横\t縦*横\t長方形\r\n", "面積(縦;横)=縦*横|長方形\n"},
-    };
-    for (const auto& c : cases) {
+    test::TempFolder temp;
+    for (const auto& [bytes, expected] : cases) {
+        test::WriteBytes(temp.path() / "UserFunction.dat", bytes);
         UserFunctionCatalogue catalogue;
-        AppendUserFunctionRecords(catalogue, c.text);
-        EXPECT_EQ(Describe(catalogue), c.expected) << c.name;
+        LoadUserFunctions(catalogue, temp.path());
+        EXPECT_EQ(Describe(catalogue), expected) << bytes;
     }
 }
 
@@ -69,81 +52,36 @@ TEST(UserFunctionFile, DefaultsWhenUnreadable) {
         UserFunctionCatalogue catalogue;
         AddUserFunction(catalogue, u"old", u"x", u"x", u"");
         LoadUserFunctions(catalogue, folder);
-        const std::string text = Describe(catalogue);
         EXPECT_EQ(catalogue.Size(), 10u);
+        const std::string text = Describe(catalogue);
         EXPECT_EQ(text.substr(0, text.find('\n')),
                   "LogN(base;x)=log(x)/log(base)|baseを底とする x の対数 : LogN(base; x)");
-        EXPECT_NE(text.find("\nDegToDeg(d;m;s)=ToDeg(ToRad(d;m;s))|"), std::string::npos);
-        EXPECT_EQ(Utf16ToUtf8(catalogue.At(9).FuncName), "MetricToMile");
     }
     EXPECT_FALSE(std::filesystem::exists(missing.path() / "UserFunction.dat"));
 }
 
-TEST(UserFunctionFile, ReadableFilesAreUsedAsTheyAre) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        const char* expected;
-    } cases[] = {
-        {"empty file", "", ""},
-        {"no valid record", "junk\r\n", ""},
-        {"byte order mark",
-         "\xEF\xBB\xBF"
-         "f\tx\t1\r\n",
-         "f(x)=1|\n"},
-        {"NUL ends the text", "f\tx\t1\r\n\0g\tx\t2\r\n"s, "f(x)=1|\n"},
-        {"invalid UTF-8", "f\tx\t1\t\xFF\x80ok\r\ng\tx\t2\r\n",
-         "f(x)=1|\xEF\xBF\xBD\xEF\xBF\xBDok\ng(x)=2|\n"},
-    };
+TEST(UserFunctionFile, StoreWritesRowsAndKeepsOldFileOnFailure) {
     test::TempFolder temp;
-    for (const auto& c : cases) {
-        test::WriteBytes(temp.path() / "UserFunction.dat", c.bytes);
-        UserFunctionCatalogue catalogue;
-        LoadUserFunctions(catalogue, temp.path());
-        EXPECT_EQ(Describe(catalogue), c.expected) << c.name;
-    }
-}
-
-TEST(UserFunctionFile, StoreWritesRowsAndReadsBack) {
-    test::TempFolder temp;
-    UserFunctionCatalogue defaults;
-    AddDefaultUserFunctions(defaults);
-    std::vector<UserFunctionRow> rows;
-    for (const auto& [key, f] : defaults.Entries()) {
-        rows.push_back({f.FuncName, JoinParameters(f.Parameter), f.Expression, f.Explain});
-    }
-    rows.push_back({u"f", u"x; y", u"x\t+y", u"line\r\nbreak\0end"s});
-
-    UserFunctionCatalogue catalogue;
-    ASSERT_TRUE(StoreUserFunctions(catalogue, temp.path(), rows));
-    const std::string bytes = test::ReadBytes(temp.path() / "UserFunction.dat");
-    EXPECT_EQ(bytes.substr(0, 34), "LogN\tbase;x\tlog(x)/log(base)\tbase\xE3");  // no BOM
-    EXPECT_EQ(bytes.substr(bytes.size() - 29), "f\tx; y\tx +y\tline  break end\r\n");
-
-    UserFunctionCatalogue back;
+    const auto path = temp.path() / "UserFunction.dat";
+    UserFunctionCatalogue catalogue, back;
+    ASSERT_TRUE(StoreUserFunctions(
+        catalogue, temp.path(),
+        {{u"LogN", u"base; x", u"log(x)", u"底"}, {u"f", u"x", u"x\t+1", u"a\r\nb\0c"s}}));
+    const std::string stored = "LogN\tbase; x\tlog(x)\t底\r\nf\tx\tx +1\ta  b c\r\n";  // no BOM
+    EXPECT_EQ(test::ReadBytes(path), stored);
+    EXPECT_EQ(Describe(catalogue), "LogN(base;x)=log(x)|底\nf(x)=x +1|a  b c\n");
     LoadUserFunctions(back, temp.path());
     EXPECT_EQ(Describe(back), Describe(catalogue));
-    AddUserFunction(defaults, u"f", u"x;y", u"x +y", u"line  break end");
-    EXPECT_EQ(Describe(back), Describe(defaults));
 
-    ASSERT_TRUE(StoreUserFunctions(catalogue, temp.path(), {}));
-    EXPECT_EQ(test::ReadBytes(temp.path() / "UserFunction.dat"), "");
-    LoadUserFunctions(back, temp.path());
-    EXPECT_EQ(back.Size(), 0u);
-}
-
-TEST(UserFunctionFile, FailedStoreReportsAndKeepsOldFile) {
-    test::TempFolder temp;
-    test::WriteBytes(temp.path() / "UserFunction.dat", "old\tx\tx\r\n");
-    const std::vector<UserFunctionRow> rows(50, {u"f", u"x", u"x*x", u"a long explanation"});
-    UserFunctionCatalogue catalogue;
+    const std::vector<UserFunctionRow> rows(50, {u"g", u"x", u"x*x", u"a long explanation"});
     {
         test::FileSizeLimit limit(64);
         EXPECT_FALSE(StoreUserFunctions(catalogue, temp.path(), rows));
     }
     EXPECT_EQ(catalogue.Size(), 50u);  // the new rows stay in use
-    EXPECT_EQ(test::ReadBytes(temp.path() / "UserFunction.dat"), "old\tx\tx\r\n");
-    EXPECT_FALSE(SaveUserFunctionFile(temp.path() / "missing", u"f\tx\tx\r\n"));
+    EXPECT_EQ(test::ReadBytes(path), stored);
+    ASSERT_TRUE(StoreUserFunctions(catalogue, temp.path(), {}));
+    EXPECT_EQ(test::ReadBytes(path), "");
 }
 
 }  // namespace
