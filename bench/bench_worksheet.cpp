@@ -135,9 +135,8 @@ std::u16string Worksheet(int lines) {
 }
 
 // Enter on an expression in the middle of the worksheet, replacing its result line, then Undo.
-void BM_EnterInMiddle(benchmark::State& state) {
+void EnterInMiddle(benchmark::State& state, LineEvaluator& evaluator) {
     MemoryTextBuffer buffer(Worksheet(static_cast<int>(state.range(0))));
-    ConstantEvaluator evaluator;
     WorksheetDriver driver(buffer, evaluator);
     const std::int32_t line = buffer.ParagraphStart(buffer.ParagraphCount() / 4 * 2);
     for (auto _ : state) {
@@ -147,21 +146,18 @@ void BM_EnterInMiddle(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(buffer.TextLength());
 }
+
+void BM_EnterInMiddle(benchmark::State& state) {
+    ConstantEvaluator evaluator;
+    EnterInMiddle(state, evaluator);
+}
 BENCHMARK(BM_EnterInMiddle)->Arg(100)->Arg(10000);
 
 // The same with the real engine evaluating the line.
 void BM_EnterInMiddleWithEngine(benchmark::State& state) {
-    MemoryTextBuffer buffer(Worksheet(static_cast<int>(state.range(0))));
     CalcEngine engine;
     CalcEngineEvaluator evaluator(engine);
-    WorksheetDriver driver(buffer, evaluator);
-    const std::int32_t line = buffer.ParagraphStart(buffer.ParagraphCount() / 4 * 2);
-    for (auto _ : state) {
-        buffer.SetSelection(line, line);
-        driver.PressEnter(false, false);
-        buffer.Undo();
-    }
-    benchmark::DoNotOptimize(buffer.TextLength());
+    EnterInMiddle(state, evaluator);
 }
 BENCHMARK(BM_EnterInMiddleWithEngine)->Arg(100)->Arg(10000);
 
