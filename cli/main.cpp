@@ -29,6 +29,16 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
+// A result that never reached its reader (a full disk, a closed pipe) is a failure, not a
+// success.
+int FinishOutput(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fputs("numora-calc: the output cannot be written\n", stderr);
+        return 2;
+    }
+    return status;
+}
+
 // `args` are the arguments after the program name, in UTF-8.
 int Main(const std::vector<std::string>& args) {
     using namespace numora;
@@ -71,9 +81,10 @@ int Main(const std::vector<std::string>& args) {
         const bool inPlace = options.InPlaceFile.has_value();
         const std::string source =
             inPlace ? *options.InPlaceFile : options.WorksheetFile.value_or("-");
-        return cli::RunWorksheet(engine, source, inPlace, recalc, stdin, stdout, stderr);
+        return FinishOutput(
+            cli::RunWorksheet(engine, source, inPlace, recalc, stdin, stdout, stderr));
     }
-    return cli::RunExpressions(engine, options.Expressions, stdout);
+    return FinishOutput(cli::RunExpressions(engine, options.Expressions, stdout));
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ TEST(CalcExpression, UsageErrorsExitWithTwoAndSayWhy) {
         testing::ExpectRuns({{Args(args), 2, ""}});
         EXPECT_NE(testing::Calc(Args(args), true).out.find("numora-calc: "), std::string::npos);
     }
+    // Output that cannot be written is an error, not a success.
+    EXPECT_EQ(testing::Calc(Args({"-e", "1"}) + "> /dev/full").exitCode, 2);
 }
 
 }  // namespace
