@@ -1,0 +1,103 @@
+#include "ui/Prompter.h"
+
+#include <QAbstractPrintDialog>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+
+namespace numora {
+
+namespace {
+
+Prompter* installed = nullptr;
+
+void SetUpFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+    if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+}
+
+QString ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+}  // namespace
+
+QMessageBox::StandardButton DialogPrompter::Message(QWidget* parent, QMessageBox::Icon icon,
+                                                    const QString& title, const QString& text,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString DialogPrompter::OpenFileName(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent);
+    SetUpFileDialog(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A name that does not exist yet is allowed: the caller offers to create it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return ChosenFile(dialog);
+}
+
+QString DialogPrompter::SaveFileName(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent);
+    SetUpFileDialog(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return ChosenFile(dialog);
+}
+
+bool DialogPrompter::ChooseFont(QWidget* parent, QFont& font) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok) font = chosen;
+    return ok;
+}
+
+bool DialogPrompter::ChooseColor(QWidget* parent, QColor& color) {
+    const QColor chosen = QColorDialog::getColor(color, parent);
+    if (!chosen.isValid()) return false;
+    color = chosen;
+    return true;
+}
+
+bool DialogPrompter::SetUpPage(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogPrompter::SetUpPrint(QWidget* parent, QPrinter& printer, int pageCount) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setMinMax(1, std::max(1, pageCount));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Prompter& CurrentPrompter() {
+    static DialogPrompter real;
+    return installed ? *installed : real;
+}
+
+void SetPrompter(Prompter* prompter) { installed = prompter; }
+
+void ShowInformation(QWidget* parent, const QString& title, const QString& text) {
+    CurrentPrompter().Message(parent, QMessageBox::Information, title, text, QMessageBox::Ok,
+                              QMessageBox::Ok);
+}
+
+void ShowError(QWidget* parent, const QString& title, const QString& text) {
+    CurrentPrompter().Message(parent, QMessageBox::Critical, title, text, QMessageBox::Ok,
+                              QMessageBox::Ok);
+}
+
+}  // namespace numora
