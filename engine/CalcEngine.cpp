@@ -4,6 +4,7 @@
 #include <new>
 
 #include "engine/Builtins.h"
+#include "engine/Cancel.h"
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
@@ -31,6 +32,12 @@ int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
         status = -3;
     }
     ActiveCalls().clear();
+    if (status != 0 && CancelRequested()) {
+        // Whatever failed on the way out (a user function adds its suffix), the user asked
+        // for the stop, so that is what the line says.
+        MessageText = texts::kCalculationCanceled;
+        status = kCanceledStatus;
+    }
     return status;
 }
 

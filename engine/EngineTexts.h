@@ -45,6 +45,7 @@ inline constexpr std::u16string_view kCallsTooDeep = u"Error : Function Calls Ne
 inline constexpr std::u16string_view kLineTooLong = u"Error : Line Too Long";
 inline constexpr std::u16string_view kOutOfMemory = u"Error : Out of Memory";
 inline constexpr std::u16string_view kInternalError = u"Error : Evaluation Failed";
+inline constexpr std::u16string_view kCalculationCanceled = u"Error : Calculation Canceled";
 
 // Details of a rejected number literal, put into kInvalidValue.
 inline constexpr std::u16string_view kNoHexadecimalValue = u"(No Hexadecimal Value)";

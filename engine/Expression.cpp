@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/CalcEngine.h"
+#include "engine/Cancel.h"
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
 #include "engine/FunctionCall.h"
@@ -138,6 +139,7 @@ int EvaluateExpression(EvalContext& context, std::u16string_view text, std::int3
     ops.push_back({kBottom, 0});
 
     while (!states.empty()) {
+        if (CancelRequested()) return failAt(kCanceledStatus, texts::kCalculationCanceled, pos);
         switch (states.back()) {
             case StartExpression:
                 states.back() = ExpressionTail;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/Builtins.h"
+#include "engine/Cancel.h"
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
@@ -164,6 +165,10 @@ bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
 
 bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList& arguments,
                   Number& value) {
+    if (CancelRequested()) {
+        context.MessageText = texts::kCalculationCanceled;
+        return false;
+    }
     for (char16_t& c : name) {
         if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
     }
