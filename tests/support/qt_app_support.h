@@ -1,0 +1,16 @@
+#pragma once
+// One QApplication for a GUI test program, on the offscreen platform unless one was chosen.
+#include <QApplication>
+
+namespace numora::test {
+
+inline QApplication& App() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "numora-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+}  // namespace numora::test
