@@ -1,0 +1,212 @@
+#include "worksheet/view/CListBoxView.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include "engine/CalcEngine.h"
+
+namespace {
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+// Selected with focus: highlight; selected without focus: the grey of a scroll bar; otherwise
+// the window colours. The text sits at the left edge, 3 pixels below the item's top.
+class EntryDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QPalette& palette = option.palette;
+        const bool selected = option.state & QStyle::State_Selected;
+        const bool focused = option.widget != nullptr && option.widget->hasFocus();
+        QColor background = palette.color(QPalette::Base);
+        QColor text = palette.color(QPalette::Text);
+        if (selected && focused) {
+            background = palette.color(QPalette::Highlight);
+            text = palette.color(QPalette::HighlightedText);
+        } else if (selected) {
+            background = palette.color(QPalette::Button);
+            text = palette.color(QPalette::WindowText);
+        }
+        painter->save();
+        painter->fillRect(option.rect, background);
+        painter->setPen(text);
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(0, kTextTop, 0, 0),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QFontMetrics metrics(option.font);
+        return {metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()),
+                metrics.height() + 2 * kTextTop};
+    }
+
+private:
+    static constexpr int kTextTop = 3;
+};
+
+}  // namespace
+
+CListBoxView::CListBoxView(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setItemDelegate(new EntryDelegate(this));
+}
+
+void CListBoxView::Refresh(const numora::CalcEngine& engine) {
+    model_.Refresh(engine);
+    std::optional<std::size_t> keep;
+    if (currentRow() >= 0) keep = static_cast<std::size_t>(currentRow());
+    Rebuild(keep);
+}
+
+void CListBoxView::Rebuild(std::optional<std::size_t> select) {
+    clear();
+    for (const auto& entry : model_.Entries()) addItem(ToQString(entry.text));
+    if (select && *select < model_.Count()) setCurrentRow(static_cast<int>(*select));
+}
+
+void CListBoxView::ChooseCurrent() {
+    const QListWidgetItem* current = currentItem();
+    if (current == nullptr || !current->isSelected()) return;
+    const std::u16string name = model_.InsertText(static_cast<std::size_t>(row(current)));
+    if (!name.empty()) emit NameChosen(ToQString(name));
+}
+
+void CListBoxView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            ChooseCurrent();
+            return;
+        case Qt::Key_Delete: {
+            const int at = currentRow();
+            if (at < 0) return;
+            const QString name = ToQString(
+                numora::VariableListModel::NameOf(model_.Text(static_cast<std::size_t>(at))));
+            model_.Delete(static_cast<std::size_t>(at),
+                          engine_ != nullptr ? &engine_->GetVariables() : nullptr);
+            Rebuild(model_.Count() == 0 ? std::nullopt
+                                        : std::optional<std::size_t>(std::min<std::size_t>(
+                                              static_cast<std::size_t>(at), model_.Count() - 1)));
+            emit VariableDeleted(name);
+            return;
+        }
+        case Qt::Key_Escape:
+            if (dragging_) {
+                dragging_ = false;
+                pressedRow_.reset();
+                insertion_.reset();
+                viewport()->update();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void CListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) != nullptr) {
+        ChooseCurrent();
+    }
+}
+
+void CListBoxView::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    dragging_ = false;
+    insertion_.reset();
+    pressedRow_.reset();
+    if (event->button() != Qt::LeftButton) return;
+    const int at = RowAt(event->position().toPoint());
+    if (at < count()) pressedRow_ = at;
+    pressPos_ = event->position().toPoint();
+}
+
+int CListBoxView::RowAt(const QPoint& pos) const {
+    // Beyond the last entry (or above the list) the insertion point is the end / the top row.
+    if (count() == 0) return 0;
+    if (pos.y() < 0) return std::max(0, indexAt(QPoint(0, 0)).row());
+    const QListWidgetItem* under = itemAt(QPoint(0, pos.y()));
+    return under != nullptr ? row(under) : count();
+}
+
+void CListBoxView::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedRow_) {
+        QListWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    if (!dragging_ && (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    dragging_ = true;
+    // Past the top or bottom edge the list scrolls towards the pointer.
+    QScrollBar* bar = verticalScrollBar();
+    if (pos.y() < 0) bar->setValue(bar->value() - 1);
+    if (pos.y() >= viewport()->height()) bar->setValue(bar->value() + 1);
+    const int at = RowAt(pos);
+    if (insertion_ != at) {
+        insertion_ = at;
+        viewport()->update();
+    }
+}
+
+void CListBoxView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        pressedRow_.reset();
+        QListWidget::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    insertion_.reset();
+    viewport()->update();
+    const int under = RowAt(event->position().toPoint());
+    const std::optional<std::size_t> source = pressedRow_;
+    pressedRow_.reset();
+    const std::optional<std::size_t> target =
+        under < count() ? std::optional<std::size_t>(under) : std::nullopt;
+    if (const auto moved = model_.Move(source, target)) Rebuild(moved);
+}
+
+void CListBoxView::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (dragging_ && insertion_) DrawInsertionMark();
+}
+
+void CListBoxView::DrawInsertionMark() {
+    // A red dotted line at the top of the insertion entry (the bottom of the last one past the
+    // end), with a solid triangle at each end pointing inwards.
+    int y = 0;
+    if (count() > 0) {
+        const int at = std::min(*insertion_, count());
+        y = at < count() ? visualItemRect(item(at)).top()
+                         : visualItemRect(item(count() - 1)).bottom();
+    }
+    const int width = viewport()->width();
+    y = std::clamp(y, 0, viewport()->height() - 1);
+    QPainter painter(viewport());
+    const QColor red(255, 0, 0);
+    painter.setPen(QPen(red, 1, Qt::DotLine));
+    painter.drawLine(0, y, width - 1, y);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(red);
+    const QPoint left[] = {{0, y - 5}, {0, y + 5}, {5, y}};
+    const QPoint right[] = {{width - 2, y - 5}, {width - 2, y + 5}, {width - 7, y}};
+    painter.drawPolygon(left, 3);
+    painter.drawPolygon(right, 3);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The variable list: entries drawn by hand, reordered by dragging with a red insertion mark.
+// The entries and what the user does with them live in VariableListModel; this widget shows
+// them and forwards the user's actions.
+#include <QListWidget>
+#include <optional>
+
+#include "worksheet/VariableList.h"
+
+namespace numora {
+class CalcEngine;
+}
+
+class CListBoxView : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CListBoxView(QWidget* parent = nullptr);
+
+    void SetEngine(numora::CalcEngine* engine) { engine_ = engine; }
+    void Refresh(const numora::CalcEngine& engine);
+    const numora::VariableListModel& Model() const { return model_; }
+    // Where a drop would land, while dragging.
+    std::optional<int> InsertionIndex() const { return insertion_; }
+
+signals:
+    void NameChosen(const QString& name);
+    void VariableDeleted(const QString& name);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Rebuild(std::optional<std::size_t> select);
+    void ChooseCurrent();
+    int RowAt(const QPoint& pos) const;
+    void DrawInsertionMark();
+
+    numora::VariableListModel model_;
+    numora::CalcEngine* engine_ = nullptr;
+    std::optional<int> pressedRow_;
+    QPoint pressPos_;
+    bool dragging_ = false;
+    std::optional<int> insertion_;
+};

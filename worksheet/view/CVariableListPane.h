@@ -1,0 +1,29 @@
+#pragma once
+// The "変数リスト" pane: a header with a close button above the variable list.
+#include <QWidget>
+
+#include "engine/CalcEngine.h"
+
+class CListBoxView;
+
+class CVariableListPane : public QWidget {
+    Q_OBJECT
+public:
+    explicit CVariableListPane(QWidget* parent = nullptr);
+
+    // The engine whose variables Delete removes.
+    void SetEngine(numora::CalcEngine* engine);
+    // After a successful line: "%s=%s" entries of the assigned names, in sort order.
+    void Refresh(const numora::CalcEngine& engine);
+    CListBoxView* List() const { return list_; }
+
+signals:
+    // Double-click or Enter on an entry: its name, for insertion at the worksheet caret.
+    void NameChosen(const QString& name);
+    // Delete removed the variable from the engine.
+    void VariableDeleted(const QString& name);
+    void CloseRequested();
+
+private:
+    CListBoxView* list_;
+};

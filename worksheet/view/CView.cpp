@@ -1,0 +1,298 @@
+#include "worksheet/view/CView.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <algorithm>
+#include <utility>
+
+#include "settings/Settings.h"
+#include "worksheet/ColoringLines.h"
+#include "worksheet/view/BackgroundEvaluator.h"
+
+using numora::ColorKind;
+using numora::ColorSegment;
+using numora::ColorSegments;
+
+namespace {
+
+constexpr int kLeftMargin = 10;
+constexpr int kRightMargin = 2;
+
+QColor FromColorRef(std::uint32_t color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+// The document keeps paragraph breaks as U+2029; the worksheet logic sees "\n".
+std::u16string ToWorksheetText(QString text) {
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text.toStdU16String();
+}
+
+// Keys whose characters the editor types; the control characters it only acts on.
+bool TypesText(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty()) return false;
+    const char16_t c = text.front().unicode();
+    return c == u'\t' || (c >= 0x20 && c != 0x7F);
+}
+
+}  // namespace
+
+CView::CView(QWidget* parent)
+    : QPlainTextEdit(parent),
+      evaluator_(std::make_unique<numora::BackgroundEvaluator>(engine_)),
+      driver_(std::make_unique<numora::WorksheetDriver>(*this, *evaluator_)),
+      groupCursor_(document()) {
+    namespace defaults = numora::SettingsDefaults;
+    colors_[static_cast<int>(ColorKind::Default)] = FromColorRef(defaults::DefaultColor);
+    colors_[static_cast<int>(ColorKind::Result)] = FromColorRef(defaults::ResultColor);
+    colors_[static_cast<int>(ColorKind::Error)] = FromColorRef(defaults::ErrorColor);
+    colors_[static_cast<int>(ColorKind::Comment)] = FromColorRef(defaults::CommentColor);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setViewportMargins(kLeftMargin, 0, kRightMargin, 0);
+    // The margins show the editor's background, not the frame's.
+    QPalette margins = palette();
+    margins.setColor(QPalette::Window, margins.color(QPalette::Base));
+    setPalette(margins);
+    setAutoFillBackground(true);
+    driver_->SetCalculatedHandler([this] { emit Calculated(); });
+    evaluator_->SetBusyHandler([this](bool busy) { emit CalculationBusy(busy); });
+}
+
+CView::~CView() = default;
+
+void CView::ApplyDigits(int digits) { engine_.SetDigits(digits); }
+
+void CView::ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
+                        std::uint32_t errorColor, std::uint32_t commentColor) {
+    colors_[static_cast<int>(ColorKind::Default)] = FromColorRef(defaultColor);
+    colors_[static_cast<int>(ColorKind::Result)] = FromColorRef(resultColor);
+    colors_[static_cast<int>(ColorKind::Error)] = FromColorRef(errorColor);
+    colors_[static_cast<int>(ColorKind::Comment)] = FromColorRef(commentColor);
+    RecolorAll();
+}
+
+QColor CView::LineColor(ColorKind kind) const { return colors_[static_cast<int>(kind)]; }
+
+void CView::ApplyWordWrap(bool on) {
+    setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void CView::LoadText(const QString& text) {
+    // Loading is not an edit: colouring it must not leave an undo step behind.
+    document()->setUndoRedoEnabled(false);
+    setPlainText(text);
+    ApplySegments(numora::ColorAllText(ToWorksheetText(text)));
+    document()->setUndoRedoEnabled(true);
+    const std::int32_t caret = numora::CaretAfterColorAllLines(*this);
+    SetSelection(caret, caret);
+    document()->setModified(false);
+}
+
+QString CView::Text() const {
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+void CView::InsertAtCaret(const QString& text) {
+    // Colour the paragraph that receives the text, not a line the last Enter left behind.
+    driver_->NoteOtherKeyDown();
+    driver_->InsertAtCaret(text.toStdU16String());
+}
+
+void CView::RecolorAll() {
+    const bool modified = document()->isModified();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    ApplySegments(numora::ColorAllText(ToWorksheetText(document()->toRawText())));
+    cursor.endEditBlock();
+    document()->setModified(modified);
+}
+
+bool CView::Calculating() const { return evaluator_->Running(); }
+
+// ---- TextBuffer over the document ----
+
+std::int32_t CView::TextLength() const { return document()->characterCount() - 1; }
+
+char16_t CView::CharAt(std::int32_t position) const {
+    if (position < 0 || position >= TextLength()) return 0;
+    const QChar c = document()->characterAt(position);
+    return c == QChar::ParagraphSeparator ? u'\n' : c.unicode();
+}
+
+std::u16string CView::TextRange(std::int32_t from, std::int32_t to) const {
+    const std::int32_t length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, from, length);
+    QTextCursor cursor(document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    return ToWorksheetText(cursor.selectedText());
+}
+
+std::int32_t CView::CaretLineStart() const { return textCursor().block().position(); }
+
+std::int32_t CView::LineStart(std::int32_t line) const {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    return block.isValid() ? block.position() : -1;
+}
+
+std::int32_t CView::LineFromPosition(std::int32_t position) const {
+    return document()->findBlock(std::clamp(position, 0, TextLength())).blockNumber();
+}
+
+std::int32_t CView::LineLengthAt(std::int32_t position) const {
+    return document()->findBlock(std::clamp(position, 0, TextLength())).length() - 1;
+}
+
+void CView::SetSelection(std::int32_t anchor, std::int32_t caret) {
+    const std::int32_t length = TextLength();
+    const auto clamp = [length](std::int32_t p) { return p < 0 ? length : std::min(p, length); };
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(clamp(anchor));
+    cursor.setPosition(clamp(caret), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+numora::TextSelection CView::GetSelection() const {
+    const QTextCursor cursor = textCursor();
+    return {cursor.selectionStart(), cursor.selectionEnd()};
+}
+
+void CView::ReplaceSelection(std::u16string_view text) {
+    QTextCursor cursor = textCursor();
+    cursor.insertText(ToQString(text));
+    setTextCursor(cursor);
+}
+
+void CView::BeginUndoGroup() {
+    if (groupDepth_++ == 0) groupCursor_.beginEditBlock();
+}
+
+void CView::EndUndoGroup() {
+    if (groupDepth_ == 0) return;
+    if (--groupDepth_ > 0) return;
+    // The colouring joins the edit's undo step, so one Undo takes back both.
+    ColorEditedParagraphs();
+    groupCursor_.endEditBlock();
+}
+
+void CView::SuspendRedraw() {
+    if (redrawSuspended_++ == 0) viewport()->setUpdatesEnabled(false);
+}
+
+void CView::ResumeRedraw() {
+    if (redrawSuspended_ == 0 || --redrawSuspended_ > 0) return;
+    viewport()->setUpdatesEnabled(true);
+    viewport()->update();
+}
+
+void CView::SetCaretType(numora::CaretType type) {
+    // The editor draws a block caret in overwrite mode.
+    const bool overwrite = type == numora::CaretType::Block;
+    setOverwriteMode(overwrite);
+    emit OverwriteToggled(overwrite);
+}
+
+// ---- colouring ----
+
+void CView::ColorEditedParagraphs() {
+    ApplySegments(numora::ColorEditedLines(*this, driver_->ResultInserted(), driver_->ColorLine()));
+}
+
+void CView::ApplySegments(const ColorSegments& segments) {
+    for (const ColorSegment& segment : segments) ApplySegment(segment);
+}
+
+void CView::ApplySegment(const ColorSegment& segment) {
+    if (segment.length <= 0) return;
+    const QColor color = LineColor(segment.kind);
+    const int from = segment.start;
+    const int to = segment.start + segment.length;
+    // Leave runs that already have the colour alone: no needless undo entries, and typing in
+    // the middle of a long worksheet stays cheap.
+    bool same = true;
+    const QTextBlock block = document()->findBlock(from);
+    for (auto it = block.begin(); same && !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int start = fragment.position();
+        const int end = start + fragment.length();
+        if (end <= from || start >= to) continue;
+        same = fragment.charFormat().foreground().color() == color;
+    }
+    if (same) return;
+    QTextCursor cursor(document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setForeground(color);
+    cursor.setCharFormat(format);
+}
+
+// ---- keys ----
+
+template <typename Edit>
+void CView::RunInEditGroup(Edit&& edit) {
+    if (driver_->EditGroupOpen()) {
+        edit();
+        return;
+    }
+    driver_->DispatchInEditGroup(std::forward<Edit>(edit));
+}
+
+void CView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            driver_->PressEnter(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
+            ensureCursorVisible();
+            return;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            driver_->NoteOtherKeyDown();
+            RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
+            return;
+        case Qt::Key_Insert:
+            driver_->NoteOtherKeyDown();
+            if (!(modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
+                driver_->ToggleOverwriteCaret();
+                return;
+            }
+            break;
+        default:
+            driver_->NoteOtherKeyDown();
+            break;
+    }
+    if (TypesText(*event) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Paste)) {
+        RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CView::inputMethodEvent(QInputMethodEvent* event) {
+    // A commit is one typed text: one undo step with its colouring. Composition alone is not
+    // an edit of the worksheet.
+    if (event->commitString().isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    driver_->NoteOtherKeyDown();
+    RunInEditGroup([&] { QPlainTextEdit::inputMethodEvent(event); });
+}
+
+void CView::insertFromMimeData(const QMimeData* source) {
+    RunInEditGroup([&] { QPlainTextEdit::insertFromMimeData(source); });
+}
