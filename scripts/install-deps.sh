@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev \
-libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth $*"
+libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils $*"
 
 missing=""
 for p in $PACKAGES; do

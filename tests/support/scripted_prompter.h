@@ -27,8 +27,10 @@ public:
     std::deque<QString> files;                        // for Open/SaveFileName ("" = cancel)
     std::deque<QFont> fonts;
     std::deque<QColor> colors;
-    std::deque<bool> printAnswers;                    // for SetUpPage / SetUpPrint
-    QString printToFile;                              // set as the printer's output file
+    std::deque<bool> printAnswers;  // for SetUpPage / SetUpPrint
+    QString printToFile;            // set as the printer's output file
+    int fromPage = 0, toPage = 0;   // a page range chosen in the print dialog
+    int offeredPages = 0;           // the last page count the dialog offered
 
     std::vector<AskedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
@@ -37,7 +39,8 @@ public:
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override {
         messages.push_back({icon, title, text, buttons, defaultButton});
-        if (answers.empty()) return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
+        if (answers.empty())
+            return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
         const auto answer = answers.front();
         answers.pop_front();
         return answer;
@@ -51,7 +54,12 @@ public:
     bool ChooseFont(QWidget*, QFont& font) override { return Next(fonts, font); }
     bool ChooseColor(QWidget*, QColor& color) override { return Next(colors, color); }
     bool SetUpPage(QWidget*, QPrinter&) override { return NextPrintAnswer(); }
-    bool SetUpPrint(QWidget*, QPrinter& printer, int) override {
+    bool SetUpPrint(QWidget*, QPrinter& printer, int pageCount) override {
+        offeredPages = pageCount;
+        if (fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(fromPage, toPage);
+        }
         if (!printToFile.isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(printToFile);

@@ -1,0 +1,32 @@
+#pragma once
+// Laying the worksheet out on printed pages and painting them. Margins are in hundredths of a
+// millimetre, as the settings keep them.
+#include <QMarginsF>
+#include <memory>
+
+#include "settings/Settings.h"
+
+class QPrinter;
+class QTextDocument;
+
+namespace numora {
+
+// Raises each margin to at least the printer's unprintable border (given in millimetres).
+IntRect RaiseMargins(const IntRect& margins, const QMarginsF& minimumMm);
+// The printer's unprintable border, in millimetres.
+QMarginsF UnprintableBorder(const QPrinter& printer);
+QMarginsF ToMillimetres(const IntRect& margins);
+IntRect FromMillimetres(const QMarginsF& margins);
+
+// Puts `margins` on the printer's page (raised to its border first) and returns them.
+IntRect ApplyMargins(QPrinter& printer, const IntRect& margins);
+
+// A copy of the worksheet with its colours and font, laid out in pages of the printer's text
+// rectangle at the printer's resolution. The worksheet itself is left as it is.
+std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer);
+
+// Paints pages `from`..`to` (1-based, clamped to the document's pages). False when the printer
+// could not be started or a page failed; the job is then aborted.
+bool PaintPages(QPrinter& printer, QTextDocument& paginated, int from, int to);
+
+}  // namespace numora

@@ -1,0 +1,152 @@
+// Printing the worksheet to PDF files, read back with the poppler tools.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "shell/print/CPrint.h"
+#include "shell/print/PrintLayout.h"
+#include "tests/support/qt_app_support.h"
+#include "tests/support/scripted_prompter.h"
+
+namespace numora {
+namespace {
+
+TEST(PrintMargins, RaisedToTheUnprintableBorder) {
+    const struct {
+        IntRect margins;
+        QMarginsF border;
+        IntRect expected;
+    } rows[] = {
+        {{1000, 1000, 1000, 1000}, {0, 0, 0, 0}, {1000, 1000, 1000, 1000}},
+        {{500, 500, 500, 500}, {6, 0, 6.004, 12.3456}, {600, 500, 600, 1235}},
+        {{0, 2000, 0, 0}, {4.2, 4.2, 4.2, 4.2}, {420, 2000, 420, 420}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(RaiseMargins(row.margins, row.border), row.expected);
+}
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PrintPdfTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::App(); }
+
+    // Prints `document` to a PDF file and returns its path.
+    QString PrintToPdf(const QTextDocument& document, bool expectSuccess = true) {
+        const QString path = dir.filePath("out.pdf");
+        prompter.printToFile = path;
+        prompter.printAnswers.push_back(true);
+        CPrint print(margins);
+        EXPECT_EQ(print.Print(nullptr, document, "sheet"), expectSuccess);
+        return path;
+    }
+    int Pages(const QString& pdf) {
+        const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(RunTool("pdfinfo", {pdf}));
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
+
+    QTemporaryDir dir;
+    test::ScriptedPrompter prompter;
+    IntRect margins{2000, 3000, 1500, 2500};
+};
+
+QString Lines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) lines << QStringLiteral("line%1=%1*2").arg(i);
+    return lines.join('\n');
+}
+
+TEST_F(PrintPdfTest, LongWorksheetKeepsEveryLineWithinTheMargins) {
+    QTextDocument document(Lines(300));
+    const QString pdf = PrintToPdf(document);
+    const int pages = Pages(pdf);
+    EXPECT_GT(pages, 2);
+    EXPECT_EQ(prompter.offeredPages, pages) << "the dialog offers the real page count";
+
+    const QString text = RunTool("pdftotext", {pdf, "-"});
+    for (int i : {1, 150, 300}) EXPECT_TRUE(text.contains(QStringLiteral("line%1=").arg(i))) << i;
+
+    // Every word's box, in points, lies inside the page less the margins.
+    const QString boxes = RunTool("pdftotext", {"-bbox", pdf, "-"});
+    const QRegularExpression page("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"");
+    const auto size = page.match(boxes);
+    ASSERT_TRUE(size.hasMatch());
+    const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+    const double point = 72.0 / 2540.0;  // per hundredth of a millimetre
+    const QRegularExpression word(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\"");
+    int words = 0;
+    for (auto it = word.globalMatch(boxes); it.hasNext(); ++words) {
+        const auto box = it.next();
+        EXPECT_GE(box.captured(1).toDouble(), margins.left * point - 1);
+        EXPECT_GE(box.captured(2).toDouble(), margins.top * point - 1);
+        EXPECT_LE(box.captured(3).toDouble(), width - margins.right * point + 1);
+        EXPECT_LE(box.captured(4).toDouble(), height - margins.bottom * point + 1);
+    }
+    EXPECT_EQ(words, 300) << "each line printed once";
+}
+
+TEST_F(PrintPdfTest, EmptyWorksheetRangeAndFailure) {
+    QTextDocument empty;
+    EXPECT_EQ(Pages(PrintToPdf(empty)), 1);
+
+    QTextDocument document(Lines(300));
+    prompter.fromPage = prompter.toPage = 2;
+    const QString second = RunTool("pdftotext", {PrintToPdf(document), "-"});
+    EXPECT_EQ(Pages(dir.filePath("out.pdf")), 1);
+    EXPECT_FALSE(second.contains("line1="));
+    EXPECT_TRUE(second.contains("line100="));
+    EXPECT_FALSE(second.contains("line200="));
+
+    // A cancelled dialog says nothing; a file that cannot be written is reported.
+    CPrint print(margins);
+    EXPECT_FALSE(print.Print(nullptr, document, {}));
+    EXPECT_TRUE(prompter.messages.empty());
+    prompter.printToFile = dir.filePath("missing/out.pdf");
+    prompter.printAnswers.push_back(true);
+    EXPECT_FALSE(print.Print(nullptr, document, {}));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, "印刷エラー");
+    EXPECT_EQ(prompter.messages[0].text, "印刷に失敗しました");
+}
+
+TEST_F(PrintPdfTest, LinesKeepTheirColours) {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QFont font = document.defaultFont();
+    font.setPointSize(28);
+    document.setDefaultFont(font);
+    QTextCharFormat red, blue;
+    red.setForeground(QColor(255, 0, 0));
+    blue.setForeground(QColor(0, 0, 255));
+    cursor.insertText("1/0\n");
+    cursor.insertText(">Error : Division by zero\n", red);
+    cursor.insertText(">12345", blue);
+
+    const QString pdf = PrintToPdf(document);
+    RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", pdf, dir.filePath("page")});
+    const QImage image(dir.filePath("page.png"));
+    ASSERT_FALSE(image.isNull());
+    int reds = 0, blues = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            reds += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            blues += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+        }
+    }
+    EXPECT_GT(reds, 10);
+    EXPECT_GT(blues, 10);
+}
+
+}  // namespace
+}  // namespace numora
