@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "engine/CalcEngine.h"
 #include "engine/Number.h"
-#include "engine/Text.h"
 #include "worksheet/CalcEngineEvaluator.h"
 #include "worksheet/MemoryTextBuffer.h"
 #include "worksheet/Recalculate.h"

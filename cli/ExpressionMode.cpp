@@ -1,6 +1,6 @@
 #include "cli/ExpressionMode.h"
 
-#include "engine/Text.h"
+#include "base/Text.h"
 
 namespace numora::cli {
 

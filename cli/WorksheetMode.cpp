@@ -1,6 +1,6 @@
 #include "cli/WorksheetMode.h"
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "worksheet/Document.h"
 
 namespace numora::cli {

@@ -1,15 +1,15 @@
 // numora-calc: the engine and worksheet driver without the window.
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "base/Text.h"
 #include "cli/ExpressionMode.h"
 #include "cli/Options.h"
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
-#include "engine/Text.h"
 #include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
@@ -73,8 +73,8 @@ int Main(const std::vector<std::string>& args) {
 
     CalcEngine engine;
     engine.SetDigits(options.Digits.value_or(settings.Digits));
-    UnaryMinusBindsBase() = options.UnaryMinusBindsBase ||
-                            (settings.Option & OptionBits::UnaryMinusBindsBase) != 0;
+    UnaryMinusBindsBase() =
+        options.UnaryMinusBindsBase || (settings.Option & OptionBits::UnaryMinusBindsBase) != 0;
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     if (options.Expressions.empty()) {

@@ -3,6 +3,7 @@
 #include <limits>
 #include <new>
 
+#include "base/Text.h"
 #include "engine/Builtins.h"
 #include "engine/Cancel.h"
 #include "engine/CharClass.h"
@@ -11,7 +12,6 @@
 #include "engine/Format.h"
 #include "engine/FunctionCall.h"
 #include "engine/Names.h"
-#include "engine/Text.h"
 
 namespace numora {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/Text.h"
 #include "engine/Builtins.h"
 #include "engine/Cancel.h"
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
-#include "engine/Text.h"
 #include "engine/UserFunctions.h"
 #include "engine/VariableTable.h"
 

@@ -1,6 +1,6 @@
 #include "engine/UserFunctions.h"
 
-#include "engine/Text.h"
+#include "base/Text.h"
 
 namespace numora {
 

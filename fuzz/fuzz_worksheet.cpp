@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/Text.h"
 #include "engine/CalcEngine.h"
 #include "engine/EngineTexts.h"
-#include "engine/Text.h"
 #include "engine/UserFunctions.h"
 
 namespace {

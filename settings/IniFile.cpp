@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/FileIO.h"
+#include "base/FileIO.h"
 
 namespace numora {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFolder.h"
 

@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <system_error>
 
-#include "engine/FileIO.h"
-#include "engine/Text.h"
+#include "base/FileIO.h"
+#include "base/Text.h"
 #include "userfunc/UserFunctionStore.h"
 #include "userfunc/WhiteSpace.h"
 

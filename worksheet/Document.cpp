@@ -3,8 +3,8 @@
 #include <fstream>
 #include <vector>
 
-#include "engine/FileIO.h"
-#include "engine/Text.h"
+#include "base/FileIO.h"
+#include "base/Text.h"
 
 namespace numora {
 

@@ -1,8 +1,8 @@
 #include "worksheet/VariableList.h"
 
+#include "base/Text.h"
 #include "engine/CalcEngine.h"
 #include "engine/CharClass.h"
-#include "engine/Text.h"
 #include "engine/VariableTable.h"
 
 namespace numora {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "engine/CalcEngine.h"
-#include "engine/Text.h"
 #include "engine/UserFunctions.h"
 
 namespace numora::test {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "EngineTestSupport.h"
+#include "base/Text.h"
 #include "engine/Format.h"
 #include "engine/NumberLiteral.h"
-#include "engine/Text.h"
 
 namespace numora::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "EngineTestSupport.h"
+#include "base/Text.h"
 #include "engine/BuiltinImpls.h"
-#include "engine/Text.h"
 
 namespace numora::test {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "tests/settings/TestFiles.h"
 #include "userfunc/UserFunctionStore.h"
 

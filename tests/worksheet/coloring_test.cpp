@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "tests/worksheet/driver_test_support.h"
 #include "worksheet/ColoringLines.h"
 

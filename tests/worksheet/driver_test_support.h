@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "worksheet/LineEvaluator.h"
 #include "worksheet/MemoryTextBuffer.h"
 

@@ -1,4 +1,4 @@
-#include "engine/FileIO.h"
+#include "base/FileIO.h"
 
 #include <cerrno>
 #include <fstream>
@@ -52,8 +52,10 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 
     // Keep the permissions of the file being replaced.
     struct stat st;
-    if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    else ::fchmod(fd, 0644);
+    if (::stat(path.c_str(), &st) == 0)
+        ::fchmod(fd, st.st_mode & 07777);
+    else
+        ::fchmod(fd, 0644);
 
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;

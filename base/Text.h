@@ -1,5 +1,5 @@
 #pragma once
-// Small UTF-16 text helpers shared by the engine and the layers above it.
+// Small UTF-16 text helpers shared by every layer: the engine, the files and the front ends.
 #include <string>
 #include <string_view>
 

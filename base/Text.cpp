@@ -1,4 +1,4 @@
-#include "engine/Text.h"
+#include "base/Text.h"
 
 namespace numora {
 
