@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "shell/find/FindReplace.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"

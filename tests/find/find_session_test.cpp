@@ -1,7 +1,7 @@
 // The search rules and find/replace on a worksheet buffer: directions, wrap-around, undo.
 #include <gtest/gtest.h>
 
-#include "engine/Text.h"
+#include "base/Text.h"
 #include "shell/find/FindSession.h"
 #include "worksheet/LineEvaluator.h"
 #include "worksheet/MemoryTextBuffer.h"
