@@ -1,0 +1,27 @@
+#include "ui/InsertionMark.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <QRect>
+#include <algorithm>
+
+namespace numora {
+
+void PaintInsertionMark(QPainter& painter, const QRect& row, bool atBottom, const QRect& area) {
+    constexpr int kHalf = 5;  // triangle extent on each side of the line
+    const int y = std::clamp(atBottom ? row.bottom() : row.top(), area.top(), area.bottom());
+    const int left = area.left();
+    const int right = area.right();
+    painter.save();
+    painter.setPen(QPen(Qt::red, 1, Qt::DotLine));
+    painter.drawLine(left, y, right, y);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    painter.drawPolygon(
+        QPolygon({QPoint(left, y - kHalf), QPoint(left + kHalf, y), QPoint(left, y + kHalf)}));
+    painter.drawPolygon(
+        QPolygon({QPoint(right, y - kHalf), QPoint(right - kHalf, y), QPoint(right, y + kHalf)}));
+    painter.restore();
+}
+
+}  // namespace numora

@@ -1,0 +1,41 @@
+#pragma once
+// The four-column function list, whose rows the user reorders by dragging them with the
+// left mouse button; a red mark shows where the row will land.
+#include <QStringList>
+#include <QTreeWidget>
+
+namespace numora {
+
+class FunctionListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit FunctionListView(QWidget* parent = nullptr);
+
+    // Moves row `source` so that it lands before row `insertion` (the row count: to the end),
+    // selects and shows it. False when the move changes nothing.
+    bool MoveRow(int source, int insertion);
+    QStringList RowTexts(int row) const;
+    bool Dragging() const { return dragSource_ >= 0; }
+    int InsertionRow() const { return insertionRow_; }
+
+signals:
+    void RowMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int RowAt(const QPoint& position) const;  // the row count over no row
+    void SetInsertionRow(int row);
+    void EndDrag();
+
+    int pressRow_ = -1;
+    QPoint pressPosition_;
+    int dragSource_ = -1;
+    int insertionRow_ = -1;
+};
+
+}  // namespace numora
