@@ -9,8 +9,10 @@ inline QApplication& App() {
     static int argc = 1;
     static char name[] = "numora-test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own statics (the mouse device among them) would otherwise
+    // be torn down after the application they belong to, and crash.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 }  // namespace numora::test

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
@@ -169,12 +168,16 @@ TEST_F(FunctionDialogs, CancelAsksOnlyAfterChanges) {
             QWidget* view = dlg->List()->viewport();
             const QPoint from = dlg->List()->visualItemRect(dlg->List()->topLevelItem(0)).center();
             const QRect target = dlg->List()->visualItemRect(dlg->List()->topLevelItem(2));
-            QTest::mousePress(view, Qt::LeftButton, {}, from);
-            QMouseEvent move(QEvent::MouseMove, target.center(), view->mapToGlobal(target.center()),
-                             Qt::NoButton, Qt::LeftButton, {});
-            QApplication::sendEvent(view, &move);
+            // Plain events: QTest's own mouse device outlives the shared QApplication.
+            auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                               Qt::MouseButtons held) {
+                QMouseEvent event(type, at, view->mapToGlobal(at), button, held, {});
+                QApplication::sendEvent(view, &event);
+            };
+            send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+            send(QEvent::MouseMove, target.center(), Qt::NoButton, Qt::LeftButton);
             EXPECT_EQ(dlg->List()->InsertionRow(), 2);
-            QTest::mouseRelease(view, Qt::LeftButton, {}, target.center());
+            send(QEvent::MouseButtonRelease, target.center(), Qt::LeftButton, Qt::NoButton);
             EXPECT_EQ(Names(*dlg), "LogN area sq");
         }
         dlg->reject();
