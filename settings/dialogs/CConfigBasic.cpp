@@ -1,0 +1,117 @@
+#include "settings/dialogs/CConfigBasic.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "settings/Settings.h"
+#include "settings/dialogs/ConfigTexts.h"
+
+namespace numora {
+
+namespace {
+
+constexpr int kMaxDigits = 255;
+
+// Takes any run of digits, so that a typed 300 reaches the digits rule instead of being
+// refused keystroke by keystroke; the arrows stay within 0..255.
+class DigitsBox : public QSpinBox {
+public:
+    explicit DigitsBox(QWidget* parent) : QSpinBox(parent) { setRange(0, kMaxDigits); }
+
+protected:
+    QValidator::State validate(QString& text, int&) const override {
+        for (const QChar c : text) {
+            if (!c.isDigit()) return QValidator::Invalid;
+        }
+        return QValidator::Acceptable;
+    }
+    int valueFromText(const QString& text) const override { return DigitsFromText(text); }
+    void fixup(QString& text) const override { text = QString::number(DigitsFromText(text)); }
+};
+
+QGroupBox* Group(const QString& title, QWidget* parent, std::initializer_list<QWidget*> items) {
+    auto* group = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(group);
+    for (QWidget* item : items) layout->addWidget(item);
+    return group;
+}
+
+}  // namespace
+
+int DigitsFromText(const QString& text) {
+    if (text.trimmed().isEmpty()) return 0;
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    return ok && value >= 0 && value < kMaxDigits ? static_cast<int>(value) : kMaxDigits;
+}
+
+CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
+    : QWidget(parent), settings_(settings) {
+    namespace T = ConfigTexts;
+    namespace B = OptionBits;
+    const uint32_t option = settings.Option;
+
+    autoSave = new QCheckBox(T::kAutoSave, this);
+    noConfirm = new QCheckBox(T::kNoConfirm, this);
+    autoSave->setChecked(option & B::AutoSaveUntitled);
+    noConfirm->setChecked(option & B::NoConfirmOnClose);
+
+    digits = new DigitsBox(this);
+    digits->setValue(std::clamp(settings.Digits, 0, kMaxDigits));
+    keepStatusFormat = new QCheckBox(T::kKeepStatusFormat, this);
+    keepStatusFormat->setChecked(option & B::StatusFormatSaved);
+    auto* digitsRow = new QWidget(this);
+    auto* digitsLayout = new QHBoxLayout(digitsRow);
+    digitsLayout->setContentsMargins(0, 0, 0, 0);
+    digitsLayout->addWidget(new QLabel(T::kDigits, digitsRow));
+    digitsLayout->addWidget(digits);
+    digitsLayout->addStretch();
+
+    unaryPower = new QRadioButton(T::kUnaryPower, this);
+    unaryBase = new QRadioButton(T::kUnaryBase, this);
+    (option & B::UnaryMinusBindsBase ? unaryBase : unaryPower)->setChecked(true);
+    enterInserts = new QRadioButton(T::kEnterInserts, this);
+    enterComputes = new QRadioButton(T::kEnterComputes, this);
+    (option & B::EnterComputesResultLine ? enterComputes : enterInserts)->setChecked(true);
+    // Two independent pairs of radio buttons.
+    for (auto pair : {std::pair{unaryPower, unaryBase}, std::pair{enterInserts, enterComputes}}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Group(T::kUntitledGroup, this, {autoSave, noConfirm}));
+    layout->addWidget(Group(T::kResultGroup, this, {digitsRow, keepStatusFormat}));
+    layout->addWidget(Group(T::kUnaryGroup, this, {unaryPower, unaryBase}));
+    layout->addWidget(Group(T::kEnterGroup, this, {enterInserts, enterComputes}));
+    layout->addStretch();
+}
+
+void CConfigBasic::showEvent(QShowEvent* event) {
+    shown_ = true;
+    QWidget::showEvent(event);
+}
+
+void CConfigBasic::Apply() {
+    namespace B = OptionBits;
+    uint32_t option = settings_.Option & ~(B::AutoSaveUntitled | B::NoConfirmOnClose |
+                                           B::EnterComputesResultLine | B::UnaryMinusBindsBase);
+    if (autoSave->isChecked()) option |= B::AutoSaveUntitled;
+    if (noConfirm->isChecked()) option |= B::NoConfirmOnClose;
+    if (enterComputes->isChecked()) option |= B::EnterComputesResultLine;
+    if (unaryBase->isChecked()) option |= B::UnaryMinusBindsBase;
+    // Checked: the window writes the format in use at exit, whatever is stored now.
+    option = WithStatusFormatSaved(option, keepStatusFormat->isChecked() ? 1 : 0);
+    settings_.Option = option;
+    settings_.Digits = DigitsFromText(digits->text());
+}
+
+}  // namespace numora

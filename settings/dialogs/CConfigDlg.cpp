@@ -1,0 +1,65 @@
+#include "settings/dialogs/CConfigDlg.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "settings/Settings.h"
+#include "settings/dialogs/CConfigBasic.h"
+#include "settings/dialogs/CConfigFontColor.h"
+#include "settings/dialogs/ConfigTexts.h"
+
+namespace numora {
+
+CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    namespace T = ConfigTexts;
+    setWindowTitle(T::kTitle);
+    pages_ = new QTabWidget(this);
+    basic_ = new CConfigBasic(settings, pages_);
+    fontColor_ = new CConfigFontColor(settings, baseFont, pages_);
+    pages_->addTab(basic_, T::kBasicPage);
+    pages_->addTab(fontColor_, T::kFontColorPage);
+    pages_->setCurrentIndex(0);
+
+    openFolder_ = [](const QString& folder) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
+    // Mirrors Cancel: as far from the left edge as Cancel is from the right one.
+    settingsFile_ = new QPushButton(T::kSettingsFile, this);
+    auto* ok = new QPushButton(T::kOk, this);
+    auto* cancel = new QPushButton(T::kCancel, this);
+    ok->setDefault(true);
+    connect(settingsFile_, &QPushButton::clicked, this, [this] {
+        openFolder_(QString::fromStdU16String(settings_.SettingsFolder.u16string()));
+    });
+    connect(ok, &QPushButton::clicked, this, &CConfigDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CConfigDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(settingsFile_);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    layout->addLayout(buttons);
+}
+
+void CConfigDlg::accept() {
+    changes_ = {};
+    if (basic_->Shown()) {
+        basic_->Apply();
+        changes_.basic = true;
+    }
+    if (fontColor_->Shown() && fontColor_->Changed()) {
+        fontColor_->Apply();
+        changes_.fontColor = true;
+    }
+    QDialog::accept();
+}
+
+}  // namespace numora

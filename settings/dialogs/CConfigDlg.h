@@ -1,0 +1,50 @@
+#pragma once
+// The options dialog: two pages over the settings record, and a button that opens the
+// settings folder. Each page applies on OK only when it was shown.
+#include <QDialog>
+#include <functional>
+
+class QPushButton;
+class QTabWidget;
+
+namespace numora {
+
+class CConfigBasic;
+class CConfigFontColor;
+class Settings;
+
+// What OK changed, for the main window to bring the worksheet up to date.
+struct ConfigChanges {
+    bool basic = false;      // digits and options were written
+    bool fontColor = false;  // the font or a colour was changed
+};
+
+class CConfigDlg : public QDialog {
+    Q_OBJECT
+public:
+    CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* parent = nullptr);
+
+    CConfigBasic* Basic() const { return basic_; }
+    CConfigFontColor* FontColor() const { return fontColor_; }
+    QTabWidget* Pages() const { return pages_; }
+    QPushButton* SettingsFileButton() const { return settingsFile_; }
+    ConfigChanges Changes() const { return changes_; }
+
+    // Opens a folder in the desktop's file manager; tests replace it.
+    using FolderOpener = std::function<void(const QString& folder)>;
+    void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
+
+public slots:
+    void accept() override;
+
+private:
+    Settings& settings_;
+    QTabWidget* pages_;
+    CConfigBasic* basic_;
+    CConfigFontColor* fontColor_;
+    QPushButton* settingsFile_;
+    FolderOpener openFolder_;
+    ConfigChanges changes_;
+};
+
+}  // namespace numora

@@ -1,0 +1,109 @@
+#include "settings/dialogs/CConfigFontColor.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "settings/dialogs/ConfigTexts.h"
+#include "settings/dialogs/FontColor.h"
+#include "ui/Prompter.h"
+
+namespace numora {
+
+CConfigFontColor::CConfigFontColor(Settings& settings, const QFont& baseFont, QWidget* parent)
+    : QWidget(parent),
+      settings_(settings),
+      baseFont_(baseFont),
+      font_(settings.Font),
+      colors_{settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
+              settings.CommentColor} {
+    namespace T = ConfigTexts;
+    // The samples are shown as the worksheet shows text: on white.
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    fontLabel = new QLabel(T::kFontLabel, this);
+    fontLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fontButton = new QPushButton(T::kChooseFont, this);
+    auto* fontGroup = new QGroupBox(T::kFontGroup, this);
+    auto* fontLayout = new QHBoxLayout(fontGroup);
+    fontLayout->addWidget(fontLabel, 1);
+    fontLayout->addWidget(fontButton);
+    connect(fontButton, &QPushButton::clicked, this, &CConfigFontColor::ChooseFont);
+
+    const QString sampleTexts[kColorCount] = {T::kDefaultSample, T::kResultSample, T::kErrorSample,
+                                              T::kCommentSample};
+    auto* colorGroup = new QGroupBox(T::kColorGroup, this);
+    auto* colorLayout = new QGridLayout(colorGroup);
+    for (int i = 0; i < kColorCount; ++i) {
+        samples[i] = new QLabel(sampleTexts[i], this);
+        colorButtons[i] = new QPushButton(T::kChooseColor, this);
+        colorLayout->addWidget(samples[i], i, 0);
+        colorLayout->addWidget(colorButtons[i], i, 1);
+        colorLayout->setColumnStretch(0, 1);
+        connect(colorButtons[i], &QPushButton::clicked, this,
+                [this, i] { ChooseColor(static_cast<ColorIndex>(i)); });
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fontGroup);
+    layout->addWidget(colorGroup);
+    layout->addStretch();
+    RefreshSamples();
+}
+
+int CConfigFontColor::Dpi() const {
+    const QScreen* screen = this->screen();
+    return screen ? static_cast<int>(screen->logicalDotsPerInchY()) : 96;
+}
+
+void CConfigFontColor::RefreshSamples() {
+    const QFont font = ToQFont(font_, baseFont_);
+    fontLabel->setText(ConfigTexts::kFontDescription.arg(font.family())
+                           .arg(FontPointSize(font_, baseFont_, Dpi())));
+    fontLabel->setFont(font);
+    for (int i = 0; i < kColorCount; ++i) {
+        samples[i]->setFont(font);
+        QPalette palette = samples[i]->palette();
+        palette.setColor(QPalette::WindowText, FromColorRef(colors_[i]));
+        samples[i]->setPalette(palette);
+    }
+}
+
+void CConfigFontColor::ChooseFont() {
+    QFont font = ToQFont(font_, baseFont_);
+    if (!CurrentPrompter().ChooseFont(this, font)) return;
+    font_ = ToFontData(font, Dpi());
+    changed_ = true;
+    RefreshSamples();
+}
+
+void CConfigFontColor::ChooseColor(ColorIndex index) {
+    QColor color = FromColorRef(colors_[index]);
+    if (!CurrentPrompter().ChooseColor(this, color)) return;
+    colors_[index] = ToColorRef(color);
+    changed_ = true;
+    RefreshSamples();
+}
+
+void CConfigFontColor::showEvent(QShowEvent* event) {
+    shown_ = true;
+    QWidget::showEvent(event);
+}
+
+void CConfigFontColor::Apply() {
+    if (!changed_) return;
+    settings_.Font = font_;
+    settings_.DefaultColor = colors_[kDefault];
+    settings_.ResultColor = colors_[kResult];
+    settings_.ErrorColor = colors_[kError];
+    settings_.CommentColor = colors_[kComment];
+}
+
+}  // namespace numora

@@ -1,0 +1,51 @@
+#include "settings/dialogs/FontColor.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace numora {
+
+QColor FromColorRef(std::uint32_t color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+std::uint32_t ToColorRef(const QColor& color) {
+    const QColor rgb = color.toRgb();
+    return static_cast<std::uint32_t>(rgb.red()) | static_cast<std::uint32_t>(rgb.green()) << 8 |
+           static_cast<std::uint32_t>(rgb.blue()) << 16;
+}
+
+QFont ToQFont(const FontData& font, const QFont& base) {
+    QFont result = base;
+    if (!font.FaceName.empty()) result.setFamily(QString::fromStdU16String(font.FaceName));
+    // Negative: the character height; positive: the cell height, close enough to it.
+    if (font.Height != 0) result.setPixelSize(std::max(1, std::abs(font.Height)));
+    if (font.Weight != 0)
+        result.setWeight(static_cast<QFont::Weight>(std::clamp(font.Weight, 1, 1000)));
+    result.setItalic(font.Italic != 0);
+    return result;
+}
+
+FontData ToFontData(const QFont& font, int dpi) {
+    FontData data;
+    const int pixels = font.pixelSize() > 0
+                           ? font.pixelSize()
+                           : static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0));
+    data.Height = -std::max(1, pixels);
+    data.Weight = font.weight();
+    data.Italic = font.italic() ? 1 : 0;
+    data.FaceName = font.family().left(Settings::kMaxFaceName).toStdU16String();
+    return data;
+}
+
+int FontPointSize(const FontData& font, const QFont& base, int dpi) {
+    if (font.Height == 0) {
+        if (base.pointSize() > 0) return base.pointSize();
+        return dpi > 0 ? static_cast<int>(std::lround(base.pixelSize() * 72.0 / dpi)) : 0;
+    }
+    if (dpi <= 0) return 0;
+    return static_cast<int>(std::lround(std::abs(static_cast<double>(font.Height)) * 72.0 / dpi));
+}
+
+}  // namespace numora

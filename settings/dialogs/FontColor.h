@@ -1,0 +1,24 @@
+#pragma once
+// The settings record keeps colours as 0x00BBGGRR values and the font as a logical font
+// (negative height = character height in pixels); these turn them into Qt's and back.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+#include "settings/Settings.h"
+
+namespace numora {
+
+QColor FromColorRef(std::uint32_t color);
+std::uint32_t ToColorRef(const QColor& color);
+
+// `base` supplies what the record leaves open (height or weight 0).
+QFont ToQFont(const FontData& font, const QFont& base);
+// `dpi` converts a point size into the record's pixel height.
+FontData ToFontData(const QFont& font, int dpi);
+
+// Point size of the record's height at `dpi`, rounded like multiply-then-divide.
+int FontPointSize(const FontData& font, const QFont& base, int dpi);
+
+}  // namespace numora

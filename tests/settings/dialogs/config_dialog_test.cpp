@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "settings/Settings.h"
+#include "settings/dialogs/CConfigBasic.h"
+#include "settings/dialogs/CConfigDlg.h"
+#include "settings/dialogs/CConfigFontColor.h"
+#include "settings/dialogs/FontColor.h"
+#include "tests/support/qt_app_support.h"
+#include "tests/support/scripted_prompter.h"
+
+namespace numora {
+namespace {
+
+struct ConfigDialog : ::testing::Test {
+    ConfigDialog() { test::App(); }
+    test::ScriptedPrompter prompter;
+    Settings settings{"/nonexistent-numora-test", false};
+};
+
+TEST_F(ConfigDialog, DigitsRule) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},
+        {"0", 0},
+        {"32", 32},
+        {"254", 254},
+        {"255", 255},
+        {"300", 255},
+        {"99999999999999999999", 255},
+    };
+    for (const auto& [text, digits] : cases) EXPECT_EQ(DigitsFromText(text), digits) << text;
+}
+
+TEST_F(ConfigDialog, BasicPageReadsAndWritesOptionBits) {
+    const struct {
+        uint32_t before;
+        bool autoSave, noConfirm, keepFormat, unaryBase, enterComputes;
+        uint32_t after;
+    } cases[] = {
+        // Bits outside the page (0x100) stay; a kept format becomes 1.
+        {0x103, false, false, false, false, false, 0x100},
+        {0x000, true, true, true, true, true, 0x3F - 0x08},
+        {0x0C, true, false, true, false, false, 0x05},
+    };
+    for (const auto& c : cases) {
+        settings.Option = c.before;
+        settings.Digits = 40;
+        CConfigDlg dlg(settings, QFont());
+        dlg.show();
+        CConfigBasic& page = *dlg.Basic();
+        EXPECT_EQ(page.autoSave->isChecked(), (c.before & 1) != 0);
+        EXPECT_EQ(page.keepStatusFormat->isChecked(), (c.before & 0x0C) != 0);
+        EXPECT_EQ(page.digits->value(), 40);
+        page.autoSave->setChecked(c.autoSave);
+        page.noConfirm->setChecked(c.noConfirm);
+        page.keepStatusFormat->setChecked(c.keepFormat);
+        (c.unaryBase ? page.unaryBase : page.unaryPower)->setChecked(true);
+        (c.enterComputes ? page.enterComputes : page.enterInserts)->setChecked(true);
+        page.digits->findChild<QLineEdit*>()->setText("300");
+        dlg.accept();
+        EXPECT_EQ(settings.Option, c.after);
+        EXPECT_EQ(settings.Digits, 255);
+        EXPECT_TRUE(dlg.Changes().basic);
+        EXPECT_FALSE(dlg.Changes().fontColor);
+    }
+}
+
+TEST_F(ConfigDialog, FontAndColoursApplyOnlyFromAShownPageAndOnOk) {
+    const FontData font{-16, 400, 0, u"Sans"};
+    settings.Font = font;
+    for (const bool showPage : {false, true}) {
+        for (const bool ok : {false, true}) {
+            settings.ResultColor = 0xFF0000;
+            CConfigDlg dlg(settings, QFont());
+            dlg.show();
+            if (showPage) dlg.Pages()->setCurrentIndex(1);
+            prompter.colors = {QColor(0x12, 0x34, 0x56)};
+            dlg.FontColor()->ChooseColor(CConfigFontColor::kResult);
+            if (showPage) {
+                EXPECT_EQ(dlg.FontColor()->samples[CConfigFontColor::kResult]->palette().color(
+                              QPalette::WindowText),
+                          QColor(0x12, 0x34, 0x56));
+                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), " Sans , 12pt");
+            }
+            ok ? dlg.accept() : dlg.reject();
+            EXPECT_EQ(settings.ResultColor, showPage && ok ? 0x563412u : 0xFF0000u);
+            EXPECT_EQ(dlg.Changes().fontColor, showPage && ok);
+            EXPECT_EQ(settings.Font, font);
+        }
+    }
+}
+
+TEST_F(ConfigDialog, ChosenFontReplacesTheCopy) {
+    CConfigDlg dlg(settings, QFont());
+    dlg.show();
+    dlg.Pages()->setCurrentIndex(1);
+    QFont chosen("Mono");
+    chosen.setPixelSize(20);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    prompter.fonts = {chosen};
+    dlg.FontColor()->ChooseFont();
+    dlg.accept();
+    EXPECT_EQ(settings.Font, (FontData{-20, 700, 1, u"Mono"}));
+    EXPECT_EQ(ToQFont(settings.Font, QFont()).pixelSize(), 20);
+}
+
+TEST_F(ConfigDialog, SettingsFileButtonOpensTheFolder) {
+    CConfigDlg dlg(settings, QFont());
+    QString opened;
+    dlg.SetFolderOpener([&](const QString& folder) { opened = folder; });
+    dlg.SettingsFileButton()->click();
+    EXPECT_EQ(opened, "/nonexistent-numora-test");
+    EXPECT_FALSE(dlg.result() == QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace numora
