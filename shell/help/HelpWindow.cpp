@@ -1,0 +1,118 @@
+#include "shell/help/HelpWindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+// The pages live in a static library: their registration must be pulled in by name.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace numora {
+
+namespace {
+
+const QString kWindowTitle = QStringLiteral("Numora ヘルプ");
+const QString kSearchPlaceholder = QStringLiteral("検索");
+const char* const kPageFiles[] = {"index",    "worksheet", "operators", "functions",
+                                  "userfunc", "insert",    "options",   "keys"};
+
+QString ReadPage(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+QStringList HelpPages() {
+    InitHelpResources();
+    QStringList pages;
+    for (const char* name : kPageFiles) pages << QStringLiteral(":/help/%1.html").arg(name);
+    return pages;
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), paths_(HelpPages()) {
+    setWindowTitle(kWindowTitle);
+    static const QRegularExpression title("<title>(.*)</title>");
+    for (const QString& path : paths_) {
+        const QString html = ReadPage(path);
+        titles_ << title.match(html).captured(1);
+        QTextDocument document;
+        document.setHtml(html);
+        texts_ << document.toPlainText();
+    }
+
+    search_ = new QLineEdit(this);
+    search_->setPlaceholderText(kSearchPlaceholder);
+    search_->setClearButtonEnabled(true);
+    contents_ = new QListWidget(this);
+    page_ = new QTextBrowser(this);
+    page_->setSearchPaths({":/help"});
+    page_->setOpenExternalLinks(true);
+
+    auto* side = new QWidget(this);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(search_);
+    sideLayout->addWidget(contents_);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(side);
+    splitter->addWidget(page_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({200, 600});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    connect(search_, &QLineEdit::returnPressed, this, [this] { Search(search_->text()); });
+    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.isEmpty()) Search({});
+    });
+    connect(contents_, &QListWidget::currentRowChanged, this, &HelpWindow::Open);
+    // A link followed inside a page moves the mark in the list along.
+    connect(page_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        const int page = paths_.indexOf(url.toString(QUrl::RemoveFragment).mid(3));
+        for (int row = 0; row < contents_->count(); ++row) {
+            if (contents_->item(row)->data(Qt::UserRole).toInt() == page) {
+                const QSignalBlocker block(contents_);
+                contents_->setCurrentRow(row);
+            }
+        }
+    });
+    resize(860, 600);
+    ShowFirstPage();
+}
+
+void HelpWindow::ShowFirstPage() {
+    search_->clear();
+    Search({});
+}
+
+void HelpWindow::Search(const QString& text) {
+    contents_->blockSignals(true);
+    contents_->clear();
+    for (int i = 0; i < paths_.size(); ++i) {
+        if (text.isEmpty() || texts_[i].contains(text, Qt::CaseInsensitive)) {
+            auto* item = new QListWidgetItem(titles_[i], contents_);
+            item->setData(Qt::UserRole, i);
+        }
+    }
+    contents_->blockSignals(false);
+    if (contents_->count() == 0) return;
+    contents_->setCurrentRow(0);
+    Open(0);
+    if (!text.isEmpty()) page_->find(text);
+}
+
+void HelpWindow::Open(int row) {
+    const QListWidgetItem* item = contents_->item(row);
+    if (!item) return;
+    page_->setSource(QUrl(QStringLiteral("qrc") + paths_[item->data(Qt::UserRole).toInt()]));
+}
+
+}  // namespace numora

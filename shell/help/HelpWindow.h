@@ -1,0 +1,41 @@
+#pragma once
+// The help window: the list of help pages, a search field that narrows the list to the pages
+// holding a text, and the page itself.
+#include <QStringList>
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+namespace numora {
+
+// The help pages in reading order, as resource paths (":/help/index.html", ...).
+QStringList HelpPages();
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the first page with the full list.
+    void ShowFirstPage();
+    // Lists only the pages holding `text` (any letter case) and opens the first of them at
+    // its first occurrence; an empty text lists every page.
+    void Search(const QString& text);
+
+    QListWidget* Contents() const { return contents_; }
+    QTextBrowser* Page() const { return page_; }
+
+private:
+    void Open(int row);
+
+    QLineEdit* search_;
+    QListWidget* contents_;
+    QTextBrowser* page_;
+    QStringList paths_;
+    QStringList titles_;
+    QStringList texts_;  // plain text of each page, for the search
+};
+
+}  // namespace numora

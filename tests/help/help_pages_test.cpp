@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+#include "engine/CalcEngine.h"
+#include "shell/help/HelpWindow.h"
+#include "tests/support/qt_app_support.h"
+#include "userfunc/UserFunctionStore.h"
+#include "worksheet/Recalculate.h"
+
+namespace numora {
+namespace {
+
+QString Unescape(QString text) {
+    return text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+}
+
+// Every <pre class="example"> block is a piece of worksheet as it stands after Enter was
+// pressed on each of its lines, from the top, in a fresh worksheet with the default options
+// and user functions: recalculating it must give it back unchanged.
+TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
+    test::App();
+    static const QRegularExpression example("<pre class=\"example\">(.*?)</pre>",
+                                            QRegularExpression::DotMatchesEverythingOption);
+    UserFunctions().Clear();
+    AddDefaultUserFunctions(UserFunctions());
+    int examples = 0;
+    for (const QString& path : HelpPages()) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        for (const auto& match : example.globalMatch(html)) {
+            const QString block = Unescape(match.captured(1));
+            LastAnswer() = 0;
+            UnaryMinusBindsBase() = false;
+            CalcEngine engine;
+            const RecalcOutcome outcome = RecalculateWorksheet(block.toStdU16String(), engine);
+            EXPECT_EQ(QString::fromStdU16String(outcome.text).toStdString(), block.toStdString())
+                << path.toStdString();
+            ++examples;
+        }
+    }
+    EXPECT_GE(examples, 15);
+}
+
+TEST(HelpWindow, OpensAtTheFirstPageAndSearchNarrowsTheList) {
+    test::App();
+    HelpWindow window;
+    EXPECT_EQ(window.Contents()->count(), HelpPages().size());
+    EXPECT_EQ(window.Page()->source().path(), "/help/index.html");
+    EXPECT_EQ(window.Contents()->currentRow(), 0);
+
+    window.Search("hypot");
+    ASSERT_EQ(window.Contents()->count(), 1);
+    EXPECT_EQ(window.Page()->source().path(), "/help/functions.html");
+    EXPECT_EQ(window.Page()->textCursor().selectedText().toLower(), "hypot");
+
+    window.Search("no such text anywhere");
+    EXPECT_EQ(window.Contents()->count(), 0);
+    window.ShowFirstPage();
+    EXPECT_EQ(window.Contents()->count(), HelpPages().size());
+}
+
+}  // namespace
+}  // namespace numora
