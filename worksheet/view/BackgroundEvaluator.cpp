@@ -68,11 +68,11 @@ bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
             event->accept();
             return true;
         case QEvent::Close:
-            // The engine must outlive the line: cancel it, and close once it has ended.
-            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
-                closeAfterwards_ = static_cast<QWidget*>(watched);
-                RequestCancel();
-            }
+            // The engine must outlive the line: cancel it, and close once it has ended. (The
+            // platform window passes the close on to its widget, which is held back here.)
+            if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow()) break;
+            closeAfterwards_ = static_cast<QWidget*>(watched);
+            RequestCancel();
             event->ignore();
             return true;
         case QEvent::KeyRelease:
@@ -92,8 +92,9 @@ bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::TabletRelease:
             return true;
         default:
-            return QObject::eventFilter(watched, event);
+            break;
     }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace numora

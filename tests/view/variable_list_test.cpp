@@ -1,0 +1,101 @@
+// The variable list beside the worksheet: refreshed by Enter, names inserted at the caret,
+// variables deleted, entries reordered by dragging.
+#include <gtest/gtest.h>
+
+#include <QHBoxLayout>
+#include <QSignalSpy>
+
+#include "tests/view/view_support.h"
+#include "worksheet/view/CListBoxView.h"
+#include "worksheet/view/CVariableListPane.h"
+
+namespace numora::test {
+namespace {
+
+class VariableListTest : public ViewTest {
+protected:
+    void SetUp() override {
+        // Wired as the main window wires them.
+        auto* layout = new QHBoxLayout(&window);
+        view.setParent(&window);
+        layout->addWidget(&view);
+        layout->addWidget(&pane);
+        pane.SetEngine(&view.Engine());
+        QObject::connect(&view, &CView::Calculated, &pane, [this] { pane.Refresh(view.Engine()); });
+        QObject::connect(&pane, &CVariableListPane::NameChosen, &view, &CView::InsertAtCaret);
+        window.resize(500, 300);
+        window.show();
+        view.setFocus();
+    }
+    void TearDown() override { view.setParent(nullptr); }
+
+    CListBoxView& List() { return *pane.List(); }
+    QStringList Entries() {
+        QStringList out;
+        for (int i = 0; i < List().count(); ++i) out << List().item(i)->text();
+        return out;
+    }
+    QPoint RowCenter(int row) { return List().visualItemRect(List().item(row)).center(); }
+
+    QWidget window;
+    CVariableListPane pane;
+};
+
+TEST_F(VariableListTest, SuccessfulLinesRefreshEntriesInSortOrder) {
+    Enter({"a=1", "ab=2", "a=3", "B = c = 2*3", "7", "d=1/0"});
+    EXPECT_EQ(Entries(), QStringList({"a=3", "ab=2", "B=6", "c=6"}));
+}
+
+TEST_F(VariableListTest, EnterAndDoubleClickInsertTheNameAtTheCaret) {
+    Enter({"rate=5", "total=2"});
+    Type("1+");
+    List().setFocus();
+    List().setCurrentRow(0);
+    QTest::keyClick(&List(), Qt::Key_Return);
+    EXPECT_EQ(window.focusWidget(), &view);
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, RowCenter(1));
+    EXPECT_TRUE(view.Text().endsWith(QStringLiteral("\n1+ratetotal")));
+    Type("<Undo>");
+    EXPECT_TRUE(view.Text().endsWith(QStringLiteral("\n1+rate")));
+}
+
+TEST_F(VariableListTest, DeleteRemovesTheVariableFromTheEngine) {
+    Enter({"a=1", "b=2"});
+    QSignalSpy deleted(&pane, &CVariableListPane::VariableDeleted);
+    List().setFocus();
+    List().setCurrentRow(0);
+    QTest::keyClick(&List(), Qt::Key_Delete);
+    EXPECT_EQ(Entries(), QStringList({"b=2"}));
+    ASSERT_EQ(deleted.count(), 1);
+    EXPECT_EQ(deleted[0][0].toString(), QStringLiteral("a"));
+    EXPECT_EQ(view.Engine().GetVariables().Find(u"a"), nullptr);
+    EXPECT_NE(view.Engine().GetVariables().Find(u"b"), nullptr);
+}
+
+TEST_F(VariableListTest, DraggingMovesAnEntryUnderARedMark) {
+    Enter({"a=1", "b=2", "c=3", "d=4"});
+    QWidget* viewport = List().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, RowCenter(0));
+    QTest::mouseMove(viewport, RowCenter(1));
+    QTest::mouseMove(viewport, RowCenter(2));
+    const int markY = List().visualItemRect(List().item(2)).top();
+    const QImage shown = viewport->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(1, markY), QColor(255, 0, 0));
+    EXPECT_EQ(shown.pixelColor(viewport->width() - 4, markY), QColor(255, 0, 0));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, RowCenter(2));
+    EXPECT_EQ(Entries(), QStringList({"b=2", "a=1", "c=3", "d=4"}));
+    EXPECT_EQ(List().currentRow(), 1);
+
+    // Below the last entry: to the end.
+    const QPoint below(5, viewport->height() - 2);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, RowCenter(0));
+    QTest::mouseMove(viewport, RowCenter(1));
+    QTest::mouseMove(viewport, below);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, below);
+    EXPECT_EQ(Entries(), QStringList({"a=1", "c=3", "d=4", "b=2"}));
+    EXPECT_EQ(List().currentRow(), 3);
+    EXPECT_TRUE(List().item(3)->isSelected());
+}
+
+}  // namespace
+}  // namespace numora::test

@@ -1,0 +1,72 @@
+// A calculation that would run for days: the window stays responsive, Esc or a close cancels.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "engine/UserFunctions.h"
+#include "tests/view/view_support.h"
+
+namespace numora::test {
+namespace {
+
+class CalculationTest : public ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        // f40 calls f39 twice, which calls f38 twice, ...: 2^40 calls, and only 40 deep.
+        UserFunctions().Clear();
+        UserFunctions().Append({u"f0", {u"x"}, u"x+1", u""});
+        for (int i = 1; i <= 40; ++i) {
+            const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
+            UserFunctions().Append(
+                {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
+        }
+        Enter({"v=1"});
+    }
+    void TearDown() override { UserFunctions().Clear(); }
+
+    const Number* V() { return view.Engine().GetVariables().Find(u"v"); }
+};
+
+TEST_F(CalculationTest, EscCancelsTheLineAndInputWaitsMeanwhile) {
+    QSignalSpy calculated(&view, &CView::Calculated);
+    QSignalSpy busy(&view, &CView::CalculationBusy);
+    bool waitCursor = false;
+    QObject::connect(&view, &CView::CalculationBusy, &view, [&](bool on) {
+        if (!on) return;
+        waitCursor = QApplication::overrideCursor() != nullptr &&
+                     QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        EXPECT_TRUE(view.Calculating());
+        Type("9<Enter>");  // held back: the line is still running
+        Press(Qt::Key_Escape);
+    });
+    Type("v=f40(1)<Enter>");
+
+    EXPECT_EQ(view.Text().toStdString(), "v=1\n>1\nv=f40(1)\n>Error : Calculation Canceled\n");
+    ASSERT_NE(V(), nullptr);
+    EXPECT_EQ(*V(), Number(1));
+    EXPECT_EQ(calculated.count(), 0);
+    ASSERT_EQ(busy.count(), 2);
+    EXPECT_FALSE(busy[1][0].toBool());
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(view.Calculating());
+
+    view.moveCursor(QTextCursor::End);
+    Type("v+1<Enter>");  // the editor works as before
+    EXPECT_TRUE(view.Text().endsWith(QStringLiteral("v+1\n>2\n")));
+}
+
+TEST_F(CalculationTest, ClosingCancelsTheLineFirstThenCloses) {
+    QObject::connect(&view, &CView::CalculationBusy, &view, [&](bool on) {
+        if (on) view.close();
+    });
+    Type("v=f40(1)<Enter>");
+    EXPECT_TRUE(view.Text().endsWith(QStringLiteral(">Error : Calculation Canceled\n")));
+    EXPECT_EQ(*V(), Number(1));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view.isVisible());
+}
+
+}  // namespace
+}  // namespace numora::test
