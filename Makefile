@@ -47,7 +47,7 @@ fuzz:
 	done
 
 format:
-	find base engine worksheet userfunc settings cli tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i
+	find base engine worksheet userfunc settings cli shell ui tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -3,8 +3,10 @@
 # Extra package names given as arguments are installed too (e.g. the fuzzing compiler).
 set -eu
 
-PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev \
-libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils $*"
+# qt6-svg-dev brings the SVG icon engine for the toolbar icons; fonts-noto-cjk the Japanese
+# glyphs of the menus and texts.
+PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev qt6-svg-dev \
+libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils fonts-noto-cjk $*"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,0 +1,218 @@
+#include "shell/CMainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "engine/UserFunctions.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFolder.h"
+#include "shell/CommandTable.h"
+#include "shell/SettingsApply.h"
+#include "shell/ShellHandlers.h"
+#include "shell/ShellTexts.h"
+#include "shell/StatusBarPanes.h"
+#include "userfunc/UserFunctionStore.h"
+#include "worksheet/view/CVariableListPane.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
+    : QMainWindow(parent), settings_(settings) {
+    settings_.Load();
+    LoadUserFunctions(UserFunctions(), settings_.SettingsFolder);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/numora.svg")));
+    setContextMenuPolicy(Qt::NoContextMenu);  // the toolbars are shown and hidden together
+
+    CreateActions();
+    CreateMenusAndToolbars();
+    CreateClient();
+    panes_ = new StatusBarPanes(*statusBar(), *view_);
+    WireView();
+    AttachShellHandlers(*this);
+    ApplySettingsAtCreation(*this);
+
+    UpdateTitle();
+    view_->setFocus();
+    LoadUntitledAtStart(*this);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::Action(CommandId id) const { return actions_.value(static_cast<int>(id)); }
+
+void CMainFrame::CreateActions() {
+    for (const CommandInfo& command : Commands()) {
+        auto* action = new QAction(this);
+        action->setText(command.menuText.isEmpty() ? command.ToolTip() : command.menuText);
+        action->setStatusTip(command.StatusText());
+        action->setToolTip(command.ToolTip());
+        action->setShortcuts(command.keys);
+        if (!command.icon.isEmpty()) action->setIcon(QIcon(command.icon));
+        action->setCheckable(command.checkable);
+        action->setEnabled(false);  // until a handler is attached
+        addAction(action);          // keys work while the menus and toolbars are hidden
+        actions_.insert(static_cast<int>(command.id), action);
+    }
+}
+
+void CMainFrame::CreateMenusAndToolbars() {
+    for (const MenuLayout& layout : MenuBarLayout()) {
+        QMenu* menu = menuBar()->addMenu(layout.title);
+        for (CommandId id : layout.items) {
+            if (id == CommandId::Separator) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(Action(id));
+            }
+        }
+    }
+    const auto makeToolbar = [this](const QString& name, std::span<const CommandId> items,
+                                    QSize iconSize) {
+        auto* bar = new QToolBar(name, this);
+        bar->setObjectName(name);
+        bar->setIconSize(iconSize);
+        bar->setFloatable(false);
+        for (CommandId id : items) {
+            if (id == CommandId::Separator) {
+                bar->addSeparator();
+            } else {
+                bar->addAction(Action(id));
+            }
+        }
+        addToolBar(Qt::TopToolBarArea, bar);
+        return bar;
+    };
+    toolbarA_ = makeToolbar(QStringLiteral("StandardToolbar"), StandardToolbarLayout(), {16, 16});
+    addToolBarBreak(Qt::TopToolBarArea);
+    toolbarB_ = makeToolbar(QStringLiteral("InsertToolbar"), InsertToolbarLayout(), {32, 16});
+}
+
+void CMainFrame::CreateClient() {
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setHandleWidth(kSplitterBarWidth);
+    splitter_->setChildrenCollapsible(false);
+    view_ = new CView(splitter_);
+    list_ = new CVariableListPane(splitter_);
+    list_->SetEngine(&view_->Engine());
+    view_->setMinimumWidth(kMinPaneWidth);
+    list_->setMinimumWidth(kMinPaneWidth);
+    // Right-aligned: the list keeps its width when the window is resized.
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setSizes({640 - kDefaultListWidth, kDefaultListWidth});
+    setCentralWidget(splitter_);
+}
+
+void CMainFrame::WireView() {
+    connect(view_->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (modified == modified_) return;
+        modified_ = modified;
+        UpdateTitle();
+    });
+    connect(view_, &CView::Calculated, this, [this] {
+        panes_->RefreshResult();
+        list_->Refresh(view_->Engine());
+    });
+    connect(view_, &CView::CalculationBusy, this, [this](bool busy) {
+        panes_->ShowBusy(busy);
+        if (busy) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    });
+    connect(list_, &CVariableListPane::NameChosen, this,
+            [this](const QString& name) { view_->InsertAtCaret(name); });
+    connect(list_, &CVariableListPane::CloseRequested, this,
+            [this] { Action(CommandId::CloseListPane)->trigger(); });
+}
+
+QString CMainFrame::DocumentName() const { return QFileInfo(documentPath_).fileName(); }
+
+void CMainFrame::SetDocumentPath(const QString& path) {
+    documentPath_ = path;
+    UpdateTitle();
+}
+
+std::filesystem::path CMainFrame::UntitledPath() const { return settings_.UntitledPath(); }
+
+void CMainFrame::UpdateTitle() { setWindowTitle(texts::WindowTitle(DocumentName(), modified_)); }
+
+void CMainFrame::ShowToolbars(bool show) {
+    settings_.Toolbar = show;
+    toolbarA_->setVisible(show);
+    toolbarB_->setVisible(show);
+    Action(CommandId::ViewToolbar)->setChecked(show);
+}
+
+void CMainFrame::ShowStatusBar(bool show) {
+    settings_.Status = show;
+    statusBar()->setVisible(show);
+    Action(CommandId::ViewStatusBar)->setChecked(show);
+}
+
+void CMainFrame::ShowVariableList(bool show) {
+    if (!show && !list_->isHidden()) hiddenSplitterPos_ = SplitterPos();
+    const bool wasHidden = list_->isHidden();
+    settings_.List = show;
+    list_->setVisible(show);
+    if (show && wasHidden && splitterApplied_) {
+        const int total = splitter_->width() - splitter_->handleWidth();
+        splitter_->setSizes({hiddenSplitterPos_, std::max(0, total - hiddenSplitterPos_)});
+    }
+    Action(CommandId::ViewVariableList)->setChecked(show);
+    if (!show) view_->setFocus();
+}
+
+void CMainFrame::SetTopMost(bool on) {
+    settings_.TopMost = on;
+    Action(CommandId::ViewTopMost)->setChecked(on);
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);  // hides the window; show it again in place
+    if (visible) {
+        show();
+        activateWindow();
+    }
+}
+
+void CMainFrame::SetWordWrap(bool on) {
+    settings_.WordWrap = on;
+    view_->ApplyWordWrap(on);
+    Action(CommandId::ViewWordWrap)->setChecked(on);
+}
+
+int CMainFrame::SplitterPos() const {
+    if (list_->isHidden()) return hiddenSplitterPos_;
+    return splitter_->sizes().value(0);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The splitter's position needs its real width, known once the window is laid out.
+    if (!splitterApplied_) {
+        splitterApplied_ = true;
+        const int left = ApplySplitterSetting(*this);
+        if (list_->isHidden()) hiddenSplitterPos_ = left;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (closed_) return;
+    if (!ConfirmSaveIfModified()) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    StoreWindowState(*this);
+    settings_.Save();  // a failed write leaves the old file; nothing to tell the user
+    event->accept();
+}
+
+}  // namespace numora

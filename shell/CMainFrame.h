@@ -1,0 +1,102 @@
+#pragma once
+// The main window: menus, two toolbars, the worksheet and variable list behind a splitter, and
+// the status bar. It builds and wires these; command handlers live with their subsystem and
+// find their actions through Action().
+#include <QAction>
+#include <QHash>
+#include <QMainWindow>
+#include <filesystem>
+
+#include "shell/CommandId.h"
+
+class QSplitter;
+class QToolBar;
+class CView;
+class CVariableListPane;
+
+namespace numora {
+
+class Settings;
+class StatusBarPanes;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loads `settings` and applies them; they are saved back when the window closes.
+    explicit CMainFrame(Settings& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The action of a command (menus, toolbars and keys share it); nullptr for an unknown id.
+    // Commands without a handler yet are disabled.
+    QAction* Action(CommandId id) const;
+    // Connects `handler` to the command and enables it.
+    template <class Handler>
+    QAction* Attach(CommandId id, Handler handler);
+
+    CView& View() { return *view_; }
+    CVariableListPane& VariableList() { return *list_; }
+    StatusBarPanes& Panes() { return *panes_; }
+    QSplitter& Splitter() { return *splitter_; }
+    QToolBar& StandardToolbar() { return *toolbarA_; }
+    QToolBar& InsertToolbar() { return *toolbarB_; }
+    Settings& AppSettings() { return settings_; }
+
+    // The document: an empty path is the Untitled document.
+    const QString& DocumentPath() const { return documentPath_; }
+    QString DocumentName() const;
+    void SetDocumentPath(const QString& path);
+    bool Modified() const { return modified_; }
+    std::filesystem::path UntitledPath() const;
+    // Rebuilds "Numora - [ name ]" with " *" while modified.
+    void UpdateTitle();
+    // Before the document is replaced or the window closes: false abandons the action.
+    bool ConfirmSaveIfModified();
+    // Save (to the document's path) or Save As (asks for one); true when the file was written.
+    bool SaveOrSaveAs(CommandId id);
+    // Clears the modified flag after a load or save and rebuilds the title.
+    void MarkSaved();
+
+    // The View toggles' effects; each also sets its menu check and its setting.
+    void ShowToolbars(bool show);
+    void ShowStatusBar(bool show);
+    void ShowVariableList(bool show);
+    void SetTopMost(bool on);
+    void SetWordWrap(bool on);
+    // The worksheet's width; the last one shown while the list is hidden.
+    int SplitterPos() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenusAndToolbars();
+    void CreateClient();
+    void WireView();
+
+    Settings& settings_;
+    QHash<int, QAction*> actions_;
+    CView* view_ = nullptr;
+    CVariableListPane* list_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QToolBar* toolbarA_ = nullptr;
+    QToolBar* toolbarB_ = nullptr;
+    StatusBarPanes* panes_ = nullptr;
+    QString documentPath_;
+    bool modified_ = false;
+    bool splitterApplied_ = false;
+    bool closed_ = false;
+    int hiddenSplitterPos_ = 0;
+};
+
+template <class Handler>
+QAction* CMainFrame::Attach(CommandId id, Handler handler) {
+    QAction* action = Action(id);
+    if (action == nullptr) return nullptr;
+    connect(action, &QAction::triggered, this, handler);
+    action->setEnabled(true);
+    return action;
+}
+
+}  // namespace numora

@@ -1,0 +1,10 @@
+#include "shell/ShellHandlers.h"
+
+namespace numora {
+
+void AttachShellHandlers(CMainFrame& frame) {
+    AttachExitCommand(frame);
+    AttachViewCommands(frame);
+}
+
+}  // namespace numora

@@ -1,0 +1,84 @@
+#pragma once
+// Drives the real main window offscreen with a settings folder of its own, across as many
+// window lifetimes as a test needs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "settings/Settings.h"
+#include "shell/CMainFrame.h"
+#include "shell/StatusBarPanes.h"
+#include "tests/support/qt_app_support.h"
+#include "tests/support/scripted_prompter.h"
+#include "worksheet/view/CView.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace numora::test {
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    MainFrameTest() {
+        App();
+        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
+    }
+    ~MainFrameTest() override {
+        if (frame_) frame_->close();
+    }
+
+    // A new window lifetime over the same settings folder.
+    CMainFrame& Start() {
+        frame_.reset();
+        settings_ = std::make_unique<Settings>();
+        frame_ = std::make_unique<CMainFrame>(*settings_);
+        frame_->show();
+        QApplication::setActiveWindow(frame_.get());  // keys reach the window's shortcuts
+        frame_->View().setFocus();
+        return *frame_;
+    }
+    // Closes as the user does; false when the window stayed open.
+    bool Close() {
+        const bool closed = frame_->close();
+        if (closed) frame_.reset();
+        return closed;
+    }
+
+    QString Folder() const { return home_.path() + QStringLiteral("/Numora"); }
+    QString FilePath(const QString& name) const { return Folder() + u'/' + name; }
+    QByteArray ReadFile(const QString& name) const {
+        QFile file(FilePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void WriteFile(const QString& name, const QByteArray& bytes) const {
+        std::filesystem::create_directories(Folder().toStdString());
+        QFile file(FilePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    CView& View() { return frame_->View(); }
+    // Types a line at the end of the worksheet and presses Enter.
+    void TypeLine(const QString& text) {
+        QTest::keyClick(&View(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(&View(), text);
+        QTest::keyClick(&View(), Qt::Key_Return);
+    }
+    QString ResultPane() { return frame_->Panes().ResultPane().text(); }
+
+    QTemporaryDir home_;
+    ScriptedPrompter prompter_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace numora::test
