@@ -119,14 +119,8 @@ void CMainFrame::WireView() {
         panes_->RefreshResult();
         list_->Refresh(view_->Engine());
     });
-    connect(view_, &CView::CalculationBusy, this, [this](bool busy) {
-        panes_->ShowBusy(busy);
-        if (busy) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        } else {
-            QApplication::restoreOverrideCursor();
-        }
-    });
+    // The view shows the wait cursor itself; the status bar says why.
+    connect(view_, &CView::CalculationBusy, panes_, &StatusBarPanes::ShowBusy);
     connect(list_, &CVariableListPane::NameChosen, this,
             [this](const QString& name) { view_->InsertAtCaret(name); });
     connect(list_, &CVariableListPane::CloseRequested, this,

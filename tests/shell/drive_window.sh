@@ -1,0 +1,61 @@
+#!/bin/bash
+# Drives the real program as a person does, on a virtual X screen: types a line, closes through
+# the File menu's Exit, and checks that the next start shows the same worksheet, unmodified.
+#   drive_window.sh PATH/TO/numora
+set -euo pipefail
+exe=$1
+work=$(mktemp -d)
+display=:$((200 + RANDOM % 500))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+trap '[[ -n $app ]] && kill $app 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+unset QT_QPA_PLATFORM
+for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() { echo "drive_window: $*" >&2; exit 1; }
+
+# Waits (up to 20 s) until the window's title is $1; sets $wid.
+wait_title() {
+    for _ in $(seq 200); do
+        wid=$(xdotool search --onlyvisible --name '^Numora' 2>/dev/null | head -1 || true)
+        if [[ -n $wid && $(xdotool getwindowname "$wid" 2>/dev/null) == "$1" ]]; then return 0; fi
+        sleep 0.1
+    done
+    fail "no window titled '$1' (last: '$(xdotool getwindowname "${wid:-0}" 2>/dev/null || true)')"
+}
+
+start() {
+    XDG_CONFIG_HOME=$work "$exe" >>"$work/log" 2>&1 &
+    app=$!
+    wait_title "$1"
+    xdotool windowfocus --sync "$wid" 2>/dev/null || true
+}
+
+# File menu, Exit; the menu may need a moment to open, so try again until the program ends.
+exit_through_menu() {
+    for _ in $(seq 10); do
+        xdotool key alt+f
+        sleep 0.3
+        xdotool key x
+        for _ in $(seq 30); do
+            kill -0 "$app" 2>/dev/null || { wait "$app" || fail "exit status $?"; app=""; return 0; }
+            sleep 0.1
+        done
+    done
+    fail "the program did not end through File > Exit"
+}
+
+start "Numora - [ Untitled ]"
+xdotool type --delay 30 "a=6*7"
+xdotool key Return
+wait_title "Numora - [ Untitled ] *"
+exit_through_menu
+[[ $(od -An -c "$work/Numora/Untitled.txt" | tr -s ' ') == " a = 6 * 7 \r \n > 4 2 \r \n" ]] ||
+    fail "Untitled.txt holds: $(od -An -c "$work/Numora/Untitled.txt")"
+grep -q '^Width=640' "$work/Numora/Numora.ini" || fail "no window width in Numora.ini"
+
+start "Numora - [ Untitled ]"
+exit_through_menu
+echo "drive_window: ok"
