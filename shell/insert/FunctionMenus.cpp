@@ -1,0 +1,106 @@
+#include "shell/insert/FunctionMenus.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTextBlock>
+#include <algorithm>
+#include <limits>
+
+#include "shell/insert/FunctionMenuTable.h"
+#include "worksheet/Insertions.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+namespace {
+
+QAction* AddFunctionItem(QMenu& menu, const QString& text, int places, const QString& help) {
+    QAction* action = menu.addAction(text);
+    action->setData(places);
+    action->setStatusTip(help);
+    return action;
+}
+
+}  // namespace
+
+QMenu* CreateBuiltinFunctionMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    for (const FunctionSubmenu& table : BuiltinFunctionMenuTable()) {
+        QMenu* submenu = menu->addMenu(QString::fromUtf16(table.title));
+        for (const FunctionMenuItem& item : table.items) {
+            if (item.text == nullptr) {
+                submenu->addSeparator();
+                continue;
+            }
+            AddFunctionItem(*submenu, QString::fromUtf16(item.text), item.places,
+                            QString::fromUtf16(item.help));
+        }
+    }
+    return menu;
+}
+
+void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue) {
+    menu.clear();
+    int index = 0;
+    for (const auto& [key, function] : catalogue.Entries()) {
+        const QString text = QStringLiteral("%1\t(&%2)")
+                                 .arg(QString::fromStdU16String(function.FuncName))
+                                 .arg(QString::number(index % 16, 16).toUpper());
+        AddFunctionItem(menu, text, static_cast<int>(function.Parameter.size()),
+                        QString::fromStdU16String(function.Explain));
+        ++index;
+    }
+}
+
+QString FunctionNameOf(const QAction& action) { return action.text().section(u'\t', 0, 0); }
+
+int SlotsOf(const QAction& action) { return action.data().toInt(); }
+
+void InsertChosenFunction(CView& view, const QAction& action) {
+    // Colour the paragraph that receives the call, not a line the last Enter left behind.
+    view.Driver().NoteOtherKeyDown();
+    InsertFunctionCall(view.Driver(), view, FunctionNameOf(action).toStdU16String(),
+                       SlotsOf(action));
+}
+
+QPoint PopupPointAtCaret(const CView& view) {
+    QTextCursor start = view.textCursor();
+    start.setPosition(start.selectionStart());
+    const QRect character = view.cursorRect(start);
+    const QPoint topLeft = view.viewport()->mapToGlobal(character.topLeft());
+    return topLeft + QPoint(8, view.fontMetrics().height());
+}
+
+QPoint PopupPointUnder(const QWidget& button) {
+    const QWidget* bar = button.parentWidget() ? button.parentWidget() : &button;
+    const int bottom = bar->mapToGlobal(QPoint(0, bar->height())).y();
+    return QPoint(button.mapToGlobal(QPoint(0, 0)).x(), bottom);
+}
+
+QPoint KeepOnScreen(QPoint point) {
+    if (QGuiApplication::screenAt(point) != nullptr) return point;
+    const QScreen* nearest = nullptr;
+    int best = std::numeric_limits<int>::max();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        const int dx = std::max({area.left() - point.x(), 0, point.x() - area.right()});
+        const int dy = std::max({area.top() - point.y(), 0, point.y() - area.bottom()});
+        if (dx + dy < best) {
+            best = dx + dy;
+            nearest = screen;
+        }
+    }
+    if (nearest == nullptr) return point;
+    const QRect area = nearest->availableGeometry();
+    point.setX(std::clamp(point.x(), area.left(), area.right()));
+    return point;
+}
+
+void PopupAndInsert(QMenu& menu, QPoint point, CView& view) {
+    const QAction* chosen = menu.exec(KeepOnScreen(point));
+    if (chosen != nullptr) InsertChosenFunction(view, *chosen);
+}
+
+}  // namespace numora

@@ -1,0 +1,41 @@
+#pragma once
+// The built-in and user function menus of the insert commands. Every function item carries its
+// number of argument places as data and its help text as status tip, which the main window's
+// status bar shows while the item is highlighted.
+#include <QPoint>
+#include <QString>
+
+#include "engine/UserFunctions.h"
+
+class CView;
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace numora {
+
+// The six submenus of built-in functions, built once.
+QMenu* CreateBuiltinFunctionMenu(QWidget* parent);
+// Replaces the menu's items by one per user function, in catalogue order: "%s\t(&%X)" with
+// the index modulo 16 as the access key and the explanation as help text.
+void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue);
+
+// The function name of an item: its text up to the first tab.
+QString FunctionNameOf(const QAction& action);
+int SlotsOf(const QAction& action);
+
+// Inserts the chosen item's call around the worksheet's selection (one undo step).
+void InsertChosenFunction(CView& view, const QAction& action);
+
+// Where a function menu opens for a key press: 8 pixels right of the selection's first
+// character and one line below it, in screen coordinates.
+QPoint PopupPointAtCaret(const CView& view);
+// For a toolbar button: its left edge at the toolbar's bottom edge.
+QPoint PopupPointUnder(const QWidget& button);
+// A point on no screen has its horizontal coordinate moved into the nearest screen's work area.
+QPoint KeepOnScreen(QPoint point);
+
+// Opens `menu` at `point` and inserts the call of the item chosen, if any.
+void PopupAndInsert(QMenu& menu, QPoint point, CView& view);
+
+}  // namespace numora

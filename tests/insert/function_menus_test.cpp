@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include "engine/Builtins.h"
+#include "shell/insert/FunctionMenus.h"
+#include "tests/support/qt_app_support.h"
+#include "userfunc/UserFunctionStore.h"
+#include "userfunc/dialogs/FunctionCheck.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+namespace {
+
+QList<QAction*> Functions(const QMenu& menu) {
+    QList<QAction*> items;
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator()) items << action;
+    }
+    return items;
+}
+
+TEST(FunctionMenus, BuiltinMenuNamesRealFunctionsWithTheirHelp) {
+    test::App();
+    std::unique_ptr<QMenu> menu(CreateBuiltinFunctionMenu(nullptr));
+    const std::pair<QString, int> submenus[] = {
+        {"三角関数(&T)", 13},   {"指数・対数(&E)", 8}, {"計算・整数・丸め(&I)", 8},
+        {"日付・時間(&D)", 11}, {"論理演算(&L)", 9},   {"変換・その他(&C)", 5},
+    };
+    ASSERT_EQ(menu->actions().size(), 6);
+    std::map<QString, const QAction*> byName;
+    for (int i = 0; i < 6; ++i) {
+        const QAction* sub = menu->actions()[i];
+        EXPECT_EQ(sub->text(), submenus[i].first);
+        const QList<QAction*> items = Functions(*sub->menu());
+        EXPECT_EQ(items.size(), submenus[i].second) << sub->text().toStdString();
+        for (const QAction* item : items) {
+            const QString name = FunctionNameOf(*item);
+            EXPECT_NE(FindBuiltin(AsciiLower(name).toStdU16String()), nullptr)
+                << name.toStdString();
+            EXPECT_TRUE(item->statusTip().contains(name + "(")) << name.toStdString();
+            byName[name] = item;
+        }
+    }
+    const std::tuple<QString, int, QString> samples[] = {
+        {"Sin\t(&S)", 1, "正弦 : Sin(Radian)"},
+        {"ATan2\t(&Z)", 2, "4象限逆正接 : ATan2(x;y)"},
+        {"UnixTime\t(&U)", 6,
+         "指定した日時のシリアル値 [Unix Int] : UnixTime(Year;Month;Day;Hour;Min;Sec)"},
+        {"TimeSpan\t(&S)", 4, "経過時間のシリアル値 (Unix Int) : TimeSpan(Days;Hour;Min;Sec)"},
+        {"Ceil\t(&C)", 1, "x以上の最小の整数値 : Ceil(x)"},
+    };
+    for (const auto& [text, places, help] : samples) {
+        const QAction* item = byName.at(text.section('\t', 0, 0));
+        EXPECT_EQ(item->text(), text);
+        EXPECT_EQ(SlotsOf(*item), places);
+        EXPECT_EQ(item->statusTip(), help);
+    }
+}
+
+TEST(FunctionMenus, UserMenuAccessKeysRepeatAfterSixteen) {
+    test::App();
+    UserFunctionCatalogue catalogue;
+    for (int i = 0; i < 17; ++i) {
+        AddUserFunction(catalogue, u"f" + std::u16string(1, u'a' + i), i == 16 ? u"a;b;c" : u"x",
+                        u"x", u"説明");
+    }
+    QMenu menu;
+    FillUserFunctionMenu(menu, catalogue);
+    FillUserFunctionMenu(menu, catalogue);  // rebuilt, not appended
+    const QList<QAction*> items = menu.actions();
+    ASSERT_EQ(items.size(), 17);
+    EXPECT_EQ(items[0]->text(), "fa\t(&0)");
+    EXPECT_EQ(items[10]->text(), "fk\t(&A)");
+    EXPECT_EQ(items[16]->text(), "fq\t(&0)");
+    EXPECT_EQ(SlotsOf(*items[16]), 3);
+    EXPECT_EQ(items[16]->statusTip(), "説明");
+}
+
+TEST(FunctionMenus, ChosenItemIsInsertedAroundTheSelectionAsOneUndoStep) {
+    test::App();
+    CView view;
+    view.LoadText("a=30");
+    view.SetSelection(2, 4);
+    QMenu menu;
+    QAction* hypot = menu.addAction("Hypot\t(&H)");
+    hypot->setData(2);
+    InsertChosenFunction(view, *hypot);
+    EXPECT_EQ(view.Text(), "a=Hypot(30;)");
+    EXPECT_EQ(view.GetSelection().start, 8);
+    EXPECT_EQ(view.GetSelection().end, 10);
+    view.undo();
+    EXPECT_EQ(view.Text(), "a=30");
+}
+
+TEST(FunctionMenus, PointsOffScreenComeBackHorizontally) {
+    test::App();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint inside = area.center();
+    EXPECT_EQ(KeepOnScreen(inside), inside);
+    EXPECT_EQ(KeepOnScreen(QPoint(area.right() + 500, inside.y())).x(), area.right());
+    EXPECT_EQ(KeepOnScreen(QPoint(area.left() - 500, inside.y())).x(), area.left());
+}
+
+}  // namespace
+}  // namespace numora
