@@ -210,6 +210,19 @@ void CView::ColorEditedParagraphs() {
     ApplySegments(numora::ColorEditedLines(*this, driver_->ResultInserted(), driver_->ColorLine()));
 }
 
+void CView::RecolorParagraphs(std::int32_t from, std::int32_t to) {
+    const std::int32_t length = TextLength();
+    const QTextBlock last = document()->findBlock(std::clamp(to, 0, length));
+    for (QTextBlock block = document()->findBlock(std::clamp(from, 0, length)); block.isValid();
+         block = block.next()) {
+        ColorSegments segments;
+        numora::AppendShifted(segments, numora::ColorEditedParagraph(ToWorksheetText(block.text())),
+                              block.position());
+        ApplySegments(segments);
+        if (block == last) break;
+    }
+}
+
 void CView::ApplySegments(const ColorSegments& segments) {
     for (const ColorSegment& segment : segments) ApplySegment(segment);
 }

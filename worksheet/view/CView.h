@@ -42,6 +42,9 @@ public:
     void InsertAtCaret(const QString& text);
     // Colours every line again (one undo step); the modified flag stays as it was.
     void RecolorAll();
+    // Colours the paragraphs from the one holding `from` to the one holding `to` by the
+    // per-edit rule, within the undo step that is open (after a paste or a replacement).
+    void RecolorParagraphs(std::int32_t from, std::int32_t to);
     // A line is being calculated right now.
     bool Calculating() const;
     QColor LineColor(numora::ColorKind kind) const;

@@ -1,0 +1,220 @@
+#include "shell/edit/EditCommands.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextBlock>
+#include <functional>
+
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+namespace {
+
+QString PlainText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+std::u16string_view View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
+}
+
+}  // namespace
+
+EditCommands::EditCommands(CView& view, QObject* parent) : QObject(parent), view_(view) {
+    view_.installEventFilter(this);
+    view_.viewport()->installEventFilter(this);
+}
+
+std::pair<int, int> EditCommands::CurrentLine() const {
+    const QTextBlock block = view_.document()->findBlock(view_.GetSelection().start);
+    const int start = block.position();
+    return {start, std::min(start + block.length(), int(view_.TextLength()))};
+}
+
+void EditCommands::ReplaceRange(int from, int to, const QString& text) {
+    WorksheetDriver& driver = view_.Driver();
+    driver.NoteOtherKeyDown();
+    driver.BeginEditGroup();
+    view_.SetSelection(from, to);
+    view_.ReplaceSelection(View(text));
+    view_.RecolorParagraphs(from, from + int(text.size()));
+    driver.EndEditGroup();
+    view_.ensureCursorVisible();
+}
+
+void EditCommands::Copy() {
+    const TextSelection selection = view_.GetSelection();
+    const auto [start, end] =
+        selection.end > selection.start ? std::pair(selection.start, selection.end) : CurrentLine();
+    QGuiApplication::clipboard()->setText(QString::fromStdU16String(view_.TextRange(start, end)));
+}
+
+void EditCommands::Cut(bool wholeLine) {
+    if (view_.Calculating()) return;
+    const TextSelection selection = view_.GetSelection();
+    const auto [start, end] = wholeLine ? CurrentLine() : std::pair(selection.start, selection.end);
+    if (end <= start) return;
+    QGuiApplication::clipboard()->setText(QString::fromStdU16String(view_.TextRange(start, end)));
+    ReplaceRange(start, end, {});
+}
+
+void EditCommands::Paste(bool asLines) {
+    if (view_.Calculating()) return;
+    QString text = PlainText(QGuiApplication::clipboard()->text());
+    if (text.isEmpty()) return;
+    const TextSelection selection = view_.GetSelection();
+    if (!asLines) {
+        ReplaceRange(selection.start, selection.end, text);
+        return;
+    }
+    if (!text.endsWith(u'\n')) text += u'\n';
+    const int lineStart = CurrentLine().first;
+    ReplaceRange(lineStart, lineStart, text);
+}
+
+void EditCommands::SelectAll() { view_.selectAll(); }
+
+void EditCommands::Undo() {
+    if (!view_.Calculating()) view_.undo();
+}
+
+void EditCommands::Redo() {
+    if (!view_.Calculating()) view_.redo();
+}
+
+bool EditCommands::CanCutOrCopy() const { return view_.textCursor().hasSelection(); }
+
+bool EditCommands::CanPaste() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+bool EditCommands::CanUndo() const { return view_.document()->isUndoAvailable(); }
+
+bool EditCommands::CanRedo() const { return view_.document()->isRedoAvailable(); }
+
+void EditCommands::TrackEnabling(QAction* cut, QAction* copy, QAction* paste, QAction* undo,
+                                 QAction* redo) {
+    const auto selection = [cut, copy](bool any) {
+        if (cut) cut->setEnabled(any);
+        if (copy) copy->setEnabled(any);
+    };
+    connect(&view_, &QPlainTextEdit::copyAvailable, this, selection);
+    selection(CanCutOrCopy());
+    if (paste) {
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, paste,
+                [this, paste] { paste->setEnabled(CanPaste()); });
+        paste->setEnabled(CanPaste());
+    }
+    if (undo) {
+        connect(view_.document(), &QTextDocument::undoAvailable, undo, &QAction::setEnabled);
+        undo->setEnabled(CanUndo());
+    }
+    if (redo) {
+        connect(view_.document(), &QTextDocument::redoAvailable, redo, &QAction::setEnabled);
+        redo->setEnabled(CanRedo());
+    }
+}
+
+QMenu* EditCommands::CreateContextMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    const auto add = [this, menu](const QString& text, bool enabled, auto run) {
+        QAction* action = menu->addAction(text, this, run);
+        action->setEnabled(enabled);
+    };
+    add(edittexts::Undo, CanUndo(), [this] { Undo(); });
+    add(edittexts::Redo, CanRedo(), [this] { Redo(); });
+    menu->addSeparator();
+    // A menu click reads Shift as the keys do.
+    const auto shift = [] {
+        return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+    };
+    add(edittexts::Cut, CanCutOrCopy(), [this, shift] { Cut(shift()); });
+    add(edittexts::Copy, CanCutOrCopy(), [this] { Copy(); });
+    add(edittexts::Paste, CanPaste(), [this, shift] { Paste(shift()); });
+    add(edittexts::SelectAll, true, [this] { SelectAll(); });
+    return menu;
+}
+
+bool EditCommands::HandleKey(QKeyEvent* event, bool run) {
+    const QKeyCombination key = event->keyCombination();
+    const Qt::KeyboardModifiers mods = key.keyboardModifiers() & ~Qt::KeypadModifier;
+    const bool shift = mods.testFlag(Qt::ShiftModifier);
+    const bool ctrl =
+        mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier);
+    std::function<void()> command;
+    switch (key.key()) {
+        case Qt::Key_C:
+            if (ctrl) command = [this] { Copy(); };
+            break;
+        case Qt::Key_X:
+            if (ctrl) command = [this, shift] { Cut(shift); };
+            break;
+        case Qt::Key_V:
+            if (ctrl) command = [this, shift] { Paste(shift); };
+            break;
+        case Qt::Key_A:
+            if (mods == Qt::ControlModifier) command = [this] { SelectAll(); };
+            break;
+        case Qt::Key_Z:
+            if (mods == Qt::ControlModifier) command = [this] { Undo(); };
+            if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) command = [this] { Redo(); };
+            break;
+        case Qt::Key_Y:
+            if (mods == Qt::ControlModifier) command = [this] { Redo(); };
+            break;
+        case Qt::Key_Backspace:
+            if (mods == Qt::AltModifier) command = [this] { Undo(); };
+            break;
+        case Qt::Key_Insert:
+            if (mods == Qt::ControlModifier) command = [this] { Copy(); };
+            if (mods == Qt::ShiftModifier) command = [this] { Paste(true); };
+            break;
+        case Qt::Key_Delete:
+            if (mods == Qt::ShiftModifier) command = [this] { Cut(true); };
+            break;
+        default:
+            break;
+    }
+    if (!command) return false;
+    if (run) command();
+    return true;
+}
+
+bool EditCommands::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // The worksheet takes its edit keys before any window shortcut does.
+            if (watched == &view_ && HandleKey(static_cast<QKeyEvent*>(event), false)) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            if (watched == &view_ && HandleKey(static_cast<QKeyEvent*>(event), true)) return true;
+            break;
+        case QEvent::ContextMenu: {
+            auto* request = static_cast<QContextMenuEvent*>(event);
+            const QPoint at = request->reason() == QContextMenuEvent::Keyboard
+                                  ? view_.viewport()->mapToGlobal(QPoint(0, 0))
+                                  : request->globalPos();
+            QMenu* menu = CreateContextMenu(view_.parentWidget() ? view_.parentWidget() : &view_);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(at);
+            return true;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace numora

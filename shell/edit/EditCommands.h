@@ -1,0 +1,64 @@
+#pragma once
+// The worksheet's clipboard and undo commands: copy and cut of the whole current line, paste
+// as whole lines above it, plain-text paste, select all, undo and redo, and the context menu.
+// The keys reach these at the worksheet itself; the menus and toolbars call the same.
+#include <QObject>
+#include <QString>
+#include <utility>
+
+class CView;
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QWidget;
+
+namespace numora::edittexts {
+inline const QString Undo = QStringLiteral("元に戻す(&U)");
+inline const QString Redo = QStringLiteral("やり直す(&Y)");
+inline const QString Cut = QStringLiteral("切り取り(&T)");
+inline const QString Copy = QStringLiteral("コピー(&C)");
+inline const QString Paste = QStringLiteral("貼り付け(&P)");
+inline const QString SelectAll = QStringLiteral("すべて選択(&A)");
+}  // namespace numora::edittexts
+
+namespace numora {
+
+class EditCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit EditCommands(CView& view, QObject* parent = nullptr);
+
+    // The selection, or with none the current line with its line break; the caret stays.
+    void Copy();
+    // The selection, or (`wholeLine`, Shift held) the current line whatever is selected.
+    void Cut(bool wholeLine);
+    // The clipboard's text as plain text at the selection, or (`asLines`, Shift held) at the
+    // start of the current line, ending in a line break so that it forms whole lines above.
+    void Paste(bool asLines);
+    void SelectAll();
+    void Undo();
+    void Redo();
+
+    bool CanCutOrCopy() const;
+    bool CanPaste() const;
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // Keeps the actions' enabled states with the selection, the clipboard and the undo stack.
+    void TrackEnabling(QAction* cut, QAction* copy, QAction* paste, QAction* undo, QAction* redo);
+
+    // The worksheet's context menu, its items enabled by the same rules.
+    QMenu* CreateContextMenu(QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool HandleKey(QKeyEvent* event, bool run);
+    // [start, end) of the line holding the start of the selection, with its line break.
+    std::pair<int, int> CurrentLine() const;
+    void ReplaceRange(int from, int to, const QString& text);
+
+    CView& view_;
+};
+
+}  // namespace numora
