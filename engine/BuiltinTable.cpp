@@ -6,13 +6,21 @@ namespace numora {
 namespace {
 
 BuiltinFunction Row(std::u16string_view name, BuiltinImpl impl, int minParams, int maxParams) {
-    return {name, impl, nullptr, static_cast<std::uint8_t>(minParams),
-            static_cast<std::uint8_t>(maxParams), false};
+    return {name,
+            impl,
+            nullptr,
+            static_cast<std::uint8_t>(minParams),
+            static_cast<std::uint8_t>(maxParams),
+            false};
 }
 
 BuiltinFunction Text(std::u16string_view name, BuiltinTextImpl impl, int minParams, int maxParams) {
-    return {name, nullptr, impl, static_cast<std::uint8_t>(minParams),
-            static_cast<std::uint8_t>(maxParams), true};
+    return {name,
+            nullptr,
+            impl,
+            static_cast<std::uint8_t>(minParams),
+            static_cast<std::uint8_t>(maxParams),
+            true};
 }
 
 std::vector<BuiltinFunction> MakeTable() {

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "engine/DateZone.h"
+#include "engine/ExactArith.h"
 #include "engine/IntConvert.h"
 
 namespace numora {
@@ -115,7 +116,7 @@ Number CalendarToSerial(const CalendarRecord& r, int kind) {
                                       : -((kTicksPerDay - 1 - sinceEpoch) / kTicksPerDay);
         const std::int64_t inDay = sinceEpoch - days * kTicksPerDay;
         if (inDay == 0) return Number(days);
-        return Number(days) + Number(inDay) / Number(kTicksPerDay);
+        return Number(days) + Divide(Number(inDay), Number(kTicksPerDay));
     }
     std::int64_t utcTicks = 0;
     if (!LocalTicksToUtc(ticks, utcTicks)) return Nan();

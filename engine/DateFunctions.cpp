@@ -6,6 +6,7 @@
 #include "engine/BuiltinImpls.h"
 #include "engine/Calendar.h"
 #include "engine/DateClock.h"
+#include "engine/ExactArith.h"
 #include "engine/IntConvert.h"
 
 namespace numora {
@@ -84,7 +85,7 @@ Number FnTime(const ArgList& a) {
     const ClockReading now = ReadClock();
     if (!now.Valid) return Nan();
     const Number seconds((now.Local.Hour * 60 + now.Local.Minute) * 60 + now.Local.Second);
-    return TypeArg(a, 0) == 1 ? seconds / kSecondsPerDay : seconds;
+    return TypeArg(a, 0) == 1 ? Divide(seconds, Number(kSecondsPerDay)) : seconds;
 }
 
 Number FnDayOfWeek(const ArgList& a) {
@@ -131,7 +132,7 @@ Number FnToDate(const ArgList& a) {
 Number FnToTime(const ArgList& a) {
     if (!FieldsFinite(a, 3)) return Nan();
     const std::int64_t s = (std::int64_t{ToInt32(a[0])} * 60 + ToInt32(a[1])) * 60 + ToInt32(a[2]);
-    return (TypeArg(a, 3) & 1) ? Number(s) / kSecondsPerDay : Number(s);
+    return (TypeArg(a, 3) & 1) ? Divide(Number(s), Number(kSecondsPerDay)) : Number(s);
 }
 
 Number FnTimeSpan(const ArgList& a) {

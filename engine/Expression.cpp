@@ -1,7 +1,6 @@
 #include "engine/Expression.h"
 
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "engine/Cancel.h"
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
+#include "engine/ExactArith.h"
 #include "engine/FunctionCall.h"
 #include "engine/Names.h"
 #include "engine/NumberLiteral.h"
@@ -80,30 +80,6 @@ Workspace& AcquireWorkspace(int depth) {
 
 char16_t At(std::u16string_view text, std::size_t i) { return i < text.size() ? text[i] : u'\0'; }
 
-// a to the power b. The library handles a negative base with an integer exponent only while the
-// exponent fits 64 bits (beyond, (-1)^1e20 comes out 0); there the sign is the exponent's parity.
-Number Power(const Number& a, const Number& b) {
-    static const Number kLargeExponent("9223372036854775808");  // 2^63
-    if (a < 0 && abs(b) >= kLargeExponent && trunc(b) == b) {
-        Number magnitude = pow(-a, b);
-        const Number half = b / 2;
-        if (trunc(half) != half && magnitude != 0) magnitude = -magnitude;
-        return magnitude;
-    }
-    return pow(a, b);
-}
-
-// The floating remainder. When the quotient has more digits than Number holds, the library's
-// result can exceed the divisor (1e130 % 7 gave 8571430000000000); that is no remainder at
-// all, so it becomes NaN like other results without a meaningful value.
-Number Remainder(const Number& a, const Number& b) {
-    Number r = fmod(a, b);
-    if (boost::multiprecision::isfinite(r) && !(abs(r) < abs(b))) {
-        return std::numeric_limits<Number>::quiet_NaN();
-    }
-    return r;
-}
-
 }  // namespace
 
 int EvaluationDepth() { return g_depth; }
@@ -154,9 +130,9 @@ int EvaluateExpression(EvalContext& context, std::u16string_view text, std::int3
                     const Number b = popValue();
                     Number& a = values.back();
                     if (top == u'+') {
-                        a += b;
+                        AddTo(a, b);
                     } else {
-                        a -= b;
+                        SubtractFrom(a, b);
                     }
                 }
                 const char16_t c = At(text, pos);
@@ -187,11 +163,7 @@ int EvaluateExpression(EvalContext& context, std::u16string_view text, std::int3
                     const Number b = popValue();
                     if (b == 0) return failAt(-2, texts::kDivisionByZero, pos);
                     Number& a = values.back();
-                    if (top == u'%') {
-                        a = Remainder(a, b);
-                    } else {
-                        a /= b;
-                    }
+                    a = top == u'%' ? Remainder(a, b) : Divide(a, b);
                 }
                 const char16_t c = At(text, pos);
                 if (pos < text.size() &&

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "engine/BuiltinImpls.h"
+#include "engine/ExactArith.h"
 #include "engine/IntConvert.h"
 #include "engine/MathAngle.h"
 
@@ -137,28 +138,71 @@ Number FnExp2(const ArgList& a) {
     });
 }
 
+// Logarithms are rounded to 120 decimals, well below the library's own accuracy, so that a
+// multiple of one is exact; the logarithm of an exact power r^k is then k log(r), and logarithms
+// of powers of a common root divide to the exact ratio of the exponents (log(16) / log(2) is 4).
+Number OnGrid(const Number& logarithm) {
+    static const Number kSmall("1e-8"), kLarge("1e8");
+    const Number size = abs(logarithm);
+    if (size < kSmall || !(size < kLarge)) return logarithm;
+    return RoundDecimals(logarithm, 120);
+}
+
+template <class Log>
+Number LogOfPower(const Number& x, Log log) {
+    Number root;
+    int k = 0;
+    if (PerfectPower(x, root, k)) return OnGrid(log(root)) * k;
+    return OnGrid(log(x));
+}
+
 Number FnLn(const ArgList& a) {
-    return Guarded([&] { return log(a[0]); });
+    return Guarded([&] { return LogOfPower(a[0], [](const Number& x) { return log(x); }); });
 }
 
 Number FnLog2(const ArgList& a) {
-    return Guarded([&] { return log(a[0]) / LnTwo(); });
+    return Guarded([&] {
+        const Number& x = a[0];
+        const Number result =
+            LogOfPower(x, [](const Number& y) { return Divide(log(y), LnTwo()); });
+        // An exact power of two gets its exponent exactly, not a value just below it.
+        if (IsFinite(result) && abs(result) < 500) {
+            const Number n = round(result);
+            static const Number kTwo(2), kHalf("0.5");
+            if (n >= 0 ? IsExactPower(x, kTwo, n.convert_to<std::int64_t>())
+                       : IsExactPower(x, kHalf, -n.convert_to<std::int64_t>())) {
+                return n;
+            }
+        }
+        return result;
+    });
 }
 
 Number FnLog10(const ArgList& a) {
-    return Guarded([&] { return log(a[0]) / LnTen(); });
+    return Guarded([&] {
+        std::int32_t n = 0;
+        if (PowerOfTen(a[0], n)) return Number(n);
+        return LogOfPower(a[0], [](const Number& y) { return Divide(log(y), LnTen()); });
+    });
 }
 
-// Roots.
-
+// The root of an exact power is that exact value (cbrt(8) came out just below 2).
 Number FnSqrt(const ArgList& a) {
-    return Guarded([&] { return sqrt(a[0]); });
+    return Guarded([&] {
+        const Number root = sqrt(a[0]);
+        Number exact;
+        return ExactRoot(a[0], 2, root, exact) ? exact : root;
+    });
 }
 
 Number FnCbrt(const ArgList& a) {
     return Guarded([&] {
-        if (!IsFinite(a[0])) return Nan();
-        return boost::math::cbrt(a[0], ErrnoPolicy());
+        const Number& x = a[0];
+        if (!IsFinite(x)) return Nan();
+        const Number root = boost::math::cbrt(x, ErrnoPolicy());
+        Number exact;
+        if (!ExactRoot(abs(x), 3, abs(root), exact)) return root;
+        return x < 0 ? -exact : exact;
     });
 }
 
@@ -202,7 +246,13 @@ Number FnAtan2(const ArgList& a) {
 }
 
 Number FnHypot(const ArgList& a) {
-    return Guarded([&] { return hypot(a[0], a[1]); });
+    return Guarded([&] {
+        // The library scales, so huge arguments do not overflow; only the rounding of an exact
+        // result (hypot(8; 15) just below 17) needs correcting.
+        const Number h = hypot(a[0], a[1]);
+        const Number candidate = RoundSignificant(h, 64);
+        return IsExactSumOfSquares(candidate, a[0], a[1]) ? candidate : h;
+    });
 }
 
 // Hyperbolic functions and their inverses.
@@ -255,8 +305,8 @@ Number FnRad(const ArgList& a) {
     return Guarded([&] {
         // Minutes and seconds are added whatever the sign of the degrees.
         Number degrees = a[0];
-        if (a.size() > 1) degrees += a[1] / 60;
-        if (a.size() > 2) degrees += a[2] / 3600;
+        if (a.size() > 1) AddTo(degrees, Divide(a[1], Number(60)));
+        if (a.size() > 2) AddTo(degrees, Divide(a[2], Number(3600)));
         return degrees * Degree();
     });
 }

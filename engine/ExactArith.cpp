@@ -1,0 +1,658 @@
+// Exact arithmetic on the digits of Number. A Number is 16 limbs of 8 decimal digits each
+// (most significant first, the first limb not zero) and a decimal exponent that is a multiple of
+// 8: the value is the sum of limb[i] * 10^(exponent - 8i). Quotients and remainders are computed
+// here on those limbs with integer long division, so they are rounded once or not at all.
+#include "engine/ExactArith.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace numora {
+
+namespace {
+
+namespace bmp = boost::multiprecision;
+using Backend = bmp::cpp_dec_float<100>;
+
+constexpr int kLimbs = 16;
+constexpr int kLimbDigits = 8;
+constexpr std::uint32_t kBase = 100'000'000;
+using LimbArray = bmp::backends::detail::static_array<std::uint32_t, kLimbs>;
+static_assert(Backend::cpp_dec_float_max_digits10 == kLimbs * kLimbDigits,
+              "Number's layout changed: 16 limbs of 8 digits expected");
+
+// The library keeps the limbs private and offers no way to read them short of printing. An
+// explicit instantiation may name private members, which gives us member pointers to them.
+template <class Tag, typename Tag::type Member>
+struct Grant {
+    friend typename Tag::type MemberOf(Tag) { return Member; }
+};
+struct DataTag {
+    using type = LimbArray Backend::*;
+    friend type MemberOf(DataTag);
+};
+struct ExpTag {
+    using type = std::int32_t Backend::*;
+    friend type MemberOf(ExpTag);
+};
+struct NegTag {
+    using type = bool Backend::*;
+    friend type MemberOf(NegTag);
+};
+template struct Grant<DataTag, &Backend::data>;
+template struct Grant<ExpTag, &Backend::exp>;
+template struct Grant<NegTag, &Backend::neg>;
+
+const LimbArray& LimbsOf(const Number& x) { return x.backend().*MemberOf(DataTag{}); }
+std::int32_t ExponentOf(const Number& x) { return x.backend().*MemberOf(ExpTag{}); }
+
+Number Nan() { return std::numeric_limits<Number>::quiet_NaN(); }
+Number Infinity() { return std::numeric_limits<Number>::infinity(); }
+
+bool IsFinite(const Number& x) { return bmp::isfinite(x); }
+bool IsNan(const Number& x) { return bmp::isnan(x); }
+
+// A finite non-zero Number from 16 limbs, most significant first (the first not zero), with
+// the library's limits: beyond its largest value infinity, below its smallest 0.
+Number MakeNumber(const std::uint32_t* limbs, std::int32_t exponent, bool negative) {
+    constexpr std::int32_t kMaxExp = Backend::cpp_dec_float_max_exp10;
+    constexpr std::int32_t kMinExp = Backend::cpp_dec_float_min_exp10;
+    if (exponent > kMaxExp ||
+        (exponent == kMaxExp &&
+         (limbs[0] > 1 || std::any_of(limbs + 1, limbs + kLimbs, [](auto l) { return l != 0; })))) {
+        return negative ? -Infinity() : Infinity();
+    }
+    if (exponent < kMinExp) return Number(0);
+    Number result(1);
+    Backend& backend = result.backend();
+    std::copy(limbs, limbs + kLimbs, (backend.*MemberOf(DataTag{})).begin());
+    backend.*MemberOf(ExpTag{}) = exponent;
+    backend.*MemberOf(NegTag{}) = negative;
+    return result;
+}
+
+// --- integers in base 10^8, least significant limb first --------------------------------------
+
+constexpr int kCapacity = 72;
+
+// q = u / v and r = u % v for u of m limbs and v of n limbs (v[n-1] != 0, m >= n): Knuth's
+// long division. q gets m - n + 1 limbs, r gets n limbs.
+void DivMod(const std::uint32_t* u, int m, const std::uint32_t* v, int n, std::uint32_t* q,
+            std::uint32_t* r) {
+    if (n == 1) {
+        std::uint64_t rest = 0;
+        for (int i = m - 1; i >= 0; --i) {
+            const std::uint64_t current = rest * kBase + u[i];
+            q[i] = static_cast<std::uint32_t>(current / v[0]);
+            rest = current % v[0];
+        }
+        r[0] = static_cast<std::uint32_t>(rest);
+        return;
+    }
+    // Scale both so that the divisor's top limb is at least half the base; the trial quotient
+    // from the top two limbs is then at most two too large.
+    const std::uint64_t scale = kBase / (static_cast<std::uint64_t>(v[n - 1]) + 1);
+    std::array<std::int64_t, kCapacity + 1> un{};
+    std::array<std::uint64_t, kCapacity> vn{};
+    std::uint64_t carry = 0;
+    for (int i = 0; i < n; ++i) {
+        const std::uint64_t p = v[i] * scale + carry;
+        vn[i] = p % kBase;
+        carry = p / kBase;
+    }
+    carry = 0;
+    for (int i = 0; i < m; ++i) {
+        const std::uint64_t p = u[i] * scale + carry;
+        un[i] = static_cast<std::int64_t>(p % kBase);
+        carry = p / kBase;
+    }
+    un[m] = static_cast<std::int64_t>(carry);
+
+    const std::uint64_t top = vn[n - 1], second = vn[n - 2];
+    for (int j = m - n; j >= 0; --j) {
+        const std::uint64_t numerator = static_cast<std::uint64_t>(un[j + n]) * kBase +
+                                        static_cast<std::uint64_t>(un[j + n - 1]);
+        std::uint64_t qhat = numerator / top;
+        std::uint64_t rhat = numerator % top;
+        while (qhat >= kBase ||
+               qhat * second > rhat * kBase + static_cast<std::uint64_t>(un[j + n - 2])) {
+            --qhat;
+            rhat += top;
+            if (rhat >= kBase) break;
+        }
+        std::int64_t borrow = 0;
+        carry = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint64_t p = qhat * vn[i] + carry;
+            carry = p / kBase;
+            std::int64_t t = un[i + j] - static_cast<std::int64_t>(p % kBase) - borrow;
+            borrow = t < 0 ? 1 : 0;
+            un[i + j] = t + borrow * kBase;
+        }
+        std::int64_t t = un[j + n] - static_cast<std::int64_t>(carry) - borrow;
+        if (t < 0) {  // the trial quotient was one too large: add the divisor back
+            --qhat;
+            carry = 0;
+            for (int i = 0; i < n; ++i) {
+                const std::uint64_t s = static_cast<std::uint64_t>(un[i + j]) + vn[i] + carry;
+                carry = s >= kBase ? 1 : 0;
+                un[i + j] = static_cast<std::int64_t>(s - carry * kBase);
+            }
+            t += static_cast<std::int64_t>(carry);
+        }
+        un[j + n] = t;
+        q[j] = static_cast<std::uint32_t>(qhat);
+    }
+    std::uint64_t rest = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        const std::uint64_t current = rest * kBase + static_cast<std::uint64_t>(un[i]);
+        r[i] = static_cast<std::uint32_t>(current / scale);
+        rest = current % scale;
+    }
+}
+
+// -1, 0 or 1 as a (n limbs) compares with b (n limbs).
+int Compare(const std::uint32_t* a, const std::uint32_t* b, int n) {
+    for (int i = n - 1; i >= 0; --i) {
+        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+    }
+    return 0;
+}
+
+// The limbs of x, least significant first, without the zero limbs at the low end; `shift`
+// receives how many were left out.
+int LowLimbsOf(const Number& x, std::uint32_t* out, int& shift) {
+    const LimbArray& limbs = LimbsOf(x);
+    int used = kLimbs;
+    while (used > 1 && limbs[used - 1] == 0) --used;
+    for (int i = 0; i < used; ++i) out[i] = limbs[used - 1 - i];
+    shift = kLimbs - used;
+    return used;
+}
+
+// x mod v for x of m limbs (any m up to the capacity), v of n limbs; r gets n limbs.
+void Reduce(const std::uint32_t* x, int m, const std::uint32_t* v, int n, std::uint32_t* r) {
+    if (m < n) {
+        std::fill(r, r + n, 0u);
+        std::copy(x, x + m, r);
+        return;
+    }
+    std::array<std::uint32_t, kCapacity> q{};
+    DivMod(x, m, v, n, q.data(), r);
+}
+
+// r = a * b mod v, all of n limbs.
+void MulMod(const std::uint32_t* a, const std::uint32_t* b, const std::uint32_t* v, int n,
+            std::uint32_t* r) {
+    std::array<std::uint64_t, kCapacity> wide{};
+    for (int i = 0; i < n; ++i) {
+        std::uint64_t carry = 0;
+        for (int j = 0; j < n; ++j) {
+            const std::uint64_t t = wide[i + j] + static_cast<std::uint64_t>(a[i]) * b[j] + carry;
+            wide[i + j] = t % kBase;
+            carry = t / kBase;
+        }
+        wide[i + n] += carry;
+    }
+    std::array<std::uint32_t, kCapacity> product{};
+    for (int i = 0; i < 2 * n; ++i) product[i] = static_cast<std::uint32_t>(wide[i]);
+    Reduce(product.data(), 2 * n, v, n, r);
+}
+
+// r = (10^8)^e mod v, v of n limbs: square and multiply, so that the size of e hardly matters.
+void PowerOfBaseMod(std::int64_t e, const std::uint32_t* v, int n, std::uint32_t* r) {
+    std::array<std::uint32_t, kCapacity> base{}, result{}, t{};
+    const std::uint32_t one[2] = {1, 0}, limb[2] = {0, 1};
+    Reduce(one, 1, v, n, result.data());
+    Reduce(limb, 2, v, n, base.data());
+    while (e > 0) {
+        if (e & 1) {
+            MulMod(result.data(), base.data(), v, n, t.data());
+            result = t;
+        }
+        e >>= 1;
+        if (e > 0) {
+            MulMod(base.data(), base.data(), v, n, t.data());
+            base = t;
+        }
+    }
+    std::copy(result.begin(), result.begin() + n, r);
+}
+
+// An exact decimal: limb[0..n) in base 10^8, least significant first, times 10^unit.
+struct Exact {
+    std::array<std::uint32_t, kCapacity> limb{};
+    int n = 0;
+    std::int64_t unit = 0;
+};
+
+// The weight exponent of x's lowest non-zero limb.
+std::int64_t UnitOf(const Number& x, int zeroLimbs) {
+    return static_cast<std::int64_t>(ExponentOf(x)) - kLimbDigits * (kLimbs - 1 - zeroLimbs);
+}
+
+Exact ExactOf(const Number& x) {
+    Exact e;
+    int zeroLimbs = 0;
+    e.n = LowLimbsOf(x, e.limb.data(), zeroLimbs);
+    e.unit = UnitOf(x, zeroLimbs);
+    return e;
+}
+
+// a * b, or false when it would not fit.
+bool Multiply(const Exact& a, const Exact& b, Exact& out) {
+    if (a.n + b.n > kCapacity) return false;
+    std::array<std::uint64_t, kCapacity> wide{};
+    for (int i = 0; i < a.n; ++i) {
+        std::uint64_t carry = 0;
+        for (int j = 0; j < b.n; ++j) {
+            const std::uint64_t t =
+                wide[i + j] + static_cast<std::uint64_t>(a.limb[i]) * b.limb[j] + carry;
+            wide[i + j] = t % kBase;
+            carry = t / kBase;
+        }
+        wide[i + b.n] += carry;
+    }
+    Exact r;
+    r.n = a.n + b.n;
+    r.unit = a.unit + b.unit;
+    int low = 0;
+    while (low < r.n - 1 && wide[low] == 0) ++low;
+    for (int i = low; i < r.n; ++i) r.limb[i - low] = static_cast<std::uint32_t>(wide[i]);
+    r.n -= low;
+    r.unit += static_cast<std::int64_t>(kLimbDigits) * low;
+    while (r.n > 1 && r.limb[r.n - 1] == 0) --r.n;
+    out = r;
+    return true;
+}
+
+// a + b (both not negative), or false when it would not fit.
+bool Add(const Exact& a, const Exact& b, Exact& out) {
+    const std::int64_t unit = std::min(a.unit, b.unit);
+    const std::int64_t sa = (a.unit - unit) / kLimbDigits, sb = (b.unit - unit) / kLimbDigits;
+    if (std::max(sa + a.n, sb + b.n) + 1 > kCapacity) return false;
+    Exact r;
+    r.unit = unit;
+    r.n = static_cast<int>(std::max(sa + a.n, sb + b.n)) + 1;
+    std::uint32_t carry = 0;
+    for (int i = 0; i < r.n; ++i) {
+        std::uint32_t t = carry;
+        if (i >= sa && i - sa < a.n) t += a.limb[i - sa];
+        if (i >= sb && i - sb < b.n) t += b.limb[i - sb];
+        carry = t >= kBase ? 1 : 0;
+        r.limb[i] = t - carry * kBase;
+    }
+    while (r.n > 1 && r.limb[r.n - 1] == 0) --r.n;
+    out = r;
+    return true;
+}
+
+bool SameValue(Exact a, Exact b) {
+    for (Exact* e : {&a, &b}) {
+        int low = 0;
+        while (low < e->n - 1 && e->limb[low] == 0) ++low;
+        std::copy(e->limb.begin() + low, e->limb.begin() + e->n, e->limb.begin());
+        e->n -= low;
+        e->unit += static_cast<std::int64_t>(kLimbDigits) * low;
+        while (e->n > 1 && e->limb[e->n - 1] == 0) --e->n;
+    }
+    return a.n == b.n && a.unit == b.unit &&
+           std::equal(a.limb.begin(), a.limb.begin() + a.n, b.limb.begin());
+}
+
+// base^n for n >= 0, or false when it grows beyond `maxLimbs`.
+bool ExactPower(const Exact& base, std::int64_t n, int maxLimbs, Exact& out) {
+    Exact result;
+    result.n = 1;
+    result.limb[0] = 1;
+    Exact square = base;
+    while (n > 0) {
+        if (n & 1) {
+            if (!Multiply(result, square, result) || result.n > maxLimbs) return false;
+        }
+        n >>= 1;
+        if (n > 0 && (!Multiply(square, square, square) || square.n > maxLimbs)) return false;
+    }
+    out = result;
+    return true;
+}
+
+// True when the last two digits of some integer's q-th power can be `last`.
+bool PowerResidue(int q, int last) {
+    static const auto table = [] {
+        std::array<std::array<bool, 100>, 11> t{};
+        for (int power = 1; power <= 10; ++power) {
+            for (int digit = 0; digit < 100; ++digit) {
+                int v = 1;
+                for (int i = 0; i < power; ++i) v = v * digit % 100;
+                t[power][v] = true;
+            }
+        }
+        return t;
+    }();
+    return q >= 1 && q <= 10 && table[q][last];
+}
+
+// Quick test that a finite positive x can be the q-th power of a decimal: without its
+// trailing zeros it is S * 10^t with t a multiple of q and S ending in digits of a q-th power.
+bool MayBeExactPower(const Number& x, int q) {
+    std::array<std::uint32_t, kLimbs> low{};
+    int zeroLimbs = 0;
+    const int used = LowLimbsOf(x, low.data(), zeroLimbs);
+    std::int64_t t = UnitOf(x, zeroLimbs);
+    std::uint64_t last = low[0] + (used > 1 ? static_cast<std::uint64_t>(low[1]) * kBase : 0);
+    while (last % 10 == 0) {
+        last /= 10;
+        ++t;
+    }
+    return ((t % q) + q) % q == 0 && PowerResidue(q, static_cast<int>(last % 100));
+}
+
+}  // namespace
+
+bool IsInteger(const Number& x) {
+    if (!IsFinite(x)) return false;
+    if (x.is_zero()) return true;
+    const std::int32_t exponent = ExponentOf(x);
+    if (exponent < 0) return false;
+    const LimbArray& limbs = LimbsOf(x);
+    // The limb of the units digit is exponent / 8; those after it are the fraction.
+    for (std::int64_t j = exponent / kLimbDigits + 1; j < kLimbs; ++j) {
+        if (limbs[j] != 0) return false;
+    }
+    return true;
+}
+
+bool IsOddInteger(const Number& x) {
+    if (!IsInteger(x) || x.is_zero()) return false;
+    const std::int64_t units = ExponentOf(x) / kLimbDigits;
+    return units < kLimbs && (LimbsOf(x)[units] & 1) != 0;
+}
+
+bool PowerOfTen(const Number& x, std::int32_t& n) {
+    if (!IsFinite(x) || x.is_zero() || x.backend().isneg()) return false;
+    const LimbArray& limbs = LimbsOf(x);
+    if (std::any_of(limbs.begin() + 1, limbs.end(), [](auto l) { return l != 0; })) return false;
+    std::uint32_t first = limbs[0];
+    int digits = 0;
+    while (first % 10 == 0) {
+        first /= 10;
+        ++digits;
+    }
+    if (first != 1) return false;
+    n = ExponentOf(x) + digits;
+    return true;
+}
+
+Number RoundSignificant(const Number& x, int digits) {
+    if (!IsFinite(x) || x.is_zero() || digits < 1) return x;
+    std::array<std::uint32_t, kLimbs> limbs{};
+    std::copy(LimbsOf(x).begin(), LimbsOf(x).end(), limbs.begin());
+    int lead = 1;
+    for (std::uint32_t v = limbs[0]; v >= 10; v /= 10) ++lead;
+    if (digits >= lead + (kLimbs - 1) * kLimbDigits) return x;
+    // The last kept digit lies in limb i; `drop` digits of that limb go.
+    int i = 0, drop = lead - digits;
+    if (digits > lead) {
+        i = 1 + (digits - lead - 1) / kLimbDigits;
+        drop = kLimbDigits - (digits - lead - kLimbDigits * (i - 1));
+    }
+    std::uint32_t unit = 1;
+    for (int d = 0; d < drop; ++d) unit *= 10;
+    const std::uint32_t rest = limbs[i] % unit;
+    const bool up = drop > 0 ? rest >= unit / 2 : (i + 1 < kLimbs && limbs[i + 1] >= kBase / 2);
+    limbs[i] -= rest;
+    std::fill(limbs.begin() + i + 1, limbs.end(), 0u);
+    std::int32_t exponent = ExponentOf(x);
+    if (up) {
+        limbs[i] += unit;
+        for (int j = i; j > 0 && limbs[j] >= kBase; --j) {
+            limbs[j] -= kBase;
+            ++limbs[j - 1];
+        }
+        if (limbs[0] >= kBase) {  // 99..9 became 10^8
+            limbs.fill(0);
+            limbs[0] = 1;
+            exponent += kLimbDigits;
+        }
+    }
+    return MakeNumber(limbs.data(), exponent, x.backend().isneg());
+}
+
+Number RoundDecimals(const Number& x, int places) {
+    if (!IsFinite(x) || x.is_zero()) return x;
+    int lead = 0;
+    for (std::uint32_t v = LimbsOf(x)[0]; v > 0; v /= 10) ++lead;
+    const std::int64_t digits = static_cast<std::int64_t>(ExponentOf(x)) + lead + places;
+    if (digits < 1) return Number(0);
+    if (digits >= kLimbs * kLimbDigits) return x;
+    return RoundSignificant(x, static_cast<int>(digits));
+}
+
+bool IsExactProduct(const Number& x, const Number& a, const Number& b) {
+    if (!IsFinite(x) || !IsFinite(a) || !IsFinite(b)) return false;
+    if (x.is_zero() || a.is_zero() || b.is_zero())
+        return x.is_zero() && (a.is_zero() || b.is_zero());
+    if (x.backend().isneg() != (a.backend().isneg() != b.backend().isneg())) return false;
+    Exact product;
+    return Multiply(ExactOf(a), ExactOf(b), product) && SameValue(product, ExactOf(x));
+}
+
+bool IsExactSumOfSquares(const Number& r, const Number& a, const Number& b) {
+    if (!IsFinite(r) || !IsFinite(a) || !IsFinite(b) || r.backend().isneg()) return false;
+    const Exact er = ExactOf(r), ea = ExactOf(a), eb = ExactOf(b);
+    Exact rr, aa, bb, sum;
+    if (!Multiply(er, er, rr)) return false;
+    if (a.is_zero() || b.is_zero()) {
+        return Multiply(a.is_zero() ? eb : ea, a.is_zero() ? eb : ea, sum) && SameValue(rr, sum);
+    }
+    return Multiply(ea, ea, aa) && Multiply(eb, eb, bb) && Add(aa, bb, sum) && SameValue(rr, sum);
+}
+
+bool ExactRoot(const Number& x, int q, const Number& approximation, Number& root) {
+    if (!IsFinite(x) || !(x > 0) || !IsFinite(approximation) || !MayBeExactPower(x, q)) {
+        return false;
+    }
+    // A q-th root of a number of at most 128 digits has at most ceil(128 / q) digits.
+    const Number candidate = RoundSignificant(approximation, (kLimbs * kLimbDigits + q - 1) / q);
+    Exact power;
+    if (!ExactPower(ExactOf(candidate), q, kLimbs + 2, power) || !SameValue(power, ExactOf(x))) {
+        return false;
+    }
+    root = candidate;
+    return true;
+}
+
+bool IsExactPower(const Number& x, const Number& base, std::int64_t n) {
+    if (!IsFinite(x) || x.is_zero() || !IsFinite(base) || base.is_zero() || n < 0) return false;
+    Exact power;
+    return ExactPower(ExactOf(base), n, kLimbs + 2, power) && SameValue(power, ExactOf(x));
+}
+
+Number Divide(const Number& a, const Number& b) {
+    if (!IsFinite(a) || !IsFinite(b) || a.is_zero() || b.is_zero()) return a / b;
+    const LimbArray& x = LimbsOf(a);
+    const LimbArray& y = LimbsOf(b);
+
+    // The significands as 16-limb integers A and B; the quotient A * 10^(8k) / B gets exactly
+    // 16 limbs with k = 15 when A >= B and k = 16 otherwise.
+    std::array<std::uint32_t, kLimbs> divisor{};
+    int zeroLimbs = 0;
+    const int n = LowLimbsOf(b, divisor.data(), zeroLimbs);
+    const int k = std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end()) ? 16 : 15;
+    // A * 10^(8k) / B = A * 10^(8(k - zeroLimbs)) / (B / 10^(8 zeroLimbs)), remainders scaled
+    // alike, so the zero limbs of B need not be divided by.
+    const int low = k - zeroLimbs;
+    const int m = kLimbs + low;
+    std::array<std::uint32_t, 2 * kLimbs + 1> dividend{};
+    for (int i = 0; i < kLimbs; ++i) dividend[low + i] = x[kLimbs - 1 - i];
+    std::array<std::uint32_t, 2 * kLimbs + 1> quotient{};
+    std::array<std::uint32_t, kLimbs> rest{};
+    DivMod(dividend.data(), m, divisor.data(), n, quotient.data(), rest.data());
+
+    // Round to nearest: compare twice the remainder with the divisor.
+    int half = 0;
+    {
+        std::array<std::uint32_t, kLimbs + 1> twice{};
+        std::uint32_t carry = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t t = rest[i] * 2 + carry;
+            carry = t >= kBase ? 1 : 0;
+            twice[i] = t - carry * kBase;
+        }
+        half = carry != 0 ? 1 : Compare(twice.data(), divisor.data(), n);
+    }
+    std::int32_t exponent = ExponentOf(a) - ExponentOf(b) - (k == 16 ? kLimbDigits : 0);
+    if (half > 0 || (half == 0 && (quotient[0] & 1) != 0)) {
+        int i = 0;
+        while (i < kLimbs && ++quotient[i] == kBase) quotient[i++] = 0;
+        if (i == kLimbs) {  // 10^128: one limb more
+            quotient[kLimbs - 1] = 1;
+            exponent += kLimbDigits;
+        }
+    }
+    std::array<std::uint32_t, kLimbs> limbs{};
+    for (int i = 0; i < kLimbs; ++i) limbs[i] = quotient[kLimbs - 1 - i];
+    return MakeNumber(limbs.data(), exponent, a.backend().isneg() != b.backend().isneg());
+}
+
+Number Remainder(const Number& a, const Number& b) {
+    if (!IsFinite(a) || !IsFinite(b) || b.is_zero()) return Nan();
+    if (a.is_zero()) return Number(0);
+    if (abs(a) < abs(b)) return a;
+
+    // Both as integers times the lower of their lowest limbs' weights U: |a| = A * 10^(8 sa) * U
+    // and |b| = B * 10^(8 sb) * U, one of sa and sb being 0. The remainder is a whole number of
+    // U below |b|, so it fits b's limbs.
+    std::array<std::uint32_t, kLimbs> numerator{};
+    std::array<std::uint32_t, kCapacity> modulus{};
+    int zeroA = 0, zeroB = 0;
+    const int na = LowLimbsOf(a, numerator.data(), zeroA);
+    const int nb = LowLimbsOf(b, modulus.data(), zeroB);
+    const std::int64_t unitA =
+        static_cast<std::int64_t>(ExponentOf(a)) - kLimbDigits * (kLimbs - 1 - zeroA);
+    const std::int64_t unitB =
+        static_cast<std::int64_t>(ExponentOf(b)) - kLimbDigits * (kLimbs - 1 - zeroB);
+    const std::int64_t unit = std::min(unitA, unitB);
+    const std::int64_t sa = (unitA - unit) / kLimbDigits;
+    const int sb = static_cast<int>((unitB - unit) / kLimbDigits);  // |b| <= |a|: under 16
+    int n = nb;
+    if (sb > 0) {
+        std::copy_backward(modulus.begin(), modulus.begin() + nb, modulus.begin() + nb + sb);
+        std::fill(modulus.begin(), modulus.begin() + sb, 0u);
+        n += sb;
+    }
+
+    std::array<std::uint32_t, kCapacity> r{};
+    if (sa + na < kCapacity) {
+        std::array<std::uint32_t, kCapacity> dividend{};
+        std::copy(numerator.begin(), numerator.begin() + na, dividend.begin() + sa);
+        Reduce(dividend.data(), static_cast<int>(sa) + na, modulus.data(), n, r.data());
+    } else {
+        // A huge distance (1e67108864 % 7): modular exponentiation instead of a huge integer.
+        std::array<std::uint32_t, kCapacity> reduced{}, power{};
+        Reduce(numerator.data(), na, modulus.data(), n, reduced.data());
+        PowerOfBaseMod(sa, modulus.data(), n, power.data());
+        MulMod(reduced.data(), power.data(), modulus.data(), n, r.data());
+    }
+    int top = n - 1;
+    while (top > 0 && r[top] == 0) --top;
+    if (r[top] == 0) return Number(0);
+    std::array<std::uint32_t, kLimbs> limbs{};
+    for (int i = 0; i <= top && i < kLimbs; ++i) limbs[i] = r[top - i];
+    const std::int64_t exponent = unit + static_cast<std::int64_t>(kLimbDigits) * top;
+    return MakeNumber(limbs.data(), static_cast<std::int32_t>(exponent), a.backend().isneg());
+}
+
+namespace {
+
+// base^k == value, without overflow.
+bool IntegerPowerIs(std::uint64_t base, int k, std::uint64_t value) {
+    std::uint64_t p = 1;
+    for (int i = 0; i < k; ++i) {
+        if (__builtin_mul_overflow(p, base, &p) || p > value) return false;
+    }
+    return p == value;
+}
+
+}  // namespace
+
+bool PerfectPower(const Number& x, Number& root, int& k) {
+    if (!IsFinite(x) || !(x > 0)) return false;
+    // x = S * 10^t with S an integer without trailing zeros; only an S of 64 bits is tried.
+    std::array<std::uint32_t, kLimbs> low{};
+    int zeroLimbs = 0;
+    const int used = LowLimbsOf(x, low.data(), zeroLimbs);
+    std::int64_t t = UnitOf(x, zeroLimbs);
+    std::uint64_t s = 0;
+    for (int i = used - 1; i >= 0; --i) {
+        if (s > (std::numeric_limits<std::uint64_t>::max() - low[i]) / kBase) return false;
+        s = s * kBase + low[i];
+    }
+    while (s % 10 == 0) {
+        s /= 10;
+        ++t;
+    }
+    if (s == 1) {  // a power of ten: the root is 10 or 0.1
+        if (t >= -1 && t <= 1) return false;
+        root = t > 0 ? Number(10) : Number("0.1");
+        k = static_cast<int>(t > 0 ? t : -t);
+        return true;
+    }
+    for (int power = 63; power >= 2; --power) {
+        if (t % power != 0) continue;
+        const double guess = std::round(std::pow(static_cast<double>(s), 1.0 / power));
+        for (const double candidate : {guess - 1, guess, guess + 1}) {
+            if (candidate < 2 || !IntegerPowerIs(static_cast<std::uint64_t>(candidate), power, s)) {
+                continue;
+            }
+            root = Number(std::to_string(static_cast<std::uint64_t>(candidate)) + "e" +
+                          std::to_string(t / power));
+            k = power;
+            return true;
+        }
+    }
+    return false;
+}
+
+// base^n for an integral n, the sign left to the caller. A negative n divides 1 by base^-n
+// with one rounding, so 0.2^-3 is 125.
+Number IntegerPower(const Number& base, const Number& n) {
+    static const Number kLimit("-9223372036854775807");
+    if (n < 0 && n > kLimit && IsFinite(base) && !base.is_zero()) {
+        return Divide(Number(1), pow(base, -n));
+    }
+    return pow(base, n);
+}
+
+Number Power(const Number& a, const Number& b) {
+    if (IsNan(a) || IsNan(b)) return Nan();
+    if (IsInteger(b)) {
+        if (!a.backend().isneg()) return IntegerPower(a, b);
+        // The library loses the sign once the magnitude overflows or the exponent passes 64
+        // bits; the parity of the exponent decides it.
+        Number magnitude = IntegerPower(-a, b);
+        if (IsOddInteger(b) && !magnitude.is_zero()) magnitude = -magnitude;
+        return magnitude;
+    }
+    // An exponent p / q with q among the small denominators of decimal fractions: when a is
+    // exactly the q-th power of some r, the result is r^p, exact wherever that fits.
+    if (IsFinite(a) && a > 0 && IsFinite(b) && abs(b) < 1000000) {
+        for (const int q : {2, 4, 5, 8, 10}) {
+            const Number p = b * q;
+            if (!IsInteger(p)) continue;
+            if (!MayBeExactPower(a, q)) break;
+            const Number approximation = q == 2 ? sqrt(a) : pow(a, Divide(Number(1), Number(q)));
+            Number root;
+            if (ExactRoot(a, q, approximation, root)) return IntegerPower(root, p);
+            break;
+        }
+    }
+    return pow(a, b);
+}
+
+}  // namespace numora

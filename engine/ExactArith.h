@@ -1,0 +1,65 @@
+#pragma once
+// Arithmetic that gives the exact answer wherever the exact answer is a Number, and NaN
+// whenever an operand is NaN. The library divides through an approximate reciprocal (6/3 came
+// out just below 2) and lets an infinity absorb a NaN in sums; these replace those operations.
+#include <cstdint>
+
+#include "engine/Number.h"
+
+namespace numora {
+
+// a + b and a - b; a NaN operand gives NaN also beside an infinity.
+inline Number& AddTo(Number& a, const Number& b) {
+    if (boost::multiprecision::isnan(b)) return a = b;
+    return a += b;
+}
+inline Number& SubtractFrom(Number& a, const Number& b) {
+    if (boost::multiprecision::isnan(b)) return a = b;
+    return a -= b;
+}
+
+// a / b rounded once to the nearest Number (a tie to the even last digit), so an exact quotient
+// is exact. Zeros, infinities and NaN behave as the library's division.
+Number Divide(const Number& a, const Number& b);
+
+// a - trunc(a / b) * b computed exactly (it always fits), with the sign of a; NaN when an
+// operand is NaN or infinite or b is zero.
+Number Remainder(const Number& a, const Number& b);
+
+// a to the power b: a NaN operand gives NaN; a negative base with an integral exponent keeps
+// the sign of the exponent's parity at any size; exact roots of exact powers are exact.
+Number Power(const Number& a, const Number& b);
+
+// True when x is an integer that is odd (false for NaN and infinities).
+bool IsOddInteger(const Number& x);
+
+// True when x is a finite integer.
+bool IsInteger(const Number& x);
+
+// x rounded to `digits` significant decimal digits (a half away from zero).
+Number RoundSignificant(const Number& x, int digits);
+
+// x rounded to a whole multiple of 10^-places (a half away from zero).
+Number RoundDecimals(const Number& x, int places);
+
+// True when x equals a * b exactly (the product taken without any rounding).
+bool IsExactProduct(const Number& x, const Number& a, const Number& b);
+
+// True when r * r equals a * a + b * b exactly.
+bool IsExactSumOfSquares(const Number& r, const Number& a, const Number& b);
+
+// The exponent n when x is exactly 10^n.
+bool PowerOfTen(const Number& x, std::int32_t& n);
+
+// True when x is exactly base^n (n >= 0).
+bool IsExactPower(const Number& x, const Number& base, std::int64_t n);
+
+// When x > 0 is exactly root^k for an integer k >= 2 (the largest such k; only x whose digits
+// without trailing zeros form a 64-bit integer are recognised).
+bool PerfectPower(const Number& x, Number& root, int& k);
+
+// When x > 0 is exactly the q-th power (q from 2 to 10) of a Number, that root: `approximation`
+// is a root good to nearly full precision, which is rounded and checked by exact powering.
+bool ExactRoot(const Number& x, int q, const Number& approximation, Number& root);
+
+}  // namespace numora
