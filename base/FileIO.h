@@ -1,17 +1,65 @@
 #pragma once
-// Whole-file reading and atomic writing, shared by the worksheet, user function and ini files.
+// Reading files and writing them atomically, shared by the worksheet, user function and ini
+// files.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "base/FileError.h"
+
 namespace numora {
 
-// Reads the whole file. False when it cannot be opened or a read fails; `bytes` is then empty.
-bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
+// Reads a file piece by piece.
+class FileReader {
+public:
+    explicit FileReader(const std::filesystem::path& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
 
-// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it over
-// `path`. On any failure the temporary file is removed, the old file stays as it was, and the
-// result is false.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+    // Why the file could not be opened or the last read failed; None while all is well.
+    FileError Error() const { return error_; }
+    // Up to `size` bytes into `buffer`; 0 at the end of the file or on failure (see Error()).
+    std::size_t Read(char* buffer, std::size_t size);
+    // The size the file had when it was opened (0 when unknown), to reserve memory up front.
+    std::uint64_t SizeHint() const { return sizeHint_; }
+
+private:
+    std::FILE* file_ = nullptr;
+    FileError error_ = FileError::None;
+    std::uint64_t sizeHint_ = 0;
+};
+
+// Reads the whole file. On failure `bytes` is empty.
+FileError ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
+
+// Replaces the contents of `path` by `bytes` so that the file holds either its old or its new
+// contents whatever happens: the bytes go to a hidden temporary file beside it, are flushed to
+// disk and renamed over it. A symbolic link is followed and its target rewritten; a folder, a
+// device or a read-only file is refused. The mode (and, where allowed, the owner) of the old
+// file is kept. On failure the temporary file is removed and the old file stays as it was.
+FileError WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The checks WriteFileAtomically makes before it writes anything: whether `path` (after its
+// links) is a file it would replace, or a place where it may create one. Lets a caller refuse
+// before doing the work whose result it would save.
+FileError CheckReplaceable(const std::filesystem::path& path);
+
+// Removes the temporary file of a write in progress, if any. Safe to call from a signal
+// handler, so that an interrupted program leaves nothing behind.
+void RemovePendingTemporaryFile() noexcept;
+
+// Test seam: the steps of WriteFileAtomically at which a test can make it fail.
+enum class WriteStep { Open, Write, Flush, Rename };
+// Called before each step (`index` counts the writes from 0); returns the errno value to fail
+// with, or 0 to carry on.
+using WriteFaultHook = std::function<int(WriteStep step, int index)>;
+// Installs `hook` (an empty one removes it); `writeChunkBytes` > 0 splits the data into writes
+// of that size so that a test can fail the second or third write.
+void SetWriteFaultHook(WriteFaultHook hook, std::size_t writeChunkBytes = 0);
 
 }  // namespace numora

@@ -85,6 +85,11 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
 std::string Utf16ToUtf8(std::u16string_view s) {
     std::string out;
     out.reserve(s.size());
+    AppendUtf8(s, out);
+    return out;
+}
+
+void AppendUtf8(std::u16string_view s, std::string& out) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         char32_t cp = s[i];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
@@ -110,7 +115,6 @@ std::string Utf16ToUtf8(std::u16string_view s) {
             out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
         }
     }
-    return out;
 }
 
 }  // namespace numora

@@ -12,5 +12,7 @@ std::u16string ToLowerAscii(std::u16string_view text);
 bool TryUtf8ToUtf16(std::string_view utf8, std::u16string& out);
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// Appends the UTF-8 form of `utf16` to `out` (a lone surrogate becomes U+FFFD).
+void AppendUtf8(std::u16string_view utf16, std::string& out);
 
 }  // namespace numora

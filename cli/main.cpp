@@ -7,6 +7,7 @@
 
 #include "base/Text.h"
 #include "cli/ExpressionMode.h"
+#include "cli/Interrupt.h"
 #include "cli/Options.h"
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
@@ -79,6 +80,7 @@ int Main(const std::vector<std::string>& args) {
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     if (options.Expressions.empty()) {
         const bool inPlace = options.InPlaceFile.has_value();
+        if (inPlace) cli::RemoveTemporaryFileOnSignals();
         const std::string source =
             inPlace ? *options.InPlaceFile : options.WorksheetFile.value_or("-");
         return FinishOutput(

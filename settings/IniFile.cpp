@@ -92,7 +92,7 @@ int32_t ParseProfileInt(std::string_view text) {
 
 bool IniFile::Load(const std::filesystem::path& path) {
     std::string bytes;
-    const bool ok = ReadFileBytes(path, bytes);
+    const bool ok = ReadFileBytes(path, bytes) == FileError::None;
     Parse(bytes);
     return ok;
 }
@@ -188,7 +188,7 @@ std::string IniFile::Serialize() const {
 }
 
 bool IniFile::Save(const std::filesystem::path& path) const {
-    return WriteFileAtomically(path, Serialize());
+    return WriteFileAtomically(path, Serialize()) == FileError::None;
 }
 
 }  // namespace numora

@@ -66,7 +66,7 @@ bool LoadUserFunctionFile(const std::filesystem::path& folder, std::u16string& t
     if (ec || size > UINT32_MAX) return false;
 
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return false;
+    if (ReadFileBytes(path, bytes) != FileError::None) return false;
     std::string_view view(bytes);
     if (view.substr(0, 3) == "\xEF\xBB\xBF") view.remove_prefix(3);
     view = view.substr(0, view.find('\0'));
@@ -75,7 +75,7 @@ bool LoadUserFunctionFile(const std::filesystem::path& folder, std::u16string& t
 }
 
 bool SaveUserFunctionFile(const std::filesystem::path& folder, std::u16string_view text) {
-    return WriteFileAtomically(FilePath(folder), Utf16ToUtf8(text));
+    return WriteFileAtomically(FilePath(folder), Utf16ToUtf8(text)) == FileError::None;
 }
 
 void AppendUserFunctionRecords(UserFunctionCatalogue& catalogue, std::u16string_view text) {

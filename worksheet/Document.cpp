@@ -1,10 +1,11 @@
 #include "worksheet/Document.h"
 
-#include <fstream>
+#include <algorithm>
 #include <vector>
 
 #include "base/FileIO.h"
 #include "base/Text.h"
+#include "worksheet/TextBuffer.h"
 
 namespace numora {
 
@@ -49,6 +50,11 @@ bool WorksheetDecoder::Feed(std::string_view bytes, std::u16string& out) {
     }
     pending_ = data.substr(cut);
     AppendNormalized(decoded, out);
+    if (out.size() > static_cast<std::size_t>(MaxTextLength())) {
+        ok_ = false;
+        tooLarge_ = true;
+        return false;
+    }
     return true;
 }
 
@@ -72,53 +78,66 @@ void WorksheetDecoder::AppendNormalized(std::u16string_view text, std::u16string
 DocumentStatus DecodeWorksheet(std::string_view bytes, std::u16string& text) {
     WorksheetDecoder decoder;
     std::u16string decoded;
-    if (!decoder.Feed(bytes, decoded) || !decoder.Finish()) return DocumentStatus::NotUtf8;
+    if (!decoder.Feed(bytes, decoded) || !decoder.Finish()) {
+        return decoder.TooLarge() ? DocumentStatus::TooLarge : DocumentStatus::NotUtf8;
+    }
     text = std::move(decoded);
     return DocumentStatus::Ok;
 }
 
+// Straight to UTF-8, line by line: a large worksheet is not copied once more on its way out.
 std::string EncodeWorksheet(std::u16string_view text) {
-    std::u16string crlf;
-    crlf.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-            crlf += u"\r\n";
-        } else {
-            crlf.push_back(c);
-        }
+    std::size_t breaks = 0;
+    for (const char16_t c : text) breaks += c == u'\n' || c == u'\r';
+    std::string out;
+    out.reserve(text.size() + breaks);
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of(u"\r\n");
+        AppendUtf8(text.substr(0, end), out);
+        if (end == std::u16string_view::npos) break;
+        out += "\r\n";
+        const bool pair = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
+        text.remove_prefix(end + (pair ? 2 : 1));
     }
-    return Utf16ToUtf8(crlf);
+    return out;
 }
 
 DocumentStatus ReadWorksheetFile(const std::filesystem::path& path, std::u16string& text,
-                                 std::size_t chunkBytes) {
+                                 std::size_t chunkBytes, FileError* reason) {
     if (chunkBytes == 0) chunkBytes = 1;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return DocumentStatus::OpenFailed;
+    FileReader reader(path);
+    if (reason) *reason = reader.Error();
+    if (reader.Error() != FileError::None) return DocumentStatus::OpenFailed;
+
+    // Every UTF-16 unit takes at least one byte and at most three (a BOM aside), so the size
+    // alone can prove a file too long, and reserving it avoids growing the text by copies.
+    const std::uint64_t size = reader.SizeHint();
+    const auto limit = static_cast<std::uint64_t>(MaxTextLength());
+    if (size > 3 && (size - 3) / 3 > limit) return DocumentStatus::TooLarge;
+    std::u16string decoded;
+    decoded.reserve(static_cast<std::size_t>(std::min(size, limit + 1)));
 
     WorksheetDecoder decoder;
-    std::u16string decoded;
     std::vector<char> chunk(chunkBytes);
-    for (;;) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (in.bad()) return DocumentStatus::ReadFailed;
-        if (got > 0 && !decoder.Feed(std::string_view(chunk.data(), got), decoded)) {
-            return DocumentStatus::NotUtf8;
+    while (const std::size_t got = reader.Read(chunk.data(), chunk.size())) {
+        if (!decoder.Feed(std::string_view(chunk.data(), got), decoded)) {
+            return decoder.TooLarge() ? DocumentStatus::TooLarge : DocumentStatus::NotUtf8;
         }
-        if (in.eof()) break;
-        if (in.fail()) return DocumentStatus::ReadFailed;
+    }
+    if (reader.Error() != FileError::None) {
+        if (reason) *reason = reader.Error();
+        return DocumentStatus::ReadFailed;
     }
     if (!decoder.Finish()) return DocumentStatus::NotUtf8;
     text = std::move(decoded);
     return DocumentStatus::Ok;
 }
 
-DocumentStatus WriteWorksheetFile(const std::filesystem::path& path, std::u16string_view text) {
-    return WriteFileAtomically(path, EncodeWorksheet(text)) ? DocumentStatus::Ok
-                                                            : DocumentStatus::WriteFailed;
+DocumentStatus WriteWorksheetFile(const std::filesystem::path& path, std::u16string_view text,
+                                  FileError* reason) {
+    const FileError error = WriteFileAtomically(path, EncodeWorksheet(text));
+    if (reason) *reason = error;
+    return error == FileError::None ? DocumentStatus::Ok : DocumentStatus::WriteFailed;
 }
 
 bool LoadDocument(const std::filesystem::path& path, std::u16string& text,

@@ -7,27 +7,32 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileError.h"
 #include "worksheet/DocumentMessages.h"
 
 namespace numora {
 
-enum class DocumentStatus { Ok, OpenFailed, ReadFailed, NotUtf8, WriteFailed };
+// TooLarge: the text would be longer than MaxTextLength().
+enum class DocumentStatus { Ok, OpenFailed, ReadFailed, NotUtf8, TooLarge, WriteFailed };
 
 // Decodes a worksheet that arrives in pieces of any size. A character split between pieces
 // is kept whole; CR LF, CR and LF each become "\n" (also when CR and LF arrive apart); a
 // byte order mark at the very start is dropped. Invalid UTF-8 makes the whole decode fail.
 class WorksheetDecoder {
 public:
-    // Appends the text decoded so far to `out`; false once the input is not UTF-8.
+    // Appends the text decoded so far to `out`; false once the input is not UTF-8 or `out`
+    // has grown past MaxTextLength().
     bool Feed(std::string_view bytes, std::u16string& out);
-    // The input is complete; false when it ended inside a character or was not UTF-8.
+    // The input is complete; false when it ended inside a character or Feed failed.
     bool Finish() const { return ok_ && pending_.empty(); }
+    bool TooLarge() const { return tooLarge_; }
 
 private:
     void AppendNormalized(std::u16string_view text, std::u16string& out);
 
     std::string pending_;  // the incomplete character at the end of the last piece
     bool ok_ = true;
+    bool tooLarge_ = false;
     bool atStart_ = true;
     bool afterCr_ = false;
 };
@@ -41,11 +46,14 @@ std::string EncodeWorksheet(std::u16string_view text);
 // characters and line ends); 0 counts as 1.
 inline constexpr std::size_t kDefaultReadChunkBytes = 64 * 1024;
 
-// Reads a worksheet file. On failure `text` is left as it was.
+// Reads a worksheet file. On failure `text` is left as it was and `reason`, when given, says
+// why the file could not be opened or read.
 DocumentStatus ReadWorksheetFile(const std::filesystem::path& path, std::u16string& text,
-                                 std::size_t chunkBytes = kDefaultReadChunkBytes);
+                                 std::size_t chunkBytes = kDefaultReadChunkBytes,
+                                 FileError* reason = nullptr);
 // Writes a worksheet file atomically: on failure the old file is untouched.
-DocumentStatus WriteWorksheetFile(const std::filesystem::path& path, std::u16string_view text);
+DocumentStatus WriteWorksheetFile(const std::filesystem::path& path, std::u16string_view text,
+                                  FileError* reason = nullptr);
 
 // Shows a failure to the user (a message box in the program, a recorder in tests).
 using DocumentReporter = std::function<void(const DocumentMessage&)>;

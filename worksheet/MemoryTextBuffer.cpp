@@ -10,6 +10,34 @@ MemoryTextBuffer::MemoryTextBuffer(std::u16string_view text, std::int32_t wrapWi
     Apply(0, 0, text);
 }
 
+void MemoryTextBuffer::ResetText(std::u16string&& text) {
+    paragraphs_ = ParagraphIndex();
+    paragraphs_.Replace(0, 0, text);
+    text_.Adopt(std::move(text));
+    anchor_ = caret_ = 0;
+    undo_.clear();
+    redo_.clear();
+    open_ = Step{};
+}
+
+std::u16string MemoryTextBuffer::TakeText() {
+    std::u16string text = text_.Take();
+    paragraphs_ = ParagraphIndex();
+    anchor_ = caret_ = 0;
+    undo_.clear();
+    redo_.clear();
+    open_ = Step{};
+    return text;
+}
+
+void MemoryTextBuffer::SetUndoHistory(bool keep) {
+    keepUndo_ = keep;
+    if (!keep) {
+        undo_.clear();
+        redo_.clear();
+    }
+}
+
 char16_t MemoryTextBuffer::CharAt(std::int32_t position) const {
     if (position < 0 || position >= text_.Size()) return 0;
     return text_.At(position);
@@ -91,8 +119,17 @@ void MemoryTextBuffer::Apply(std::int32_t position, std::int32_t count,
 
 void MemoryTextBuffer::ReplaceSelection(std::u16string_view text) {
     const TextSelection selection = GetSelection();
+    if (selection.start == selection.end && text.empty()) return;
+    // An edit that would make the text too long for 32-bit positions is refused whole.
+    const std::int64_t length = std::int64_t{text_.Size()} - (selection.end - selection.start) +
+                                static_cast<std::int64_t>(text.size());
+    if (length > MaxTextLength()) return;
+    if (!keepUndo_) {
+        Apply(selection.start, selection.end - selection.start, text);
+        anchor_ = caret_ = selection.start + static_cast<std::int32_t>(text.size());
+        return;
+    }
     Edit edit{selection.start, text_.Copy(selection.start, selection.end), std::u16string(text)};
-    if (edit.removed.empty() && edit.inserted.empty()) return;
     const bool single = groupDepth_ == 0;
     if (single) open_ = Step{{}, anchor_, caret_, 0, 0};
     Apply(selection.start, selection.end - selection.start, text);

@@ -18,6 +18,14 @@ public:
     // no wrapping.
     explicit MemoryTextBuffer(std::u16string_view text = {}, std::int32_t wrapWidth = 0);
 
+    // Replaces the whole text without an undo step, taking over the string's memory; the caret
+    // goes to 0 and the undo history is cleared.
+    void ResetText(std::u16string&& text);
+    // Hands the text over without copying it and leaves the buffer empty.
+    std::u16string TakeText();
+    // A batch run that nobody can undo keeps no history, and so no copy of every edit.
+    void SetUndoHistory(bool keep);
+
     std::int32_t TextLength() const override { return text_.Size(); }
     char16_t CharAt(std::int32_t position) const override;
     std::u16string TextRange(std::int32_t from, std::int32_t to) const override;
@@ -86,6 +94,7 @@ private:
     std::int32_t anchor_ = 0;
     std::int32_t caret_ = 0;
 
+    bool keepUndo_ = true;
     int groupDepth_ = 0;
     Step open_;
     std::vector<Step> undo_;

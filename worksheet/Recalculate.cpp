@@ -8,18 +8,18 @@ namespace numora {
 
 namespace {
 
-std::u16string WithLineFeeds(std::u16string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
+// CR LF and lone CR become LF, in place.
+void UseLineFeeds(std::u16string& text) {
+    std::size_t out = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != u'\r') {
-            out += text[i];
+            text[out++] = text[i];
         } else {
-            out += u'\n';
+            text[out++] = u'\n';
             if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         }
     }
-    return out;
+    text.resize(out);
 }
 
 // Counts the outcomes on their way through to the real evaluator.
@@ -43,9 +43,12 @@ private:
 
 }  // namespace
 
-RecalcOutcome RecalculateWorksheet(std::u16string_view text, LineEvaluator& evaluator,
+RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator,
                                    const RecalcOptions& options) {
-    MemoryTextBuffer buffer(WithLineFeeds(text));
+    UseLineFeeds(text);
+    MemoryTextBuffer buffer;
+    buffer.SetUndoHistory(false);
+    buffer.ResetText(std::move(text));
     CountingEvaluator counting(evaluator);
     WorksheetDriver driver(buffer, counting);
     driver.SetEnterComputesResultLine(options.enterComputesResultLine);
@@ -66,7 +69,7 @@ RecalcOutcome RecalculateWorksheet(std::u16string_view text, LineEvaluator& eval
         // The result line now sits directly below; carry on after it.
         paragraph += 2;
     }
-    return {buffer.Text(), counting.evaluated, counting.failed};
+    return {buffer.TakeText(), counting.evaluated, counting.failed};
 }
 
 }  // namespace numora

@@ -23,10 +23,11 @@ struct RecalcOutcome {
 
 // Result lines, blank lines and comment-only lines are passed over; every other paragraph is
 // evaluated and its result line inserted or replaced exactly as the Enter key does. CR LF and
-// lone CR in `text` count as line breaks.
-RecalcOutcome RecalculateWorksheet(std::u16string_view text, LineEvaluator& evaluator,
+// lone CR in `text` count as line breaks. A text passed by move is recalculated in its own
+// memory, and no undo history is kept, so a large worksheet needs little more than its size.
+RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator,
                                    const RecalcOptions& options = {});
-RecalcOutcome RecalculateWorksheet(std::u16string_view text, CalcEngine& engine,
+RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options = {});
 
 }  // namespace numora

@@ -4,10 +4,10 @@
 
 namespace numora {
 
-RecalcOutcome RecalculateWorksheet(std::u16string_view text, CalcEngine& engine,
+RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options) {
     CalcEngineEvaluator evaluator(engine);
-    return RecalculateWorksheet(text, evaluator, options);
+    return RecalculateWorksheet(std::move(text), evaluator, options);
 }
 
 }  // namespace numora

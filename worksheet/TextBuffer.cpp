@@ -1,6 +1,20 @@
 #include "worksheet/TextBuffer.h"
 
+#include <atomic>
+#include <limits>
+
 namespace numora {
+
+namespace {
+constexpr std::int32_t kMaxTextLength = std::numeric_limits<std::int32_t>::max();
+std::atomic<std::int32_t> maxTextLength{kMaxTextLength};
+}  // namespace
+
+std::int32_t MaxTextLength() { return maxTextLength.load(std::memory_order_relaxed); }
+
+void SetMaxTextLength(std::int32_t limit) {
+    maxTextLength.store(limit < 0 ? kMaxTextLength : limit, std::memory_order_relaxed);
+}
 
 Paragraph GetParagraph(const TextBuffer& buffer, std::int32_t position) {
     std::int32_t start = position;

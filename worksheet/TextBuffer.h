@@ -7,6 +7,12 @@
 
 namespace numora {
 
+// The longest text a worksheet holds, in UTF-16 code units: positions are 32-bit. Loading a
+// longer file fails, and an edit that would grow the text past it is refused.
+std::int32_t MaxTextLength();
+// Lowers the limit for tests (a negative value restores the real one).
+void SetMaxTextLength(std::int32_t limit);
+
 enum class CaretType { Normal = 0, Block = 1 };
 
 // An ordered selection: start <= end. A collapsed selection is the caret.
@@ -42,7 +48,8 @@ public:
     // and a negative position stands for its end, so (-1, -1) puts the caret at the end.
     virtual void SetSelection(std::int32_t anchor, std::int32_t caret) = 0;
     virtual TextSelection GetSelection() const = 0;
-    // Replaces the selection by `text` as an undoable edit; the caret ends after the text.
+    // Replaces the selection by `text` as an undoable edit; the caret ends after the text. An
+    // edit that would make the text longer than MaxTextLength() changes nothing.
     virtual void ReplaceSelection(std::u16string_view text) = 0;
 
     // Every edit between Begin and End is taken back by one Undo.

@@ -39,10 +39,12 @@ void GapText::Replace(std::int32_t position, std::int32_t count, std::u16string_
     MoveGap(static_cast<std::size_t>(position));
     gapEnd_ += static_cast<std::size_t>(count);
     if (GapSize() < text.size()) {
-        // Grow geometrically so that a long run of insertions stays linear overall.
+        // Grow geometrically so that a long run of insertions stays linear overall; by a
+        // quarter, not double, so that a large worksheet does not need three times its size
+        // while it grows.
         const std::size_t tail = buffer_.size() - gapEnd_;
         const std::size_t capacity =
-            std::max(buffer_.size() * 2, gapStart_ + tail + text.size() + 256);
+            std::max(buffer_.size() + buffer_.size() / 4, gapStart_ + tail + text.size() + 256);
         std::u16string grown(capacity, u'\0');
         std::copy(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(gapStart_),
                   grown.begin());
@@ -53,6 +55,22 @@ void GapText::Replace(std::int32_t position, std::int32_t count, std::u16string_
     }
     std::copy(text.begin(), text.end(), buffer_.begin() + static_cast<std::ptrdiff_t>(gapStart_));
     gapStart_ += text.size();
+}
+
+void GapText::Adopt(std::u16string&& text) {
+    buffer_ = std::move(text);
+    gapStart_ = gapEnd_ = buffer_.size();
+    buffer_.resize(buffer_.capacity());
+    gapEnd_ = buffer_.size();
+}
+
+std::u16string GapText::Take() {
+    MoveGap(buffer_.size() - GapSize());
+    buffer_.resize(gapStart_);
+    std::u16string text = std::move(buffer_);
+    buffer_.clear();
+    gapStart_ = gapEnd_ = 0;
+    return text;
 }
 
 std::int32_t ParagraphIndex::Start(std::int32_t paragraph) const {

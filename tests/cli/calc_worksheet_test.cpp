@@ -1,4 +1,5 @@
 // numora-calc in worksheet mode: FILE, standard input, -i FILE and the settings folder.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -55,6 +56,40 @@ TEST_F(CalcWorksheet, InPlaceRewritesWithCrLf) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(Read("sheet.txt"), "a = 1.5\r\n>1.5\r\na * 4\r\n>6\r\n");
+}
+
+// -i rewrites what a save may rewrite (through a link, under a long name) and refuses the rest
+// with the reason, before reading anything.
+TEST_F(CalcWorksheet, InPlaceRefusesWhatASaveWouldNot) {
+    Write("target.txt", "1+1");
+    fs::create_symlink("target.txt", dir_ / "link.txt");
+    const std::string longName(250, 'w');
+    Write(longName, "2+2");
+    Write("readonly.txt", "3+3");
+    fs::permissions(dir_ / "readonly.txt", fs::perms::owner_read | fs::perms::group_read);
+    ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0644), 0);
+    const struct {
+        std::string name;
+        int exitCode;
+        std::string reason;
+    } cases[] = {
+        {"link.txt", 0, ""},
+        {longName, 0, ""},
+        {"readonly.txt", 2, "cannot be written: the file is read-only"},
+        {"fifo", 2, "cannot be written: not a regular file"},
+        {"missing.txt", 2, "cannot be read: no such file or folder"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = (dir_ / c.name).string();
+        const testing::CalcRun run = Calc("-i " + Quote(path), /*withStderr=*/true);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
+        EXPECT_EQ(run.out, c.reason.empty() ? "" : "numora-calc: " + path + ": " + c.reason + "\n");
+    }
+    EXPECT_EQ(Read("target.txt"), "1+1\r\n>2\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.txt"));
+    EXPECT_EQ(Read(longName), "2+2\r\n>4\r\n");
+    EXPECT_EQ(Read("readonly.txt"), "3+3");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 5);
 }
 
 // Digits and options from Numora.ini, functions from UserFunction.dat; command-line options

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/base/file_test_support.h"
 #include "worksheet/Document.h"
+#include "worksheet/TextBuffer.h"
 
 namespace numora {
 namespace {
@@ -90,9 +90,12 @@ TEST_F(DocumentFiles, ChunkBoundariesKeepCharactersAndLineEndsWhole) {
 
 TEST_F(DocumentFiles, FailedLoadReportsAndLeavesTheTextUnchanged) {
     fs::create_directories(dir_ / "folder");
+    SetMaxTextLength(8);
     const std::pair<fs::path, DocumentStatus> cases[] = {
         {dir_ / "missing.txt", DocumentStatus::OpenFailed},
-        {dir_ / "folder", DocumentStatus::ReadFailed},
+        {dir_ / "folder", DocumentStatus::OpenFailed},
+        {Write("long.txt", "12345\r\n789"), DocumentStatus::TooLarge},
+        {Write("huge.txt", std::string(40, '1')), DocumentStatus::TooLarge},
         {Write("latin1.txt", "caf\xE9\r\n"), DocumentStatus::NotUtf8},
         {Write("cut.txt", "1+2\xE8\xA8"), DocumentStatus::NotUtf8},
         {Write("cont.txt", "\xE8(\x88"), DocumentStatus::NotUtf8},
@@ -107,6 +110,11 @@ TEST_F(DocumentFiles, FailedLoadReportsAndLeavesTheTextUnchanged) {
             EXPECT_EQ(shown_, std::vector<std::u16string>{kLoadFailed});
         }
     }
+    std::u16string text;
+    EXPECT_EQ(DecodeWorksheet("12345\r\n789", text), DocumentStatus::TooLarge);
+    EXPECT_EQ(ReadWorksheetFile(Write("full.txt", "1234567\r\n"), text), DocumentStatus::Ok);
+    EXPECT_EQ(text, u"1234567\n");
+    SetMaxTextLength(-1);
 }
 
 TEST_F(DocumentFiles, FailedSaveReportsAndKeepsWhatWasThere) {
@@ -114,20 +122,23 @@ TEST_F(DocumentFiles, FailedSaveReportsAndKeepsWhatWasThere) {
     EXPECT_FALSE(SaveDocument(Write("plain", "x") / "s.txt", u"1", Recorder()));
     EXPECT_EQ(shown_, std::vector<std::u16string>{kSaveFailed});
 
-    // A write failing half-way (the file size limit also stops root) keeps the old file.
-    const fs::path path = Write("s.txt", "old");
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 16;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SaveDocument(path, std::u16string(100, u'7'), Recorder());
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(Read(path), "old");
-    EXPECT_EQ(shown_.size(), 2u);
+    // A write failing half-way (the file size limit also stops root) keeps the old file, and
+    // so does a failure at any step of the writer.
+    const fs::path path = Write("s.txt", "old\r\n");
+    {
+        test::FileSizeLimit limit(16);
+        EXPECT_FALSE(SaveDocument(path, std::u16string(100, u'7'), Recorder()));
+    }
+    for (const test::WriteFault& fault : test::EveryWriteFault()) {
+        test::InjectedWriteFault inject(fault);
+        EXPECT_FALSE(SaveDocument(path, u"new\nlines", Recorder())) << fault.name;
+        FileError reason = FileError::None;
+        EXPECT_EQ(WriteWorksheetFile(path, u"new lines", &reason), DocumentStatus::WriteFailed);
+        EXPECT_EQ(reason, fault.reason) << fault.name;
+    }
+    EXPECT_EQ(Read(path), "old\r\n");
+    EXPECT_EQ(shown_, std::vector<std::u16string>(7, kSaveFailed));
+    EXPECT_EQ(test::EntryCount(dir_), 2u);  // "plain" and "s.txt"
 }
 
 }  // namespace

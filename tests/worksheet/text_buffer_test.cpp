@@ -95,5 +95,31 @@ TEST(MemoryTextBuffer, SelectionIsClampedAndNegativeMeansEnd) {
     EXPECT_EQ(buffer.CharAt(-1), 0);
 }
 
+// Edits that would grow the text past the limit change nothing, with or without undo history;
+// an edit that keeps it within (also by replacing) goes through.
+TEST(MemoryTextBuffer, EditsStopAtTheLengthLimit) {
+    SetMaxTextLength(6);
+    for (const bool history : {true, false}) {
+        MemoryTextBuffer buffer(u"abcd");
+        buffer.SetUndoHistory(history);
+        const struct {
+            int anchor, caret;
+            std::u16string_view insert, after;
+        } cases[] = {
+            {4, 4, u"efg", u"abcd"},   {4, 4, u"ef", u"abcdef"}, {6, 6, u"g", u"abcdef"},
+            {0, 2, u"xyz", u"abcdef"}, {0, 1, u"x", u"xbcdef"},  {0, 6, u"1234567", u"xbcdef"},
+        };
+        for (const auto& c : cases) {
+            buffer.SetSelection(c.anchor, c.caret);
+            buffer.ReplaceSelection(c.insert);
+            EXPECT_EQ(buffer.Text(), c.after) << history;
+        }
+        EXPECT_EQ(buffer.UndoSteps(), history ? 2u : 0u);
+        EXPECT_EQ(buffer.TakeText(), u"xbcdef");
+        EXPECT_EQ(buffer.TextLength(), 0);
+    }
+    SetMaxTextLength(-1);
+}
+
 }  // namespace
 }  // namespace numora

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Text.h"
-#include "tests/settings/TestFiles.h"
+#include "tests/base/file_test_support.h"
 #include "userfunc/UserFunctionStore.h"
 
 namespace numora {
@@ -74,12 +74,15 @@ TEST(UserFunctionFile, StoreWritesRowsAndKeepsOldFileOnFailure) {
     EXPECT_EQ(Describe(back), Describe(catalogue));
 
     const std::vector<UserFunctionRow> rows(50, {u"g", u"x", u"x*x", u"a long explanation"});
-    {
-        test::FileSizeLimit limit(64);
-        EXPECT_FALSE(StoreUserFunctions(catalogue, temp.path(), rows));
+    for (const test::WriteFault& fault : test::EveryWriteFault()) {
+        {
+            test::InjectedWriteFault inject(fault);
+            EXPECT_FALSE(StoreUserFunctions(catalogue, temp.path(), rows)) << fault.name;
+        }
+        EXPECT_EQ(catalogue.Size(), 50u) << fault.name;  // the new rows stay in use
+        EXPECT_EQ(test::ReadBytes(path), stored) << fault.name;
+        EXPECT_EQ(test::EntryCount(temp.path()), 1u) << fault.name;
     }
-    EXPECT_EQ(catalogue.Size(), 50u);  // the new rows stay in use
-    EXPECT_EQ(test::ReadBytes(path), stored);
     ASSERT_TRUE(StoreUserFunctions(catalogue, temp.path(), {}));
     EXPECT_EQ(test::ReadBytes(path), "");
 }

@@ -1,10 +1,11 @@
+#include "settings/Settings.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
-#include "tests/settings/TestFiles.h"
+#include "tests/base/file_test_support.h"
 
 namespace numora {
 namespace {
@@ -107,12 +108,16 @@ TEST(Settings, FailedSaveKeepsOldFile) {
     Settings s(temp.path());
     test::WriteBytes(s.IniPath, "[Edit]\r\nDigits=7\r\n");
     s.Load();
-    {
-        test::FileSizeLimit limit(64);
-        EXPECT_FALSE(s.Save());
+    s.Digits = 9;
+    for (const test::WriteFault& fault : test::EveryWriteFault()) {
+        {
+            test::InjectedWriteFault inject(fault);
+            EXPECT_FALSE(s.Save()) << fault.name;
+        }
+        EXPECT_EQ(test::ReadBytes(s.IniPath), "[Edit]\r\nDigits=7\r\n") << fault.name;
+        EXPECT_EQ(test::EntryCount(temp.path()), 1u) << fault.name;
+        EXPECT_EQ(s.Digits, 9) << fault.name;
     }
-    EXPECT_EQ(test::ReadBytes(s.IniPath), "[Edit]\r\nDigits=7\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
     EXPECT_FALSE(Settings(temp.path() / "never", false).Save());  // no folder, no file
 }
 

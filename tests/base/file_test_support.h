@@ -1,14 +1,18 @@
 #pragma once
-// Temporary folders and file helpers for the tests of the stored files.
+// Temporary folders, file helpers and injected write faults for the tests of stored files.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include "base/FileIO.h"
 
 namespace numora::test {
 
@@ -54,6 +58,42 @@ public:
 private:
     void (*oldHandler_)(int);
     rlimit old_{};
+};
+
+inline std::size_t EntryCount(const std::filesystem::path& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// One step of the atomic writer made to fail, and the reason it then reports.
+struct WriteFault {
+    const char* name;
+    WriteStep step;
+    int index;
+    int code;
+    FileError reason;
+};
+
+// Every step in turn; writes are split into pieces of 4 bytes so that there is a second one.
+inline std::vector<WriteFault> EveryWriteFault() {
+    return {{"open", WriteStep::Open, 0, EACCES, FileError::PermissionDenied},
+            {"first write", WriteStep::Write, 0, ENOSPC, FileError::DiskFull},
+            {"second write", WriteStep::Write, 1, EIO, FileError::Other},
+            {"flush", WriteStep::Flush, 0, EIO, FileError::Other},
+            {"rename", WriteStep::Rename, 0, EACCES, FileError::PermissionDenied}};
+}
+
+class InjectedWriteFault {
+public:
+    explicit InjectedWriteFault(const WriteFault& fault) {
+        SetWriteFaultHook(
+            [fault](WriteStep step, int index) {
+                return step == fault.step && index == fault.index ? fault.code : 0;
+            },
+            4);
+    }
+    ~InjectedWriteFault() { SetWriteFaultHook({}); }
+    InjectedWriteFault(const InjectedWriteFault&) = delete;
+    InjectedWriteFault& operator=(const InjectedWriteFault&) = delete;
 };
 
 }  // namespace numora::test
