@@ -32,13 +32,13 @@ bench: build
 FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 40
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
-FUZZ_TARGETS = evaluate worksheet builtins
+FUZZ_TARGETS = evaluate worksheet builtins decoder ini userfunc
 
 fuzz:
 	@./scripts/install-deps.sh $(FUZZ_PACKAGES)
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++-14 -DNUMORA_FUZZ=ON \
-		-DNUMORA_BUILD_TESTS=OFF -DNUMORA_BUILD_BENCH=OFF
+		-DNUMORA_BUILD_TESTS=OFF -DNUMORA_BUILD_BENCH=OFF -DNUMORA_BUILD_GUI=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	set -e; for t in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/artifacts/$$t; \

@@ -35,6 +35,19 @@ std::size_t CompletePrefix(std::string_view bytes) {
     return n;
 }
 
+// Room for the text and for as much again: a recalculation adds its result lines in place.
+// Pages never written take no memory, so this reserves address space, not RAM; where even
+// that is short, the text grows as it comes.
+void ReserveForText(std::u16string& text, std::uint64_t units) {
+    for (const std::uint64_t want : {2 * units, units}) {
+        try {
+            text.reserve(static_cast<std::size_t>(want));
+            return;
+        } catch (const std::exception&) {
+        }
+    }
+}
+
 }  // namespace
 
 bool WorksheetDecoder::Feed(std::string_view bytes, std::u16string& out) {
@@ -110,12 +123,12 @@ DocumentStatus ReadWorksheetFile(const std::filesystem::path& path, std::u16stri
     if (reader.Error() != FileError::None) return DocumentStatus::OpenFailed;
 
     // Every UTF-16 unit takes at least one byte and at most three (a BOM aside), so the size
-    // alone can prove a file too long, and reserving it avoids growing the text by copies.
+    // alone can prove a file too long.
     const std::uint64_t size = reader.SizeHint();
     const auto limit = static_cast<std::uint64_t>(MaxTextLength());
     if (size > 3 && (size - 3) / 3 > limit) return DocumentStatus::TooLarge;
     std::u16string decoded;
-    decoded.reserve(static_cast<std::size_t>(std::min(size, limit + 1)));
+    ReserveForText(decoded, std::min(size, limit + 1));
 
     WorksheetDecoder decoder;
     std::vector<char> chunk(chunkBytes);

@@ -41,16 +41,24 @@ void GapText::Replace(std::int32_t position, std::int32_t count, std::u16string_
     if (GapSize() < text.size()) {
         // Grow geometrically so that a long run of insertions stays linear overall; by a
         // quarter, not double, so that a large worksheet does not need three times its size
-        // while it grows.
+        // while it grows. Memory reserved beforehand (see Adopt) is used without a copy.
         const std::size_t tail = buffer_.size() - gapEnd_;
-        const std::size_t capacity =
-            std::max(buffer_.size() + buffer_.size() / 4, gapStart_ + tail + text.size() + 256);
-        std::u16string grown(capacity, u'\0');
-        std::copy(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(gapStart_),
-                  grown.begin());
-        std::copy(buffer_.end() - static_cast<std::ptrdiff_t>(tail), buffer_.end(),
-                  grown.end() - static_cast<std::ptrdiff_t>(tail));
-        buffer_.swap(grown);
+        const std::size_t needed = gapStart_ + tail + text.size() + 256;
+        std::size_t capacity = std::max(buffer_.size() + buffer_.size() / 4, needed);
+        if (buffer_.capacity() >= needed) capacity = std::min(capacity, buffer_.capacity());
+        if (capacity <= buffer_.capacity()) {
+            const std::size_t oldSize = buffer_.size();
+            buffer_.resize(capacity);
+            std::char_traits<char16_t>::move(&buffer_[capacity - tail], &buffer_[oldSize - tail],
+                                             tail);
+        } else {
+            std::u16string grown(capacity, u'\0');
+            std::copy(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(gapStart_),
+                      grown.begin());
+            std::copy(buffer_.end() - static_cast<std::ptrdiff_t>(tail), buffer_.end(),
+                      grown.end() - static_cast<std::ptrdiff_t>(tail));
+            buffer_.swap(grown);
+        }
         gapEnd_ = buffer_.size() - tail;
     }
     std::copy(text.begin(), text.end(), buffer_.begin() + static_cast<std::ptrdiff_t>(gapStart_));
@@ -60,8 +68,6 @@ void GapText::Replace(std::int32_t position, std::int32_t count, std::u16string_
 void GapText::Adopt(std::u16string&& text) {
     buffer_ = std::move(text);
     gapStart_ = gapEnd_ = buffer_.size();
-    buffer_.resize(buffer_.capacity());
-    gapEnd_ = buffer_.size();
 }
 
 std::u16string GapText::Take() {
@@ -97,6 +103,13 @@ std::int32_t ParagraphIndex::Length(std::int32_t paragraph) const {
 }
 
 void ParagraphIndex::MoveGap(std::int32_t position) {
+    // A worksheet just loaded moves all its lines at its first edit: reserved exactly, not
+    // doubled on the way.
+    if (back_.empty()) {
+        const auto after =
+            front_.end() - std::upper_bound(front_.begin() + 1, front_.end(), position);
+        back_.reserve(static_cast<std::size_t>(after));
+    }
     while (front_.size() > 1 && front_.back() > position) {
         back_.push_back(textLength_ - front_.back());
         front_.pop_back();
@@ -112,6 +125,10 @@ void ParagraphIndex::Replace(std::int32_t position, std::int32_t removed,
     MoveGap(position);
     // Paragraphs that began after a removed line break disappear.
     while (!back_.empty() && textLength_ - back_.back() <= position + removed) back_.pop_back();
+    if (front_.size() == 1 && back_.empty()) {  // the first text: reserved exactly
+        front_.reserve(front_.size() + static_cast<std::size_t>(
+                                           std::count(inserted.begin(), inserted.end(), u'\n')));
+    }
     for (std::size_t i = 0; i < inserted.size(); ++i) {
         if (inserted[i] == u'\n') front_.push_back(position + static_cast<std::int32_t>(i) + 1);
     }

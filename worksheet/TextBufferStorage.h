@@ -22,7 +22,7 @@ public:
     std::u16string Copy(std::int32_t from, std::int32_t to) const;
     // Replaces `count` characters at `position` by `text`.
     void Replace(std::int32_t position, std::int32_t count, std::u16string_view text);
-    // Takes over `text` and its memory; its spare capacity becomes the gap.
+    // Takes over `text` and its memory; its spare capacity is where the text grows first.
     void Adopt(std::u16string&& text);
     // Hands the text over without copying it; the storage is empty afterwards.
     std::u16string Take();
