@@ -25,14 +25,22 @@ bool SplitInline(const std::string& arg, std::string& name, std::string& value) 
 }  // namespace
 
 const char* UsageText() {
-    return "usage: numora-calc [options] -e EXPR [-e EXPR ...]\n"
-           "       numora-calc [options] [FILE | -]\n"
-           "       numora-calc [options] -i FILE\n"
+    return "usage: numora-calc [options]                 at a terminal: evaluate lines as typed\n"
+           "       numora-calc [options] -e EXPR [-e EXPR ...]  print each expression's result\n"
+           "       numora-calc [options] [FILE | -]      recalculate a worksheet, print it\n"
+           "       numora-calc [options] -i FILE         recalculate a worksheet in place\n"
            "options:\n"
+           "  -e, --expression EXPR     evaluate EXPR as one worksheet line\n"
+           "  -i FILE                   rewrite FILE in place (CR LF line ends)\n"
            "  --digits N                significant digits of results (0..255, 0 = all)\n"
            "  --unary-minus-binds-base  -a^b means (-a)^b\n"
-           "  --settings-dir DIR        folder of Numora.ini and UserFunction.dat\n";
+           "  --settings-dir DIR        folder of Numora.ini, UserFunction.dat and the history\n"
+           "  -h, --help                show this text\n"
+           "  --version                 show the program's version\n"
+           "exit status: 0 every line succeeded, 1 a line failed, 2 usage or file error\n";
 }
+
+const char* VersionText() { return "numora-calc " NUMORA_VERSION "\n"; }
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -85,6 +93,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.InPlaceFile = value;
         } else if ((arg == "-h" || arg == "--help") && !hasInline) {
             options.ShowHelp = true;
+        } else if (arg == "--version" && !hasInline) {
+            options.ShowVersion = true;
         } else if (arg == "-" || arg.empty() || arg[0] != '-') {
             if (options.WorksheetFile) {
                 error = "only one worksheet file may be given";

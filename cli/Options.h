@@ -14,6 +14,7 @@ struct Options {
     std::optional<std::string> InPlaceFile;    // -i FILE: rewrite FILE in place
     std::optional<std::string> WorksheetFile;  // FILE, or "-" for standard input
     bool ShowHelp = false;                     // -h, --help
+    bool ShowVersion = false;                  // --version
 };
 
 // Parses argv[1..]. On a usage error returns false and sets `error` to a one-line message.
@@ -21,5 +22,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
 
 // The usage text printed for --help and after a usage error.
 const char* UsageText();
+// "numora-calc" and the program's version, for --version.
+const char* VersionText();
 
 }  // namespace numora::cli

@@ -11,8 +11,12 @@ namespace {
 
 bool ReadAll(std::FILE* in, std::string& bytes) {
     char chunk[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, got);
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, in);
+        bytes.append(chunk, got);
+        // A short read is the end: reading on would wait at a terminal for a second Ctrl+D.
+        if (got < sizeof chunk) break;
+    }
     return !std::ferror(in);
 }
 

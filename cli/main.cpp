@@ -8,6 +8,8 @@
 #include "base/Text.h"
 #include "cli/ExpressionMode.h"
 #include "cli/Interrupt.h"
+#include "cli/InteractiveMode.h"
+#include "cli/LineReader.h"
 #include "cli/Options.h"
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
@@ -48,7 +50,11 @@ int Main(const std::vector<std::string>& args) {
     if (!cli::ParseOptions(args, options, error)) return UsageError(error);
     if (options.ShowHelp) {
         std::fputs(cli::UsageText(), stdout);
-        return 0;
+        return FinishOutput(0);
+    }
+    if (options.ShowVersion) {
+        std::fputs(cli::VersionText(), stdout);
+        return FinishOutput(0);
     }
     std::filesystem::path folder = DefaultSettingsFolder();
     if (options.SettingsDir) {
@@ -67,7 +73,7 @@ int Main(const std::vector<std::string>& args) {
     }
 
     // The desktop program's digits, options and user functions apply; the command line
-    // overrides them. Nothing is written to the settings folder.
+    // overrides them. Only the interactive mode writes there (its history).
     Settings settings(folder, /*createFolder=*/false);
     settings.Load();
     LoadUserFunctions(UserFunctions(), folder);
@@ -78,6 +84,14 @@ int Main(const std::vector<std::string>& args) {
         options.UnaryMinusBindsBase || (settings.Option & OptionBits::UnaryMinusBindsBase) != 0;
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
+    const bool noSource =
+        options.Expressions.empty() && !options.InPlaceFile && !options.WorksheetFile;
+    if (noSource && cli::StandardStreamsAreTerminals()) {
+        std::error_code ec;
+        if (!options.SettingsDir) std::filesystem::create_directories(folder, ec);
+        const auto reader = cli::OpenTerminalReader("numora> ", folder / "numora-calc.history");
+        return FinishOutput(cli::RunInteractive(engine, recalc, *reader, stdout, stderr));
+    }
     if (options.Expressions.empty()) {
         const bool inPlace = options.InPlaceFile.has_value();
         if (inPlace) cli::RemoveTemporaryFileOnSignals();

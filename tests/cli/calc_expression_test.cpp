@@ -34,5 +34,18 @@ TEST(CalcExpression, UsageErrorsExitWithTwoAndSayWhy) {
     EXPECT_EQ(testing::Calc(Args({"-e", "1"}) + "> /dev/full").exitCode, 2);
 }
 
+TEST(CalcExpression, VersionAndManualPage) {
+    testing::ExpectRuns({{"--version", 0, "numora-calc " NUMORA_VERSION "\n"}});
+    // The manual page renders without a single warning.
+    const std::string man = "man --warnings -l " + testing::Quote(NUMORA_CALC_MANPAGE);
+    FILE* pipe = popen((man + " 2>&1 >/dev/null").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string warnings;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) warnings += buffer;
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(warnings, "");
+}
+
 }  // namespace
 }  // namespace numora
