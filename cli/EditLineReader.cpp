@@ -97,9 +97,11 @@ public:
         if (g_wake[0] >= 0) el_set(editor_, EL_GETCFN, &ReadKey);
         el_source(editor_, nullptr);  // the user's ~/.editrc
 
-        // No SA_RESTART: Ctrl+C must end the read of a line being typed.
+        // ReadKey wakes through the pipe, so other calls may restart (an interrupted write of a
+        // result is no output error). Without the pipe, Ctrl+C must end libedit's own read.
         struct sigaction action {};
         action.sa_handler = OnInterrupt;
+        action.sa_flags = g_wake[0] >= 0 ? SA_RESTART : 0;
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, &previous_);
     }

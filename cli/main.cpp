@@ -7,8 +7,8 @@
 
 #include "base/Text.h"
 #include "cli/ExpressionMode.h"
-#include "cli/Interrupt.h"
 #include "cli/InteractiveMode.h"
+#include "cli/Interrupt.h"
 #include "cli/LineReader.h"
 #include "cli/Options.h"
 #include "cli/WorksheetMode.h"
