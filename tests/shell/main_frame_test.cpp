@@ -128,6 +128,11 @@ TEST_F(MainFrameTest, CalcPaneSwitchesCalculationOff) {
     EXPECT_EQ(View().Text(), QStringLiteral("1+1\n"));
     QTest::mouseClick(&frame.Panes().CalcPane(), Qt::LeftButton);
     EXPECT_EQ(frame.Panes().CalcPane().text(), QStringLiteral("∑計算ON"));
+    // A long line says so in the default pane until it ends.
+    emit View().CalculationBusy(true);
+    EXPECT_TRUE(frame.Panes().DefaultPane().text().startsWith(QStringLiteral("計算中")));
+    emit View().CalculationBusy(false);
+    EXPECT_EQ(frame.Panes().DefaultPane().text(), QStringLiteral("レディ"));
 }
 
 TEST_F(MainFrameTest, ResultPaneCyclesFormatsCopiesAndPastes) {
