@@ -5,6 +5,8 @@ namespace numora {
 void AttachShellHandlers(CMainFrame& frame) {
     AttachExitCommand(frame);
     AttachViewCommands(frame);
+    AttachInsertCommands(frame);
+    AttachDialogCommands(frame);
 }
 
 }  // namespace numora

@@ -12,5 +12,13 @@ void AttachViewCommands(CMainFrame& frame);
 // DocumentCommands.cpp: exit, and the Untitled document kept between runs.
 void AttachExitCommand(CMainFrame& frame);
 void LoadUntitledAtStart(CMainFrame& frame);
+// InsertCommands.cpp: F4 to F10 and the function menus.
+void AttachInsertCommands(CMainFrame& frame);
+// Refills the user function menu from the catalogue (after the user function dialog's OK).
+void RebuildUserFunctionMenu(CMainFrame& frame);
+// DialogCommands.cpp: the user function dialog, the options dialog and the help window.
+void AttachDialogCommands(CMainFrame& frame);
+// After the options dialog's OK: the settings into the worksheet, the modified flag kept.
+void ApplyOptions(CMainFrame& frame, bool fontChanged);
 
 }  // namespace numora

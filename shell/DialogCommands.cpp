@@ -1,0 +1,66 @@
+#include <QApplication>
+
+#include "engine/UserFunctions.h"
+#include "settings/Settings.h"
+#include "settings/dialogs/CConfigDlg.h"
+#include "shell/CMainFrame.h"
+#include "shell/SettingsApply.h"
+#include "shell/ShellHandlers.h"
+#include "shell/help/HelpWindow.h"
+#include "userfunc/dialogs/CFunctionDlg.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+namespace {
+
+// The dialogs open window-modal without a nested event loop; their result is handled when
+// they finish.
+void OpenUserFunctionDialog(CMainFrame& frame) {
+    auto* dialog = new CFunctionDlg(UserFunctions(), frame.AppSettings().SettingsFolder,
+                                    frame.View().font(), &frame);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, &frame,
+                     [&frame] { RebuildUserFunctionMenu(frame); });
+    dialog->open();
+}
+
+void OpenOptionsDialog(CMainFrame& frame) {
+    auto* dialog = new CConfigDlg(frame.AppSettings(), QApplication::font(), &frame);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, &frame,
+                     [&frame, dialog] { ApplyOptions(frame, dialog->Changes().fontColor); });
+    dialog->open();
+}
+
+void ShowHelp(CMainFrame& frame) {
+    auto* help = frame.findChild<HelpWindow*>();
+    if (help == nullptr) help = new HelpWindow(&frame);
+    help->ShowFirstPage();
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+}  // namespace
+
+void ApplyOptions(CMainFrame& frame, bool fontChanged) {
+    CView& view = frame.View();
+    // Changing options never marks the worksheet modified.
+    const bool modified = view.document()->isModified();
+    ApplyEditSettings(frame);
+    if (fontChanged) {
+        ApplyFontSetting(frame);
+        view.RecolorAll();
+    }
+    view.document()->setModified(modified);
+    frame.UpdateTitle();
+}
+
+void AttachDialogCommands(CMainFrame& frame) {
+    frame.Attach(CommandId::UserFunctionDialog, [&frame] { OpenUserFunctionDialog(frame); });
+    frame.Attach(CommandId::OptionsDialog, [&frame] { OpenOptionsDialog(frame); });
+    frame.Attach(CommandId::Help, [&frame] { ShowHelp(frame); });
+}
+
+}  // namespace numora

@@ -1,0 +1,82 @@
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "engine/UserFunctions.h"
+#include "shell/CMainFrame.h"
+#include "shell/ShellHandlers.h"
+#include "shell/insert/FunctionMenus.h"
+#include "worksheet/Insertions.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+namespace {
+
+const QString kUserFunctionMenuName = QStringLiteral("UserFunctionMenu");
+
+// While a function menu is open the status bar shows the highlighted function's help text;
+// a submenu title has none.
+void ShowHelpWhileOpen(CMainFrame& frame, QMenu& menu) {
+    QObject::connect(&menu, &QMenu::hovered, &frame, [&frame](QAction* action) {
+        if (action->menu() != nullptr || action->statusTip().isEmpty()) {
+            frame.statusBar()->clearMessage();
+        } else {
+            frame.statusBar()->showMessage(action->statusTip());
+        }
+    });
+    QObject::connect(&menu, &QMenu::aboutToHide, frame.statusBar(), &QStatusBar::clearMessage);
+}
+
+// Under the toolbar button when the command came from it, else under the caret.
+QPoint PopupPoint(CMainFrame& frame, CommandId id) {
+    const QWidget* button = frame.InsertToolbar().widgetForAction(frame.Action(id));
+    if (button != nullptr && button->isVisible() && button->underMouse()) {
+        return PopupPointUnder(*button);
+    }
+    return PopupPointAtCaret(frame.View());
+}
+
+void InsertTokenCommand(CMainFrame& frame, std::u16string_view token) {
+    CView& view = frame.View();
+    view.Driver().NoteOtherKeyDown();
+    InsertToken(view.Driver(), view, token);
+}
+
+}  // namespace
+
+void RebuildUserFunctionMenu(CMainFrame& frame) {
+    if (auto* menu = frame.findChild<QMenu*>(kUserFunctionMenuName)) {
+        FillUserFunctionMenu(*menu, UserFunctions());
+    }
+}
+
+void AttachInsertCommands(CMainFrame& frame) {
+    QMenu* builtin = CreateBuiltinFunctionMenu(&frame);
+    ShowHelpWhileOpen(frame, *builtin);
+    for (QAction* sub : builtin->actions()) {
+        if (sub->menu() != nullptr) ShowHelpWhileOpen(frame, *sub->menu());
+    }
+    auto* user = new QMenu(&frame);
+    user->setObjectName(kUserFunctionMenuName);
+    ShowHelpWhileOpen(frame, *user);
+    RebuildUserFunctionMenu(frame);
+
+    frame.Attach(CommandId::InsertBuiltinFunction, [&frame, builtin] {
+        PopupAndInsert(*builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction), frame.View());
+    });
+    frame.Attach(CommandId::InsertUserFunction, [&frame, user] {
+        PopupAndInsert(*user, PopupPoint(frame, CommandId::InsertUserFunction), frame.View());
+    });
+    frame.Attach(CommandId::InsertParentheses, [&frame] {
+        CView& view = frame.View();
+        view.Driver().NoteOtherKeyDown();
+        WrapInParentheses(view.Driver(), view);
+    });
+    frame.Attach(CommandId::InsertComment, [&frame] { InsertTokenCommand(frame, u"//"); });
+    frame.Attach(CommandId::InsertPi, [&frame] { InsertTokenCommand(frame, u"π"); });
+    frame.Attach(CommandId::InsertExp, [&frame] { InsertTokenCommand(frame, u"exp"); });
+    frame.Attach(CommandId::InsertRoot2, [&frame] { InsertTokenCommand(frame, u"root2"); });
+}
+
+}  // namespace numora
