@@ -27,7 +27,9 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view)
       default_(new QLabel(texts::kReady, &bar)),
       result_(new ClickablePane(QStringLiteral(">"), &bar)),
       calc_(new ClickablePane(&bar)) {
-    result_->setFixedWidth(kResultPaneWidth);
+    // 250 pixels, wider only when a binary result would otherwise be cut off.
+    result_->setMinimumWidth(kResultPaneWidth);
+    result_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     calc_->setFixedWidth(kCalcPaneWidth);
     calc_->setAlignment(Qt::AlignCenter);
     // Menu help texts cover the default pane only; the two panes stay visible.

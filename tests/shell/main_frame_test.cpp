@@ -152,6 +152,8 @@ TEST_F(MainFrameTest, ResultPaneCyclesFormatsCopiesAndPastes) {
     for (const auto& [shown, copied] : formats) {
         QTest::mouseClick(&pane, Qt::RightButton);
         EXPECT_EQ(pane.text(), shown);
+        QApplication::sendPostedEvents();
+        EXPECT_GE(pane.contentsRect().width(), pane.fontMetrics().horizontalAdvance(shown));
         QTest::mouseClick(&pane, Qt::LeftButton);
         EXPECT_EQ(QApplication::clipboard()->text(), copied);
     }
