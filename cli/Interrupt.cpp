@@ -16,11 +16,20 @@ extern "C" void OnSignal(int signal) {
 
 }  // namespace
 
+namespace {
+
+// A signal ignored when the program started (nohup, a background job) stays ignored.
+void Catch(int signal) {
+    if (std::signal(signal, OnSignal) == SIG_IGN) std::signal(signal, SIG_IGN);
+}
+
+}  // namespace
+
 void RemoveTemporaryFileOnSignals() {
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
+    Catch(SIGINT);
+    Catch(SIGTERM);
 #ifdef SIGHUP
-    std::signal(SIGHUP, OnSignal);
+    Catch(SIGHUP);
 #endif
 }
 
