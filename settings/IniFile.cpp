@@ -9,6 +9,7 @@ namespace numora {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s) {
     const auto first = s.find_first_not_of(kBlanks);
@@ -100,7 +101,7 @@ bool IniFile::Load(const std::filesystem::path& path) {
 void IniFile::Parse(std::string_view bytes) {
     preamble_.clear();
     sections_.clear();
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (bytes.substr(0, 3) == kByteOrderMark) bytes.remove_prefix(3);
     while (!bytes.empty()) {
         const auto end = bytes.find('\n');
         std::string_view line = bytes.substr(0, end);
@@ -184,6 +185,9 @@ std::string IniFile::Serialize() const {
         put(s.header);
         for (const std::string& line : s.lines) put(line);
     }
+    // Reading drops one byte order mark; a first line that starts with another keeps it only
+    // if the file starts with a mark of its own.
+    if (out.rfind(kByteOrderMark, 0) == 0) out.insert(0, kByteOrderMark);
     return out;
 }
 
