@@ -103,7 +103,9 @@ public:
         action.sa_handler = OnInterrupt;
         action.sa_flags = g_wake[0] >= 0 ? SA_RESTART : 0;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
+        // Ignored when the program started (a background job): stays ignored.
+        sigaction(SIGINT, nullptr, &previous_);
+        if (previous_.sa_handler != SIG_IGN) sigaction(SIGINT, &action, nullptr);
     }
     ~EditLineReader() override {
         sigaction(SIGINT, &previous_, nullptr);

@@ -30,6 +30,8 @@ class PlainLineReader final : public LineReader {
 public:
     explicit PlainLineReader(const char* prompt) : prompt_(prompt) {
         previous_ = std::signal(SIGINT, OnInterrupt);
+        // Ignored when the program started (a background job): stays ignored.
+        if (previous_ == SIG_IGN) std::signal(SIGINT, SIG_IGN);
     }
     ~PlainLineReader() override { std::signal(SIGINT, previous_); }
     PlainLineReader(const PlainLineReader&) = delete;
