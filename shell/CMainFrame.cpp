@@ -136,7 +136,11 @@ void CMainFrame::SetDocumentPath(const QString& path) {
 
 std::filesystem::path CMainFrame::UntitledPath() const { return settings_.UntitledPath(); }
 
-void CMainFrame::UpdateTitle() { setWindowTitle(texts::WindowTitle(DocumentName(), modified_)); }
+void CMainFrame::UpdateTitle() {
+    // Qt reads "[*]" in a title as its own modified mark; a file name may hold it literally.
+    QString title = texts::WindowTitle(DocumentName(), modified_);
+    setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
 
 void CMainFrame::ShowToolbars(bool show) {
     settings_.Toolbar = show;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
+#include <QWindow>
 
 #include "tests/shell/main_frame_support.h"
 #include "worksheet/view/CListBoxView.h"
@@ -93,6 +94,8 @@ TEST_F(MainFrameTest, EnterShowsTheResultInTheWorksheetStatusBarAndList) {
     EXPECT_EQ(View().Text(), QStringLiteral("1+2*3\n>7\n"));
     EXPECT_EQ(ResultPane(), QStringLiteral(">7"));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Numora - [ Untitled ] *"));
+    frame.SetDocumentPath(QStringLiteral("/tmp/a[*].txt"));
+    EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("Numora - [ a[*].txt ] *"));
     TypeLine(QStringLiteral("a=2^10"));
     auto* list = frame.VariableList().List();
     ASSERT_EQ(list->count(), 1);
