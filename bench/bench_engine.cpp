@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/CalcEngine.h"
+#include "engine/ExactArith.h"
 #include "engine/Format.h"
 #include "engine/UserFunctions.h"
 
@@ -105,6 +106,69 @@ void BM_Bare_UserFunction(benchmark::State& state) {
         benchmark::DoNotOptimize(r);
     }
 }
+
+// --- division and remainder: ours (rounded once, exact) beside the library's own ----------------
+
+// Operands: a quotient of full length, an exact one, and a long number by a one-limb divisor.
+const Number& FullA() {
+    static const Number value = Number(2) / 3;
+    return value;
+}
+const Number& FullB() {
+    static const Number value = sqrt(Number(2));
+    return value;
+}
+
+template <class Op>
+void Pair(benchmark::State& state, const Number& a, const Number& b, Op op) {
+    for (auto _ : state) {
+        Number r = op(a, b);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+auto kExactDivide = [](const Number& a, const Number& b) { return Divide(a, b); };
+auto kBoostDivide = [](const Number& a, const Number& b) { return a / b; };
+auto kExactRemainder = [](const Number& a, const Number& b) { return Remainder(a, b); };
+auto kBoostRemainder = [](const Number& a, const Number& b) { return fmod(a, b); };
+
+void BM_Divide_Full(benchmark::State& s) { Pair(s, FullA(), FullB(), kExactDivide); }
+void BM_Boost_Divide_Full(benchmark::State& s) { Pair(s, FullA(), FullB(), kBoostDivide); }
+void BM_Divide_Exact(benchmark::State& s) { Pair(s, Number(6), Number(3), kExactDivide); }
+void BM_Boost_Divide_Exact(benchmark::State& s) { Pair(s, Number(6), Number(3), kBoostDivide); }
+void BM_Divide_BySmall(benchmark::State& s) { Pair(s, FullB(), Number(7), kExactDivide); }
+void BM_Boost_Divide_BySmall(benchmark::State& s) { Pair(s, FullB(), Number(7), kBoostDivide); }
+void BM_Remainder(benchmark::State& s) {
+    Pair(s, Number("123456.789"), Number("7.25"), kExactRemainder);
+}
+void BM_Boost_Remainder(benchmark::State& s) {
+    Pair(s, Number("123456.789"), Number("7.25"), kBoostRemainder);
+}
+void BM_Remainder_Full(benchmark::State& s) { Pair(s, FullB() * 1000, FullA(), kExactRemainder); }
+void BM_Boost_Remainder_Full(benchmark::State& s) {
+    Pair(s, FullB() * 1000, FullA(), kBoostRemainder);
+}
+// The library's answer here is no remainder at all (it exceeds the divisor); ours goes through
+// modular exponentiation.
+void BM_Remainder_Huge(benchmark::State& s) {
+    Pair(s, Number("1e67108864"), Number(7), kExactRemainder);
+}
+void BM_Boost_Remainder_Huge(benchmark::State& s) {
+    Pair(s, Number("1e67108864"), Number(7), kBoostRemainder);
+}
+
+BENCHMARK(BM_Divide_Full);
+BENCHMARK(BM_Boost_Divide_Full);
+BENCHMARK(BM_Divide_Exact);
+BENCHMARK(BM_Boost_Divide_Exact);
+BENCHMARK(BM_Divide_BySmall);
+BENCHMARK(BM_Boost_Divide_BySmall);
+BENCHMARK(BM_Remainder);
+BENCHMARK(BM_Boost_Remainder);
+BENCHMARK(BM_Remainder_Full);
+BENCHMARK(BM_Boost_Remainder_Full);
+BENCHMARK(BM_Remainder_Huge);
+BENCHMARK(BM_Boost_Remainder_Huge);
 
 // --- pieces -----------------------------------------------------------------------------------
 
