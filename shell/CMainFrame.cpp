@@ -4,14 +4,18 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 #include "shell/CommandTable.h"
+#include "shell/FileCommands.h"
+#include "shell/RecentDocumentsMenu.h"
 #include "shell/SettingsApply.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
@@ -31,7 +35,13 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
 
     CreateActions();
     CreateMenusAndToolbars();
+    recent_ = std::make_unique<RecentDocumentsMenu>(*this);
+    recent_->Read();
     CreateClient();
+    // Files dropped anywhere on the window, the worksheet included, are opened.
+    setAcceptDrops(true);
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
     panes_ = new StatusBarPanes(*statusBar(), *view_);
     WireView();
     AttachShellHandlers(*this);
@@ -43,6 +53,45 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() = default;
+
+namespace {
+
+bool CarriesFiles(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return false;
+    const QList<QUrl> urls = data->urls();
+    return !urls.isEmpty() && urls.first().isLocalFile();
+}
+
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (CarriesFiles(event->mimeData())) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (!CarriesFiles(event->mimeData())) return;
+    event->acceptProposedAction();
+    const QList<QUrl> urls = event->mimeData()->urls();
+    // The drag source is released before the save question may open a dialog.
+    QTimer::singleShot(0, this, [this, urls] { OpenDroppedFiles(*this, urls); });
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The worksheet would insert a dropped file's name as text; files are opened instead.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (CarriesFiles(drop->mimeData())) {
+            if (type == QEvent::Drop) {
+                dropEvent(drop);
+            } else {
+                drop->acceptProposedAction();
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 QAction* CMainFrame::Action(CommandId id) const { return actions_.value(static_cast<int>(id)); }
 
@@ -210,6 +259,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     closed_ = true;
     StoreWindowState(*this);
     settings_.Save();  // a failed write leaves the old file; nothing to tell the user
+    recent_->Write();
     event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <filesystem>
+#include <memory>
 
 #include "shell/CommandId.h"
 
@@ -16,6 +17,7 @@ class CVariableListPane;
 
 namespace numora {
 
+class RecentDocumentsMenu;
 class Settings;
 class StatusBarPanes;
 
@@ -40,6 +42,7 @@ public:
     QToolBar& StandardToolbar() { return *toolbarA_; }
     QToolBar& InsertToolbar() { return *toolbarB_; }
     Settings& AppSettings() { return settings_; }
+    RecentDocumentsMenu& Recent() { return *recent_; }
 
     // The document: an empty path is the Untitled document.
     const QString& DocumentPath() const { return documentPath_; }
@@ -68,6 +71,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();
@@ -83,6 +89,7 @@ private:
     QToolBar* toolbarA_ = nullptr;
     QToolBar* toolbarB_ = nullptr;
     StatusBarPanes* panes_ = nullptr;
+    std::unique_ptr<RecentDocumentsMenu> recent_;
     QString documentPath_;
     bool modified_ = false;
     bool splitterApplied_ = false;

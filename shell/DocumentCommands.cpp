@@ -6,6 +6,8 @@
 
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
+#include "shell/FileCommands.h"
+#include "shell/RecentDocumentsMenu.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
@@ -15,17 +17,6 @@
 namespace numora {
 
 namespace {
-
-DocumentReporter ReporterFor(QWidget* owner) {
-    return [owner](const DocumentMessage& message) {
-        ShowError(owner, QString::fromUtf16(message.title.data(), message.title.size()),
-                  QString::fromUtf16(message.text.data(), message.text.size()));
-    };
-}
-
-std::filesystem::path ToPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
 
 bool SaveTo(CMainFrame& frame, const std::filesystem::path& path) {
     return SaveDocument(path, frame.View().Text().toStdU16String(), ReporterFor(&frame));
@@ -65,14 +56,17 @@ bool CMainFrame::SaveOrSaveAs(CommandId id) {
     request.defaultSuffix = QStringLiteral("txt");
     const QString path = CurrentPrompter().SaveFileName(this, request);
     if (path.isEmpty() || !SaveTo(*this, ToPath(path))) return false;
-    SetDocumentPath(path);
+    SetDocumentPath(QFileInfo(path).absoluteFilePath());
     MarkSaved();
+    Recent().Add(DocumentPath());
     AppSettings().DataPath = QFileInfo(path).absolutePath().toStdU16String();
     return true;
 }
 
 void CMainFrame::MarkSaved() {
     View().document()->setModified(false);
+    // Read back: replacing the whole text need not signal a change of the flag.
+    modified_ = View().document()->isModified();
     UpdateTitle();
 }
 

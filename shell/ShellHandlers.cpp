@@ -1,8 +1,11 @@
 #include "shell/ShellHandlers.h"
 
+#include "shell/FileCommands.h"
+
 namespace numora {
 
 void AttachShellHandlers(CMainFrame& frame) {
+    AttachFileCommands(frame);
     AttachExitCommand(frame);
     AttachViewCommands(frame);
     AttachInsertCommands(frame);

@@ -3,6 +3,7 @@
 #include <QAbstractPrintDialog>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -44,9 +45,15 @@ QString DialogPrompter::OpenFileName(QWidget* parent, const FileDialogRequest& r
     QFileDialog dialog(parent);
     SetUpFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // A name that does not exist yet is allowed: the caller offers to create it.
+    // A name that does not exist yet is allowed after a question; its load then reports it.
     dialog.setFileMode(QFileDialog::AnyFile);
-    return ChosenFile(dialog);
+    const QString path = ChosenFile(dialog);
+    if (path.isEmpty() || QFileInfo::exists(path)) return path;
+    const auto answer =
+        Message(parent, QMessageBox::Question, dialog.windowTitle(),
+                path + QStringLiteral("\nこのファイルは存在しません。\n作成しますか?"),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return answer == QMessageBox::Yes ? path : QString();
 }
 
 QString DialogPrompter::SaveFileName(QWidget* parent, const FileDialogRequest& request) {

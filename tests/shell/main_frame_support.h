@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,8 @@ protected:
     MainFrameTest() {
         App();
         qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
+        // The recent documents list too, never the developer's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
     }
     ~MainFrameTest() override {
         if (frame_) frame_->close();

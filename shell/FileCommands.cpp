@@ -1,0 +1,75 @@
+#include "shell/FileCommands.h"
+
+#include <QFileInfo>
+
+#include "settings/Settings.h"
+#include "shell/CMainFrame.h"
+#include "shell/RecentDocumentsMenu.h"
+#include "shell/ShellTexts.h"
+#include "ui/Prompter.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+DocumentReporter ReporterFor(QWidget* owner) {
+    return [owner](const DocumentMessage& message) {
+        ShowError(owner, QString::fromUtf16(message.title.data(), message.title.size()),
+                  QString::fromUtf16(message.text.data(), message.text.size()));
+    };
+}
+
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
+    std::u16string text;
+    if (!LoadDocument(ToPath(path), text, ReporterFor(&frame))) return false;
+    frame.View().LoadText(QString::fromStdU16String(text));
+    frame.SetDocumentPath(QFileInfo(path).absoluteFilePath());
+    frame.MarkSaved();
+    return true;
+}
+
+namespace {
+
+void NewDocument(CMainFrame& frame) {
+    if (!frame.ConfirmSaveIfModified()) return;
+    frame.View().LoadText(QString());
+    frame.SetDocumentPath(QString());
+    frame.MarkSaved();
+}
+
+void OpenWithDialog(CMainFrame& frame) {
+    if (!frame.ConfirmSaveIfModified()) return;
+    FileDialogRequest request;
+    request.folder = QString::fromStdU16String(frame.AppSettings().DataPath);
+    request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = CurrentPrompter().OpenFileName(&frame, request);
+    if (path.isEmpty() || !OpenDocumentFile(frame, path)) return;
+    frame.Recent().Add(frame.DocumentPath());
+    frame.AppSettings().DataPath = QFileInfo(path).absolutePath().toStdU16String();
+}
+
+void Save(CMainFrame& frame) {
+    if (frame.SaveOrSaveAs(CommandId::FileSave)) frame.MarkSaved();
+}
+
+}  // namespace
+
+void OpenDroppedFiles(CMainFrame& frame, const QList<QUrl>& urls) {
+    if (urls.isEmpty()) return;
+    const QString path = urls.first().toLocalFile();
+    if (path.isEmpty() || !frame.ConfirmSaveIfModified()) return;
+    if (OpenDocumentFile(frame, path)) frame.Recent().Add(frame.DocumentPath());
+}
+
+void AttachFileCommands(CMainFrame& frame) {
+    frame.Attach(CommandId::FileNew, [&frame] { NewDocument(frame); });
+    frame.Attach(CommandId::FileOpen, [&frame] { OpenWithDialog(frame); });
+    frame.Attach(CommandId::FileSave, [&frame] { Save(frame); });
+    frame.Attach(CommandId::FileSaveAs, [&frame] { frame.SaveOrSaveAs(CommandId::FileSaveAs); });
+}
+
+}  // namespace numora

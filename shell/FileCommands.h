@@ -1,0 +1,29 @@
+#pragma once
+// The file commands of the main window: New, Open, Save, Save As, dropped files, and the
+// document helpers they share with the save question and the recent documents.
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <filesystem>
+
+#include "worksheet/Document.h"
+
+class QWidget;
+
+namespace numora {
+
+class CMainFrame;
+
+// Shows a load or save failure as a message box owned by `owner`.
+DocumentReporter ReporterFor(QWidget* owner);
+std::filesystem::path ToPath(const QString& path);
+
+// Loads `path` into the worksheet and makes it the document (title, clean, empty undo stack).
+// On failure the load message was shown and the document is as it was; false.
+bool OpenDocumentFile(CMainFrame& frame, const QString& path);
+// The first of the dropped files, after the save question. The data folder stays.
+void OpenDroppedFiles(CMainFrame& frame, const QList<QUrl>& urls);
+
+void AttachFileCommands(CMainFrame& frame);
+
+}  // namespace numora

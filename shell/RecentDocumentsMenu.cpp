@@ -1,0 +1,138 @@
+#include "shell/RecentDocumentsMenu.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+#include "shell/CMainFrame.h"
+#include "shell/FileCommands.h"
+#include "shell/ShellTexts.h"
+#include "ui/Prompter.h"
+
+namespace numora {
+
+namespace {
+
+const QString kGroup = QStringLiteral("Recent Document List");
+const QString kCountKey = QStringLiteral("DocumentCount");
+
+QString EntryKey(int number) { return QStringLiteral("Document%1").arg(number); }
+
+QSettings Store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvanta"),
+                     texts::kProductName);
+}
+
+QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// "&1 path"; an ampersand in the path is shown as itself, not taken as an access key.
+QString EntryText(int number, const QString& path) {
+    QString shown = path;
+    shown.replace(u'&', QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(number).arg(shown);
+}
+
+}  // namespace
+
+RecentDocumentsMenu::RecentDocumentsMenu(CMainFrame& frame)
+    : frame_(frame), placeholder_(frame.Action(CommandId::FileMruFirst)) {
+    for (QObject* owner : placeholder_->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(owner)) menu_ = menu;
+    }
+    connect(placeholder_, &QAction::triggered, this, [this] { Choose(0); });
+    Rebuild();
+}
+
+void RecentDocumentsMenu::Read() {
+    QSettings store = Store();
+    store.beginGroup(kGroup);
+    bool isNumber = false;
+    const int maximum = store.value(kCountKey).toInt(&isNumber);
+    if (!isNumber) return;
+    list_.SetMaximum(maximum);
+    std::vector<std::u16string> entries;
+    for (int number = 1; number <= list_.Maximum(); ++number) {
+        const QVariant value = store.value(EntryKey(number));
+        if (value.isValid()) entries.push_back(value.toString().toStdU16String());
+    }
+    list_.Assign(entries);
+    Rebuild();
+}
+
+bool RecentDocumentsMenu::Write() const {
+    // Every key is rewritten in one go, so two copies of the program leave the entries of
+    // whichever closed last, never a mixture of both.
+    QSettings store = Store();
+    store.beginGroup(kGroup);
+    store.setValue(kCountKey, list_.Maximum());
+    int number = 1;
+    for (const std::u16string& entry : list_.Entries()) {
+        store.setValue(EntryKey(number++), ToQString(entry));
+    }
+    for (; number <= RecentDocuments::kGreatestMaximum; ++number) store.remove(EntryKey(number));
+    store.endGroup();
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+void RecentDocumentsMenu::Add(const QString& path) {
+    list_.Add(path.toStdU16String());
+    Rebuild();
+}
+
+void RecentDocumentsMenu::MoveToTop(const QString& path) {
+    const std::u16string wanted = path.toStdU16String();
+    const auto& entries = list_.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (RecentDocuments::SamePath(entries[i], wanted)) {
+            list_.MoveToTop(i);
+            Rebuild();
+            return;
+        }
+    }
+    Add(path);
+}
+
+void RecentDocumentsMenu::Choose(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= list_.Size()) return;
+    const QString path = ToQString(list_.Entries()[static_cast<std::size_t>(index)]);
+    if (!QFileInfo::exists(path)) {
+        ShowError(&frame_, texts::kFileOpenTitle, path + texts::kFileNotFound);
+        list_.Remove(static_cast<std::size_t>(index));
+        Rebuild();
+        return;
+    }
+    if (!frame_.ConfirmSaveIfModified()) return;
+    OpenDocumentFile(frame_, path);
+    // The question's Save As may have added a name in front, so the entry is found again.
+    MoveToTop(path);
+}
+
+void RecentDocumentsMenu::Rebuild() {
+    for (QAction* action : more_) delete action;
+    more_.clear();
+    const auto& entries = list_.Entries();
+    if (entries.empty()) {
+        placeholder_->setText(texts::kNoRecentDocuments);
+        placeholder_->setEnabled(false);
+        return;
+    }
+    placeholder_->setText(EntryText(1, ToQString(entries.front())));
+    placeholder_->setEnabled(true);
+    if (menu_ == nullptr) return;
+    // New entries go in front of whatever follows the first one (the separator before 終了).
+    const QList<QAction*> items = menu_->actions();
+    const qsizetype at = items.indexOf(placeholder_);
+    QAction* before = at + 1 < items.size() ? items[at + 1] : nullptr;
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        auto* action =
+            new QAction(EntryText(static_cast<int>(i) + 1, ToQString(entries[i])), menu_);
+        const int index = static_cast<int>(i);
+        connect(action, &QAction::triggered, this, [this, index] { Choose(index); });
+        menu_->insertAction(before, action);
+        more_.push_back(action);
+    }
+}
+
+}  // namespace numora

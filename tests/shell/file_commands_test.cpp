@@ -1,0 +1,208 @@
+// New, Open, Save, Save As, dropped files and the recent documents, driven through the window's
+// actions with the prompter answering its questions and dialogs.
+#include <QMimeData>
+#include <QSettings>
+#include <QUndoStack>
+
+#include "settings/Settings.h"
+#include "shell/RecentDocumentsMenu.h"
+#include "tests/shell/main_frame_support.h"
+
+namespace numora::test {
+namespace {
+
+class FileCommandsTest : public MainFrameTest {
+protected:
+    // A worksheet file in the data folder, with CR LF line ends.
+    QString Document(const QString& name, const QByteArray& bytes) {
+        WriteFile(name, bytes);
+        return FilePath(name);
+    }
+    void Run(CommandId id) { frame_->Action(id)->trigger(); }
+    QStringList RecentTexts() {
+        QStringList texts;
+        QMenu* file = frame_->menuBar()->actions().first()->menu();
+        bool inList = false;
+        for (QAction* action : file->actions()) {
+            if (action == frame_->Action(CommandId::FileMruFirst)) inList = true;
+            if (inList && action->isSeparator()) break;
+            if (inList) texts << action->text();
+        }
+        return texts;
+    }
+    QString Title() { return frame_->windowTitle(); }
+};
+
+TEST_F(FileCommandsTest, DocumentChangesFollowTheStateTable) {
+    CMainFrame& frame = Start();
+    const QString a = Document("a.txt", "1+1\r\n>2\r\n");
+
+    // Untitled, clean -> named, clean through Open; the data folder follows the dialog.
+    prompter_.files = {a};
+    Run(CommandId::FileOpen);
+    EXPECT_EQ(View().Text(), QStringLiteral("1+1\n>2\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ]"));
+    EXPECT_FALSE(View().document()->isUndoAvailable());
+    EXPECT_EQ(QString::fromStdU16String(frame.AppSettings().DataPath), Folder());
+    ASSERT_EQ(prompter_.fileRequests.size(), 1u);
+    EXPECT_EQ(prompter_.fileRequests[0].filters,
+              QStringList({"テキスト ファイル (*.txt)", "すべてのファイル (*.*)"}));
+    EXPECT_EQ(prompter_.fileRequests[0].defaultSuffix, QStringLiteral("txt"));
+
+    // Named, modified -> Save -> named, clean; the undo history stays after a save.
+    TypeLine(QStringLiteral("2*3"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ] *"));
+    Run(CommandId::FileSave);
+    EXPECT_EQ(ReadFile("a.txt"), QByteArray("1+1\r\n>2\r\n2*3\r\n>6\r\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ]"));
+    EXPECT_TRUE(View().document()->isUndoAvailable());
+
+    // Named, modified -> New asks with the name; No empties the worksheet.
+    TypeLine(QStringLiteral("7"));
+    prompter_.answers = {QMessageBox::No};
+    Run(CommandId::FileNew);
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].title, QStringLiteral("確認"));
+    EXPECT_EQ(prompter_.messages[0].text,
+              QStringLiteral("a.txtは変更されています。保存しますか？"));
+    EXPECT_EQ(prompter_.messages[0].defaultButton, QMessageBox::No);
+    EXPECT_EQ(View().Text(), QString());
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ Untitled ]"));
+    EXPECT_EQ(ReadFile("a.txt"), QByteArray("1+1\r\n>2\r\n2*3\r\n>6\r\n"));
+
+    // Save of the Untitled document is Save As: named, clean, in the recent list.
+    TypeLine(QStringLiteral("5"));
+    prompter_.files = {FilePath("b.txt")};
+    Run(CommandId::FileSave);
+    EXPECT_EQ(ReadFile("b.txt"), QByteArray("5\r\n>5\r\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ b.txt ]"));
+    EXPECT_EQ(RecentTexts(), QStringList({"&1 " + FilePath("b.txt"), "&2 " + a}));
+}
+
+TEST_F(FileCommandsTest, CancelledDialogsAndFailedSavesAbandonTheAction) {
+    Start();
+    const QString a = Document("a.txt", "old\r\n");
+    prompter_.files = {a};
+    Run(CommandId::FileOpen);
+    TypeLine(QStringLiteral("1"));
+
+    // No to the question, then a cancelled open dialog: nothing changes.
+    prompter_.answers = {QMessageBox::No};
+    prompter_.files = {QString()};
+    Run(CommandId::FileOpen);
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ] *"));
+
+    // A save that fails keeps the document modified and the pending New abandoned.
+    std::filesystem::remove(a.toStdString());
+    std::filesystem::create_directory(a.toStdString());
+    prompter_.answers = {QMessageBox::Yes};
+    Run(CommandId::FileNew);
+    ASSERT_EQ(prompter_.messages.size(), 3u);
+    EXPECT_EQ(prompter_.messages[2].title, QStringLiteral("ファイル保存"));
+    EXPECT_EQ(prompter_.messages[2].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
+    EXPECT_EQ(View().Text(), QStringLiteral("old\n1\n>1\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ] *"));
+
+    // Cancel at the question keeps the window open.
+    prompter_.answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(Close());
+    std::filesystem::remove_all(a.toStdString());
+    prompter_.answers = {QMessageBox::No};
+}
+
+TEST_F(FileCommandsTest, LoadFailureLeavesTheDocumentAsItWas) {
+    Start();
+    TypeLine(QStringLiteral("1"));
+    const QString bad = Document("bad.txt", "\xff\xfe");
+    prompter_.answers = {QMessageBox::No};
+    prompter_.files = {bad};
+    frame_->AppSettings().Option = 0;  // ask before giving up the Untitled text
+    Run(CommandId::FileOpen);
+    ASSERT_EQ(prompter_.messages.size(), 2u);
+    EXPECT_EQ(prompter_.messages[1].title, QStringLiteral("ファイル読み込み"));
+    EXPECT_EQ(View().Text(), QStringLiteral("1\n>1\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ Untitled ] *"));
+    EXPECT_EQ(RecentTexts(), QStringList({"(なし)"}));
+    EXPECT_FALSE(frame_->Action(CommandId::FileMruFirst)->isEnabled());
+    prompter_.answers = {QMessageBox::No};
+}
+
+TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
+    Start();
+    QStringList paths;
+    for (int i = 1; i <= 6; ++i) {
+        paths << Document(QStringLiteral("f%1.txt").arg(i), QByteArray::number(i) + "\r\n");
+        prompter_.files = {paths.back()};
+        Run(CommandId::FileOpen);
+    }
+    const QStringList newestFive{"&1 " + paths[5], "&2 " + paths[4], "&3 " + paths[3],
+                                 "&4 " + paths[2], "&5 " + paths[1]};
+    EXPECT_EQ(RecentTexts(), newestFive);
+
+    // Opening a listed file moves it to the top without a duplicate.
+    prompter_.files = {paths[2]};
+    Run(CommandId::FileOpen);
+    EXPECT_EQ(RecentTexts().first(), "&1 " + paths[2]);
+    EXPECT_EQ(RecentTexts().size(), 5);
+
+    // A chosen entry whose file is gone is reported and removed; nothing else changes.
+    std::filesystem::remove(paths[4].toStdString());
+    TypeLine(QStringLiteral("9"));
+    frame_->Recent().Choose(2);  // "&3 f5.txt"
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].title, QStringLiteral("ファイルオープン"));
+    EXPECT_EQ(prompter_.messages[0].text, paths[4] + QStringLiteral("が見つかりませんでした。"));
+    EXPECT_EQ(RecentTexts().size(), 4);
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ f3.txt ] *"));
+
+    // A recent entry that exists is opened after the question and moves to the top.
+    prompter_.answers = {QMessageBox::No};
+    frame_->Recent().Choose(3);  // "&4 f2.txt"
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ f2.txt ]"));
+    const QStringList kept = RecentTexts();
+    EXPECT_EQ(kept.first(), "&1 " + paths[1]);
+
+    ASSERT_TRUE(Close());
+    QSettings store(home_.path() + "/Orvanta/Numora.conf", QSettings::NativeFormat);
+    EXPECT_EQ(store.value("Recent Document List/DocumentCount").toInt(), 5);
+    EXPECT_EQ(store.value("Recent Document List/Document1").toString(), paths[1]);
+    EXPECT_FALSE(store.contains("Recent Document List/Document5"));
+    Start();
+    EXPECT_EQ(RecentTexts(), kept);
+}
+
+TEST_F(FileCommandsTest, StoredCountIsClampedAndAnAmpersandShownAsItself) {
+    {
+        QSettings store(home_.path() + "/Orvanta/Numora.conf", QSettings::NativeFormat);
+        store.setValue("Recent Document List/DocumentCount", 1);
+        store.setValue("Recent Document List/Document1", "/x/R&D.txt");
+        store.setValue("Recent Document List/Document2", "/x/b.txt");
+        store.setValue("Recent Document List/Document3", "/x/c.txt");
+    }
+    Start();
+    EXPECT_EQ(frame_->Recent().List().Maximum(), 2);
+    EXPECT_EQ(RecentTexts(), QStringList({"&1 /x/R&&D.txt", "&2 /x/b.txt"}));
+}
+
+TEST_F(FileCommandsTest, DroppingFilesOpensTheFirstOnly) {
+    CMainFrame& frame = Start();
+    const QString a = Document("a.txt", "a\r\n");
+    const QString b = Document("b.txt", "b\r\n");
+    const QString c = Document("c.txt", "c\r\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl::fromLocalFile(c)});
+    // Onto the worksheet, which would otherwise insert the names as text.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(View().viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(View().viewport(), &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(View().Text(), QStringLiteral("a\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ]"));
+    EXPECT_EQ(RecentTexts(), QStringList({"&1 " + a}));
+    EXPECT_TRUE(frame.AppSettings().DataPath.empty());  // a drop leaves the data folder
+}
+
+}  // namespace
+}  // namespace numora::test
