@@ -87,10 +87,17 @@ void CView::ApplyWordWrap(bool on) {
 }
 
 void CView::LoadText(const QString& text) {
-    // Loading is not an edit: colouring it must not leave an undo step behind.
+    // Loading is not an edit: no undo step, also not for its colours.
     document()->setUndoRedoEnabled(false);
     setPlainText(text);
-    ApplySegments(numora::ColorAllText(ToWorksheetText(text)));
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();  // one layout update for all of it
+    QTextCharFormat plain;
+    plain.setForeground(LineColor(ColorKind::Default));
+    cursor.select(QTextCursor::Document);
+    cursor.setCharFormat(plain);
+    ApplySegments(numora::ColorAllText(ToWorksheetText(text)), true);
+    cursor.endEditBlock();
     document()->setUndoRedoEnabled(true);
     const std::int32_t caret = numora::CaretAfterColorAllLines(*this);
     SetSelection(caret, caret);
@@ -113,7 +120,7 @@ void CView::RecolorAll() {
     const bool modified = document()->isModified();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    ApplySegments(numora::ColorAllText(ToWorksheetText(document()->toRawText())));
+    ApplySegments(numora::ColorAllText(ToWorksheetText(document()->toRawText())), false);
     cursor.endEditBlock();
     document()->setModified(modified);
 }
@@ -207,7 +214,8 @@ void CView::SetCaretType(numora::CaretType type) {
 // ---- colouring ----
 
 void CView::ColorEditedParagraphs() {
-    ApplySegments(numora::ColorEditedLines(*this, driver_->ResultInserted(), driver_->ColorLine()));
+    ApplySegments(numora::ColorEditedLines(*this, driver_->ResultInserted(), driver_->ColorLine()),
+                  false);
 }
 
 void CView::RecolorParagraphs(std::int32_t from, std::int32_t to) {
@@ -218,38 +226,40 @@ void CView::RecolorParagraphs(std::int32_t from, std::int32_t to) {
         ColorSegments segments;
         numora::AppendShifted(segments, numora::ColorEditedParagraph(ToWorksheetText(block.text())),
                               block.position());
-        ApplySegments(segments);
+        ApplySegments(segments, false);
         if (block == last) break;
     }
 }
 
-void CView::ApplySegments(const ColorSegments& segments) {
-    for (const ColorSegment& segment : segments) ApplySegment(segment);
+void CView::ApplySegments(const ColorSegments& segments, bool fresh) {
+    QTextCursor cursor(document());
+    QTextCharFormat formats[4];
+    for (int kind = 0; kind < 4; ++kind) formats[kind].setForeground(colors_[kind]);
+    for (const ColorSegment& segment : segments) {
+        if (segment.length <= 0) continue;
+        const int kind = static_cast<int>(segment.kind);
+        // A freshly loaded text is all in the default colour already. Elsewhere runs that
+        // already have their colour are left alone: no needless undo entries, and typing in a
+        // long worksheet stays cheap.
+        if (fresh ? segment.kind == ColorKind::Default : HasColor(segment, colors_[kind])) continue;
+        cursor.setPosition(segment.start);
+        cursor.setPosition(segment.start + segment.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(formats[kind]);
+    }
 }
 
-void CView::ApplySegment(const ColorSegment& segment) {
-    if (segment.length <= 0) return;
-    const QColor color = LineColor(segment.kind);
+bool CView::HasColor(const ColorSegment& segment, const QColor& color) const {
     const int from = segment.start;
     const int to = segment.start + segment.length;
-    // Leave runs that already have the colour alone: no needless undo entries, and typing in
-    // the middle of a long worksheet stays cheap.
-    bool same = true;
     const QTextBlock block = document()->findBlock(from);
-    for (auto it = block.begin(); same && !it.atEnd(); ++it) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int start = fragment.position();
-        const int end = start + fragment.length();
-        if (end <= from || start >= to) continue;
-        same = fragment.charFormat().foreground().color() == color;
+        if (start >= to) break;
+        if (start + fragment.length() <= from) continue;
+        if (fragment.charFormat().foreground().color() != color) return false;
     }
-    if (same) return;
-    QTextCursor cursor(document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    QTextCharFormat format;
-    format.setForeground(color);
-    cursor.setCharFormat(format);
+    return true;
 }
 
 // ---- keys ----

@@ -89,8 +89,9 @@ private:
     template <typename Edit>
     void RunInEditGroup(Edit&& edit);
     void ColorEditedParagraphs();
-    void ApplySegments(const numora::ColorSegments& segments);
-    void ApplySegment(const numora::ColorSegment& segment);
+    // `fresh`: the text has just been loaded in the default colour.
+    void ApplySegments(const numora::ColorSegments& segments, bool fresh);
+    bool HasColor(const numora::ColorSegment& segment, const QColor& color) const;
 
     numora::CalcEngine engine_;
     std::unique_ptr<numora::BackgroundEvaluator> evaluator_;
