@@ -14,7 +14,8 @@ using EditingTest = ViewTest;
 TEST_F(EditingTest, EnterWritesResultLinesColouredByKind) {
     Enter({"1+2*3", "x=5 // set x", "1/0"});
     EXPECT_EQ(Text(), "1+2*3\n>7\nx=5 // set x\n>5\n1/0\n>Error : Division by zero\n");
-    EXPECT_EQ(Colors(), "DDDDD\nDR\nDDDDCCCCCCCC\nDR\nDDD\nD" + std::string(24, 'E') + "\n");
+    EXPECT_EQ(Colors().toStdString(),
+              "DDDDD\nDR\nDDDDCCCCCCCC\nDR\nDDD\nD" + std::string(24, 'E') + "\n");
 }
 
 TEST_F(EditingTest, EnterKeysLeaveTextAndCaret) {
@@ -58,12 +59,12 @@ TEST_F(EditingTest, OneUndoTakesBackAKeystrokeAndItsColouring) {
     for (const auto& row : rows) {
         view.LoadText({});
         Type(QString::fromUtf8(row.script));
-        const std::string text = Text(), colors = Colors();
+        const std::string text = Text(), colors = Colors().toStdString();
         Type("<Undo>");
         EXPECT_EQ(Text(), row.text) << row.script;
-        EXPECT_EQ(Colors(), row.colors) << row.script;
+        EXPECT_EQ(Colors().toStdString(), row.colors) << row.script;
         Type("<Redo>");
-        EXPECT_EQ(Text() + Colors(), text + colors) << row.script;
+        EXPECT_EQ(Text() + Colors().toStdString(), text + colors) << row.script;
     }
 }
 
@@ -75,7 +76,7 @@ TEST_F(EditingTest, InputMethodCommitIsOneUndoStep) {
     commit.setCommitString(QStringLiteral("１２//"));
     QApplication::sendEvent(&view, &commit);
     EXPECT_EQ(view.Text(), QStringLiteral("x=１２//"));
-    EXPECT_EQ(Colors(), "DDDDCC");
+    EXPECT_EQ(Colors().toStdString(), "DDDDCC");
     Type("<Undo>");
     EXPECT_EQ(Text(), "x=");
 }
@@ -104,14 +105,15 @@ TEST_F(EditingTest, WrappedParagraphCalculatesAsOneLine) {
 TEST_F(EditingTest, LoadedTextIsColouredUnmodifiedAndCannotBeUndone) {
     Type("typed");
     view.LoadText(QStringLiteral("a=1\n>1\n// c\n>5 >Error"));
-    EXPECT_EQ(Colors(), "DDD\nDR\nCCCC\nDRRRRRRRR");  // the error marker counts right after '>'
+    EXPECT_EQ(Colors().toStdString(),
+              "DDD\nDR\nCCCC\nDRRRRRRRR");  // the error marker counts right after '>'
     EXPECT_FALSE(view.document()->isUndoAvailable());
     EXPECT_FALSE(view.document()->isModified());
     EXPECT_EQ(Caret(), 12);
 
     view.ApplyColors(0x808080, 0x00FF00, 0x0000FF, 0x008000);
     EXPECT_EQ(view.LineColor(ColorKind::Result), QColor(0, 0xFF, 0));
-    EXPECT_EQ(Colors(), "DDD\nDR\nCCCC\nDRRRRRRRR");
+    EXPECT_EQ(Colors().toStdString(), "DDD\nDR\nCCCC\nDRRRRRRRR");
     EXPECT_FALSE(view.document()->isModified());
 }
 

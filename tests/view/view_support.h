@@ -43,9 +43,12 @@ protected:
                 QTest::keyClicks(&view, script.mid(i, 1));
                 continue;
             }
-            QTest::keyClick(&view, key->second.first, key->second.second);
+            Press(key->second.first, key->second.second);
             i = close;
         }
+    }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&view, key, modifiers);
     }
     void Enter(std::initializer_list<const char*> lines) {
         for (const char* line : lines) Type(QString::fromUtf8(line) + "<Enter>");
@@ -53,8 +56,8 @@ protected:
     std::string Text() const { return view.Text().toStdString(); }
     int Caret() const { return view.textCursor().position(); }
     // What the user sees, one letter a character: D default, R result, E error, C comment.
-    std::string Colors() const {
-        std::string out;
+    QString Colors() const {
+        QString out;
         const QString text = view.Text();
         for (int i = 0; i < text.size(); ++i) {
             QTextCursor at(view.document());
@@ -67,7 +70,7 @@ protected:
                                              {ColorKind::Comment, 'C'}}) {
                 if (letter == '?' && color == view.LineColor(kind)) letter = name;
             }
-            out += letter;
+            out += QLatin1Char(letter);
         }
         return out;
     }
