@@ -24,8 +24,8 @@ namespace numora::cli {
 namespace {
 
 volatile std::sig_atomic_t g_interrupted = 0;
-// The handler writes a byte here so that the wait for a key wakes up whatever the handler
-// interrupted: a signal that lands just before the wait starts is not lost.
+// The handler writes a byte here, so a Ctrl+C that lands just before the wait for a key begins
+// still ends that wait.
 int g_wake[2] = {-1, -1};
 
 extern "C" void OnInterrupt(int) {
