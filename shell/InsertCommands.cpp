@@ -53,6 +53,7 @@ void RebuildUserFunctionMenu(CMainFrame& frame) {
 
 void AttachInsertCommands(CMainFrame& frame) {
     QMenu* builtin = CreateBuiltinFunctionMenu(&frame);
+    builtin->setObjectName(QStringLiteral("BuiltinFunctionMenu"));
     ShowHelpWhileOpen(frame, *builtin);
     for (QAction* sub : builtin->actions()) {
         if (sub->menu() != nullptr) ShowHelpWhileOpen(frame, *sub->menu());

@@ -43,6 +43,21 @@ TEST_F(MainFrameTest, InsertKeysEditTheSelectionAsOneUndoStep) {
     }
 }
 
+TEST_F(MainFrameTest, StatusBarShowsTheHighlightedFunctionsHelpWhileTheMenuIsOpen) {
+    CMainFrame& frame = Start();
+    auto* builtin = frame.findChild<QMenu*>("BuiltinFunctionMenu");
+    ASSERT_NE(builtin, nullptr);
+    QAction* trigonometric = builtin->actions().value(0);
+    ASSERT_NE(trigonometric->menu(), nullptr);
+    emit trigonometric->menu()->hovered(trigonometric->menu()->actions().value(0));
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "正弦 : Sin(Radian)");
+    emit builtin->hovered(trigonometric);  // a submenu title has no help
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "");
+    emit trigonometric->menu()->hovered(trigonometric->menu()->actions().value(0));
+    emit builtin->aboutToHide();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "");
+}
+
 TEST_F(MainFrameTest, UserFunctionDialogOkRebuildsTheMenuAndWritesTheFile) {
     CMainFrame& frame = Start();
     const auto userMenu = [&] { return frame.findChild<QMenu*>("UserFunctionMenu"); };
