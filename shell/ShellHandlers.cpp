@@ -10,6 +10,8 @@ void AttachShellHandlers(CMainFrame& frame) {
     AttachViewCommands(frame);
     AttachInsertCommands(frame);
     AttachDialogCommands(frame);
+    AttachEditCommands(frame);
+    AttachPrintCommands(frame);
 }
 
 }  // namespace numora

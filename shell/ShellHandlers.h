@@ -20,5 +20,9 @@ void RebuildUserFunctionMenu(CMainFrame& frame);
 void AttachDialogCommands(CMainFrame& frame);
 // After the options dialog's OK: the settings into the worksheet, the modified flag kept.
 void ApplyOptions(CMainFrame& frame, bool fontChanged);
+// EditCommandHandlers.cpp: clipboard, undo, select all, find and replace.
+void AttachEditCommands(CMainFrame& frame);
+// PrintCommands.cpp: print and page setup.
+void AttachPrintCommands(CMainFrame& frame);
 
 }  // namespace numora

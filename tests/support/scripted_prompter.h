@@ -31,6 +31,7 @@ public:
     QString printToFile;            // set as the printer's output file
     int fromPage = 0, toPage = 0;   // a page range chosen in the print dialog
     int offeredPages = 0;           // the last page count the dialog offered
+    QMarginsF pageSetupMargins;     // millimetres chosen in page setup, if set
 
     std::vector<AskedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
@@ -53,7 +54,12 @@ public:
     }
     bool ChooseFont(QWidget*, QFont& font) override { return Next(fonts, font); }
     bool ChooseColor(QWidget*, QColor& color) override { return Next(colors, color); }
-    bool SetUpPage(QWidget*, QPrinter&) override { return NextPrintAnswer(); }
+    bool SetUpPage(QWidget*, QPrinter& printer) override {
+        if (!pageSetupMargins.isNull()) {
+            printer.setPageMargins(pageSetupMargins, QPageLayout::Millimeter);
+        }
+        return NextPrintAnswer();
+    }
     bool SetUpPrint(QWidget*, QPrinter& printer, int pageCount) override {
         offeredPages = pageCount;
         if (fromPage > 0) {

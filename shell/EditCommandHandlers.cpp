@@ -1,0 +1,56 @@
+// The Edit menu's commands: clipboard and undo on the worksheet, find and replace.
+#include <QApplication>
+#include <QGuiApplication>
+
+#include "shell/CMainFrame.h"
+#include "shell/ShellHandlers.h"
+#include "shell/edit/EditCommands.h"
+#include "shell/find/FindReplace.h"
+#include "worksheet/view/CView.h"
+
+namespace numora {
+
+namespace {
+
+bool ShiftHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }
+
+// The edit commands act on the worksheet only while it has the focus; another focused editor
+// (a field of the variable list, say) gets its own command of that name, if it has one.
+template <class Run>
+auto OnWorksheet(CView& view, const char* ownSlot, Run run) {
+    return [&view, ownSlot, run] {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == &view) {
+            run();
+        } else if (focus && ownSlot &&
+                   focus->metaObject()->indexOfSlot(QByteArray(ownSlot) + "()") >= 0) {
+            QMetaObject::invokeMethod(focus, ownSlot);
+        }
+    };
+}
+
+}  // namespace
+
+void AttachEditCommands(CMainFrame& frame) {
+    CView& view = frame.View();
+    auto* edit = new EditCommands(view, &frame);
+    auto* find = new FindReplace(&view, view, view.Driver(), &frame);
+    find->Session().SetRecolor([&view](int from, int to) { view.RecolorParagraphs(from, to); });
+
+    using Id = CommandId;
+    frame.Attach(Id::EditCopy, OnWorksheet(view, "copy", [edit] { edit->Copy(); }));
+    frame.Attach(Id::EditCut, OnWorksheet(view, "cut", [edit] { edit->Cut(ShiftHeld()); }));
+    frame.Attach(Id::EditPaste, OnWorksheet(view, "paste", [edit] { edit->Paste(ShiftHeld()); }));
+    frame.Attach(Id::EditSelectAll, OnWorksheet(view, "selectAll", [edit] { edit->SelectAll(); }));
+    frame.Attach(Id::EditUndo, OnWorksheet(view, "undo", [edit] { edit->Undo(); }));
+    frame.Attach(Id::EditRedo, OnWorksheet(view, "redo", [edit] { edit->Redo(); }));
+    frame.Attach(Id::EditFind, OnWorksheet(view, nullptr, [find] { find->OpenFind(); }));
+    frame.Attach(Id::EditReplace, OnWorksheet(view, nullptr, [find] { find->OpenReplace(); }));
+    frame.Attach(Id::EditRepeat,
+                 OnWorksheet(view, nullptr, [find] { find->FindNext(ShiftHeld()); }));
+    edit->TrackEnabling(frame.Action(Id::EditCut), frame.Action(Id::EditCopy),
+                        frame.Action(Id::EditPaste), frame.Action(Id::EditUndo),
+                        frame.Action(Id::EditRedo));
+}
+
+}  // namespace numora
