@@ -34,6 +34,7 @@ protected:
             {"Ins", {Qt::Key_Insert, {}}},
             {"Undo", {Qt::Key_Z, Qt::ControlModifier}},
             {"Redo", {Qt::Key_Y, Qt::ControlModifier}},
+            {"A-BS", {Qt::Key_Backspace, Qt::AltModifier}},
             {"Esc", {Qt::Key_Escape, {}}}};
         for (qsizetype i = 0; i < script.size(); ++i) {
             const qsizetype close = script.indexOf(u'>', i);

@@ -275,6 +275,18 @@ void CView::RunInEditGroup(Edit&& edit) {
 
 void CView::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
+    // Undo and Redo take a step back or forth and must not open one. Alt+Backspace is Undo
+    // on every platform.
+    if (event->key() == Qt::Key_Backspace && modifiers == Qt::AltModifier) {
+        driver_->NoteOtherKeyDown();
+        undo();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        driver_->NoteOtherKeyDown();
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
