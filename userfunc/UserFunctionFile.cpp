@@ -13,6 +13,7 @@ namespace {
 constexpr std::u16string_view kLineBreaks = u"\r\n";
 constexpr char16_t kFieldSeparator = u'\t';
 constexpr std::u16string_view kRecordEnd = u"\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::filesystem::path FilePath(const std::filesystem::path& folder) {
     return folder / kUserFunctionFileName;
@@ -58,6 +59,19 @@ UserFunctionRow Sanitized(const UserFunctionRow& row) {
 
 }  // namespace
 
+std::u16string DecodeUserFunctionFile(std::string_view bytes) {
+    if (bytes.substr(0, 3) == kByteOrderMark) bytes.remove_prefix(3);
+    return Utf8ToUtf16(bytes.substr(0, bytes.find('\0')));
+}
+
+std::string EncodeUserFunctionFile(std::u16string_view text) {
+    // Reading drops one byte order mark: a text that starts with U+FEFF keeps it only behind
+    // a mark of its own.
+    std::string bytes = text.substr(0, 1) == u"\uFEFF" ? std::string(kByteOrderMark) : "";
+    AppendUtf8(text, bytes);
+    return bytes;
+}
+
 bool LoadUserFunctionFile(const std::filesystem::path& folder, std::u16string& text) {
     text.clear();
     const std::filesystem::path path = FilePath(folder);
@@ -67,15 +81,12 @@ bool LoadUserFunctionFile(const std::filesystem::path& folder, std::u16string& t
 
     std::string bytes;
     if (ReadFileBytes(path, bytes) != FileError::None) return false;
-    std::string_view view(bytes);
-    if (view.substr(0, 3) == "\xEF\xBB\xBF") view.remove_prefix(3);
-    view = view.substr(0, view.find('\0'));
-    text = Utf8ToUtf16(view);
+    text = DecodeUserFunctionFile(bytes);
     return true;
 }
 
 bool SaveUserFunctionFile(const std::filesystem::path& folder, std::u16string_view text) {
-    return WriteFileAtomically(FilePath(folder), Utf16ToUtf8(text)) == FileError::None;
+    return WriteFileAtomically(FilePath(folder), EncodeUserFunctionFile(text)) == FileError::None;
 }
 
 void AppendUserFunctionRecords(UserFunctionCatalogue& catalogue, std::u16string_view text) {
@@ -102,12 +113,12 @@ std::u16string UserFunctionFileText(const std::vector<UserFunctionRow>& rows) {
     std::u16string text;
     for (const UserFunctionRow& raw : rows) {
         const UserFunctionRow row = Sanitized(raw);
-        text += row.FuncName;
-        text += kFieldSeparator;
-        text += row.Parameter;
-        text += kFieldSeparator;
-        text += row.Expression;
-        text += kFieldSeparator;
+        // Reading skips empty fields, so an empty column would pull the next one into its
+        // place; a blank holds it and reads back as empty.
+        for (const std::u16string* column : {&row.FuncName, &row.Parameter, &row.Expression}) {
+            text += column->empty() ? u" " : *column;
+            text += kFieldSeparator;
+        }
         text += row.Explain;
         text += kRecordEnd;
     }

@@ -37,6 +37,11 @@ bool LoadUserFunctionFile(const std::filesystem::path& folder, std::u16string& t
 // file then stays as it was.
 bool SaveUserFunctionFile(const std::filesystem::path& folder, std::u16string_view text);
 
+// The file's bytes as text (no byte order mark, up to the first NUL, U+FFFD for what is not
+// UTF-8), and the text as the file's bytes.
+std::u16string DecodeUserFunctionFile(std::string_view bytes);
+std::string EncodeUserFunctionFile(std::u16string_view text);
+
 // Appends every well-formed record of `text` in order; malformed lines are skipped.
 void AppendUserFunctionRecords(UserFunctionCatalogue& catalogue, std::u16string_view text);
 
