@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test sanitize bench fuzz format clean
 
 all: build
 
@@ -24,11 +24,28 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build directory of
+# its own (-O1 keeps the build and the run bearable on a small machine). Any report fails the run.
+SAN_DIR ?= build-asan
+SAN_FLAGS = -O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+
+sanitize: deps
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
+		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+		-DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
 bench: build
 	./scripts/run-bench.sh $(BUILD_DIR)
 
 # A bounded fuzzing run of each target (FUZZ_TIME seconds each) in a build directory of its
-# own, compiled with clang.
+# own, compiled with clang. What the run found that reaches new code is merged, minimised, into
+# fuzz/corpus, which the tests replay; commit it.
 FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 40
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
@@ -44,6 +61,8 @@ fuzz:
 		mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/artifacts/$$t; \
 		$(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -timeout=10 -rss_limit_mb=2048 \
 			-artifact_prefix=$(FUZZ_DIR)/artifacts/$$t/ $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t; \
+		$(FUZZ_DIR)/fuzz/fuzz_$$t -merge=1 -timeout=10 -rss_limit_mb=2048 \
+			fuzz/corpus/$$t $(FUZZ_DIR)/corpus/$$t; \
 	done
 
 format:
