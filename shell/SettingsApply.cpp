@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/CalcEngine.h"
+#include "settings/dialogs/FontColor.h"
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
 #include "worksheet/view/CVariableListPane.h"
@@ -62,22 +63,6 @@ int SplitterPosToApply(int32_t saved, int splitterWidth, int handleWidth) {
     return std::max(0, splitterWidth - handleWidth - kDefaultListWidth);
 }
 
-QFont WorksheetFont(const FontData& data, const QFont& base) {
-    QFont font = base;
-    if (!data.FaceName.empty()) font.setFamily(QString::fromStdU16String(data.FaceName));
-    // A negative height is the character height, a positive one the cell height; both are
-    // near enough to a pixel size.
-    if (data.Height != 0) font.setPixelSize(std::clamp(std::abs(data.Height), 1, 1000));
-    if (data.Weight != 0)
-        font.setWeight(static_cast<QFont::Weight>(std::clamp(data.Weight, 1, 1000)));
-    font.setItalic(data.Italic != 0);
-    return font;
-}
-
-QColor ColorFromRef(uint32_t colorRef) {
-    return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
-}
-
 void ApplyEditSettings(CMainFrame& frame) {
     const Settings& settings = frame.AppSettings();
     CView& view = frame.View();
@@ -90,7 +75,7 @@ void ApplyEditSettings(CMainFrame& frame) {
 }
 
 void ApplyFontSetting(CMainFrame& frame) {
-    const QFont font = WorksheetFont(frame.AppSettings().Font, QApplication::font());
+    const QFont font = ToQFont(frame.AppSettings().Font, QApplication::font());
     frame.View().setFont(font);
     frame.VariableList().setFont(font);
 }

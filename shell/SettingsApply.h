@@ -1,7 +1,6 @@
 #pragma once
 // Settings applied to the main window at creation (and after the options dialog), and the
 // window state stored back before they are saved at exit.
-#include <QColor>
 #include <QFont>
 #include <QRect>
 
@@ -22,10 +21,6 @@ int SplitterPosToApply(int32_t saved, int splitterWidth, int handleWidth);
 inline constexpr int kDefaultListWidth = 150;
 inline constexpr int kMinPaneWidth = 100;
 inline constexpr int kSplitterBarWidth = 4;
-
-// `base` is the system font; Height and Weight 0 keep its own.
-QFont WorksheetFont(const FontData& data, const QFont& base);
-QColor ColorFromRef(uint32_t colorRef);  // 0x00BBGGRR
 
 // Digits, colours, unary minus and the Enter option into the worksheet and its engine.
 void ApplyEditSettings(CMainFrame& frame);

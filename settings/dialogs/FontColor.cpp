@@ -20,7 +20,11 @@ QFont ToQFont(const FontData& font, const QFont& base) {
     QFont result = base;
     if (!font.FaceName.empty()) result.setFamily(QString::fromStdU16String(font.FaceName));
     // Negative: the character height; positive: the cell height, close enough to it.
-    if (font.Height != 0) result.setPixelSize(std::max(1, std::abs(font.Height)));
+    // A height from a damaged file must not make a font of absurd size.
+    if (font.Height != 0) {
+        result.setPixelSize(
+            static_cast<int>(std::clamp<int64_t>(std::abs(int64_t{font.Height}), 1, 1000)));
+    }
     if (font.Weight != 0)
         result.setWeight(static_cast<QFont::Weight>(std::clamp(font.Weight, 1, 1000)));
     result.setItalic(font.Italic != 0);

@@ -110,6 +110,7 @@ TEST_F(ConfigDialog, ChosenFontReplacesTheCopy) {
     dlg.accept();
     EXPECT_EQ(settings.Font, (FontData{-20, 700, 1, u"Mono"}));
     EXPECT_EQ(ToQFont(settings.Font, QFont()).pixelSize(), 20);
+    EXPECT_EQ(ToQFont({INT32_MIN, 0, 0, u""}, QFont()).pixelSize(), 1000);
 }
 
 TEST_F(ConfigDialog, SettingsFileButtonOpensTheFolder) {
