@@ -58,6 +58,8 @@ public:
     bool SaveOrSaveAs(CommandId id);
     // Clears the modified flag after a load or save and rebuilds the title.
     void MarkSaved();
+    // "Untitled.txt" exists but could not be loaded: it is never overwritten silently.
+    void KeepUnreadableUntitled() { untitledUnreadable_ = true; }
 
     // The View toggles' effects; each also sets its menu check and its setting.
     void ShowToolbars(bool show);
@@ -94,6 +96,7 @@ private:
     bool modified_ = false;
     bool splitterApplied_ = false;
     bool closed_ = false;
+    bool untitledUnreadable_ = false;
     int hiddenSplitterPos_ = 0;
 };
 

@@ -33,8 +33,8 @@ bool CMainFrame::ConfirmSaveIfModified() {
         const bool autoSave = (settings.Option & OptionBits::AutoSaveUntitled) != 0;
         if (noConfirm && !autoSave) return true;
         // A failed autosave keeps the window and the text: the user's typing is never dropped
-        // silently.
-        if (noConfirm) return SaveTo(*this, UntitledPath());
+        // silently. An autosave file that could not be read is asked about instead of replaced.
+        if (noConfirm && !untitledUnreadable_) return SaveTo(*this, UntitledPath());
         question = texts::kSaveUntitledQuestion;
     } else {
         question = texts::kSaveChangedQuestion.arg(DocumentName());
@@ -80,7 +80,10 @@ void LoadUntitledAtStart(CMainFrame& frame) {
     std::error_code ec;
     if (!std::filesystem::exists(frame.UntitledPath(), ec)) return;
     std::u16string text;
-    if (!LoadDocument(frame.UntitledPath(), text, ReporterFor(&frame))) return;
+    if (!LoadDocument(frame.UntitledPath(), text, ReporterFor(&frame))) {
+        frame.KeepUnreadableUntitled();
+        return;
+    }
     frame.View().LoadText(QString::fromStdU16String(text));
     frame.MarkSaved();
 }

@@ -95,6 +95,19 @@ TEST_F(MainFrameTest, FailedAutosaveKeepsTheWindowAndTheText) {
     std::filesystem::remove_all(FilePath(QStringLiteral("Untitled.txt")).toStdString());
 }
 
+TEST_F(MainFrameTest, UnreadableUntitledIsNeverOverwrittenSilently) {
+    WriteFile(QStringLiteral("Untitled.txt"), "kept \xff bytes");
+    Start();
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text, QStringLiteral("ファイルの読み込みに失敗しました。"));
+    TypeLine(QStringLiteral("1"));
+    prompter_.answers.push_back(QMessageBox::No);
+    EXPECT_TRUE(Close());
+    ASSERT_EQ(prompter_.messages.size(), 2u);
+    EXPECT_EQ(prompter_.messages[1].text, QStringLiteral("Untitled を保存しますか？"));
+    EXPECT_EQ(ReadFile(QStringLiteral("Untitled.txt")), QByteArray("kept \xff bytes"));
+}
+
 TEST_F(MainFrameTest, CloseQuestionFollowsTheOptions) {
     const struct {
         const char* option;
