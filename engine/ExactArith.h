@@ -54,6 +54,9 @@ bool PowerOfTen(const Number& x, std::int32_t& n);
 // True when x is exactly base^n (n >= 0).
 bool IsExactPower(const Number& x, const Number& base, std::int64_t n);
 
+// A quick test: false when x > 0 certainly is no q-th power (q from 2 to 10) of a Number.
+bool MayBeExactPower(const Number& x, int q);
+
 // When x > 0 is exactly root^k for an integer k >= 2 (the largest such k; only x whose digits
 // without trailing zeros form a 64-bit integer are recognised).
 bool PerfectPower(const Number& x, Number& root, int& k);
