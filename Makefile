@@ -25,12 +25,12 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build directory of
-# its own (-O1 keeps the build and the run bearable on a small machine). Any report fails the run.
+# its own (-O1 and line tables only keep the build and the run bearable on a small machine). Any report fails the run.
 SAN_DIR ?= build-asan
 SAN_FLAGS = -O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 
 sanitize: deps
-	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DNUMORA_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
 		-DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(SAN_DIR) -j $(JOBS)
