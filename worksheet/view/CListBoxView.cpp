@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
 #include <utility>
