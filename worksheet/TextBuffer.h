@@ -51,6 +51,12 @@ public:
     // Replaces the selection by `text` as an undoable edit; the caret ends after the text. An
     // edit that would make the text longer than MaxTextLength() changes nothing.
     virtual void ReplaceSelection(std::u16string_view text) = 0;
+    // Replaces [from, to) by `text` the same way, leaving the selection to the caller: many
+    // replacements in a row need not move the caret each time.
+    virtual void ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) {
+        SetSelection(from, to);
+        ReplaceSelection(text);
+    }
 
     // Every edit between Begin and End is taken back by one Undo.
     virtual void BeginUndoGroup() = 0;

@@ -90,11 +90,13 @@ int FindSession::ReplaceAll() {
     driver_.SetReplacing(true);
     int shift = 0;
     for (const int start : starts) {
-        buffer_.SetSelection(start + shift, start + shift + length);
-        buffer_.ReplaceSelection(with);
+        buffer_.ReplaceRange(start + shift, start + shift + length, with);
         if (recolor_) recolor_(start + shift, start + shift + int(with.size()));
         shift += growth;
     }
+    // The caret ends after the last replacement.
+    const int end = starts.back() + shift - growth + int(with.size());
+    buffer_.SetSelection(end, end);
     driver_.SetReplacing(false);
     driver_.EndEditGroup();
     return int(starts.size());

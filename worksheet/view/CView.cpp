@@ -181,6 +181,15 @@ void CView::ReplaceSelection(std::u16string_view text) {
     setTextCursor(cursor);
 }
 
+void CView::ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) {
+    // A cursor of its own: moving the editor's caret for each of many replacements would
+    // scroll and lay out the view every time.
+    QTextCursor cursor(document());
+    cursor.setPosition(std::clamp(from, 0, TextLength()));
+    cursor.setPosition(std::clamp(to, 0, TextLength()), QTextCursor::KeepAnchor);
+    cursor.insertText(ToQString(text));
+}
+
 void CView::BeginUndoGroup() {
     if (groupDepth_++ == 0) groupCursor_.beginEditBlock();
 }

@@ -62,6 +62,7 @@ public:
     void SetSelection(std::int32_t anchor, std::int32_t caret) override;
     numora::TextSelection GetSelection() const override;
     void ReplaceSelection(std::u16string_view text) override;
+    void ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) override;
     void BeginUndoGroup() override;
     void EndUndoGroup() override;
     void SuspendRedraw() override;
