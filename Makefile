@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize bench fuzz format clean
+.PHONY: all deps configure build run test test-windows sanitize bench fuzz format clean
 
 all: build
 
@@ -65,8 +65,21 @@ fuzz:
 			fuzz/corpus/$$t $(FUZZ_DIR)/corpus/$$t; \
 	done
 
+# The Qt-free core, numora-calc and their tests built for Windows with mingw-w64; ctest runs
+# each test program under Wine, in a prefix inside the build directory.
+WINDOWS_DIR ?= build-windows
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine64 googletest
+
+test-windows:
+	@./scripts/install-deps.sh $(WINDOWS_PACKAGES)
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DNUMORA_BUILD_GUI=OFF -DNUMORA_BUILD_BENCH=OFF
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
+
 format:
 	find base engine worksheet userfunc settings cli shell ui tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)
