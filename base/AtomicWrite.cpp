@@ -352,7 +352,9 @@ FileError WriteFileAtomically(const std::filesystem::path& path, std::string_vie
         temp = folder / TemporaryName<wchar_t>();
         pending.reset();
         pending.emplace(temp.native());
-        file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        // Shared for deletion: Ctrl+C is handled on another thread, which must be able to
+        // remove the file while it is open here.
+        file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) {
             return LastError();

@@ -107,7 +107,9 @@ int Main(const std::vector<std::string>& args) {
 
 #ifdef _WIN32
 // The narrow argv of Windows is in the ANSI code page; take the UTF-16 one, and write UTF-8
-// bytes unchanged (no "\n" to "\r\n" translation). MinGW needs -municode for wmain.
+// bytes unchanged (no "\n" to "\r\n" translation, on standard error too). A worksheet piped in is
+// read byte for byte too: in text mode a Ctrl+Z byte would end it early. MinGW needs -municode for
+// wmain.
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
@@ -115,6 +117,8 @@ int wmain(int argc, wchar_t** argv) {
         args.push_back(numora::Utf16ToUtf8(arg));
     }
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    if (!_isatty(_fileno(stdin))) _setmode(_fileno(stdin), _O_BINARY);
     return Main(args);
 }
 #else

@@ -5,6 +5,14 @@
 
 #include "engine/Calendar.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace numora {
 
 namespace {
@@ -13,19 +21,42 @@ namespace {
 constexpr std::int64_t kSafeFirst = 0;
 constexpr std::int64_t kSafeLast = DaysFromCivil(3001, 1, 1) * kSecondsPerDay - 1;
 
-bool ToLocalFields(std::int64_t unixSeconds, std::tm& fields) {
-    const std::time_t t = static_cast<std::time_t>(unixSeconds);
-    if (static_cast<std::int64_t>(t) != unixSeconds) return false;
 #ifdef _WIN32
-    return localtime_s(&fields, &t) == 0;
-#else
-    return localtime_r(&t, &fields) != nullptr;
-#endif
+
+// The C runtime of Windows refuses instants before 1970 and reads TZ only in its own short
+// form; the system's zone rules cover every year of a file time.
+bool hasFixedZone = false;
+TIME_ZONE_INFORMATION fixedZone;
+
+bool ZoneOffset(std::int64_t unixSeconds, std::int64_t& offset) {
+    constexpr std::int64_t kLast = DaysFromCivil(kLastYear + 1, 1, 1) * kSecondsPerDay - 1;
+    if (unixSeconds < -kUnixOffsetSeconds || unixSeconds > kLast) return false;
+    const auto ticks =
+        static_cast<std::uint64_t>((unixSeconds + kUnixOffsetSeconds) * kTicksPerSecond);
+    const FILETIME utcFile{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    SYSTEMTIME utc, local;
+    if (!FileTimeToSystemTime(&utcFile, &utc)) return false;
+    TIME_ZONE_INFORMATION zone = fixedZone;
+    if (!hasFixedZone && !GetTimeZoneInformationForYear(utc.wYear, nullptr, &zone)) return false;
+    FILETIME localFile;
+    if (!SystemTimeToTzSpecificLocalTime(&zone, &utc, &local) ||
+        !SystemTimeToFileTime(&local, &localFile)) {
+        return false;
+    }
+    const auto localTicks =
+        (static_cast<std::uint64_t>(localFile.dwHighDateTime) << 32) | localFile.dwLowDateTime;
+    offset = (static_cast<std::int64_t>(localTicks) - static_cast<std::int64_t>(ticks)) /
+             kTicksPerSecond;
+    return true;
 }
 
-bool OffsetFromC(std::int64_t unixSeconds, std::int64_t& offset) {
+#else
+
+bool ZoneOffset(std::int64_t unixSeconds, std::int64_t& offset) {
+    const std::time_t t = static_cast<std::time_t>(unixSeconds);
+    if (static_cast<std::int64_t>(t) != unixSeconds) return false;
     std::tm f{};
-    if (!ToLocalFields(unixSeconds, f)) return false;
+    if (localtime_r(&t, &f) == nullptr) return false;
     const std::int64_t local =
         DaysFromCivil(std::int64_t{f.tm_year} + 1900, f.tm_mon + 1, 1) * kSecondsPerDay +
         (f.tm_mday - 1) * kSecondsPerDay + f.tm_hour * 3600 + f.tm_min * 60 + f.tm_sec;
@@ -33,12 +64,21 @@ bool OffsetFromC(std::int64_t unixSeconds, std::int64_t& offset) {
     return true;
 }
 
+#endif
+
 }  // namespace
+
+#ifdef _WIN32
+void UseFixedZone(const _TIME_ZONE_INFORMATION* zone) {
+    hasFixedZone = zone != nullptr;
+    if (zone) fixedZone = *zone;
+}
+#endif
 
 std::int64_t LocalOffsetAt(std::int64_t unixSeconds) {
     std::int64_t offset = 0;
-    if (OffsetFromC(unixSeconds, offset)) return offset;
-    if (OffsetFromC(std::clamp(unixSeconds, kSafeFirst, kSafeLast), offset)) return offset;
+    if (ZoneOffset(unixSeconds, offset)) return offset;
+    if (ZoneOffset(std::clamp(unixSeconds, kSafeFirst, kSafeLast), offset)) return offset;
     return 0;
 }
 

@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <shlobj.h>
+#else
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -17,7 +19,12 @@ namespace {
 std::filesystem::path UserConfigBase() {
     const wchar_t* appData = _wgetenv(L"APPDATA");
     if (appData && *appData) return std::filesystem::path(appData);
-    return std::filesystem::current_path();
+    // Started without the variable (by a service, a scheduler): the same folder, from the system.
+    std::filesystem::path base;
+    wchar_t* known = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) base = known;
+    CoTaskMemFree(known);
+    return base;
 }
 
 #else

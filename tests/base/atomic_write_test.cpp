@@ -1,8 +1,17 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "base/FileIO.h"
 #include "tests/base/file_test_support.h"
@@ -11,6 +20,43 @@ namespace numora {
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifdef _WIN32
+
+TEST(AtomicWrite, ReplacesOnlyFilesItMayWrite) {
+    test::TempFolder temp;
+    const fs::path dir = temp.path();
+    test::WriteBytes(dir / "doc", "old");
+    test::WriteBytes(dir / "readonly", "old");
+    fs::permissions(dir / "readonly", fs::perms::owner_write, fs::perm_options::remove);
+    test::WriteBytes(dir / "locked", "old");
+    fs::create_directory(dir / "folder");
+    // Another program holding the file open without sharing it.
+    const HANDLE lock = CreateFileW((dir / "locked").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    const struct {
+        fs::path path;
+        FileError result;
+    } cases[] = {
+        {dir / "doc", FileError::None},          {dir / "new", FileError::None},
+        {dir / "readonly", FileError::ReadOnly}, {dir / "locked", FileError::PermissionDenied},
+        {dir / "folder", FileError::IsFolder},   {dir / "missing" / "doc", FileError::NoSuchFile},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteFileAtomically(c.path, "new bytes"), c.result) << c.path;
+    }
+    EXPECT_EQ(test::ReadBytes(dir / "doc"), "new bytes");
+    EXPECT_EQ(test::ReadBytes(dir / "new"), "new bytes");
+    EXPECT_EQ(test::ReadBytes(dir / "readonly"), "old");
+    CloseHandle(lock);
+    EXPECT_EQ(test::ReadBytes(dir / "locked"), "old");
+    // Nothing left behind: doc, new, readonly, locked, folder.
+    EXPECT_EQ(test::EntryCount(dir), 5u);
+    fs::permissions(dir / "readonly", fs::perms::owner_write, fs::perm_options::add);
+}
+
+#else
 
 struct stat StatOf(const fs::path& path) {
     struct stat st {};
@@ -79,6 +125,8 @@ TEST(AtomicWrite, KeepsModeAndOwner) {
         EXPECT_EQ(st.st_gid, 4322u);
     }
 }
+
+#endif
 
 TEST(AtomicWrite, AFailedStepKeepsTheOldFile) {
     test::TempFolder temp;

@@ -1,27 +1,31 @@
 #pragma once
 // Temporary folders, file helpers and injected write faults for the tests of stored files.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "base/FileIO.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
 
 namespace numora::test {
 
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "numora-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-        path_ = pattern;
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("numora-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -42,6 +46,7 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+#ifndef _WIN32
 // Every write beyond `bytes` fails, as on a full disk; this works also when running as root.
 class FileSizeLimit {
 public:
@@ -59,6 +64,7 @@ private:
     void (*oldHandler_)(int);
     rlimit old_{};
 };
+#endif
 
 inline std::size_t EntryCount(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));

@@ -6,10 +6,20 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 #include "base/Text.h"
 #include "engine/CalcEngine.h"
+#include "engine/DateZone.h"
 #include "engine/UserFunctions.h"
 
 namespace numora::test {
@@ -32,6 +42,31 @@ struct ErrorCase {
     int Position;
 };
 
+#ifdef _WIN32
+
+// Windows takes the zone from the system, not from TZ: the zones that the tests name, as the
+// system's rules would give them.
+class ScopedZone {
+public:
+    explicit ScopedZone(std::string_view zone) {
+        TIME_ZONE_INFORMATION rule{};
+        if (zone == "JST-9") {
+            rule.Bias = -540;
+        } else if (zone == "CET-1CEST,M3.5.0,M10.5.0/3") {
+            rule.Bias = -60;
+            rule.DaylightBias = -60;
+            rule.StandardDate = {0, 10, 0, 5, 3, 0, 0, 0};  // last Sunday of October, 03:00
+            rule.DaylightDate = {0, 3, 0, 5, 2, 0, 0, 0};   // last Sunday of March, 02:00
+        } else if (zone != "UTC0") {
+            ADD_FAILURE() << "no Windows rule for the zone " << zone;
+        }
+        UseFixedZone(&rule);
+    }
+    ~ScopedZone() { UseFixedZone(nullptr); }
+};
+
+#else
+
 // Sets TZ while it lives; restores the previous value afterwards.
 class ScopedZone {
 public:
@@ -48,6 +83,8 @@ public:
 private:
     std::optional<std::string> old_;
 };
+
+#endif
 
 // Resets the process-wide state that lines change. Lines may use the variables `inf` and `nan`.
 class EngineTest : public ::testing::Test {

@@ -126,6 +126,20 @@ TEST(Settings, StatusFormatSavedBits) {
     EXPECT_EQ(WithStatusFormatSaved(0x80000003u, 1), 0x80000007u);
 }
 
+#ifdef _WIN32
+TEST(SettingsFolder, FollowsAppData) {
+    test::TempFolder temp;
+    const std::wstring old = _wgetenv(L"APPDATA") ? _wgetenv(L"APPDATA") : L"";
+    _wputenv_s(L"APPDATA", temp.path().c_str());
+    EXPECT_EQ(Settings().IniPath, temp.path() / "Numora" / "Numora.ini");
+    // Without the variable, the user's roaming folder still, never the working folder.
+    _wputenv_s(L"APPDATA", L"");
+    const std::filesystem::path fallback = DefaultSettingsFolder();
+    EXPECT_TRUE(fallback.is_absolute() && fallback.filename() == "Numora") << fallback;
+    EXPECT_NE(fallback.parent_path(), std::filesystem::current_path());
+    _wputenv_s(L"APPDATA", old.c_str());
+}
+#else
 TEST(SettingsFolder, FollowsConfigHome) {
     test::TempFolder temp;
     const std::string oldXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
@@ -140,6 +154,7 @@ TEST(SettingsFolder, FollowsConfigHome) {
     ::setenv("HOME", oldHome.c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
 }
+#endif
 
 }  // namespace
 }  // namespace numora
