@@ -16,6 +16,7 @@
 #include "shell/CommandTable.h"
 #include "shell/FileCommands.h"
 #include "shell/RecentDocumentsMenu.h"
+#include "shell/RecoveryKeeper.h"
 #include "shell/SettingsApply.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
@@ -50,6 +51,8 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     UpdateTitle();
     view_->setFocus();
     LoadUntitledAtStart(*this);
+    recovery_ = std::make_unique<RecoveryKeeper>(*this);
+    recovery_->OfferRecovery();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -260,6 +263,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     StoreWindowState(*this);
     settings_.Save();  // a failed write leaves the old file; nothing to tell the user
     recent_->Write();
+    recovery_->Discard();
     event->accept();
 }
 

@@ -18,6 +18,7 @@ class CVariableListPane;
 namespace numora {
 
 class RecentDocumentsMenu;
+class RecoveryKeeper;
 class Settings;
 class StatusBarPanes;
 
@@ -43,6 +44,7 @@ public:
     QToolBar& InsertToolbar() { return *toolbarB_; }
     Settings& AppSettings() { return settings_; }
     RecentDocumentsMenu& Recent() { return *recent_; }
+    RecoveryKeeper& Recovery() { return *recovery_; }
 
     // The document: an empty path is the Untitled document.
     const QString& DocumentPath() const { return documentPath_; }
@@ -92,6 +94,7 @@ private:
     QToolBar* toolbarB_ = nullptr;
     StatusBarPanes* panes_ = nullptr;
     std::unique_ptr<RecentDocumentsMenu> recent_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     QString documentPath_;
     bool modified_ = false;
     bool splitterApplied_ = false;

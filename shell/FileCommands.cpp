@@ -65,6 +65,10 @@ void OpenDroppedFiles(CMainFrame& frame, const QList<QUrl>& urls) {
     if (OpenDocumentFile(frame, path)) frame.Recent().Add(frame.DocumentPath());
 }
 
+void OpenStartupFile(CMainFrame& frame, const QString& path) {
+    if (OpenDocumentFile(frame, path)) frame.Recent().Add(frame.DocumentPath());
+}
+
 void AttachFileCommands(CMainFrame& frame) {
     frame.Attach(CommandId::FileNew, [&frame] { NewDocument(frame); });
     frame.Attach(CommandId::FileOpen, [&frame] { OpenWithDialog(frame); });

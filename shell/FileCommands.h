@@ -24,6 +24,10 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path);
 // The first of the dropped files, after the save question. The data folder stays.
 void OpenDroppedFiles(CMainFrame& frame, const QList<QUrl>& urls);
 
+// A file named on the command line: opened in place of the Untitled worksheet, which is left
+// as it is. A file that cannot be loaded is reported and the Untitled worksheet stays.
+void OpenStartupFile(CMainFrame& frame, const QString& path);
+
 void AttachFileCommands(CMainFrame& frame);
 
 }  // namespace numora

@@ -17,6 +17,8 @@ inline const QString kAboutText = QStringLiteral("Numora v1.1");
 inline const QString kConfirmTitle = QStringLiteral("確認");
 inline const QString kSaveUntitledQuestion = QStringLiteral("Untitled を保存しますか？");
 inline const QString kSaveChangedQuestion = QStringLiteral("%1は変更されています。保存しますか？");
+inline const QString kRecoveryQuestion = QStringLiteral(
+    "前回は正常に終了しなかったため、%1 の保存されていない内容が残っています。復元しますか？");
 inline const QString kFileOpenTitle = QStringLiteral("ファイルオープン");
 inline const QString kFileNotFound = QStringLiteral("が見つかりませんでした。");
 inline const QString kTextFilesFilter = QStringLiteral("テキスト ファイル (*.txt)");

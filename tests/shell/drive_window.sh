@@ -57,5 +57,30 @@ exit_through_menu
 grep -q '^Width=640' "$work/Numora/Numora.ini" || fail "no window width in Numora.ini"
 
 start "Numora - [ Untitled ]"
+# Unsaved work survives a kill -9: typed, left unsaved past the recovery pause, killed.
+xdotool key ctrl+End
+xdotool type --delay 30 "b=1"
+xdotool key Return
+sleep 3.5
+kill -9 "$app"
+wait "$app" 2>/dev/null || true
+app=""
+XDG_CONFIG_HOME=$work "$exe" >>"$work/log" 2>&1 &
+app=$!
+for _ in $(seq 200); do
+    ask=$(xdotool search --onlyvisible --name '^確認$' 2>/dev/null | head -1 || true)
+    [[ -n $ask ]] && break
+    sleep 0.1
+done
+[[ -n $ask ]] || fail "no question offering the unsaved work back"
+xdotool windowfocus --sync "$ask" 2>/dev/null || true
+xdotool key Return
+wait_title "Numora - [ Untitled ] *"
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+exit_through_menu
+grep -q 'b=1' "$work/Numora/Untitled.txt" || fail "recovered work not kept: $(cat "$work/Numora/Untitled.txt")"
+ls "$work"/Numora/Recovery-*.txt >/dev/null 2>&1 && fail "a recovery copy is left after a normal close"
+
+start "Numora - [ Untitled ]"
 exit_through_menu
 echo "drive_window: ok"

@@ -5,6 +5,7 @@
 #include <QUndoStack>
 
 #include "settings/Settings.h"
+#include "shell/FileCommands.h"
 #include "shell/RecentDocumentsMenu.h"
 #include "tests/shell/main_frame_support.h"
 
@@ -202,6 +203,24 @@ TEST_F(FileCommandsTest, DroppingFilesOpensTheFirstOnly) {
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ]"));
     EXPECT_EQ(RecentTexts(), QStringList({"&1 " + a}));
     EXPECT_TRUE(frame.AppSettings().DataPath.empty());  // a drop leaves the data folder
+}
+
+TEST_F(FileCommandsTest, FileFromTheCommandLineOpensInsteadOfUntitled) {
+    WriteFile("Untitled.txt", "u\r\n");
+    const QString a = Document("a.txt", "a\r\n");
+    CMainFrame& frame = Start();
+    OpenStartupFile(frame, a);
+    EXPECT_EQ(View().Text(), QStringLiteral("a\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ]"));
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(ReadFile("Untitled.txt"), QByteArray("u\r\n"));
+
+    // A file that cannot be loaded is reported; the Untitled worksheet stays.
+    OpenStartupFile(Start(), FilePath("missing.txt"));
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text, QStringLiteral("ファイルの読み込みに失敗しました。"));
+    EXPECT_EQ(View().Text(), QStringLiteral("u\n"));
+    EXPECT_EQ(Title(), QStringLiteral("Numora - [ Untitled ]"));
 }
 
 }  // namespace
