@@ -8,21 +8,15 @@
 #include <QTemporaryDir>
 
 #include "base/FileIO.h"
+#include "tests/support/qt_app_support.h"
 #include "worksheet/Document.h"
 #include "worksheet/view/CView.h"
 
 namespace {
 
-constexpr int kLines = 100000;
+using numora::test::App;
 
-QApplication& App() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_recovery";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);  // outlives Qt's own statics
-    return *app;
-}
+constexpr int kLines = 100000;
 
 // Expression and result line pairs: kLines lines in all.
 QString Worksheet() {

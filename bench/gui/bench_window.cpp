@@ -9,20 +9,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "tests/support/qt_app_support.h"
 #include "worksheet/view/CView.h"
 
 namespace {
 
-constexpr int kLarge = 100000;
+using numora::test::App;
 
-QApplication& App() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_window";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);  // outlives Qt's own statics
-    return *app;
-}
+constexpr int kLarge = 100000;
 
 // Expressions, their results, an error and a comment, as a long-used worksheet has them; the
 // last line is an expression waiting for Enter.

@@ -5,17 +5,6 @@
 
 namespace numora {
 
-QColor FromColorRef(std::uint32_t color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
-
-std::uint32_t ToColorRef(const QColor& color) {
-    const QColor rgb = color.toRgb();
-    return static_cast<std::uint32_t>(rgb.red()) | static_cast<std::uint32_t>(rgb.green()) << 8 |
-           static_cast<std::uint32_t>(rgb.blue()) << 16;
-}
-
 QFont ToQFont(const FontData& font, const QFont& base) {
     QFont result = base;
     if (!font.FaceName.empty()) result.setFamily(QString::fromStdU16String(font.FaceName));

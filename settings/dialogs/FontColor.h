@@ -7,11 +7,9 @@
 #include <cstdint>
 
 #include "settings/Settings.h"
+#include "ui/ColorRef.h"
 
 namespace numora {
-
-QColor FromColorRef(std::uint32_t color);
-std::uint32_t ToColorRef(const QColor& color);
 
 // `base` supplies what the record leaves open (height or weight 0).
 QFont ToQFont(const FontData& font, const QFont& base);

@@ -7,22 +7,19 @@
 #include <utility>
 
 #include "settings/Settings.h"
+#include "ui/ColorRef.h"
 #include "worksheet/ColoringLines.h"
 #include "worksheet/view/BackgroundEvaluator.h"
 
 using numora::ColorKind;
 using numora::ColorSegment;
 using numora::ColorSegments;
+using numora::FromColorRef;
 
 namespace {
 
 constexpr int kLeftMargin = 10;
 constexpr int kRightMargin = 2;
-
-QColor FromColorRef(std::uint32_t color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
 
 QString ToQString(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()),
