@@ -21,6 +21,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "ui/Prompter.h"
 #include "userfunc/UserFunctionStore.h"
 #include "worksheet/view/CVariableListPane.h"
 #include "worksheet/view/CView.h"
@@ -261,8 +262,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     closed_ = true;
     StoreWindowState(*this);
-    settings_.Save();  // a failed write leaves the old file; nothing to tell the user
-    recent_->Write();
+    // A failed write keeps the old files; the window still closes (the text is saved by now),
+    // but the user learns that this run's settings will not come back.
+    const bool settingsSaved = settings_.Save();
+    const bool recentSaved = recent_->Write();
+    if (!settingsSaved || !recentSaved) {
+        CurrentPrompter().Message(this, QMessageBox::Warning, texts::kSettingsSaveTitle,
+                                  texts::kSettingsSaveFailed, QMessageBox::Ok, QMessageBox::Ok);
+    }
     recovery_->Discard();
     event->accept();
 }

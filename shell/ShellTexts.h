@@ -19,6 +19,9 @@ inline const QString kSaveUntitledQuestion = QStringLiteral("Untitled を保存�
 inline const QString kSaveChangedQuestion = QStringLiteral("%1は変更されています。保存しますか？");
 inline const QString kRecoveryQuestion = QStringLiteral(
     "前回は正常に終了しなかったため、%1 の保存されていない内容が残っています。復元しますか？");
+inline const QString kSettingsSaveTitle = QStringLiteral("設定の保存");
+inline const QString kSettingsSaveFailed = QStringLiteral(
+    "設定の書き込みに失敗しました。\n今回変更した設定は次回の起動に引き継がれません。");
 inline const QString kFileOpenTitle = QStringLiteral("ファイルオープン");
 inline const QString kFileNotFound = QStringLiteral("が見つかりませんでした。");
 inline const QString kTextFilesFilter = QStringLiteral("テキスト ファイル (*.txt)");
