@@ -1,0 +1,271 @@
+// The main window's start and its resident memory, against a bare QMainWindow holding one
+// QPlainTextEdit with the same text. Both read the same Untitled.txt (CR LF) from a settings
+// folder of their own that also holds a Numora.ini.
+//
+// Start: constructing (the Settings too: reading the ini is part of starting), showing, and
+// events up to the first paint of the editor's viewport. Destruction is outside the timing on
+// both sides. Both run in this process after a warm-up window has loaded the platform plugin
+// and the fonts, so this is the window's own cost, not the process's.
+//
+// Memory: malloc keeps what an earlier case freed, so in one process the second case would
+// reuse the first's memory. Each iteration therefore starts a fresh copy of this program
+// (hidden argument --rss-child) that creates the QApplication, paints a warm-up editor, reads
+// the resident size, opens the worksheet, paints it and reads the resident size again. The
+// counter rss_MB is the growth in MiB; text_MB is the text's own size in memory (UTF-16).
+// Linux only: the resident size comes from /proc/self/statm.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "settings/Settings.h"
+#include "shell/CMainFrame.h"
+#include "tests/support/qt_app_support.h"
+#include "tests/support/scripted_prompter.h"
+#include "worksheet/Document.h"
+#include "worksheet/view/CView.h"
+
+namespace {
+
+using numora::CMainFrame;
+using numora::Settings;
+using numora::test::App;
+
+constexpr int kSmall = 1000;
+constexpr int kLarge = 100000;
+constexpr const char* kChildFlag = "--rss-child";
+constexpr double kMiB = 1024.0 * 1024.0;
+
+// Expressions, their results, an error and a comment, as a long-used worksheet has them.
+QString Worksheet(int lines) {
+    static const char* const kLines[] = {"a = 12.5*3", ">37.5",  "sqrt(a) + 1", ">7.1237243569579",
+                                         "1/0",        ">error", "' totals",    "a*2"};
+    QString text;
+    for (int i = 0; i < lines; ++i) {
+        if (i > 0) text += u'\n';
+        text += QLatin1String(kLines[(lines - 1 - i) % 8 == 0 ? 7 : i % 7]);
+    }
+    return text;
+}
+
+QString Folder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Numora"); }
+QString UntitledFile() { return Folder() + QStringLiteral("/Untitled.txt"); }
+
+// Points this process (and the children it starts) at the settings folder.
+void UseHome(const QString& home) {
+    qputenv("XDG_CONFIG_HOME", home.toUtf8());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
+}
+
+// A settings folder as a returning user has it: the ini with the window placed, and the
+// untitled worksheet of `lines` lines.
+class Home {
+public:
+    explicit Home(int lines) {
+        App();
+        UseHome(dir_.path());
+        Settings settings;
+        settings.WindowRect = {100, 100, 740, 580};
+        settings.Save();
+        std::ofstream(UntitledFile().toStdString(), std::ios::binary)
+            << numora::EncodeWorksheet(Worksheet(lines).toStdU16String());
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+class PaintSeen : public QObject {
+public:
+    bool seen = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) seen = true;
+        return false;
+    }
+};
+
+// Shows `window` and processes events until `viewport` has painted; false if it never does.
+bool ShowUntilPainted(QWidget& window, QWidget& viewport) {
+    PaintSeen paint;
+    viewport.installEventFilter(&paint);
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!paint.seen && waited.elapsed() < 10000) QCoreApplication::processEvents();
+    viewport.removeEventFilter(&paint);
+    return paint.seen;
+}
+
+// What a bare editor does at start: read the file, show it.
+struct Bare {
+    QMainWindow window;
+    QPlainTextEdit* edit = new QPlainTextEdit;
+
+    Bare() {
+        window.setCentralWidget(edit);
+        window.resize(640, 480);
+        QFile file(UntitledFile());
+        if (file.open(QIODevice::ReadOnly)) {
+            QString text = QString::fromUtf8(file.readAll());
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            edit->setPlainText(text);
+        }
+    }
+};
+
+// The platform plugin and fonts, loaded before anything is measured.
+void WarmUp() {
+    App();
+    static bool done = false;
+    if (done) return;
+    done = true;
+    QPlainTextEdit edit(QStringLiteral("1+2"));
+    ShowUntilPainted(edit, *edit.viewport());
+}
+
+void DeleteLater() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void BM_StartWindow(benchmark::State& state) {
+    Home home(kSmall);
+    WarmUp();
+    numora::test::ScriptedPrompter prompter;  // a question at start would fail the run
+    for (auto _ : state) {
+        auto settings = std::make_unique<Settings>();
+        auto frame = std::make_unique<CMainFrame>(*settings);
+        const bool painted = ShowUntilPainted(*frame, *frame->View().viewport());
+        state.PauseTiming();
+        if (!painted || frame->View().document()->blockCount() != kSmall ||
+            !prompter.messages.empty()) {
+            state.SkipWithError("no paint, worksheet not loaded, or a question was asked");
+            break;
+        }
+        frame.reset();  // without close(): nothing is saved
+        DeleteLater();
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartBare(benchmark::State& state) {
+    Home home(kSmall);
+    WarmUp();
+    for (auto _ : state) {
+        auto bare = std::make_unique<Bare>();
+        const bool painted = ShowUntilPainted(bare->window, *bare->edit->viewport());
+        state.PauseTiming();
+        if (!painted || bare->edit->document()->blockCount() != kSmall) {
+            state.SkipWithError("no paint or text not loaded");
+            break;
+        }
+        bare.reset();
+        DeleteLater();
+        state.ResumeTiming();
+    }
+}
+
+double Min(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_StartWindow)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+BENCHMARK(BM_StartBare)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Min);
+
+#ifdef __linux__
+
+long ResidentBytes() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// In the fresh process: prints the resident growth in bytes, or nothing on failure.
+int RssChild(const char* side) {
+    App();
+    UseHome(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    WarmUp();
+    numora::test::ScriptedPrompter prompter;
+    const long before = ResidentBytes();
+    std::unique_ptr<Settings> settings;
+    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<Bare> bare;
+    bool ok = false;
+    if (std::strcmp(side, "window") == 0) {
+        settings = std::make_unique<Settings>();
+        frame = std::make_unique<CMainFrame>(*settings);
+        ok = ShowUntilPainted(*frame, *frame->View().viewport()) &&
+             frame->View().document()->blockCount() == kLarge && prompter.messages.empty();
+    } else {
+        bare = std::make_unique<Bare>();
+        ok = ShowUntilPainted(bare->window, *bare->edit->viewport()) &&
+             bare->edit->document()->blockCount() == kLarge;
+    }
+    QCoreApplication::processEvents();
+    if (ok) std::printf("%ld\n", ResidentBytes() - before);
+    std::fflush(stdout);
+    _exit(ok ? 0 : 1);  // no teardown: nothing is saved, and it would only cost time
+}
+
+void Resident(benchmark::State& state, const char* side) {
+    Home home(kLarge);
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QStringLiteral("/proc/self/exe"),
+                    {QString::fromLatin1(kChildFlag), QString::fromLatin1(side)});
+        bool parsed = false;
+        const long grown = child.waitForFinished(120000)
+                               ? child.readAllStandardOutput().trimmed().toLong(&parsed)
+                               : 0;
+        if (!parsed) {
+            state.SkipWithError("the measuring process failed");
+            break;
+        }
+        state.counters["rss_MB"] = grown / kMiB;
+    }
+    state.counters["text_MB"] = Worksheet(kLarge).size() * sizeof(QChar) / kMiB;
+}
+
+void BM_ResidentBare(benchmark::State& state) { Resident(state, "bare"); }
+void BM_ResidentWindow(benchmark::State& state) { Resident(state, "window"); }
+
+BENCHMARK(BM_ResidentBare)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Min);
+BENCHMARK(BM_ResidentWindow)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Min);
+
+#endif
+
+// The offscreen platform warns each time a main window is shown.
+QtMessageHandler qtHandler = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.contains(QLatin1String("propagateSizeHints"))) qtHandler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(QuietHandler);
+#ifdef __linux__
+    if (argc == 3 && std::strcmp(argv[1], kChildFlag) == 0) return RssChild(argv[2]);
+#endif
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
