@@ -35,7 +35,7 @@ sanitize: deps
 		-DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && QT_QPA_PLATFORM=offscreen \
-		ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)

@@ -10,10 +10,16 @@
 namespace numora {
 
 void AttachPrintCommands(CMainFrame& frame) {
-    auto print = std::make_shared<CPrint>(frame.AppSettings().PrintMargins);
-    frame.Attach(CommandId::FilePageSetup, [&frame, print] { print->PageSetup(&frame); });
-    frame.Attach(CommandId::FilePrint, [&frame, print] {
-        print->Print(&frame, *frame.View().document(), frame.DocumentName());
+    // The printer is made on first use: setting one up asks the print system for its
+    // printers, which a start has no reason to wait for.
+    auto print = std::make_shared<std::unique_ptr<CPrint>>();
+    const auto job = [&frame, print]() -> CPrint& {
+        if (!*print) *print = std::make_unique<CPrint>(frame.AppSettings().PrintMargins);
+        return **print;
+    };
+    frame.Attach(CommandId::FilePageSetup, [&frame, job] { job().PageSetup(&frame); });
+    frame.Attach(CommandId::FilePrint, [&frame, job] {
+        job().Print(&frame, *frame.View().document(), frame.DocumentName());
     });
 }
 

@@ -60,8 +60,9 @@ RecoveryKeeper::RecoveryKeeper(CMainFrame& frame) : frame_(frame) {
     folder_ = QString::fromStdU16String(frame.AppSettings().SettingsFolder.u16string());
     copyPath_ = QDir(folder_).filePath(
         kPrefix + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".txt"));
+    // Taken with the first copy, on the worker: the lock is flushed to disk, which a start
+    // need not wait for, and until a copy exists there is nothing to guard.
     lock_ = std::make_unique<QLockFile>(LockPathOf(copyPath_));
-    lock_->tryLock(0);
 
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMs);
@@ -93,7 +94,9 @@ void RecoveryKeeper::StartWrite() {
     const QString text = frame_.View().Text();
     const QString documentPath = frame_.DocumentPath();
     const QString copyPath = copyPath_;
-    writing_.setFuture(QtConcurrent::run([copyPath, documentPath, text] {
+    QLockFile* lock = lock_.get();  // used by one write at a time, and only there
+    writing_.setFuture(QtConcurrent::run([lock, copyPath, documentPath, text] {
+        if (!lock->isLocked()) lock->tryLock(0);
         return WriteFileAtomically(ToPath(copyPath), Encode(documentPath, text)) == FileError::None;
     }));
 }
