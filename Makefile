@@ -40,7 +40,11 @@ sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# perf, to find where the time of a benchmark goes.
+BENCH_PACKAGES = linux-perf
+
 bench: build
+	@./scripts/install-deps.sh $(BENCH_PACKAGES)
 	./scripts/run-bench.sh $(BUILD_DIR)
 
 # A bounded fuzzing run of each target (FUZZ_TIME seconds each) in a build directory of its
