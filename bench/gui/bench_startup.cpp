@@ -34,6 +34,7 @@
 #include <fstream>
 #include <memory>
 
+#include "bench/gui/bench_worksheet.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "tests/support/qt_app_support.h"
@@ -45,6 +46,7 @@ namespace {
 
 using numora::CMainFrame;
 using numora::Settings;
+using numora::bench::Worksheet;
 using numora::test::App;
 
 constexpr int kSmall = 1000;
@@ -52,18 +54,6 @@ constexpr int kLarge = 100000;
 constexpr const char* kChildFlag = "--rss-child";
 constexpr const char* kStartFlag = "--start-child";
 constexpr double kMiB = 1024.0 * 1024.0;
-
-// Expressions, their results, an error and a comment, as a long-used worksheet has them.
-QString Worksheet(int lines) {
-    static const char* const kLines[] = {"a = 12.5*3", ">37.5",  "sqrt(a) + 1", ">7.1237243569579",
-                                         "1/0",        ">error", "' totals",    "a*2"};
-    QString text;
-    for (int i = 0; i < lines; ++i) {
-        if (i > 0) text += u'\n';
-        text += QLatin1String(kLines[(lines - 1 - i) % 8 == 0 ? 7 : i % 7]);
-    }
-    return text;
-}
 
 QString Folder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Numora"); }
 QString UntitledFile() { return Folder() + QStringLiteral("/Untitled.txt"); }
