@@ -18,6 +18,21 @@ TEST_F(EditingTest, EnterWritesResultLinesColouredByKind) {
               "DDDDD\nDR\nDDDDCCCCCCCC\nDR\nDDD\nD" + std::string(24, 'E') + "\n");
 }
 
+// Every range of a text with empty lines reads as the same slice of the whole text.
+TEST_F(EditingTest, TextRangeReadsAcrossLines) {
+    const std::u16string text = u"ab\n\nc\u00e9d\n\n";
+    view.LoadText(QString::fromStdU16String(text));
+    const TextBuffer& buffer = view;
+    const int length = static_cast<int>(text.size());
+    for (int from = -1; from <= length + 1; ++from) {
+        for (int to = from; to <= length + 1; ++to) {
+            const int a = std::clamp(from, 0, length);
+            const int b = std::clamp(to, a, length);
+            EXPECT_EQ(buffer.TextRange(from, to), text.substr(a, b - a)) << from << ".." << to;
+        }
+    }
+}
+
 TEST_F(EditingTest, EnterKeysLeaveTextAndCaret) {
     const struct {
         const char* script;

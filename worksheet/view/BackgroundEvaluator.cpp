@@ -1,34 +1,85 @@
 #include "worksheet/view/BackgroundEvaluator.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <memory>
 
 #include "engine/Cancel.h"
 
 namespace numora {
 
+BackgroundEvaluator::BackgroundEvaluator(CalcEngine& engine) : engine_(engine) {}
+
 BackgroundEvaluator::~BackgroundEvaluator() {
     // Never reached while a line runs (closing is held back until it ends); should it happen
     // anyway, the worker must not outlive the engine it works on.
     if (running_) RequestCancel();
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    wake_.notify_one();
+    if (worker_) worker_->wait();
+}
+
+void BackgroundEvaluator::WorkerLoop() {
+    for (;;) {
+        std::function<void()> line;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stop_ || line_; });
+            if (stop_) return;
+            line = std::move(line_);
+            line_ = nullptr;
+        }
+        line();
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        lineDone_.notify_all();
+        // Ends the waiting loop, if the line took long enough for one to start. A call left
+        // over from an earlier line finds the next line's loop and is harmless there: that
+        // loop spins again until its own line is done.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (waiting_) waiting_->quit();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+bool BackgroundEvaluator::WaitForLine(int ms) {
+    std::unique_lock lock(mutex_);
+    return lineDone_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return done_; });
+}
+
+bool BackgroundEvaluator::LineDone() {
+    std::lock_guard lock(mutex_);
+    return done_;
 }
 
 int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) {
     ClearCancel();
     int status = 0;
-    std::unique_ptr<QThread> worker(
-        QThread::create([&] { status = engine_.Evaluate(line, position); }));
-    QEventLoop loop;
-    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    {
+        std::lock_guard lock(mutex_);
+        line_ = [&] { status = engine_.Evaluate(line, position); };
+        done_ = false;
+    }
+    if (!worker_) {
+        worker_.reset(QThread::create([this] { WorkerLoop(); }));
+        worker_->start();
+    }
+    wake_.notify_one();
     running_ = true;
-    worker->start();
-    if (!worker->wait(QDeadlineTimer(kQuietWaitMs))) {
+    if (!WaitForLine(kQuietWaitMs)) {
         // Keep the window alive while the line runs: paint, resize, timers; input waits.
         qApp->installEventFilter(this);
         bool busy = false;
@@ -40,10 +91,12 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
             if (onBusy_) onBusy_(true);
         });
         busyTimer.start(kBusyDelayMs - kQuietWaitMs);
-        loop.exec();  // the worker's finished signal ends it, also if it came already
+        QEventLoop loop;
+        waiting_ = &loop;
+        while (!LineDone()) loop.exec();
+        waiting_ = nullptr;
         busyTimer.stop();
         qApp->removeEventFilter(this);
-        worker->wait();
         if (busy) {
             QApplication::restoreOverrideCursor();
             if (onBusy_) onBusy_(false);

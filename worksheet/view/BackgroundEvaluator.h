@@ -4,11 +4,16 @@
 // window keeps painting while user input is held back, except Esc, which cancels the line.
 #include <QObject>
 #include <QPointer>
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 #include "engine/CalcEngine.h"
 #include "worksheet/LineEvaluator.h"
 
+class QEventLoop;
+class QThread;
 class QWidget;
 
 namespace numora {
@@ -21,7 +26,7 @@ public:
     static constexpr int kQuietWaitMs = 30;
     static constexpr int kBusyDelayMs = 300;
 
-    explicit BackgroundEvaluator(CalcEngine& engine) : engine_(engine) {}
+    explicit BackgroundEvaluator(CalcEngine& engine);
     ~BackgroundEvaluator() override;
 
     int Evaluate(std::u16string& line, std::int32_t& position) override;
@@ -35,7 +40,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void WorkerLoop();
+    // Waits up to `ms` for the line to end; true when it has.
+    bool WaitForLine(int ms);
+    bool LineDone();
+
     CalcEngine& engine_;
+    // One worker for the evaluator's life, woken for each line: starting a thread per Enter
+    // would cost more than a short line itself.
+    std::unique_ptr<QThread> worker_;
+    std::mutex mutex_;
+    std::condition_variable wake_;      // a line to run, or the end
+    std::condition_variable lineDone_;  // the line has ended
+    std::function<void()> line_;
+    bool done_ = true;
+    bool stop_ = false;
+    QEventLoop* waiting_ = nullptr;  // the loop spinning while a long line runs
     std::function<void(bool)> onBusy_;
     bool running_ = false;
     // A window whose close was asked for while a line ran; it is closed once the line ends.

@@ -137,10 +137,22 @@ std::u16string CView::TextRange(std::int32_t from, std::int32_t to) const {
     const std::int32_t length = TextLength();
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
-    QTextCursor cursor(document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    return ToWorksheetText(cursor.selectedText());
+    // Read from the blocks, not through a cursor: placing a cursor also lays out its line,
+    // and only the characters are wanted here.
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(to - from));
+    QTextBlock block = document()->findBlock(from);
+    for (std::int32_t start = block.position(); block.isValid() && start < to;
+         block = block.next()) {
+        const QString line = block.text();
+        const std::int32_t end = start + static_cast<std::int32_t>(line.size());
+        const std::int32_t a = std::max(from, start) - start;
+        const std::int32_t b = std::min(to, end) - start;
+        if (b > a) text.append(reinterpret_cast<const char16_t*>(line.utf16()) + a, b - a);
+        if (to > end) text += u'\n';  // the line break is inside the range
+        start = end + 1;
+    }
+    return text;
 }
 
 std::int32_t CView::CaretLineStart() const { return textCursor().block().position(); }
