@@ -6,10 +6,6 @@
 #include "engine/Calendar.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
 

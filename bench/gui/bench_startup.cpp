@@ -33,6 +33,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "bench/gui/bench_worksheet.h"
 #include "settings/Settings.h"
@@ -169,32 +170,41 @@ void BM_StartBare(benchmark::State& state) {
     }
 }
 
-// In the fresh process: starts one side and ends as soon as it has painted.
-int StartChild(const char* side) {
+// In a fresh process: opens one side on the worksheet of `lines` lines and waits for its first
+// paint; false when it never painted, did not load it all, or asked a question. Nothing is
+// torn down: the process ends with _exit, so nothing is saved.
+bool OpenAndPaint(const char* side, int lines) {
     App();
-    numora::test::ScriptedPrompter prompter;
-    bool ok = false;
+    UseHome(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    static numora::test::ScriptedPrompter prompter;
     if (std::strcmp(side, "window") == 0) {
-        Settings settings;
-        CMainFrame frame(settings);
-        ok = ShowUntilPainted(frame, *frame.View().viewport()) &&
-             frame.View().document()->blockCount() == kSmall && prompter.messages.empty();
-        std::fflush(stdout);
-        _exit(ok ? 0 : 1);  // without close(): nothing is saved
+        auto* frame = new CMainFrame(*new Settings);
+        return ShowUntilPainted(*frame, *frame->View().viewport()) &&
+               frame->View().document()->blockCount() == lines && prompter.messages.empty();
     }
-    Bare bare;
-    ok = ShowUntilPainted(bare.window, *bare.edit->viewport()) &&
-         bare.edit->document()->blockCount() == kSmall;
-    _exit(ok ? 0 : 1);
+    auto* bare = new Bare;
+    return ShowUntilPainted(bare->window, *bare->edit->viewport()) &&
+           bare->edit->document()->blockCount() == lines;
+}
+
+int StartChild(const char* side) { _exit(OpenAndPaint(side, kSmall) ? 0 : 1); }
+
+// Runs this program again as `flag side`; its standard output, or nothing when it failed.
+std::optional<QByteArray> RunChild(const char* flag, const char* side) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(flag), QString::fromLatin1(side)});
+    if (!child.waitForFinished(120000) || child.exitStatus() != QProcess::NormalExit ||
+        child.exitCode() != 0) {
+        return std::nullopt;
+    }
+    return child.readAllStandardOutput();
 }
 
 void StartProcess(benchmark::State& state, const char* side) {
     Home home(kSmall);
     for (auto _ : state) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QString::fromLatin1(kStartFlag), QString::fromLatin1(side)});
-        if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+        if (!RunChild(kStartFlag, side)) {
             state.SkipWithError("the started process failed");
             break;
         }
@@ -232,40 +242,21 @@ long ResidentBytes() {
 // In the fresh process: prints the resident growth in bytes, or nothing on failure.
 int RssChild(const char* side) {
     App();
-    UseHome(qEnvironmentVariable("XDG_CONFIG_HOME"));
     WarmUp();
-    numora::test::ScriptedPrompter prompter;
     const long before = ResidentBytes();
-    std::unique_ptr<Settings> settings;
-    std::unique_ptr<CMainFrame> frame;
-    std::unique_ptr<Bare> bare;
-    bool ok = false;
-    if (std::strcmp(side, "window") == 0) {
-        settings = std::make_unique<Settings>();
-        frame = std::make_unique<CMainFrame>(*settings);
-        ok = ShowUntilPainted(*frame, *frame->View().viewport()) &&
-             frame->View().document()->blockCount() == kLarge && prompter.messages.empty();
-    } else {
-        bare = std::make_unique<Bare>();
-        ok = ShowUntilPainted(bare->window, *bare->edit->viewport()) &&
-             bare->edit->document()->blockCount() == kLarge;
-    }
+    const bool ok = OpenAndPaint(side, kLarge);
     QCoreApplication::processEvents();
     if (ok) std::printf("%ld\n", ResidentBytes() - before);
     std::fflush(stdout);
-    _exit(ok ? 0 : 1);  // no teardown: nothing is saved, and it would only cost time
+    _exit(ok ? 0 : 1);
 }
 
 void Resident(benchmark::State& state, const char* side) {
     Home home(kLarge);
     for (auto _ : state) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QString::fromLatin1(kChildFlag), QString::fromLatin1(side)});
         bool parsed = false;
-        const long grown = child.waitForFinished(120000)
-                               ? child.readAllStandardOutput().trimmed().toLong(&parsed)
-                               : 0;
+        const std::optional<QByteArray> output = RunChild(kChildFlag, side);
+        const long grown = output ? output->trimmed().toLong(&parsed) : 0;
         if (!parsed) {
             state.SkipWithError("the measuring process failed");
             break;

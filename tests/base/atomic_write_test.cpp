@@ -3,10 +3,6 @@
 #include <string>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #else
 #include <sys/stat.h>

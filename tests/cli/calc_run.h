@@ -9,10 +9,6 @@
 #include <vector>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include "base/Text.h"

@@ -60,11 +60,6 @@ bool BackgroundEvaluator::WaitForLine(int ms) {
     return lineDone_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return done_; });
 }
 
-bool BackgroundEvaluator::LineDone() {
-    std::lock_guard lock(mutex_);
-    return done_;
-}
-
 int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) {
     ClearCancel();
     int status = 0;
@@ -93,7 +88,7 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
         busyTimer.start(kBusyDelayMs - kQuietWaitMs);
         QEventLoop loop;
         waiting_ = &loop;
-        while (!LineDone()) loop.exec();
+        while (!WaitForLine(0)) loop.exec();
         waiting_ = nullptr;
         busyTimer.stop();
         qApp->removeEventFilter(this);

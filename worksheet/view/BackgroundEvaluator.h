@@ -43,7 +43,6 @@ private:
     void WorkerLoop();
     // Waits up to `ms` for the line to end; true when it has.
     bool WaitForLine(int ms);
-    bool LineDone();
 
     CalcEngine& engine_;
     // One worker for the evaluator's life, woken for each line: starting a thread per Enter
