@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-windows sanitize bench fuzz format clean
+.PHONY: all deps configure build run test package test-windows sanitize bench fuzz format clean
 
 all: build
 
@@ -23,6 +23,16 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The two Debian packages, numora and numora-calc, in $(BUILD_DIR)/packages, checked by lintian as
+# the distribution checks its own: any error fails.
+PACKAGE_PACKAGES = lintian
+
+package: build
+	@./scripts/install-deps.sh $(PACKAGE_PACKAGES)
+	rm -rf $(BUILD_DIR)/packages
+	cd $(BUILD_DIR) && cpack -G DEB -B packages
+	lintian --fail-on error $(BUILD_DIR)/packages/*.deb
 
 # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build directory of
 # its own (-O1 and line tables only keep the build and the run bearable on a small machine). Any report fails the run.

@@ -27,7 +27,7 @@ bool SplitInline(const std::string& arg, std::string& name, std::string& value) 
 const char* UsageText() {
     return "usage: numora-calc [options]                 at a terminal: evaluate lines as typed\n"
            "       numora-calc [options] -e EXPR [-e EXPR ...]  print each expression's result\n"
-           "       numora-calc [options] [FILE | -]      recalculate a worksheet, print it\n"
+           "       numora-calc [options] [--] [FILE | -] recalculate a worksheet, print it\n"
            "       numora-calc [options] -i FILE         recalculate a worksheet in place\n"
            "options:\n"
            "  -e, --expression EXPR     evaluate EXPR as one worksheet line\n"
@@ -37,14 +37,29 @@ const char* UsageText() {
            "  --settings-dir DIR        folder of Numora.ini, UserFunction.dat and the history\n"
            "  -h, --help                show this text\n"
            "  --version                 show the program's version\n"
+           "  --                        end of options: what follows is the FILE\n"
            "exit status: 0 every line succeeded, 1 a line failed, 2 usage or file error\n";
 }
 
 const char* VersionText() { return "numora-calc " NUMORA_VERSION "\n"; }
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
+        // After "--" every argument is a file, so a worksheet named "-x" can be given.
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            if (options.WorksheetFile) {
+                error = "only one worksheet file may be given";
+                return false;
+            }
+            options.WorksheetFile = arg;
+            continue;
+        }
         std::string inlineValue;
         bool hasInline = false;
         {
@@ -95,12 +110,6 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.ShowHelp = true;
         } else if (arg == "--version" && !hasInline) {
             options.ShowVersion = true;
-        } else if (arg == "-" || arg.empty() || arg[0] != '-') {
-            if (options.WorksheetFile) {
-                error = "only one worksheet file may be given";
-                return false;
-            }
-            options.WorksheetFile = arg;
         } else {
             error = "unknown option " + args[i];
             return false;

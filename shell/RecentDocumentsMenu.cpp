@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTexts.h"
@@ -15,13 +16,22 @@ namespace numora {
 namespace {
 
 const QString kGroup = QStringLiteral("Recent Document List");
+[[maybe_unused]] const QString kRecentFileName = QStringLiteral("RecentDocuments.ini");
 const QString kCountKey = QStringLiteral("DocumentCount");
 
 QString EntryKey(int number) { return QStringLiteral("Document%1").arg(number); }
 
-QSettings Store() {
+// Windows keeps the list in the registry (HKCU\Software\Orvanta\Numora); elsewhere it lives
+// beside Numora.ini, so that all of the program's settings are in one folder.
+QSettings Store(const std::filesystem::path& settingsFolder) {
+#ifdef Q_OS_WIN
+    (void)settingsFolder;
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvanta"),
                      texts::kProductName);
+#else
+    const QString folder = QString::fromStdU16String(settingsFolder.u16string());
+    return QSettings(folder + u'/' + kRecentFileName, QSettings::IniFormat);
+#endif
 }
 
 QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
@@ -45,7 +55,7 @@ RecentDocumentsMenu::RecentDocumentsMenu(CMainFrame& frame)
 }
 
 void RecentDocumentsMenu::Read() {
-    QSettings store = Store();
+    QSettings store = Store(frame_.AppSettings().SettingsFolder);
     store.beginGroup(kGroup);
     bool isNumber = false;
     const int maximum = store.value(kCountKey).toInt(&isNumber);
@@ -63,7 +73,7 @@ void RecentDocumentsMenu::Read() {
 bool RecentDocumentsMenu::Write() const {
     // Every key is rewritten in one go, so two copies of the program leave the entries of
     // whichever closed last, never a mixture of both.
-    QSettings store = Store();
+    QSettings store = Store(frame_.AppSettings().SettingsFolder);
     store.beginGroup(kGroup);
     store.setValue(kCountKey, list_.Maximum());
     int number = 1;

@@ -1,6 +1,6 @@
 #pragma once
-// The recent documents at the end of the File menu, kept between runs in the user's native
-// settings store (the registry on Windows, a config file elsewhere).
+// The recent documents at the end of the File menu, kept between runs in the registry on Windows
+// and in "RecentDocuments.ini" in the settings folder elsewhere.
 #include <QList>
 #include <QObject>
 #include <QString>

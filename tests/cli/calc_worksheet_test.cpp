@@ -49,6 +49,10 @@ TEST_F(CalcWorksheet, PrintsTheRecalculatedSheetOrFailsWithTwo) {
         {{"-"}, 0, done, sheet},
         {{}, 0, done, sheet},
         {{"--digits", "3", failing}, 1, "1/3\n>0.333\n1/0\n>Error : Division by zero\n"},
+        // "--" ends the options; what follows is the worksheet.
+        {{"--digits", "1", "--", sheet}, 0, "a = 1.5\n>2\n// note\na * 4\n>6\n"},
+        {{"--", "-"}, 0, done, sheet},
+        {{"--", sheet, "-e"}, 2, ""},
         {{bad}, 2, ""},
         {{}, 2, "", bad},
         // Windows ends a text-mode stream at a Ctrl+Z byte; a worksheet is read to its end.

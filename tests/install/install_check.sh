@@ -1,25 +1,65 @@
 #!/bin/sh
-# Installs the build into a temporary prefix and checks that a desktop finds the program there:
-# the executables, the menu entry (validated), the icon in every size, the manual page.
-#   install_check.sh BUILD_DIR
+# Installs each package's part of the build (the window: numora; the command line: calc) into a
+# temporary prefix of its own and checks what a desktop and a packager find there: the files,
+# no file in both, no Qt under numora-calc, hardened binaries, the manual pages, the menu entry
+# and the AppStream data.
+#   install_check.sh BUILD_DIR HARDENED (1 when the build uses the hardening flags)
 set -eu
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
+hardened=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+gui=$root/numora
+calc=$root/numora-calc
+cmake --install "$build" --prefix "$gui" --component numora >/dev/null
+cmake --install "$build" --prefix "$calc" --component calc >/dev/null
 status=0
-for f in bin/numora bin/numora-calc share/applications/numora.desktop \
+fail() { echo "$*"; status=1; }
+
+for f in bin/numora share/applications/numora.desktop \
+    share/metainfo/invalid.orvanta.numora.metainfo.xml \
     share/icons/hicolor/scalable/apps/numora.svg share/icons/hicolor/48x48/apps/numora.png \
-    share/icons/hicolor/256x256/apps/numora.png share/man/man1/numora-calc.1; do
-    [ -s "$prefix/$f" ] || { echo "missing after install: $f"; status=1; }
+    share/man/man1/numora.1.gz share/doc/numora/copyright share/doc/numora/changelog.gz; do
+    [ -s "$gui/$f" ] || fail "numora lacks $f"
 done
+for f in bin/numora-calc share/man/man1/numora-calc.1.gz share/doc/numora-calc/copyright \
+    share/doc/numora-calc/changelog.gz; do
+    [ -s "$calc/$f" ] || fail "numora-calc lacks $f"
+done
+(cd "$gui" && find . -type f | sort) >"$root/gui.files"
+(cd "$calc" && find . -type f | sort) >"$root/calc.files"
+[ -z "$(comm -12 "$root/gui.files" "$root/calc.files")" ] || fail "a file in both packages"
+
 for size in 16 22 24 32 48 64 128 256; do
-    png=$prefix/share/icons/hicolor/${size}x${size}/apps/numora.png
+    png=$gui/share/icons/hicolor/${size}x${size}/apps/numora.png
     # Width and height are big-endian words at bytes 16 and 20 of a PNG.
     got=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
-    [ "$got" = "${size}x${size}" ] || { echo "icon $size is $got"; status=1; }
+    [ "$got" = "${size}x${size}" ] || fail "icon $size is $got"
 done
-desktop-file-validate "$prefix/share/applications/numora.desktop" || status=1
-grep -q '^Exec=numora %f$' "$prefix/share/applications/numora.desktop" || status=1
-"$prefix/bin/numora-calc" -e '1+2*3' | grep -qx '7' || { echo "installed numora-calc fails"; status=1; }
+
+objdump -p "$calc/bin/numora-calc" | grep 'NEEDED.*Qt' && fail "numora-calc links Qt"
+if [ "$hardened" = 1 ]; then
+    for exe in "$gui/bin/numora" "$calc/bin/numora-calc"; do
+        readelf -d "$exe" | grep -q 'FLAGS.*BIND_NOW' || fail "$exe: relocations not bound at start"
+        objdump -T "$exe" | grep -q '__[a-z]*_chk' || fail "$exe: no checked buffer functions"
+    done
+fi
+
+for page in "$gui/share/man/man1/numora.1.gz" "$calc/share/man/man1/numora-calc.1.gz"; do
+    warnings=$(man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page: $warnings"
+done
+# The changelog's latest entry is this version.
+version=$("$calc/bin/numora-calc" --version | cut -d' ' -f2)
+gzip -dc "$calc/share/doc/numora-calc/changelog.gz" | head -1 | grep -q "^numora ($version)" ||
+    fail "the changelog's latest entry is not $version"
+
+desktop=$gui/share/applications/numora.desktop
+desktop-file-validate "$desktop" || status=1
+grep -q '^Exec=numora %f$' "$desktop" || fail "the menu entry does not pass the file"
+# Claiming text/plain would make the program every text file's default.
+grep '^MimeType=' "$desktop" && fail "the menu entry claims file types"
+appstreamcli validate --no-net "$gui/share/metainfo/invalid.orvanta.numora.metainfo.xml" >"$root/as" ||
+    { cat "$root/as"; status=1; }
+"$calc/bin/numora-calc" -e '1+2*3' | grep -qx '7' || fail "installed numora-calc fails"
 exit $status

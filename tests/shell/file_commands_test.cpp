@@ -164,7 +164,7 @@ TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
     EXPECT_EQ(kept.first(), "&1 " + paths[1]);
 
     ASSERT_TRUE(Close());
-    QSettings store(home_.path() + "/Orvanta/Numora.conf", QSettings::NativeFormat);
+    QSettings store(FilePath("RecentDocuments.ini"), QSettings::IniFormat);
     EXPECT_EQ(store.value("Recent Document List/DocumentCount").toInt(), 5);
     EXPECT_EQ(store.value("Recent Document List/Document1").toString(), paths[1]);
     EXPECT_FALSE(store.contains("Recent Document List/Document5"));
@@ -174,7 +174,7 @@ TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
 
 TEST_F(FileCommandsTest, StoredCountIsClampedAndAnAmpersandShownAsItself) {
     {
-        QSettings store(home_.path() + "/Orvanta/Numora.conf", QSettings::NativeFormat);
+        QSettings store(FilePath("RecentDocuments.ini"), QSettings::IniFormat);
         store.setValue("Recent Document List/DocumentCount", 1);
         store.setValue("Recent Document List/Document1", "/x/R&D.txt");
         store.setValue("Recent Document List/Document2", "/x/b.txt");

@@ -32,7 +32,7 @@ protected:
     MainFrameTest() {
         App();
         qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
-        // The recent documents list too, never the developer's own.
+        // The toolkit's own settings (the file dialog's) too, never the developer's.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
     }
     ~MainFrameTest() override {

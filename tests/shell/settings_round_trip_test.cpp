@@ -1,4 +1,5 @@
 // Settings through a real ini file, and the Untitled worksheet kept across window lifetimes.
+#include <QDir>
 #include <QSplitter>
 
 #include "shell/SettingsApply.h"
@@ -68,10 +69,13 @@ TEST_F(MainFrameTest, SettingsRoundTripThroughTheIniFile) {
 TEST_F(MainFrameTest, UntitledWorksheetIsKeptAcrossRuns) {
     Start();
     TypeLine(QStringLiteral("x=5"));
-    frame_->Action(CommandId::AppExit)->trigger();
+    QTest::keyClick(&View(), Qt::Key_Q, Qt::ControlModifier);  // 終了
     QTRY_VERIFY(!frame_->isVisible());
     EXPECT_EQ(ReadFile(QStringLiteral("Untitled.txt")), QByteArray("x=5\r\n>5\r\n"));
     frame_.reset();
+    // Every file of the program is in its one folder.
+    EXPECT_EQ(QDir(home_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({QStringLiteral("Numora")}));
 
     CMainFrame& frame = Start();
     EXPECT_EQ(View().Text(), QStringLiteral("x=5\n>5\n"));

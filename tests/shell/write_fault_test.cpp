@@ -138,8 +138,8 @@ TEST_F(WriteFaultTest, SettingsThatCannotBeWrittenAtExitAreReported) {
         EXPECT_EQ(ReadFile("Numora.ini"), firstIni);
     }
 
-    // The recent documents list, kept by the toolkit's own settings store.
-    const QString store = home_.path() + "/Orvanta/Numora.conf";
+    // The recent documents list, kept beside the ini file.
+    const QString store = FilePath("RecentDocuments.ini");
     QFile::remove(store);
     ASSERT_TRUE(QDir().mkpath(store));
     Start();
