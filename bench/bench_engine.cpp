@@ -13,8 +13,9 @@
 namespace numora {
 namespace {
 
-void EvaluateLine(benchmark::State& state, const std::u16string& text) {
-    CalcEngine engine;
+void EvaluateLine(benchmark::State& state, const std::u16string& text,
+                  const UserFunctionCatalogue& functions = NoUserFunctions()) {
+    CalcEngine engine(functions);
     std::u16string warmup = u"alpha = 1.5";
     std::int32_t position = 0;
     engine.Evaluate(warmup, position);
@@ -94,10 +95,9 @@ void BM_Bare_Format32(benchmark::State& state) {
 }
 
 void BM_Engine_UserFunction(benchmark::State& state) {
-    UserFunctions().Clear();
-    UserFunctions().Append({u"sq", {u"x"}, u"x*x", u""});
-    EvaluateLine(state, u"sq(3)+sq(4)");
-    UserFunctions().Clear();
+    UserFunctionCatalogue functions;
+    functions.Append({u"sq", {u"x"}, u"x*x", u""});
+    EvaluateLine(state, u"sq(3)+sq(4)", functions);
 }
 void BM_Bare_UserFunction(benchmark::State& state) {
     const Number three(3), four(4);

@@ -16,8 +16,8 @@
 #include <string>
 #include <system_error>
 
+#include "cli/Interrupt.h"
 #include "cli/LineReader.h"
-#include "engine/Cancel.h"
 
 namespace numora::cli {
 
@@ -30,7 +30,7 @@ int g_wake[2] = {-1, -1};
 
 extern "C" void OnInterrupt(int) {
     g_interrupted = 1;
-    RequestCancel();
+    CancelInterruptTarget();
     const int saved = errno;
     [[maybe_unused]] const ssize_t ignored = write(g_wake[1], "", 1);
     errno = saved;

@@ -3,17 +3,19 @@
 #include <string>
 
 #include "base/Text.h"
+#include "cli/Interrupt.h"
 #include "engine/Cancel.h"
 
 namespace numora::cli {
 
 int RunInteractive(CalcEngine& engine, const RecalcOptions& options, LineReader& reader,
                    std::FILE* out, std::FILE* err) {
+    SetInterruptTarget(&engine.Cancel());
     std::string line;
     for (;;) {
         // Cleared before the read, so a Ctrl+C that comes any time after the line is typed
         // still stops its calculation.
-        ClearCancel();
+        ClearCancel(engine.Cancel());
         const ReadResult read = reader.ReadLine(line);
         if (read == ReadResult::End) break;
         if (read == ReadResult::Interrupted) continue;
@@ -32,6 +34,7 @@ int RunInteractive(CalcEngine& engine, const RecalcOptions& options, LineReader&
         std::fwrite(result.data(), 1, result.size(), out);
         std::fflush(out);
     }
+    SetInterruptTarget(nullptr);
     // The shell's prompt then starts on a line of its own.
     std::fputs("\n", out);
     return 0;

@@ -1,12 +1,18 @@
 #include "cli/Interrupt.h"
 
+#include <atomic>
 #include <csignal>
 
 #include "base/FileIO.h"
+#include "engine/Cancel.h"
 
 namespace numora::cli {
 
 namespace {
+
+// A signal handler may only touch lock-free atomics.
+std::atomic<CancelToken*> g_interruptTarget{nullptr};
+static_assert(std::atomic<CancelToken*>::is_always_lock_free);
 
 extern "C" void OnSignal(int signal) {
     RemovePendingTemporaryFile();
@@ -24,6 +30,12 @@ void Catch(int signal) {
 }
 
 }  // namespace
+
+void SetInterruptTarget(CancelToken* token) noexcept { g_interruptTarget.store(token); }
+
+void CancelInterruptTarget() noexcept {
+    if (CancelToken* token = g_interruptTarget.load()) RequestCancel(*token);
+}
 
 void RemoveTemporaryFileOnSignals() {
     Catch(SIGINT);

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Interrupt.h"
 #include "cli/LineReader.h"
-#include "engine/Cancel.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -22,7 +22,7 @@ volatile std::sig_atomic_t g_interrupted = 0;
 
 extern "C" void OnInterrupt(int) {
     g_interrupted = 1;
-    RequestCancel();
+    CancelInterruptTarget();
     std::signal(SIGINT, OnInterrupt);  // some C libraries reset the handler on delivery
 }
 

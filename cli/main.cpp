@@ -76,12 +76,14 @@ int Main(const std::vector<std::string>& args) {
     // overrides them. Only the interactive mode writes there (its history).
     Settings settings(folder, /*createFolder=*/false);
     settings.Load();
-    LoadUserFunctions(UserFunctions(), folder);
+    UserFunctionCatalogue functions;
+    LoadUserFunctions(functions, folder);
 
-    CalcEngine engine;
+    CalcEngine engine(functions);
     engine.SetDigits(options.Digits.value_or(settings.Digits));
-    UnaryMinusBindsBase() =
-        options.UnaryMinusBindsBase || (settings.Option & OptionBits::UnaryMinusBindsBase) != 0;
+    engine.SetOptions(
+        {.UnaryMinusBindsBase = options.UnaryMinusBindsBase ||
+                                (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     const bool noSource =

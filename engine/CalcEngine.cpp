@@ -10,13 +10,15 @@
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
 #include "engine/Format.h"
-#include "engine/FunctionCall.h"
 #include "engine/Names.h"
 
 namespace numora {
 
-CalcEngine::CalcEngine() {
+CalcEngine::CalcEngine() : CalcEngine(NoUserFunctions()) {}
+
+CalcEngine::CalcEngine(const UserFunctionCatalogue& functions) : state_(functions) {
     Variables = &OwnVariables;
+    Engine = &state_;
     BuiltinTable();
 }
 
@@ -31,8 +33,8 @@ int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
         MessageText = texts::kInternalError;
         status = -3;
     }
-    ActiveCalls().clear();
-    if (status != 0 && CancelRequested()) {
+    state_.ActiveCalls.clear();
+    if (status != 0 && CancelRequested(state_.Cancel)) {
         // Whatever failed on the way out (a user function adds its suffix), the user asked
         // for the stop, so that is what the line says.
         MessageText = texts::kCalculationCanceled;
@@ -97,7 +99,7 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position) {
         MessageText += ValueText;
         MessageText += texts::kValueClose;
     }
-    LastAnswer() = Result;
+    state_.LastAnswer = Result;
     for (const std::u16string& target : AssignTargets) {
         OwnVariables.Store(ToLowerAscii(target), Result);
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/EngineState.h"
 #include "engine/EvalContext.h"
 #include "engine/Number.h"
 #include "engine/VariableTable.h"
@@ -13,9 +14,14 @@ namespace numora {
 // Display forms of the last result in the status bar.
 enum class StatusFormat { Decimal = 0, Hexadecimal = 1, Binary = 2 };
 
+// One engine per worksheet: its variables, options, last answer and cancel token are its own,
+// so engines on different threads never meet.
 class CalcEngine : public EvalContext {
 public:
+    // Without user functions.
     CalcEngine();
+    // `functions` outlives the engine; changes to it apply from the next line on.
+    explicit CalcEngine(const UserFunctionCatalogue& functions);
     CalcEngine(const CalcEngine&) = delete;
     CalcEngine& operator=(const CalcEngine&) = delete;
 
@@ -33,6 +39,16 @@ public:
 
     void SetDigits(int digits) { Digits = digits; }
     int GetDigits() const { return Digits; }
+    // Between lines only.
+    void SetOptions(const EvalOptions& options) { state_.Options = options; }
+    const EvalOptions& GetOptions() const { return state_.Options; }
+    const UserFunctionCatalogue& GetFunctions() const { return *state_.Functions; }
+    const Number& GetLastAnswer() const { return state_.LastAnswer; }
+    // User functions being evaluated; empty whenever no line runs.
+    const std::vector<std::u16string>& GetActiveCalls() const { return state_.ActiveCalls; }
+    // Stops the running line (from any thread or a signal handler). Whoever starts a line
+    // clears it first.
+    CancelToken& Cancel() { return state_.Cancel; }
 
     std::u16string FormatForStatus(StatusFormat format, bool grouped) const;
 
@@ -44,10 +60,7 @@ private:
     int Digits = 32;
     VariableTable OwnVariables;
     std::u16string NameBuffer;  // reused by the assignment scan
+    EngineState state_;
 };
-
-// Process-wide engine state.
-Number& LastAnswer();
-bool& UnaryMinusBindsBase();
 
 }  // namespace numora

@@ -12,13 +12,10 @@ namespace numora {
 // exhausting the machine stack.
 inline constexpr int kMaxCallDepth = 200;
 
-// Evaluates `text` from `position` on `context`. Empties `context.MessageText` first. On
-// success stores the value in `context.Result`, leaves `position` at the end of the text and
-// returns 0. On failure sets the message, leaves `position` at the error and returns -1, -2, -3
-// or kCanceledStatus.
+// Evaluates `text` from `position` on `context`, whose Engine must be set. Empties
+// `context.MessageText` first. On success stores the value in `context.Result`, leaves `position`
+// at the end of the text and returns 0. On failure sets the message, leaves `position` at the error
+// and returns -1, -2, -3 or kCanceledStatus.
 int EvaluateExpression(EvalContext& context, std::u16string_view text, std::int32_t& position);
-
-// Number of EvaluateExpression calls currently running (1 while a line's top level runs).
-int EvaluationDepth();
 
 }  // namespace numora

@@ -7,17 +7,13 @@
 #include "engine/Builtins.h"
 #include "engine/Cancel.h"
 #include "engine/CharClass.h"
+#include "engine/EngineState.h"
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
 #include "engine/UserFunctions.h"
 #include "engine/VariableTable.h"
 
 namespace numora {
-
-std::vector<std::u16string>& ActiveCalls() {
-    static std::vector<std::u16string> calls;
-    return calls;
-}
 
 bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t& position,
                     ArgumentList& arguments) {
@@ -78,8 +74,7 @@ bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t&
 
     for (Argument& argument : arguments) {
         const auto start = static_cast<std::size_t>(argument.Position);
-        EvalContext temporary;
-        temporary.Variables = context.Variables;
+        EvalContext temporary = context.Nested(context.Variables);
         std::int32_t inner = 0;
         if (EvaluateExpression(temporary, text.substr(start, argument.Length), inner) != 0) {
             context.MessageText = std::move(temporary.MessageText);
@@ -111,8 +106,7 @@ bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
         context.MessageText = texts::kNoFunctionParameter;
         return false;
     }
-    // Built-ins never evaluate expressions, so one list serves every call.
-    static ArgList values;
+    ArgList& values = context.Engine->BuiltinArguments;
     values.clear();
     for (const Argument& argument : arguments) values.push_back(argument.Value);
     if (function.ReturnsText) {
@@ -127,7 +121,7 @@ bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
 
 bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
                       const UserFunction& function, const ArgumentList& arguments, Number& value) {
-    auto& active = ActiveCalls();
+    auto& active = context.Engine->ActiveCalls;
     if (std::find(active.begin(), active.end(), lowerName) != active.end()) {
         context.MessageText = texts::kMultipleFunctionCall;
         return false;
@@ -147,8 +141,7 @@ bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
         parameters.Store(ToLowerAscii(function.Parameter[i]), arguments[i].Value);
     }
     active.push_back(lowerName);
-    EvalContext temporary;
-    temporary.Variables = &parameters;
+    EvalContext temporary = context.Nested(&parameters);
     std::int32_t position = 0;
     if (EvaluateExpression(temporary, function.Expression, position) != 0) {
         // The name stays active until the line ends; the whole line fails anyway.
@@ -165,7 +158,7 @@ bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
 
 bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList& arguments,
                   Number& value) {
-    if (CancelRequested()) {
+    if (CancelRequested(context.Engine->Cancel)) {
         context.MessageText = texts::kCalculationCanceled;
         return false;
     }
@@ -175,7 +168,7 @@ bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList
     if (const BuiltinFunction* builtin = FindBuiltin(name)) {
         return CallBuiltin(context, *builtin, arguments, value);
     }
-    const UserFunctionCatalogue& catalogue = UserFunctions();
+    const UserFunctionCatalogue& catalogue = *context.Engine->Functions;
     if (const int index = catalogue.Find(name); index >= 0) {
         return CallUserFunction(context, name, catalogue.At(index), arguments, value);
     }

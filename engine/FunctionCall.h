@@ -30,13 +30,9 @@ using ArgumentList = std::vector<Argument>;
 bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t& position,
                     ArgumentList& arguments);
 
-// Lower-cases `name` in place, finds it among the built-ins, then among the user functions,
-// checks the argument count and calls it. On failure sets `context.MessageText`.
+// Lower-cases `name` in place, finds it among the built-ins, then among the engine's user
+// functions, checks the argument count and calls it. On failure sets `context.MessageText`.
 bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList& arguments,
                   Number& value);
-
-// Lower-case names of the user functions whose bodies are being evaluated, innermost last.
-// Emptied at the end of every line.
-std::vector<std::u16string>& ActiveCalls();
 
 }  // namespace numora

@@ -3,7 +3,7 @@
 #include <array>
 #include <boost/math/constants/constants.hpp>
 
-#include "engine/CalcEngine.h"
+#include "engine/EngineState.h"
 #include "engine/EngineTexts.h"
 
 namespace numora {
@@ -22,11 +22,6 @@ const std::array<Number, 6>& ConstantTable() {
 
 }  // namespace
 
-Number& LastAnswer() {
-    static Number value{0};
-    return value;
-}
-
 int ConstantIndex(std::u16string_view name) {
     if (name == u"@") return 1;
     if (name == u"pi" || name == u"\u03C0") return 2;
@@ -38,20 +33,20 @@ int ConstantIndex(std::u16string_view name) {
     return 0;
 }
 
-Number ConstantValue(int index) {
-    if (index == 1) return LastAnswer();
+Number ConstantValue(int index, const Number& lastAnswer) {
+    if (index == 1) return lastAnswer;
     if (index < 2 || index > 7) return Number(0);
     return ConstantTable()[static_cast<std::size_t>(index - 2)];
 }
 
 bool LookupName(EvalContext& context, std::u16string_view name, Number& value) {
-    static std::u16string lower;  // reused: lookups do not nest
+    std::u16string& lower = context.Engine->LowerName;
     lower.assign(name);
     for (char16_t& c : lower) {
         if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
     }
     if (const int index = ConstantIndex(lower); index != 0) {
-        value = ConstantValue(index);
+        value = ConstantValue(index, context.Engine->LastAnswer);
         return true;
     }
     if (context.Variables != nullptr) {

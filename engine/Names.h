@@ -12,11 +12,11 @@ namespace numora {
 // The comparison is exact (callers lower-case first where the lookup is case-insensitive).
 int ConstantIndex(std::u16string_view name);
 
-// Value of constant `index` (1..7); 1 is the current LastAnswer.
-Number ConstantValue(int index);
+// Value of constant `index` (1..7); 1 is `lastAnswer`.
+Number ConstantValue(int index, const Number& lastAnswer);
 
-// Finds a constant or a variable of `context.Variables` by the lower-case form of `name`. On
-// failure sets `context.MessageText` and returns false.
+// Finds a constant (the last answer is the engine's) or a variable of `context.Variables` by the
+// lower-case form of `name`. On failure sets `context.MessageText` and returns false.
 bool LookupName(EvalContext& context, std::u16string_view name, Number& value);
 
 }  // namespace numora

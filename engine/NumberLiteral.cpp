@@ -109,7 +109,7 @@ bool ConvertDecimal(const std::string& digits, std::int64_t exponent, Number& va
 bool ReadDecimalLiteral(std::u16string_view text, std::size_t& position, Number& value,
                         std::u16string& detail) {
     enum ExponentState { kNone, kAfterE, kAfterSign, kDigits };
-    static std::string collected;  // reused: literals are read one at a time
+    thread_local std::string collected;  // reused: a thread reads one literal at a time
     collected.clear();
     bool seenPoint = false;
     ExponentState exponentState = kNone;

@@ -16,9 +16,9 @@ int UserFunctionCatalogue::Find(const std::u16string& lowerName) const {
     return -1;
 }
 
-UserFunctionCatalogue& UserFunctions() {
-    static UserFunctionCatalogue catalogue;
-    return catalogue;
+const UserFunctionCatalogue& NoUserFunctions() {
+    static const UserFunctionCatalogue none;
+    return none;
 }
 
 }  // namespace numora

@@ -1,6 +1,6 @@
 #pragma once
-// The process-wide catalogue of user-defined functions. Storage (file, defaults) lives in
-// userfunc/; the engine only looks functions up here.
+// The catalogue of user-defined functions. Storage (file, defaults) lives in userfunc/; an
+// engine only looks functions up in the catalogue it was given.
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,7 +8,7 @@
 namespace numora {
 
 struct UserFunction {
-    std::u16string FuncName;               // as typed, case kept
+    std::u16string FuncName;                // as typed, case kept
     std::vector<std::u16string> Parameter;  // in call order, as typed
     std::u16string Expression;
     std::u16string Explain;
@@ -23,7 +23,9 @@ public:
     void Append(UserFunction function);  // keyed by FuncName with A-Z lowered
     // Index of the first entry whose key equals `lowerName`, or -1.
     int Find(const std::u16string& lowerName) const;
-    const UserFunction& At(int index) const { return entries_[static_cast<std::size_t>(index)].second; }
+    const UserFunction& At(int index) const {
+        return entries_[static_cast<std::size_t>(index)].second;
+    }
     const std::vector<Entry>& Entries() const { return entries_; }
     std::size_t Size() const { return entries_.size(); }
 
@@ -31,7 +33,7 @@ private:
     std::vector<Entry> entries_;
 };
 
-// The one catalogue of the program.
-UserFunctionCatalogue& UserFunctions();
+// An empty catalogue, for engines without user functions.
+const UserFunctionCatalogue& NoUserFunctions();
 
 }  // namespace numora

@@ -13,11 +13,11 @@ namespace {
 
 numora::CalcEngine& Engine() {
     static numora::CalcEngine* engine = [] {
-        auto* e = new numora::CalcEngine;
-        numora::UserFunctions().Append({u"f", {u"x"}, u"x*2+f", u""});
-        numora::UserFunctions().Append({u"g", {u"a", u"B"}, u"f(a)^b", u""});
-        numora::UserFunctions().Append({u"r", {u"x"}, u"g(x;1)+r(x)", u""});
-        return e;
+        auto* functions = new numora::UserFunctionCatalogue;
+        functions->Append({u"f", {u"x"}, u"x*2+f", u""});
+        functions->Append({u"g", {u"a", u"B"}, u"f(a)^b", u""});
+        functions->Append({u"r", {u"x"}, u"g(x;1)+r(x)", u""});
+        return new numora::CalcEngine(*functions);
     }();
     return *engine;
 }
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the options and how the rest is read: bit 0 the unary minus, bits 1
     // to 6 the digits, bit 7 set reads code units from byte pairs, clear from single bytes.
     if (size == 0) return 0;
-    numora::UnaryMinusBindsBase() = (data[0] & 1) != 0;
+    engine.SetOptions({.UnaryMinusBindsBase = (data[0] & 1) != 0});
     engine.SetDigits((data[0] >> 1) & 0x3F);
     std::u16string line;
     if ((data[0] & 0x80) != 0) {

@@ -22,13 +22,13 @@ void Require(bool condition) {
 }
 
 // A few user functions so that calls, nesting and runaway recursion are reachable.
-void InstallUserFunctions() {
-    auto& catalogue = numora::UserFunctions();
-    catalogue.Clear();
+numora::UserFunctionCatalogue MakeUserFunctions() {
+    numora::UserFunctionCatalogue catalogue;
     catalogue.Append({u"Sq", {u"x"}, u"x*x+1", u""});
     catalogue.Append({u"diff", {u"a", u"b"}, u"a-b", u""});
     catalogue.Append({u"loop", {u"n"}, u"loop(n-1)", u""});
     catalogue.Append({u"noarg", {}, u"@*2", u""});
+    return catalogue;
 }
 
 void EvaluateLine(CalcEngine& engine, std::u16string line) {
@@ -54,8 +54,7 @@ void EvaluateLine(CalcEngine& engine, std::u16string line) {
 // Input: optional leading byte 0x01 plus one byte of result digits, then UTF-8 text whose
 // lines ('\n') are evaluated in order, so variables carry from line to line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool installed = (InstallUserFunctions(), true);
-    (void)installed;
+    static const numora::UserFunctionCatalogue functions = MakeUserFunctions();
 
     std::string_view input(reinterpret_cast<const char*>(data), size);
     int digits = 32;
@@ -63,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         digits = static_cast<unsigned char>(input[1]);
         input.remove_prefix(2);
     }
-    numora::LastAnswer() = 0;
-    CalcEngine engine;
+    CalcEngine engine(functions);
     engine.SetDigits(digits);
     const std::u16string text = numora::Utf8ToUtf16(input);
     std::size_t start = 0;

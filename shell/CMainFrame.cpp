@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 #include "shell/CommandTable.h"
@@ -31,7 +30,7 @@ namespace numora {
 CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     settings_.Load();
-    LoadUserFunctions(UserFunctions(), settings_.SettingsFolder);
+    LoadUserFunctions(functions_, settings_.SettingsFolder);
     setWindowIcon(QIcon(QStringLiteral(":/icons/numora.svg")));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbars are shown and hidden together
 
@@ -150,7 +149,7 @@ void CMainFrame::CreateClient() {
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setHandleWidth(kSplitterBarWidth);
     splitter_->setChildrenCollapsible(false);
-    view_ = new CView(splitter_);
+    view_ = new CView(functions_, splitter_);
     list_ = new CVariableListPane(splitter_);
     list_->SetEngine(&view_->Engine());
     view_->setMinimumWidth(kMinPaneWidth);

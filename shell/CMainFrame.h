@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "engine/UserFunctions.h"
 #include "shell/CommandId.h"
 
 class QSplitter;
@@ -43,6 +44,8 @@ public:
     QToolBar& StandardToolbar() { return *toolbarA_; }
     QToolBar& InsertToolbar() { return *toolbarB_; }
     Settings& AppSettings() { return settings_; }
+    // The user functions, loaded at start and edited by the user function dialog.
+    UserFunctionCatalogue& Functions() { return functions_; }
     RecentDocumentsMenu& Recent() { return *recent_; }
     RecoveryKeeper& Recovery() { return *recovery_; }
 
@@ -86,6 +89,7 @@ private:
     void WireView();
 
     Settings& settings_;
+    UserFunctionCatalogue functions_;
     QHash<int, QAction*> actions_;
     CView* view_ = nullptr;
     CVariableListPane* list_ = nullptr;

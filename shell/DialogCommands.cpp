@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "settings/dialogs/CConfigDlg.h"
 #include "shell/CMainFrame.h"
@@ -17,7 +16,7 @@ namespace {
 // The dialogs open window-modal without a nested event loop; their result is handled when
 // they finish.
 void OpenUserFunctionDialog(CMainFrame& frame) {
-    auto* dialog = new CFunctionDlg(UserFunctions(), frame.AppSettings().SettingsFolder,
+    auto* dialog = new CFunctionDlg(frame.Functions(), frame.AppSettings().SettingsFolder,
                                     frame.View().font(), &frame);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, &frame,

@@ -47,7 +47,7 @@ void InsertTokenCommand(CMainFrame& frame, std::u16string_view token) {
 
 void RebuildUserFunctionMenu(CMainFrame& frame) {
     if (auto* menu = frame.findChild<QMenu*>(kUserFunctionMenuName)) {
-        FillUserFunctionMenu(*menu, UserFunctions());
+        FillUserFunctionMenu(*menu, frame.Functions());
     }
 }
 

@@ -69,7 +69,8 @@ void ApplyEditSettings(CMainFrame& frame) {
     view.ApplyDigits(settings.Digits);
     view.ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
                      settings.CommentColor);
-    UnaryMinusBindsBase() = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0;
+    view.Engine().SetOptions(
+        {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
     view.Driver().SetEnterComputesResultLine(
         (settings.Option & OptionBits::EnterComputesResultLine) != 0);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,18 +83,12 @@ private:
 
 #endif
 
-// Resets the process-wide state that lines change. Lines may use the variables `inf` and `nan`.
+// A fresh engine for each test. Lines may use the variables `inf` and `nan`.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Run("inf = 1e999999999");
-        Run("nan = inf*0");
-        TearDown();
-    }
-    void TearDown() override {
-        UnaryMinusBindsBase() = false;
-        LastAnswer() = 0;
-        UserFunctions().Clear();
+        engine.GetVariables().Store(u"inf", std::numeric_limits<Number>::infinity());
+        engine.GetVariables().Store(u"nan", std::numeric_limits<Number>::quiet_NaN());
     }
 
     Outcome Run(const std::string& utf8Line) {
@@ -123,10 +118,11 @@ protected:
                          const std::string& expression) {
         UserFunction f{Utf8ToUtf16(name), {}, Utf8ToUtf16(expression), u""};
         for (const auto& p : parameters) f.Parameter.push_back(Utf8ToUtf16(p));
-        UserFunctions().Append(std::move(f));
+        functions.Append(std::move(f));
     }
 
-    CalcEngine engine;
+    UserFunctionCatalogue functions;
+    CalcEngine engine{functions};
 };
 
 }  // namespace numora::test

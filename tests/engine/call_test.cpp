@@ -76,7 +76,7 @@ TEST_F(CallTest, UserFunctionsSeeOnlyTheirParameters) {
         {"usey(1)", -1, "Error : \"y\" is Not Variable (User Function)", 0},
         {"2*hyp2(1;usey(1))", -1, "Error : \"y\" is Not Variable (User Function)", 9},
     });
-    EXPECT_TRUE(ActiveCalls().empty());
+    EXPECT_TRUE(engine.GetActiveCalls().empty());
 }
 
 TEST_F(CallTest, RecursionIsRefusedButRepeatedCallsAreNot) {
@@ -92,7 +92,7 @@ TEST_F(CallTest, RecursionIsRefusedButRepeatedCallsAreNot) {
         {"f(f(1))", "3"}, {"f(1)+f(2)", "5"}, {"g(g(1))", "25"},
     });
     // clang-format on
-    EXPECT_TRUE(ActiveCalls().empty());
+    EXPECT_TRUE(engine.GetActiveCalls().empty());
 }
 
 TEST_F(CallTest, NestingDepthIsBounded) {
@@ -105,7 +105,7 @@ TEST_F(CallTest, NestingDepthIsBounded) {
     ExpectErrors({{nested("abs", 201), -1, "Error : Function Calls Nested Too Deeply", 800}});
     AddUserFunction("id", {"x"}, "x");
     ExpectValues({{nested("id", 300), "Error : Function Calls Nested Too Deeply"}});
-    EXPECT_TRUE(ActiveCalls().empty());
+    EXPECT_TRUE(engine.GetActiveCalls().empty());
 }
 
 std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }

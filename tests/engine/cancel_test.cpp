@@ -4,7 +4,6 @@
 #include <thread>
 
 #include "EngineTestSupport.h"
-#include "engine/FunctionCall.h"
 
 namespace numora::test {
 namespace {
@@ -20,18 +19,18 @@ TEST_F(CancelTest, StopsAFannedOutCallAndLeavesTheStateAsItWas) {
     }
     ASSERT_EQ(Text("x = 5"), "5");
 
-    ClearCancel();
-    std::thread canceller([] {
+    ClearCancel(engine.Cancel());
+    std::thread canceller([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        RequestCancel();
+        RequestCancel(engine.Cancel());
     });
     const Outcome out = Run("x = 2*f40(1)");
     canceller.join();
     EXPECT_EQ(out.Status, kCanceledStatus);
     EXPECT_EQ(out.Text, "Error : Calculation Canceled");
-    EXPECT_TRUE(ActiveCalls().empty());
+    EXPECT_TRUE(engine.GetActiveCalls().empty());
 
-    ClearCancel();
+    ClearCancel(engine.Cancel());
     EXPECT_EQ(Text("@"), "5");
     EXPECT_EQ(Text("x"), "5");
     EXPECT_EQ(Text("f3(0)"), "8");

@@ -1,7 +1,9 @@
 // Lines through the evaluator: operators, literals and error reports.
 #include <gtest/gtest.h>
 
+#include <latch>
 #include <string>
+#include <thread>
 
 #include "EngineTestSupport.h"
 #include "base/Text.h"
@@ -40,11 +42,40 @@ TEST_F(EvaluatorTest, LeadingMinusAgainstPowerFollowsTheOption) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        UnaryMinusBindsBase() = false;
+        engine.SetOptions({.UnaryMinusBindsBase = false});
         EXPECT_EQ(Text(c[0]), c[1]) << c[0];
-        UnaryMinusBindsBase() = true;
+        engine.SetOptions({.UnaryMinusBindsBase = true});
         EXPECT_EQ(Text(c[0]), c[2]) << c[0];
     }
+}
+
+TEST(TwoEngines, EvaluateAtTheSameTimeEachWithItsOwnOptionsAndFunctions) {
+    // Line, then what each engine gives: the first with the default option and f(x) = x, the
+    // second binding the minus to the base and f(x) = -x.
+    const char16_t* lines[][3] = {{u"-2^2", u"-4", u"4"}, {u"f(@)", u"-4", u"-4"}};
+    UserFunctionCatalogue functions[2];
+    functions[0].Append({u"f", {u"x"}, u"x", u""});
+    functions[1].Append({u"f", {u"x"}, u"-x", u""});
+    std::latch start(2);
+    int mismatches[2] = {0, 0};
+    const auto run = [&](int side) {
+        CalcEngine engine(functions[side]);
+        engine.SetOptions({.UnaryMinusBindsBase = side == 1});
+        start.arrive_and_wait();
+        for (int round = 0; round < 500; ++round) {
+            for (const auto& line : lines) {
+                std::u16string text = line[0];
+                std::int32_t position = 0;
+                engine.Evaluate(text, position);
+                if (engine.GetMessageText() != line[1 + side]) ++mismatches[side];
+            }
+        }
+    };
+    std::thread other(run, 1);
+    run(0);
+    other.join();
+    EXPECT_EQ(mismatches[0], 0);
+    EXPECT_EQ(mismatches[1], 0);
 }
 
 TEST_F(EvaluatorTest, ErrorsCarryMessageStatusAndPosition) {

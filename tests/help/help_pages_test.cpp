@@ -25,8 +25,8 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
     test::App();
     static const QRegularExpression example("<pre class=\"example\">(.*?)</pre>",
                                             QRegularExpression::DotMatchesEverythingOption);
-    UserFunctions().Clear();
-    AddDefaultUserFunctions(UserFunctions());
+    UserFunctionCatalogue functions;
+    AddDefaultUserFunctions(functions);
     int examples = 0;
     for (const QString& path : HelpPages()) {
         QFile file(path);
@@ -34,9 +34,7 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
         const QString html = QString::fromUtf8(file.readAll());
         for (const auto& match : example.globalMatch(html)) {
             const QString block = Unescape(match.captured(1));
-            LastAnswer() = 0;
-            UnaryMinusBindsBase() = false;
-            CalcEngine engine;
+            CalcEngine engine(functions);
             const RecalcOutcome outcome = RecalculateWorksheet(block.toStdU16String(), engine);
             EXPECT_EQ(QString::fromStdU16String(outcome.text).toStdString(), block.toStdString())
                 << path.toStdString();

@@ -14,16 +14,14 @@ protected:
     void SetUp() override {
         ViewTest::SetUp();
         // f40 calls f39 twice, which calls f38 twice, ...: 2^40 calls, and only 40 deep.
-        UserFunctions().Clear();
-        UserFunctions().Append({u"f0", {u"x"}, u"x+1", u""});
+        functions.Append({u"f0", {u"x"}, u"x+1", u""});
         for (int i = 1; i <= 40; ++i) {
             const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
-            UserFunctions().Append(
+            functions.Append(
                 {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
         }
         Enter({"v=1"});
     }
-    void TearDown() override { UserFunctions().Clear(); }
 
     const Number* V() { return view.Engine().GetVariables().Find(u"v"); }
 };

@@ -76,7 +76,8 @@ protected:
         return out;
     }
 
-    CView view;
+    UserFunctionCatalogue functions;
+    CView view{functions};
 };
 
 }  // namespace numora::test

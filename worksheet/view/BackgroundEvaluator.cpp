@@ -18,7 +18,7 @@ BackgroundEvaluator::BackgroundEvaluator(CalcEngine& engine) : engine_(engine) {
 BackgroundEvaluator::~BackgroundEvaluator() {
     // Never reached while a line runs (closing is held back until it ends); should it happen
     // anyway, the worker must not outlive the engine it works on.
-    if (running_) RequestCancel();
+    if (running_) RequestCancel(engine_.Cancel());
     {
         std::lock_guard lock(mutex_);
         stop_ = true;
@@ -61,7 +61,7 @@ bool BackgroundEvaluator::WaitForLine(int ms) {
 }
 
 int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) {
-    ClearCancel();
+    ClearCancel(engine_.Cancel());
     int status = 0;
     {
         std::lock_guard lock(mutex_);
@@ -98,7 +98,7 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
         }
     }
     running_ = false;
-    ClearCancel();
+    ClearCancel(engine_.Cancel());
     if (closeAfterwards_) {
         QMetaObject::invokeMethod(closeAfterwards_.data(), &QWidget::close, Qt::QueuedConnection);
         closeAfterwards_.clear();
@@ -109,7 +109,8 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
 bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) RequestCancel();
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+                RequestCancel(engine_.Cancel());
             return true;
         case QEvent::ShortcutOverride:
             // Claimed, so that no menu shortcut fires; the key press itself is dropped above.
@@ -120,7 +121,7 @@ bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
             // platform window passes the close on to its widget, which is held back here.)
             if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow()) break;
             closeAfterwards_ = static_cast<QWidget*>(watched);
-            RequestCancel();
+            RequestCancel(engine_.Cancel());
             event->ignore();
             return true;
         case QEvent::KeyRelease:

@@ -42,8 +42,9 @@ bool TypesText(const QKeyEvent& event) {
 
 }  // namespace
 
-CView::CView(QWidget* parent)
+CView::CView(const numora::UserFunctionCatalogue& functions, QWidget* parent)
     : QPlainTextEdit(parent),
+      engine_(functions),
       evaluator_(std::make_unique<numora::BackgroundEvaluator>(engine_)),
       driver_(std::make_unique<numora::WorksheetDriver>(*this, *evaluator_)),
       groupCursor_(document()) {

@@ -19,10 +19,12 @@ class BackgroundEvaluator;
 class CView : public QPlainTextEdit, public numora::TextBuffer {
     Q_OBJECT
 public:
-    explicit CView(QWidget* parent = nullptr);
+    // The engine looks user functions up in `functions`, which outlives the view.
+    explicit CView(const numora::UserFunctionCatalogue& functions = numora::NoUserFunctions(),
+                   QWidget* parent = nullptr);
     ~CView() override;
 
-    // The one engine, owned for the view's whole life.
+    // The worksheet's engine, owned for the view's whole life.
     numora::CalcEngine& Engine() { return engine_; }
     // Calculation on/off, the Enter option, replace-all grouping.
     numora::WorksheetDriver& Driver() { return *driver_; }

@@ -1,0 +1,11 @@
+#include "engine/EngineState.h"
+
+#include "engine/Workspace.h"
+
+namespace numora {
+
+EngineState::EngineState(const UserFunctionCatalogue& functions) : Functions(&functions) {}
+
+EngineState::~EngineState() = default;
+
+}  // namespace numora

@@ -1,0 +1,49 @@
+#pragma once
+// What every evaluation of one engine shares. Nothing of it is process-wide, so engines on
+// different threads never meet.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Builtins.h"
+#include "engine/Cancel.h"
+#include "engine/Number.h"
+#include "engine/UserFunctions.h"
+
+namespace numora {
+
+// Set by the engine's owner between lines, never while one runs.
+struct EvalOptions {
+    // -a^b is (-a)^b rather than -(a^b).
+    bool UnaryMinusBindsBase = false;
+};
+
+struct Workspace;  // engine/Workspace.h
+
+struct EngineState {
+    explicit EngineState(const UserFunctionCatalogue& functions);
+    ~EngineState();
+    EngineState(const EngineState&) = delete;
+    EngineState& operator=(const EngineState&) = delete;
+
+    EvalOptions Options;
+    // Owned by whoever loads and edits it; it outlives the engine.
+    const UserFunctionCatalogue* Functions;
+    CancelToken Cancel;
+    // The value of "@": the result of the last line that succeeded.
+    Number LastAnswer{0};
+
+    // EvaluateExpression calls running now (1 while a line's top level runs), and the buffers
+    // of each nesting level, kept for the engine's life: a line allocates only while its stacks
+    // grow beyond what earlier lines needed.
+    int Depth = 0;
+    std::vector<std::unique_ptr<Workspace>> Workspaces;
+    // Lower-case names of the user functions whose bodies are being evaluated, innermost last.
+    // Emptied at the end of every line.
+    std::vector<std::u16string> ActiveCalls;
+    // Reused: built-ins never evaluate expressions, and name lookups do not nest.
+    ArgList BuiltinArguments;
+    std::u16string LowerName;
+};
+
+}  // namespace numora
