@@ -39,11 +39,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_STRIP_FILES ON)
 # Dependencies are read off the binaries; the window also needs the plugins Qt loads at run
-# time. The window does not run numora-calc, so it does not depend on it.
+# time and Qt's Japanese texts for its standard buttons and dialogs. The window does not run
+# numora-calc, so it does not depend on it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_DEBIAN_NUMORA_PACKAGE_NAME numora)
-set(CPACK_DEBIAN_NUMORA_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+set(CPACK_DEBIAN_NUMORA_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_NUMORA_PACKAGE_RECOMMENDS fonts-noto-cjk)
 set(CPACK_DEBIAN_NUMORA_DESCRIPTION "worksheet calculator with 100-digit decimal arithmetic
 Numora is a calculator that works like a text editor: type an expression on

@@ -35,10 +35,7 @@ void OpenOptionsDialog(CMainFrame& frame) {
 void ShowHelp(CMainFrame& frame) {
     auto* help = frame.findChild<HelpWindow*>();
     if (help == nullptr) help = new HelpWindow(&frame);
-    help->ShowFirstPage();
-    help->show();
-    help->raise();
-    help->activateWindow();
+    help->OpenOver(frame);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ bool CMainFrame::SaveOrSaveAs(CommandId id) {
         return SaveTo(*this, ToPath(DocumentPath()));
     }
     FileDialogRequest request;
-    request.folder = QString::fromStdU16String(AppSettings().DataPath);
+    request.folder = DialogStartFolder(AppSettings().DataPath);
     request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
     request.defaultSuffix = QStringLiteral("txt");
     const QString path = CurrentPrompter().SaveFileName(this, request);

@@ -1,6 +1,8 @@
 #include "shell/FileCommands.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
@@ -20,6 +22,13 @@ DocumentReporter ReporterFor(QWidget* owner) {
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
+}
+
+QString DialogStartFolder(const std::u16string& dataPath) {
+    if (!dataPath.empty()) return QString::fromStdU16String(dataPath);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
 }
 
 bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
@@ -43,7 +52,7 @@ void NewDocument(CMainFrame& frame) {
 void OpenWithDialog(CMainFrame& frame) {
     if (!frame.ConfirmSaveIfModified()) return;
     FileDialogRequest request;
-    request.folder = QString::fromStdU16String(frame.AppSettings().DataPath);
+    request.folder = DialogStartFolder(frame.AppSettings().DataPath);
     request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
     request.defaultSuffix = QStringLiteral("txt");
     const QString path = CurrentPrompter().OpenFileName(&frame, request);

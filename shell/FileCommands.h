@@ -18,6 +18,10 @@ class CMainFrame;
 DocumentReporter ReporterFor(QWidget* owner);
 std::filesystem::path ToPath(const QString& path);
 
+// Where Open and Save As start: the data folder, or before any the user's documents folder
+// (their home folder when there is none).
+QString DialogStartFolder(const std::u16string& dataPath);
+
 // Loads `path` into the worksheet and makes it the document (title, clean, empty undo stack).
 // On failure the load message was shown and the document is as it was; false.
 bool OpenDocumentFile(CMainFrame& frame, const QString& path);

@@ -1,10 +1,10 @@
 #include <QMenu>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include "engine/UserFunctions.h"
 #include "shell/CMainFrame.h"
 #include "shell/ShellHandlers.h"
+#include "shell/StatusBarPanes.h"
 #include "shell/insert/FunctionMenus.h"
 #include "worksheet/Insertions.h"
 #include "worksheet/view/CView.h"
@@ -15,17 +15,20 @@ namespace {
 
 const QString kUserFunctionMenuName = QStringLiteral("UserFunctionMenu");
 
-// While a function menu is open the status bar shows the highlighted function's help text;
-// a submenu title has none.
-void ShowHelpWhileOpen(CMainFrame& frame, QMenu& menu) {
-    QObject::connect(&menu, &QMenu::hovered, &frame, [&frame](QAction* action) {
-        if (action->menu() != nullptr || action->statusTip().isEmpty()) {
-            frame.statusBar()->clearMessage();
-        } else {
-            frame.statusBar()->showMessage(action->statusTip());
-        }
+// While a function menu is open the status bar is in its simple mode and shows the highlighted
+// function's help text; a submenu title has none.
+void ShowHelpWhileOpen(CMainFrame& frame, QMenu& menu, bool topLevel) {
+    StatusBarPanes& panes = frame.Panes();
+    QObject::connect(&menu, &QMenu::hovered, &panes, [&panes](QAction* action) {
+        panes.ShowSimpleText(action->menu() != nullptr ? QString() : action->statusTip());
     });
-    QObject::connect(&menu, &QMenu::aboutToHide, frame.statusBar(), &QStatusBar::clearMessage);
+    if (topLevel) {
+        QObject::connect(&menu, &QMenu::aboutToShow, &panes, &StatusBarPanes::EnterSimpleMode);
+        QObject::connect(&menu, &QMenu::aboutToHide, &panes, &StatusBarPanes::LeaveSimpleMode);
+    } else {
+        QObject::connect(&menu, &QMenu::aboutToHide, &panes,
+                         [&panes] { panes.ShowSimpleText({}); });
+    }
 }
 
 // Under the toolbar button when the command came from it, else under the caret.
@@ -54,13 +57,13 @@ void RebuildUserFunctionMenu(CMainFrame& frame) {
 void AttachInsertCommands(CMainFrame& frame) {
     QMenu* builtin = CreateBuiltinFunctionMenu(&frame);
     builtin->setObjectName(QStringLiteral("BuiltinFunctionMenu"));
-    ShowHelpWhileOpen(frame, *builtin);
+    ShowHelpWhileOpen(frame, *builtin, true);
     for (QAction* sub : builtin->actions()) {
-        if (sub->menu() != nullptr) ShowHelpWhileOpen(frame, *sub->menu());
+        if (sub->menu() != nullptr) ShowHelpWhileOpen(frame, *sub->menu(), false);
     }
     auto* user = new QMenu(&frame);
     user->setObjectName(kUserFunctionMenuName);
-    ShowHelpWhileOpen(frame, *user);
+    ShowHelpWhileOpen(frame, *user, true);
     RebuildUserFunctionMenu(frame);
 
     frame.Attach(CommandId::InsertBuiltinFunction, [&frame, builtin] {

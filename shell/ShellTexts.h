@@ -8,11 +8,12 @@ inline const QString kProductName = QStringLiteral("Numora");
 inline const QString kUntitled = QStringLiteral("Untitled");
 inline const QString kReady = QStringLiteral("レディ");
 inline const QString kCalcOn = QStringLiteral("∑計算ON");
-inline const QString kCalcOff = QStringLiteral("⛝計算OFF");
+inline const QString kCalcOffMark = QStringLiteral("⛝");
+inline const QString kCalcOff = kCalcOffMark + QStringLiteral("計算OFF");
 inline const QString kCalculating = QStringLiteral("計算中... (Esc で中止)");
 inline const QString kNoRecentDocuments = QStringLiteral("(なし)");
 inline const QString kAboutTitle = QStringLiteral("Numora");
-inline const QString kAboutText = QStringLiteral("Numora v1.1");
+inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);
 
 inline const QString kConfirmTitle = QStringLiteral("確認");
 inline const QString kSaveUntitledQuestion = QStringLiteral("Untitled を保存しますか？");

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "shell/ShellTexts.h"
 #include "worksheet/view/CView.h"
@@ -21,12 +23,41 @@ void ClickablePane::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
 }
 
+void CalcStatePane::paintEvent(QPaintEvent* event) {
+    const QString text = this->text();
+    if (!text.startsWith(texts::kCalcOffMark)) {
+        ClickablePane::paintEvent(event);
+        return;
+    }
+    const QString rest = text.mid(texts::kCalcOffMark.size());
+    const QFontMetrics metrics = fontMetrics();
+    const int side = std::max(5, metrics.ascent() * 3 / 4);
+    const int gap = std::max(2, side / 4);
+    const int width = side + gap + metrics.horizontalAdvance(rest);
+    const QRect area = contentsRect();
+    const int left = area.left() + std::max(0, (area.width() - width) / 2);
+    const int top = area.top() + (area.height() - side) / 2;
+
+    QPainter painter(this);
+    const QColor color = palette().color(QPalette::WindowText);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, std::max(1.0, side / 9.0)));
+    const QRectF square(left + 0.5, top + 0.5, side - 1, side - 1);
+    painter.drawRect(square);
+    painter.drawLine(square.topLeft(), square.bottomRight());
+    painter.drawLine(square.topRight(), square.bottomLeft());
+    painter.drawText(
+        QRect(left + side + gap, area.top(), area.right() - left - side - gap + 1, area.height()),
+        Qt::AlignLeft | Qt::AlignVCenter, rest);
+}
+
 StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view)
     : QObject(&bar),
+      bar_(bar),
       view_(view),
       default_(new QLabel(texts::kReady, &bar)),
       result_(new ClickablePane(QStringLiteral(">"), &bar)),
-      calc_(new ClickablePane(&bar)) {
+      calc_(new CalcStatePane(&bar)) {
     // 250 pixels, wider only when a binary result would otherwise be cut off.
     result_->setMinimumWidth(kResultPaneWidth);
     result_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
@@ -82,8 +113,38 @@ void StatusBarPanes::ToggleCalc() {
 void StatusBarPanes::ShowCalcState() {
     const bool on = view_.Driver().CalcOn();
     calc_->setText(on ? texts::kCalcOn : texts::kCalcOff);
-    calc_->setStyleSheet(on ? QStringLiteral("color: #0000ff; background: transparent;")
-                            : QStringLiteral("color: #ff0000; background: transparent;"));
+    // Drawn on the status bar's own background.
+    calc_->setAutoFillBackground(false);
+    QPalette palette = calc_->palette();
+    palette.setColor(QPalette::WindowText, on ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    calc_->setPalette(palette);
+}
+
+void StatusBarPanes::EnterSimpleMode() {
+    simple_ = true;
+    // With every pane hidden the message spans the whole bar.
+    default_->hide();
+    result_->hide();
+    calc_->hide();
+    bar_.clearMessage();
+}
+
+void StatusBarPanes::ShowSimpleText(const QString& text) {
+    // A submenu may close after its menu has: the bar has its panes back by then.
+    if (!simple_) return;
+    if (text.isEmpty()) {
+        bar_.clearMessage();
+    } else {
+        bar_.showMessage(text);
+    }
+}
+
+void StatusBarPanes::LeaveSimpleMode() {
+    simple_ = false;
+    bar_.clearMessage();
+    default_->show();
+    result_->show();
+    calc_->show();
 }
 
 void StatusBarPanes::ShowBusy(bool busy) {

@@ -27,6 +27,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// CalcPane. Few fonts have the mark of "⛝計算OFF" (a squared saltire), so the pane draws it
+// itself: a square with both diagonals, in the text's colour.
+class CalcStatePane : public ClickablePane {
+    Q_OBJECT
+public:
+    using ClickablePane::ClickablePane;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 class StatusBarPanes : public QObject {
     Q_OBJECT
 public:
@@ -50,19 +61,28 @@ public:
     void ShowCalcState();
     // While a line runs longer than a moment the default pane says so.
     void ShowBusy(bool busy);
+    // The simple mode, while a function menu is open: the panes give way to one that shows
+    // the whole help text of the highlighted item.
+    void EnterSimpleMode();
+    // Ignored outside the simple mode.
+    void ShowSimpleText(const QString& text);
+    void LeaveSimpleMode();
+    bool SimpleMode() const { return simple_; }
 
     QLabel& DefaultPane() { return *default_; }
     ClickablePane& ResultPane() { return *result_; }
-    ClickablePane& CalcPane() { return *calc_; }
+    CalcStatePane& CalcPane() { return *calc_; }
 
 private:
     bool HasResult() const;
 
+    QStatusBar& bar_;
     CView& view_;
     QLabel* default_;
     ClickablePane* result_;
-    ClickablePane* calc_;
+    CalcStatePane* calc_;
     int format_ = 0;
+    bool simple_ = false;
 };
 
 }  // namespace numora

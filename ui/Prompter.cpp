@@ -1,10 +1,12 @@
 #include "ui/Prompter.h"
 
 #include <QAbstractPrintDialog>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,6 +33,17 @@ QString ChosenFile(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+void OfferNoFontEffects(QFontDialog& dialog) {
+    // Only Qt's own dialog can be trimmed; the worksheet has no use for underline or
+    // strike-out, which sit in one group box of check boxes.
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+        box->setChecked(false);
+        box->hide();
+        if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
+    }
+}
 
 QMessageBox::StandardButton DialogPrompter::Message(QWidget* parent, QMessageBox::Icon icon,
                                                     const QString& title, const QString& text,
@@ -64,10 +77,13 @@ QString DialogPrompter::SaveFileName(QWidget* parent, const FileDialogRequest& r
 }
 
 bool DialogPrompter::ChooseFont(QWidget* parent, QFont& font) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
-    if (ok) font = chosen;
-    return ok;
+    QFontDialog dialog(font, parent);
+    OfferNoFontEffects(dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    font = dialog.selectedFont();
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return true;
 }
 
 bool DialogPrompter::ChooseColor(QWidget* parent, QColor& color) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFontDialog;
 class QPrinter;
 class QWidget;
 
@@ -42,8 +43,9 @@ public:
 // The real dialogs.
 class DialogPrompter : public Prompter {
 public:
-    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                        const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
     QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
@@ -52,6 +54,9 @@ public:
     bool SetUpPage(QWidget* parent, QPrinter& printer) override;
     bool SetUpPrint(QWidget* parent, QPrinter& printer, int pageCount) override;
 };
+
+// The font dialog as the worksheet needs it: without effects (underline, strike-out).
+void OfferNoFontEffects(QFontDialog& dialog);
 
 // The prompter in use: the real dialogs unless a test installed another.
 Prompter& CurrentPrompter();

@@ -82,7 +82,7 @@ void BM_PrintPdf_Worksheet(benchmark::State& state) {
         QPrinter printer(QPrinter::HighResolution);
         PdfPrinter(printer, dir.filePath("sheet.pdf"));
         ApplyMargins(printer, {1000, 1000, 1000, 1000});
-        const auto pages = PaginatedCopy(*view.document(), printer);
+        const auto pages = PaginatedCopy(*view.document(), printer, ScreenDpi(&view));
         if (!PaintPages(printer, *pages, 1, pages->pageCount())) state.SkipWithError("failed");
         state.counters["pages"] = pages->pageCount();
     }

@@ -76,16 +76,17 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
 
     unaryPower = new QRadioButton(T::kUnaryPower, this);
     unaryBase = new QRadioButton(T::kUnaryBase, this);
-    (option & B::UnaryMinusBindsBase ? unaryBase : unaryPower)->setChecked(true);
     enterInserts = new QRadioButton(T::kEnterInserts, this);
     enterComputes = new QRadioButton(T::kEnterComputes, this);
-    (option & B::EnterComputesResultLine ? enterComputes : enterInserts)->setChecked(true);
-    // Two independent pairs of radio buttons.
+    // Two independent pairs, grouped before either is checked: until then the four siblings
+    // would be one exclusive set, and checking the second pair would clear the first.
     for (auto pair : {std::pair{unaryPower, unaryBase}, std::pair{enterInserts, enterComputes}}) {
         auto* group = new QButtonGroup(this);
         group->addButton(pair.first);
         group->addButton(pair.second);
     }
+    (option & B::UnaryMinusBindsBase ? unaryBase : unaryPower)->setChecked(true);
+    (option & B::EnterComputesResultLine ? enterComputes : enterInserts)->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Group(T::kUntitledGroup, this, {autoSave, noConfirm}));

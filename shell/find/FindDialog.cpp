@@ -72,6 +72,7 @@ FindDialog::FindDialog(Kind kind, const FindRequest& start, QWidget* parent)
 
     connect(what_, &QLineEdit::textChanged, this, &FindDialog::UpdateButtons);
     SetRequest(start);
+    what_->setFocus();
 }
 
 FindRequest FindDialog::Request() const {

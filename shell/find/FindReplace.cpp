@@ -39,7 +39,10 @@ void FindReplace::Open(FindDialog::Kind kind) {
     connect(dialog_, &FindDialog::FindNextRequested, this, &FindReplace::OnDialogFindNext);
     connect(dialog_, &FindDialog::ReplaceRequested, this, &FindReplace::OnDialogReplace);
     connect(dialog_, &FindDialog::ReplaceAllRequested, this, &FindReplace::OnDialogReplaceAll);
+    // The keyboard goes to the search text at once, as a user types right after Ctrl+F.
     dialog_->show();
+    dialog_->raise();
+    dialog_->activateWindow();
 }
 
 void FindReplace::FindNext(bool upwards) {

@@ -1,14 +1,17 @@
 #include "shell/help/HelpWindow.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The pages live in a static library: their registration must be pulled in by name.
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
@@ -91,6 +94,33 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), paths_(He
 void HelpWindow::ShowFirstPage() {
     search_->clear();
     Search({});
+}
+
+void HelpWindow::OpenOver(const QWidget& owner) {
+    ShowFirstPage();
+    if (!isVisible()) {
+        QRect rect(QPoint(0, 0), size());
+        rect.moveCenter(owner.frameGeometry().center());
+        if (const QScreen* screen = owner.screen()) {
+            const QRect area = screen->availableGeometry();
+            rect.setSize(rect.size().boundedTo(area.size()));
+            rect.moveCenter(owner.frameGeometry().center());
+            rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() + 1 - rect.width()));
+            rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() + 1 - rect.height()));
+        }
+        setGeometry(rect);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::Search(const QString& text) {

@@ -20,12 +20,19 @@ public:
 
     // Shows the first page with the full list.
     void ShowFirstPage();
+    // Shows the first page; a closed window opens centred over `owner` (kept on its screen),
+    // an open one comes to the front where it is.
+    void OpenOver(const QWidget& owner);
     // Lists only the pages holding `text` (any letter case) and opens the first of them at
     // its first occurrence; an empty text lists every page.
     void Search(const QString& text);
 
     QListWidget* Contents() const { return contents_; }
     QTextBrowser* Page() const { return page_; }
+
+protected:
+    // Esc closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Open(int row);

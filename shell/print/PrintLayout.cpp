@@ -1,12 +1,18 @@
 #include "shell/print/PrintLayout.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace numora {
 
@@ -14,7 +20,46 @@ namespace {
 
 int32_t Hundredths(qreal millimetres) { return int32_t(std::lround(millimetres * 100)); }
 
+// A size in pixels is meant for the screen, where the worksheet shows it; on paper a pixel is a
+// printer dot, a dozen times smaller. Such sizes become the points they measure on the screen.
+QFont SizedInPoints(QFont font, qreal screenDpi) {
+    if (font.pixelSize() > 0) font.setPointSizeF(font.pixelSize() * 72.0 / screenDpi);
+    return font;
+}
+
+void SizeFontsInPoints(QTextDocument& document, qreal screenDpi) {
+    document.setDefaultFont(SizedInPoints(document.defaultFont(), screenDpi));
+    struct Run {
+        int start, end;
+        QTextCharFormat format;
+    };
+    std::vector<Run> runs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(QTextFormat::FontPixelSize)) continue;
+            const int pixels = format.intProperty(QTextFormat::FontPixelSize);
+            format.clearProperty(QTextFormat::FontPixelSize);
+            if (pixels > 0) format.setFontPointSize(pixels * 72.0 / screenDpi);
+            runs.push_back({fragment.position(), fragment.position() + fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Run& run : runs) {
+        cursor.setPosition(run.start);
+        cursor.setPosition(run.end, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(run.format);
+    }
+}
+
 }  // namespace
+
+qreal ScreenDpi(const QWidget* widget) {
+    const QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+}
 
 IntRect RaiseMargins(const IntRect& margins, const QMarginsF& minimumMm) {
     return {std::max(margins.left, Hundredths(minimumMm.left())),
@@ -45,8 +90,10 @@ IntRect ApplyMargins(QPrinter& printer, const IntRect& margins) {
     return raised;
 }
 
-std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer) {
+std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
+                                             qreal screenDpi) {
     std::unique_ptr<QTextDocument> copy(worksheet.clone());
+    SizeFontsInPoints(*copy, screenDpi);
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);
     // Long lines wrap on paper whether or not the window wraps them.

@@ -8,6 +8,7 @@
 
 class QPrinter;
 class QTextDocument;
+class QWidget;
 
 namespace numora {
 
@@ -21,9 +22,14 @@ IntRect FromMillimetres(const QMarginsF& margins);
 // Puts `margins` on the printer's page (raised to its border first) and returns them.
 IntRect ApplyMargins(QPrinter& printer, const IntRect& margins);
 
+// The logical resolution of the screen that shows `widget` (or of the main screen).
+qreal ScreenDpi(const QWidget* widget);
+
 // A copy of the worksheet with its colours and font, laid out in pages of the printer's text
-// rectangle at the printer's resolution. The worksheet itself is left as it is.
-std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer);
+// rectangle at the printer's resolution. Fonts sized in pixels print at the size they have on
+// a screen of `screenDpi`. The worksheet itself is left as it is.
+std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
+                                             qreal screenDpi);
 
 // Paints pages `from`..`to` (1-based, clamped to the document's pages). False when the printer
 // could not be started or a page failed; the job is then aborted.

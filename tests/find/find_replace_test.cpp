@@ -1,6 +1,9 @@
 // The find and replace dialogs and their messages, answered by the scripted prompter.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
 #include "base/Text.h"
@@ -41,6 +44,10 @@ TEST_F(FindReplaceTest, AtMostOneDialogOffersTheSelectionOrTheLastText) {
     find.OpenFind();
     ASSERT_NE(find.Dialog(), nullptr);
     EXPECT_EQ(find.Dialog()->Request().what, "b");
+    // The keyboard goes to the search text.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(find.Dialog()));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()),
+              find.Dialog()->findChild<QLineEdit*>());
     FindDialog* first = find.Dialog();
     find.OpenFind();
     EXPECT_EQ(find.Dialog(), first);

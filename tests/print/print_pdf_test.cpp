@@ -1,6 +1,7 @@
 // Printing the worksheet to PDF files, read back with the poppler tools.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -117,6 +118,28 @@ TEST_F(PrintPdfTest, EmptyWorksheetRangeAndFailure) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].title, "印刷エラー");
     EXPECT_EQ(prompter.messages[0].text, "印刷に失敗しました");
+}
+
+TEST_F(PrintPdfTest, FontSizedInPixelsPrintsAtItsSizeOnTheScreen) {
+    // A font chosen in the options is kept in pixels of the screen, as the worksheet shows it.
+    const qreal dpi = ScreenDpi(nullptr);
+    for (const int points : {9, 14}) {
+        QFont font = QTextDocument().defaultFont();
+        font.setPixelSize(qRound(points * dpi / 72));
+        QTextDocument document(Lines(10));
+        document.setDefaultFont(font);
+
+        const QString boxes = RunTool("pdftotext", {"-bbox", PrintToPdf(document), "-"});
+        const QRegularExpression word("yMin=\"([\\d.]+)\"");
+        std::vector<double> tops;
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            tops.push_back(it.next().captured(1).toDouble());
+        }
+        ASSERT_EQ(tops.size(), 10u) << points;
+        const double lineHeight = (tops.back() - tops.front()) / 9;
+        const double expected = points * QFontMetricsF(font).lineSpacing() / font.pixelSize();
+        EXPECT_NEAR(lineHeight, expected, expected * 0.1) << points << " pt";
+    }
 }
 
 TEST_F(PrintPdfTest, LinesKeepTheirColours) {

@@ -1,6 +1,8 @@
 // New, Open, Save, Save As, dropped files and the recent documents, driven through the window's
 // actions with the prompter answering its questions and dialogs.
+#include <QDir>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QUndoStack>
 
@@ -35,6 +37,11 @@ protected:
 };
 
 TEST_F(FileCommandsTest, DocumentChangesFollowTheStateTable) {
+    // Before any data folder the dialogs start in the user's documents folder.
+    const QByteArray home = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", home); });
+    qputenv("HOME", home_.path().toUtf8());
+    ASSERT_TRUE(QDir(home_.path()).mkpath("Documents"));
     CMainFrame& frame = Start();
     const QString a = Document("a.txt", "1+1\r\n>2\r\n");
 
@@ -49,6 +56,7 @@ TEST_F(FileCommandsTest, DocumentChangesFollowTheStateTable) {
     EXPECT_EQ(prompter_.fileRequests[0].filters,
               QStringList({"テキスト ファイル (*.txt)", "すべてのファイル (*.*)"}));
     EXPECT_EQ(prompter_.fileRequests[0].defaultSuffix, QStringLiteral("txt"));
+    EXPECT_EQ(prompter_.fileRequests[0].folder, home_.filePath("Documents"));
 
     // Named, modified -> Save -> named, clean; the undo history stays after a save.
     TypeLine(QStringLiteral("2*3"));
@@ -78,6 +86,7 @@ TEST_F(FileCommandsTest, DocumentChangesFollowTheStateTable) {
     EXPECT_EQ(ReadFile("b.txt"), QByteArray("5\r\n>5\r\n"));
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ b.txt ]"));
     EXPECT_EQ(RecentTexts(), QStringList({"&1 " + FilePath("b.txt"), "&2 " + a}));
+    EXPECT_EQ(prompter_.fileRequests.back().folder, Folder());
 }
 
 TEST_F(FileCommandsTest, CancelledDialogsAndFailedSavesAbandonTheAction) {

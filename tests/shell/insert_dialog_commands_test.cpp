@@ -49,13 +49,28 @@ TEST_F(MainFrameTest, StatusBarShowsTheHighlightedFunctionsHelpWhileTheMenuIsOpe
     ASSERT_NE(builtin, nullptr);
     QAction* trigonometric = builtin->actions().value(0);
     ASSERT_NE(trigonometric->menu(), nullptr);
+    StatusBarPanes& panes = frame.Panes();
+    const auto panesShown = [&] {
+        return panes.DefaultPane().isVisible() && panes.ResultPane().isVisible() &&
+               panes.CalcPane().isVisible();
+    };
+    ASSERT_TRUE(panesShown());
+    // While the menu is open the help text has the whole bar to itself.
+    emit builtin->aboutToShow();
+    EXPECT_TRUE(panes.SimpleMode());
+    EXPECT_FALSE(panes.DefaultPane().isVisible() || panes.ResultPane().isVisible() ||
+                 panes.CalcPane().isVisible());
     emit trigonometric->menu()->hovered(trigonometric->menu()->actions().value(0));
     EXPECT_EQ(frame.statusBar()->currentMessage(), "正弦 : Sin(Radian)");
     emit builtin->hovered(trigonometric);  // a submenu title has no help
     EXPECT_EQ(frame.statusBar()->currentMessage(), "");
     emit trigonometric->menu()->hovered(trigonometric->menu()->actions().value(0));
     emit builtin->aboutToHide();
+    emit trigonometric->menu()->aboutToHide();
     EXPECT_EQ(frame.statusBar()->currentMessage(), "");
+    EXPECT_FALSE(panes.SimpleMode());
+    EXPECT_TRUE(panesShown());
+    EXPECT_EQ(panes.DefaultPane().text(), "レディ");
 }
 
 TEST_F(MainFrameTest, UserFunctionDialogOkRebuildsTheMenuAndWritesTheFile) {
@@ -117,6 +132,9 @@ TEST_F(MainFrameTest, HelpOpensAtTheFirstPage) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->Page()->source().path(), "/help/index.html");
+    EXPECT_LE((help->geometry().center() - frame.geometry().center()).manhattanLength(), 2);
+    QTest::keyClick(help->Page(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 }  // namespace

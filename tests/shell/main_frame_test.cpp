@@ -1,15 +1,21 @@
 // The main window as a user meets it: first start, menus, typing, status bar, View toggles.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QFontDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
 #include <QWindow>
 
+#include "shell/Translations.h"
 #include "tests/shell/main_frame_support.h"
+#include "ui/Prompter.h"
 #include "worksheet/view/CListBoxView.h"
 #include "worksheet/view/CVariableListPane.h"
 
@@ -202,8 +208,44 @@ TEST_F(MainFrameTest, AboutBoxShowsNameAndVersion) {
     EXPECT_EQ(about->windowTitle(), QStringLiteral("Numora"));
     QStringList texts;
     for (const QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.join(u'|').contains(QStringLiteral("Numora v1.1")));
+    EXPECT_TRUE(texts.join(u'|').contains(QStringLiteral("Numora v" NUMORA_VERSION)));
     about->accept();
+}
+
+TEST(Startup, QtsOwnTextsAreJapanese) {
+    ASSERT_TRUE(InstallTranslators(App()));
+    QMessageBox box(QMessageBox::Question, "確認", "?",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "はい(&Y)");
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), "いいえ(&N)");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "キャンセル");
+    QFontDialog fonts;
+    OfferNoFontEffects(fonts);
+    EXPECT_NE(fonts.windowTitle(), "Select Font");
+    for (const QCheckBox* effect : fonts.findChildren<QCheckBox*>()) {
+        EXPECT_TRUE(effect->isHidden()) << effect->text().toStdString();
+    }
+}
+
+TEST(Startup, VersionAndHelpNeedNoDisplay) {
+    const struct {
+        QString option;
+        QString output;
+    } rows[] = {{"--version", "Numora " NUMORA_VERSION "\n"}, {"--help", "FILE"}};
+    for (const auto& row : rows) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(name);
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(NUMORA_PROGRAM_PATH), {row.option});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << row.option.toStdString();
+        EXPECT_EQ(program.exitCode(), 0) << row.option.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(program.readAllStandardOutput()).contains(row.output))
+            << row.option.toStdString();
+    }
 }
 
 }  // namespace

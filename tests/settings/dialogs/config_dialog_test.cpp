@@ -72,6 +72,21 @@ TEST_F(ConfigDialog, BasicPageReadsAndWritesOptionBits) {
     }
 }
 
+TEST_F(ConfigDialog, OpenAndOkKeepsEveryCombinationOfTheRadioBits) {
+    for (const uint32_t radios : {0x00u, 0x10u, 0x20u, 0x30u}) {
+        for (const uint32_t others : {0x00u, 0x07u, 0x103u}) {
+            settings.Option = radios | others;
+            CConfigDlg dlg(settings, QFont());
+            dlg.show();
+            EXPECT_EQ(dlg.Basic()->unaryBase->isChecked(), (radios & 0x20) != 0);
+            EXPECT_EQ(dlg.Basic()->unaryPower->isChecked(), (radios & 0x20) == 0);
+            EXPECT_EQ(dlg.Basic()->enterComputes->isChecked(), (radios & 0x10) != 0);
+            dlg.accept();
+            EXPECT_EQ(settings.Option, radios | others) << std::hex << (radios | others);
+        }
+    }
+}
+
 TEST_F(ConfigDialog, FontAndColoursApplyOnlyFromAShownPageAndOnOk) {
     const FontData font{-16, 400, 0, u"Sans"};
     settings.Font = font;
