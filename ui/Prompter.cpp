@@ -38,11 +38,18 @@ void OfferNoFontEffects(QFontDialog& dialog) {
     // Only Qt's own dialog can be trimmed; the worksheet has no use for underline or
     // strike-out, which sit in one group box of check boxes.
     dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QGroupBox* effects = nullptr;
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
         box->setChecked(false);
-        box->hide();
-        if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
+        if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) effects = group;
     }
+    if (effects == nullptr) return;
+    // The sample beside the effects took its height from them; it keeps it without them.
+    const int height = effects->sizeHint().height();
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (group != effects) group->setMinimumHeight(height);
+    }
+    effects->hide();
 }
 
 QMessageBox::StandardButton DialogPrompter::Message(QWidget* parent, QMessageBox::Icon icon,

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/dialogs/ConfigTexts.h"
 #include "settings/dialogs/FontColor.h"
@@ -63,13 +64,29 @@ int CConfigFontColor::Dpi() const {
     return screen ? static_cast<int>(screen->logicalDotsPerInchY()) : 96;
 }
 
+namespace {
+
+// A sample asks for the room its text takes in the chosen font, but makes do with the width it
+// takes in the dialog's own font and a few of its lines' height: a large font is cut off at the
+// sample's edge instead of pushing the buttons beside it, or the whole dialog, off the screen.
+void ShowInFont(QLabel& label, const QFont& font, const QFont& base) {
+    constexpr int kMostLines = 4;
+    label.setFont(font);
+    const QFontMetrics baseMetrics(base);
+    const int height = QFontMetrics(font).height();
+    label.setMinimumSize(baseMetrics.horizontalAdvance(label.text()),
+                         std::min(height, kMostLines * baseMetrics.height()));
+}
+
+}  // namespace
+
 void CConfigFontColor::RefreshSamples() {
     const QFont font = ToQFont(font_, baseFont_);
     fontLabel->setText(ConfigTexts::kFontDescription.arg(font.family())
                            .arg(FontPointSize(font_, baseFont_, Dpi())));
-    fontLabel->setFont(font);
+    ShowInFont(*fontLabel, font, baseFont_);
     for (int i = 0; i < kColorCount; ++i) {
-        samples[i]->setFont(font);
+        ShowInFont(*samples[i], font, baseFont_);
         QPalette palette = samples[i]->palette();
         palette.setColor(QPalette::WindowText, FromColorRef(colors_[i]));
         samples[i]->setPalette(palette);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <memory>
 
 #include "settings/Settings.h"
 #include "settings/dialogs/CConfigBasic.h"
@@ -126,6 +127,25 @@ TEST_F(ConfigDialog, ChosenFontReplacesTheCopy) {
     EXPECT_EQ(settings.Font, (FontData{-20, 700, 1, u"Mono"}));
     EXPECT_EQ(ToQFont(settings.Font, QFont()).pixelSize(), 20);
     EXPECT_EQ(ToQFont({INT32_MIN, 0, 0, u""}, QFont()).pixelSize(), 1000);
+}
+
+TEST_F(ConfigDialog, LargeFontKeepsTheButtonsInReach) {
+    const auto narrowest = [&](int height) {
+        settings.Font = FontData{height, 0, 0, u"Sans"};
+        auto dlg = std::make_unique<CConfigDlg>(settings, QFont());
+        dlg->Pages()->setCurrentIndex(1);
+        dlg->show();
+        dlg->resize(dlg->minimumSizeHint());
+        QApplication::processEvents();
+        const CConfigFontColor& page = *dlg->FontColor();
+        for (int i = 0; i < CConfigFontColor::kColorCount; ++i) {
+            EXPECT_LE(page.samples[i]->geometry().right(), page.colorButtons[i]->x()) << height;
+        }
+        return dlg->minimumSizeHint().width();
+    };
+    // However wide the samples are in the chosen font, the dialog can be as narrow as with
+    // the default one, and the samples then never run into their buttons.
+    EXPECT_EQ(narrowest(-200), narrowest(-12));
 }
 
 TEST_F(ConfigDialog, SettingsFileButtonOpensTheFolder) {
