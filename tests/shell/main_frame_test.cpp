@@ -223,7 +223,7 @@ TEST(Startup, QtsOwnTextsAreJapanese) {
     OfferNoFontEffects(fonts);
     EXPECT_NE(fonts.windowTitle(), "Select Font");
     for (const QCheckBox* effect : fonts.findChildren<QCheckBox*>()) {
-        EXPECT_TRUE(effect->isHidden()) << effect->text().toStdString();
+        EXPECT_FALSE(effect->isVisibleTo(&fonts)) << effect->text().toStdString();
     }
 }
 
