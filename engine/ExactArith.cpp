@@ -8,73 +8,14 @@
 #include <limits>
 
 #include "engine/NumberLimbs.h"
+#include "engine/WideMath.h"
 
 namespace numora {
-
-namespace limbs {
-
-namespace {
-
-using Backend = boost::multiprecision::cpp_dec_float<100>;
-static_assert(Backend::cpp_dec_float_max_digits10 == kLimbs * kLimbDigits,
-              "Number's layout changed: 16 limbs of 8 digits expected");
-
-// The library keeps the limbs private and offers no way to read them short of printing. An
-// explicit instantiation may name private members, which gives us member pointers to them.
-template <class Tag, typename Tag::type Member>
-struct Grant {
-    friend typename Tag::type MemberOf(Tag) { return Member; }
-};
-struct DataTag {
-    using type = LimbArray Backend::*;
-    friend type MemberOf(DataTag);
-};
-struct ExpTag {
-    using type = std::int32_t Backend::*;
-    friend type MemberOf(ExpTag);
-};
-struct NegTag {
-    using type = bool Backend::*;
-    friend type MemberOf(NegTag);
-};
-template struct Grant<DataTag, &Backend::data>;
-template struct Grant<ExpTag, &Backend::exp>;
-template struct Grant<NegTag, &Backend::neg>;
-
-}  // namespace
-
-const LimbArray& LimbsOf(const Number& x) { return x.backend().*MemberOf(DataTag{}); }
-std::int32_t ExponentOf(const Number& x) { return x.backend().*MemberOf(ExpTag{}); }
-
-int LowLimbsOf(const Number& x, std::uint32_t* out, int& shift) {
-    const LimbArray& limbs = LimbsOf(x);
-    int used = kLimbs;
-    while (used > 1 && limbs[used - 1] == 0) --used;
-    for (int i = 0; i < used; ++i) out[i] = limbs[used - 1 - i];
-    shift = kLimbs - used;
-    return used;
-}
-
-std::int64_t UnitOf(const Number& x, int shift) {
-    return static_cast<std::int64_t>(ExponentOf(x)) - kLimbDigits * (kLimbs - 1 - shift);
-}
-
-Number MakeNumber(const std::uint32_t* limbs, std::int32_t exponent, bool negative) {
-    Number result(1);
-    Backend& backend = result.backend();
-    std::copy(limbs, limbs + kLimbs, (backend.*MemberOf(DataTag{})).begin());
-    backend.*MemberOf(ExpTag{}) = exponent;
-    backend.*MemberOf(NegTag{}) = negative;
-    return result;
-}
-
-}  // namespace limbs
 
 namespace {
 
 using namespace limbs;
 namespace bmp = boost::multiprecision;
-using Backend = bmp::cpp_dec_float<100>;
 
 Number Nan() { return std::numeric_limits<Number>::quiet_NaN(); }
 
@@ -218,14 +159,31 @@ void PowerOfBaseMod(std::int64_t e, const std::uint32_t* v, int n, std::uint32_t
     std::copy(result.begin(), result.begin() + n, r);
 }
 
-// base^n for an integral n, the sign left to the caller. A negative n divides 1 by base^-n
-// with one rounding, so 0.2^-3 is 125.
+// base^n for an integral n, the sign left to the caller: the product of exact squarings while
+// they stay exact (2^10, 3^4), otherwise the power rounded once. A negative n divides 1 by an
+// exact base^-n with one rounding, so 0.2^-3 is 125.
 Number IntegerPower(const Number& base, const Number& n) {
-    static const Number kLimit("-9223372036854775807");
-    if (n < 0 && n > kLimit && IsFinite(base) && !base.is_zero()) {
-        return Divide(Number(1), pow(base, -n));
+    if (!IsFinite(base) || base.is_zero()) return pow(base, n);
+    static const Number kLimit("4611686018427387904");  // 2^62
+    if (abs(n) > kLimit) return wide::Power(abs(base), n);
+    const std::int64_t e = n.convert_to<std::int64_t>();
+    std::uint64_t m = e < 0 ? 0 - static_cast<std::uint64_t>(e) : static_cast<std::uint64_t>(e);
+    Number result(1), square = base;
+    bool inexact = false;
+    for (;;) {
+        if (m & 1) {
+            result = Multiply(result, square, &inexact);
+            if (inexact) break;
+        }
+        m >>= 1;
+        if (m == 0) break;
+        square = Multiply(square, square, &inexact);
+        if (inexact) break;
     }
-    return pow(base, n);
+    if (!inexact && IsFinite(result) && !result.is_zero()) {
+        return e < 0 ? Divide(Number(1), result) : result;
+    }
+    return wide::IntegerPower(base, e);
 }
 
 }  // namespace
@@ -270,9 +228,9 @@ Number Divide(const Number& a, const Number& b) {
     std::array<std::uint32_t, kLimbs> rest{};
     DivMod(dividend.data(), m, divisor.data(), n, quotient.data(), rest.data());
 
-    // Round to nearest: compare twice the remainder with the divisor.
-    int half = 0;
-    {
+    // Round once: compare twice the remainder with the divisor.
+    Rest position = Rest::Zero;
+    if (std::any_of(rest.begin(), rest.begin() + n, [](auto l) { return l != 0; })) {
         std::array<std::uint32_t, kLimbs + 1> twice{};
         std::uint32_t carry = 0;
         for (int i = 0; i < n; ++i) {
@@ -280,31 +238,15 @@ Number Divide(const Number& a, const Number& b) {
             carry = t >= kBase ? 1 : 0;
             twice[i] = t - carry * kBase;
         }
-        half = carry != 0 ? 1 : Compare(twice.data(), divisor.data(), n);
+        const int half = carry != 0 ? 1 : Compare(twice.data(), divisor.data(), n);
+        position = half > 0 ? Rest::AboveHalf : half < 0 ? Rest::BelowHalf : Rest::Half;
     }
-    std::int32_t exponent = ExponentOf(a) - ExponentOf(b) - (k == 16 ? kLimbDigits : 0);
-    if (half > 0 || (half == 0 && (quotient[0] & 1) != 0)) {
-        int i = 0;
-        while (i < kLimbs && ++quotient[i] == kBase) quotient[i++] = 0;
-        if (i == kLimbs) {  // 10^128: one limb more
-            quotient[kLimbs - 1] = 1;
-            exponent += kLimbDigits;
-        }
-    }
+    const std::int64_t exponent =
+        static_cast<std::int64_t>(ExponentOf(a)) - ExponentOf(b) - (k == 16 ? kLimbDigits : 0);
     std::array<std::uint32_t, kLimbs> limbs{};
     for (int i = 0; i < kLimbs; ++i) limbs[i] = quotient[kLimbs - 1 - i];
     const bool negative = a.backend().isneg() != b.backend().isneg();
-    // The library's limits: beyond its largest value infinity, below its smallest 0.
-    constexpr std::int32_t kMaxExp = Backend::cpp_dec_float_max_exp10;
-    constexpr std::int32_t kMinExp = Backend::cpp_dec_float_min_exp10;
-    if (exponent > kMaxExp ||
-        (exponent == kMaxExp && (limbs[0] > 1 || std::any_of(limbs.begin() + 1, limbs.end(),
-                                                             [](auto l) { return l != 0; })))) {
-        return negative ? -std::numeric_limits<Number>::infinity()
-                        : std::numeric_limits<Number>::infinity();
-    }
-    if (exponent < kMinExp) return Number(0);
-    return MakeNumber(limbs.data(), exponent, negative);
+    return FinishRounding(limbs.data(), exponent, position, negative);
 }
 
 Number Remainder(const Number& a, const Number& b) {
@@ -365,20 +307,22 @@ Number Power(const Number& a, const Number& b) {
         if (IsOddInteger(b) && !magnitude.is_zero()) magnitude = -magnitude;
         return magnitude;
     }
+    if (!IsFinite(a) || !(a > 0) || !IsFinite(b)) return pow(a, b);
     // An exponent p / q with q among the small denominators of decimal fractions: when a is
     // exactly the q-th power of some r, the result is r^p, exact wherever that fits.
-    if (IsFinite(a) && a > 0 && IsFinite(b) && abs(b) < 1000000) {
+    if (abs(b) < 1000000) {
         for (const int q : {2, 4, 5, 8, 10}) {
-            const Number p = b * q;
+            const Number p = Multiply(b, Number(q));
             if (!IsInteger(p)) continue;
             if (!MayBeExactPower(a, q)) break;
-            const Number approximation = q == 2 ? sqrt(a) : pow(a, Divide(Number(1), Number(q)));
+            const Number approximation = q == 2 ? wide::Evaluate(wide::Function::Sqrt, a)
+                                                : wide::Power(a, Divide(Number(1), Number(q)));
             Number root;
             if (ExactRoot(a, q, approximation, root)) return IntegerPower(root, p);
             break;
         }
     }
-    return pow(a, b);
+    return wide::Power(a, b);
 }
 
 }  // namespace numora

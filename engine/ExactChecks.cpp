@@ -2,30 +2,17 @@
 // rounding, so that a rounded root or logarithm can be confirmed as the exact answer.
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <limits>
-#include <string>
 
 #include "engine/ExactArith.h"
+#include "engine/ExactInteger.h"
 #include "engine/NumberLimbs.h"
 
 namespace numora {
 
-namespace {
+namespace exact {
 
 using namespace limbs;
-
-constexpr int kCapacity = 72;
-
-bool IsFinite(const Number& x) { return boost::multiprecision::isfinite(x); }
-
-// An exact decimal: limb[0..n) in base 10^8, least significant first, times 10^unit.
-struct Exact {
-    std::array<std::uint32_t, kCapacity> limb{};
-    int n = 0;
-    std::int64_t unit = 0;
-};
 
 Exact ExactOf(const Number& x) {
     Exact e;
@@ -113,6 +100,15 @@ bool ExactPower(const Exact& base, std::int64_t n, int maxLimbs, Exact& out) {
     return true;
 }
 
+}  // namespace exact
+
+namespace {
+
+using namespace limbs;
+using namespace exact;
+
+bool IsFinite(const Number& x) { return boost::multiprecision::isfinite(x); }
+
 // True when the last two digits of some integer's q-th power can be `last`.
 bool PowerResidue(int q, int last) {
     static const auto table = [] {
@@ -127,15 +123,6 @@ bool PowerResidue(int q, int last) {
         return t;
     }();
     return q >= 1 && q <= 10 && table[q][last];
-}
-
-// base^k == value, without overflow.
-bool IntegerPowerIs(std::uint64_t base, int k, std::uint64_t value) {
-    std::uint64_t p = 1;
-    for (int i = 0; i < k; ++i) {
-        if (__builtin_mul_overflow(p, base, &p) || p > value) return false;
-    }
-    return p == value;
 }
 
 }  // namespace
@@ -154,44 +141,6 @@ bool MayBeExactPower(const Number& x, int q) {
         ++t;
     }
     return ((t % q) + q) % q == 0 && PowerResidue(q, static_cast<int>(last % 100));
-}
-
-bool PerfectPower(const Number& x, Number& root, int& k) {
-    if (!IsFinite(x) || !(x > 0)) return false;
-    // x = S * 10^t with S an integer without trailing zeros; only an S of 64 bits is tried.
-    std::array<std::uint32_t, kLimbs> low{};
-    int zeroLimbs = 0;
-    const int used = LowLimbsOf(x, low.data(), zeroLimbs);
-    std::int64_t t = UnitOf(x, zeroLimbs);
-    std::uint64_t s = 0;
-    for (int i = used - 1; i >= 0; --i) {
-        if (s > (std::numeric_limits<std::uint64_t>::max() - low[i]) / kBase) return false;
-        s = s * kBase + low[i];
-    }
-    while (s % 10 == 0) {
-        s /= 10;
-        ++t;
-    }
-    if (s == 1) {  // a power of ten: the root is 10 or 0.1
-        if (t >= -1 && t <= 1) return false;
-        root = t > 0 ? Number(10) : Number("0.1");
-        k = static_cast<int>(t > 0 ? t : -t);
-        return true;
-    }
-    for (int power = 63; power >= 2; --power) {
-        if (t % power != 0) continue;
-        const double guess = std::round(std::pow(static_cast<double>(s), 1.0 / power));
-        for (const double candidate : {guess - 1, guess, guess + 1}) {
-            if (candidate < 2 || !IntegerPowerIs(static_cast<std::uint64_t>(candidate), power, s)) {
-                continue;
-            }
-            root = Number(std::to_string(static_cast<std::uint64_t>(candidate)) + "e" +
-                          std::to_string(t / power));
-            k = power;
-            return true;
-        }
-    }
-    return false;
 }
 
 bool PowerOfTen(const Number& x, std::int32_t& n) {

@@ -180,7 +180,7 @@ int Machine::TermTail() {
     if (top == u'*' || top == kTimes) {
         ops_.pop_back();
         const Number b = PopValue();
-        values_.back() *= b;
+        MultiplyBy(values_.back(), b);
     } else if (top == u'/' || top == kDivide || top == u'%') {
         ops_.pop_back();
         const Number b = PopValue();

@@ -1,11 +1,14 @@
 #include "engine/NumberLiteral.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
+#include "engine/NumberLimbs.h"
 
 namespace numora {
 
@@ -44,66 +47,57 @@ bool ReadIntegerLiteral(std::u16string_view text, std::size_t& position, int bit
     return true;
 }
 
-// Beyond these magnitudes the decimal-string constructor could overflow its own exponent
-// arithmetic, so such texts are normalised first; both bounds are far outside Number's range.
-constexpr std::int64_t kDirectExponentLimit = 1'000'000'000;
-constexpr std::size_t kDirectLengthLimit = 100'000'000;
-
-// Converts the collected digit text. `exponent` is the value of its exponent part (0 when
-// absent) and lies within the signed 32-bit range.
-bool ConvertDecimal(const std::string& digits, std::int64_t exponent, Number& value,
-                    std::u16string& detail) {
-    // Short digit runs are exact in 64 bits and skip the slower string conversion.
-    if (digits.size() <= 18 &&
-        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+// Converts the collected digit text (digits, an optional point, then the exponent part whose
+// value is `exponent`), rounded once like every result: digits beyond those a Number holds
+// only decide the rounding, and magnitudes beyond its range give infinity or 0.
+bool ConvertDecimal(std::string_view text, std::int64_t exponent, Number& value) {
+    const std::string_view mantissa = text.substr(0, text.find_first_of("eE"));
+    // Short digit runs are exact in 64 bits.
+    if (mantissa.size() <= 18 && mantissa.find('.') == std::string_view::npos &&
+        mantissa.size() == text.size()) {
         std::int64_t integer = 0;
-        for (char c : digits) integer = integer * 10 + (c - '0');
+        for (char c : mantissa) integer = integer * 10 + (c - '0');
         value = Number(integer);
         return true;
     }
-    try {
-        if (digits.size() < kDirectLengthLimit && exponent >= -kDirectExponentLimit &&
-            exponent <= kDirectExponentLimit) {
-            value = Number(digits);
-            return true;
+    // Eighteen limbs of significant digits, the first digit at the top of the first limb.
+    constexpr int kTaken = limbs::kLimbs + 2;
+    std::array<std::uint32_t, kTaken> digits{};
+    int count = 0;  // significant digits taken
+    bool sticky = false;
+    std::int64_t beforePoint = 0, leadingZeros = 0;
+    bool seenPoint = false;
+    for (const char c : mantissa) {
+        if (c == '.') {
+            seenPoint = true;
+            continue;
         }
-        // Decimal exponent of the first significant digit, computed without overflow.
-        std::string significant;
-        std::int64_t beforePoint = 0;
-        bool seenPoint = false;
-        std::int64_t leadingZeros = 0;
-        for (char c : digits) {
-            if (c == 'e' || c == 'E') break;
-            if (c == '.') {
-                seenPoint = true;
-                continue;
-            }
-            if (!seenPoint) ++beforePoint;
-            if (significant.empty() && c == '0') {
-                ++leadingZeros;
-                continue;
-            }
-            significant.push_back(c);
+        if (!seenPoint) ++beforePoint;
+        if (count == 0 && c == '0') {
+            ++leadingZeros;
+            continue;
         }
-        if (significant.empty()) {
-            value = Number(0);
-            return true;
+        if (count < kTaken * limbs::kLimbDigits) {
+            std::uint32_t& limb = digits[static_cast<std::size_t>(count / limbs::kLimbDigits)];
+            limb = limb * 10 + static_cast<std::uint32_t>(c - '0');
+            ++count;
+        } else if (c != '0') {
+            sticky = true;
         }
-        const std::int64_t leading = exponent + beforePoint - leadingZeros - 1;
-        if (leading > kDirectExponentLimit) {
-            value = std::numeric_limits<Number>::infinity();
-        } else if (leading < -kDirectExponentLimit) {
-            value = Number(0);
-        } else {
-            value = Number("0." + significant + "e" + std::to_string(leading + 1));
-        }
-        return true;
-    } catch (...) {
-        // The checks above leave nothing the constructor should reject; stay safe regardless.
-        detail = Widen(digits);
-        detail += texts::kUnreadableValue;
-        return false;
     }
+    if (count == 0) {
+        value = Number(0);
+        return true;
+    }
+    for (int i = count; i % limbs::kLimbDigits != 0; ++i) {
+        digits[static_cast<std::size_t>(i / limbs::kLimbDigits)] *= 10;
+    }
+    // The first significant digit weighs 10^(exponent + beforePoint - leadingZeros - 1); it is
+    // the eighth digit of the first limb.
+    const std::int64_t lead = exponent + beforePoint - leadingZeros - 1;
+    value =
+        limbs::RoundLimbs(digits.data(), kTaken, lead - (limbs::kLimbDigits - 1), sticky, false);
+    return true;
 }
 
 bool ReadDecimalLiteral(std::u16string_view text, std::size_t& position, Number& value,
@@ -171,7 +165,7 @@ bool ReadDecimalLiteral(std::u16string_view text, std::size_t& position, Number&
         exponent < std::numeric_limits<std::int32_t>::min()) {
         return failWith(texts::kExponentOutOfRange);
     }
-    return ConvertDecimal(collected, exponent, value, detail);
+    return ConvertDecimal(collected, exponent, value);
 }
 
 }  // namespace

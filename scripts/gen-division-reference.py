@@ -1,21 +1,18 @@
 #!/usr/bin/env python3
 """Writes tests/data/division_reference.tsv: quotients and remainders of random decimals.
 
-Each row: a, b, a / b rounded once to the nearest Number (ties to the even last digit), and
-the remainder a - trunc(a / b) * b. Both come from exact rational arithmetic (fractions), so
-they are independent of the engine.
-
-A Number holds 16 limbs of 8 decimal digits, most significant first, the first not zero, with
-a decimal exponent that is a multiple of 8: the grid of a value with its first limb standing
-for 10^e (e a multiple of 8, 10^e <= |x| < 10^(e+8)) is 10^(e-120).
+Each row: a, b, a / b rounded once to a Number (see number_model.py), and the remainder
+a - trunc(a / b) * b. Both come from exact rational arithmetic (fractions), so they are
+independent of the engine.
 
 Usage: scripts/gen-division-reference.py [OUTPUT]   (default tests/data/division_reference.tsv)
 """
-import decimal
 import os
 import random
 import sys
 from fractions import Fraction
+
+from number_model import round_number, text
 
 ROWS = 10000
 SEED = 20261207
@@ -57,50 +54,8 @@ def random_decimal(rng):
     return Fraction(sign * significand) * Fraction(10) ** exponent
 
 
-def text(value):
-    """Exact decimal text of a Fraction whose denominator divides a power of ten."""
-    if value == 0:
-        return "0"
-    sign = "-" if value < 0 else ""
-    value = abs(value)
-    d = value.denominator
-    twos = (d & -d).bit_length() - 1
-    fives, rest = 0, d >> twos
-    while rest % 5 == 0:
-        rest //= 5
-        fives += 1
-    assert rest == 1, "not a decimal"
-    exponent = -max(twos, fives)
-    n = value.numerator * 10 ** -exponent // d
-    while n % 10 == 0:
-        n //= 10
-        exponent += 1
-    return f"{sign}{n}e{exponent}" if exponent else f"{sign}{n}"
-
-
-def limb_exponent(value):
-    """The multiple of 8, e, with 10^e <= |value| < 10^(e+8)."""
-    value = abs(value)
-    e = 0
-    while Fraction(10) ** (e + 8) <= value:
-        e += 8
-    while Fraction(10) ** e > value:
-        e -= 8
-    return e
-
-
 def rounded_quotient(a, b):
-    q = a / b
-    if q == 0:
-        return q
-    unit = Fraction(10) ** (limb_exponent(q) - 120)
-    scaled = abs(q) / unit
-    n = scaled.numerator // scaled.denominator
-    rest = scaled - n
-    if rest > Fraction(1, 2) or (rest == Fraction(1, 2) and n % 2 == 1):
-        n += 1
-    result = n * unit
-    return -result if q < 0 else result
+    return round_number(a / b)
 
 
 def remainder(a, b):

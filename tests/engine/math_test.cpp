@@ -28,17 +28,17 @@ protected:
 TEST_F(MathDomain, EdgesGiveNanInfinityOrLimits) {
     ExpectEach("nan", {"sqrt(-1)", "sqr(-4)", "sqrt(-inf)", "ln(-1)", "log(-1e-50)", "log2(-8)",
                        "ln(-inf)", "asin(-1.0000000001)", "acos(1.0000000001)", "asin(inf)",
-                       "acosh(0.9999999999)", "acosh(-inf)", "atanh(1.5)", "atanh(-2)", "cbrt(inf)",
-                       "cbr(-inf)"});
+                       "acosh(0.9999999999)", "acosh(-inf)", "atanh(1.5)", "atanh(-2)"});
     // Infinities have no angle, and beyond 1e1000 no digit of the reduced angle is known.
     ExpectEach("nan", {"sin(inf)", "cos(-inf)", "tan(inf)", "sin(1e1000)", "cos(-2e5000)"});
-    ExpectEach("-inf", {"ln(0)", "log10(0)", "log2(0)", "atanh(-1)", "logb(0)", "sinh(-1e300)",
-                        "ldexp(-1;1e10)", "asinh(-inf)", "ceil(-inf)", "floor(-inf)", "round(-inf)",
-                        "trunc(-inf)", "int(-inf)"});
-    ExpectEach("inf", {"atanh(1)", "logb(-inf)", "exp(1e300)", "exp2(1e9)", "exp2(1000000000000.5)",
-                       "cosh(-1e300)", "acosh(inf)", "sqrt(inf)", "ln(inf)", "scalbn(1;1e10)",
-                       "scalbn(12;2147483647)", "ldexp(3;2147483647)", "ceil(inf)", "floor(inf)",
-                       "round(inf)", "trunc(inf)", "int(inf)", "abs(-inf)"});
+    ExpectEach("-inf", {"cbr(-inf)", "ln(0)", "log10(0)", "log2(0)", "atanh(-1)", "logb(0)",
+                        "sinh(-1e300)", "ldexp(-1;1e10)", "asinh(-inf)", "ceil(-inf)",
+                        "floor(-inf)", "round(-inf)", "trunc(-inf)", "int(-inf)"});
+    ExpectEach("inf",
+               {"cbrt(inf)", "atanh(1)", "logb(-inf)", "exp(1e300)", "exp2(1e9)",
+                "exp2(1000000000000.5)", "cosh(-1e300)", "acosh(inf)", "sqrt(inf)", "ln(inf)",
+                "scalbn(1;1e10)", "scalbn(12;2147483647)", "ldexp(3;2147483647)", "ceil(inf)",
+                "floor(inf)", "round(inf)", "trunc(inf)", "int(inf)", "abs(-inf)"});
     ExpectEach("0", {"exp(-1e300)", "exp(-inf)", "exp2(-1e20)", "exp2(-inf)", "scalbn(1;-1e10)",
                      "ldexp(1;-1e10)", "scalbn(12;-2147483648)", "ldexp(3;-2147483648)",
                      "frac(inf)", "frac(-inf)"});
