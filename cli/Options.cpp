@@ -1,6 +1,9 @@
 #include "cli/Options.h"
 
 #include <charconv>
+#include <string>
+
+#include "base/DigitLimits.h"
 
 namespace numora::cli {
 
@@ -10,7 +13,7 @@ bool ParseDigits(const std::string& text, int& digits) {
     const char* first = text.data();
     const char* last = first + text.size();
     auto [end, ec] = std::from_chars(first, last, digits);
-    return ec == std::errc() && end == last && digits >= 0 && digits <= 255;
+    return ec == std::errc() && end == last && digits >= 0 && digits <= kMaxResultDigits;
 }
 
 // Splits "--name=value"; returns false when `arg` has no '='.
@@ -23,6 +26,8 @@ bool SplitInline(const std::string& arg, std::string& name, std::string& value) 
 }
 
 }  // namespace
+
+static_assert(kMaxResultDigits == 255, "the usage text names the digits limit");
 
 const char* UsageText() {
     return "usage: numora-calc [options]                 at a terminal: evaluate lines as typed\n"
@@ -90,7 +95,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             if (!takeValue(value)) return false;
             int digits = 0;
             if (!ParseDigits(value, digits)) {
-                error = "--digits needs a whole number from 0 to 255, not \"" + value + "\"";
+                error = "--digits needs a whole number from 0 to " +
+                        std::to_string(kMaxResultDigits) + ", not \"" + value + "\"";
                 return false;
             }
             options.Digits = digits;

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/DigitLimits.h"
 #include "engine/CalcEngine.h"
 #include "engine/IntConvert.h"
 
 namespace numora {
 
 std::u16string FormatNumber(const Number& value, int digits) {
-    const std::string text = value.str(std::clamp(digits, 0, 255), std::ios_base::fmtflags{});
+    const std::string text =
+        value.str(std::clamp(digits, 0, kMaxResultDigits), std::ios_base::fmtflags{});
     return std::u16string(text.begin(), text.end());
 }
 

@@ -11,7 +11,7 @@ enum class StatusFormat;
 // Decimal text of `value` with `digits` significant digits (0 = every digit Number holds):
 // fixed notation for decimal exponents from -4 up to the digit count, scientific otherwise,
 // trailing zeros removed, "inf", "-inf" and "nan" for the special values. Digit counts outside
-// 0..255 are clamped into that range.
+// 0..kMaxResultDigits are clamped into that range.
 std::u16string FormatNumber(const Number& value, int digits);
 
 // The status-bar forms of `value`: decimal (`decimalText` as given), or the two's-complement

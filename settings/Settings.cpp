@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/DigitLimits.h"
 #include "base/Text.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFolder.h"
@@ -98,7 +99,7 @@ void Settings::Load() {
     TopMost = ReadBool(ini, "TopMost", false);
     WordWrap = ReadBool(ini, "WordWrap", false);
 
-    Digits = std::clamp(ini.GetInt(kEdit, "Digits", D::Digits), 0, D::MaxDigits);
+    Digits = std::clamp(ini.GetInt(kEdit, "Digits", D::Digits), 0, kMaxLoadedDigits);
     Option = ReadBits(ini, "Option", D::Option);
     DefaultColor = ReadBits(ini, "DefaultColor", D::DefaultColor);
     ResultColor = ReadBits(ini, "ResultColor", D::ResultColor);

@@ -43,7 +43,6 @@ struct FontData {
 namespace SettingsDefaults {
 inline constexpr int32_t NotSet = INT32_MIN;
 inline constexpr int32_t Digits = 32;
-inline constexpr int32_t MaxDigits = 127;  // a larger stored value is clamped on reading
 inline constexpr uint32_t Option = OptionBits::AutoSaveUntitled | OptionBits::NoConfirmOnClose;
 inline constexpr uint32_t DefaultColor = 0x000000;  // black
 inline constexpr uint32_t ResultColor = 0xFF0000;   // blue

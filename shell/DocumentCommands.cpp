@@ -50,16 +50,11 @@ bool CMainFrame::SaveOrSaveAs(CommandId id) {
     if (id == CommandId::FileSave && !DocumentPath().isEmpty()) {
         return SaveTo(*this, ToPath(DocumentPath()));
     }
-    FileDialogRequest request;
-    request.folder = DialogStartFolder(AppSettings().DataPath);
-    request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
-    request.defaultSuffix = QStringLiteral("txt");
-    const QString path = CurrentPrompter().SaveFileName(this, request);
+    const QString path = AskDocumentPath(*this, true);
     if (path.isEmpty() || !SaveTo(*this, ToPath(path))) return false;
     SetDocumentPath(QFileInfo(path).absoluteFilePath());
     MarkSaved();
-    Recent().Add(DocumentPath());
-    AppSettings().DataPath = QFileInfo(path).absolutePath().toStdU16String();
+    RememberChosenDocument(*this, path);
     return true;
 }
 

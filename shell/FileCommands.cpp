@@ -40,6 +40,20 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
     return true;
 }
 
+QString AskDocumentPath(CMainFrame& frame, bool save) {
+    FileDialogRequest request;
+    request.folder = DialogStartFolder(frame.AppSettings().DataPath);
+    request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
+    request.defaultSuffix = QStringLiteral("txt");
+    Prompter& prompter = CurrentPrompter();
+    return save ? prompter.SaveFileName(&frame, request) : prompter.OpenFileName(&frame, request);
+}
+
+void RememberChosenDocument(CMainFrame& frame, const QString& path) {
+    frame.Recent().Add(QFileInfo(path).absoluteFilePath());
+    frame.AppSettings().DataPath = QFileInfo(path).absolutePath().toStdU16String();
+}
+
 namespace {
 
 void NewDocument(CMainFrame& frame) {
@@ -51,14 +65,9 @@ void NewDocument(CMainFrame& frame) {
 
 void OpenWithDialog(CMainFrame& frame) {
     if (!frame.ConfirmSaveIfModified()) return;
-    FileDialogRequest request;
-    request.folder = DialogStartFolder(frame.AppSettings().DataPath);
-    request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
-    request.defaultSuffix = QStringLiteral("txt");
-    const QString path = CurrentPrompter().OpenFileName(&frame, request);
+    const QString path = AskDocumentPath(frame, false);
     if (path.isEmpty() || !OpenDocumentFile(frame, path)) return;
-    frame.Recent().Add(frame.DocumentPath());
-    frame.AppSettings().DataPath = QFileInfo(path).absolutePath().toStdU16String();
+    RememberChosenDocument(frame, path);
 }
 
 void Save(CMainFrame& frame) {

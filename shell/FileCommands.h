@@ -28,6 +28,12 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path);
 // The first of the dropped files, after the save question. The data folder stays.
 void OpenDroppedFiles(CMainFrame& frame, const QList<QUrl>& urls);
 
+// The open or save dialog for a worksheet, in the data folder; empty when cancelled.
+QString AskDocumentPath(CMainFrame& frame, bool save);
+// A file opened or saved through that dialog goes on the recent list, and its folder becomes
+// the data folder.
+void RememberChosenDocument(CMainFrame& frame, const QString& path);
+
 // A file named on the command line: opened in place of the Untitled worksheet, which is left
 // as it is. A file that cannot be loaded is reported and the Untitled worksheet stays.
 void OpenStartupFile(CMainFrame& frame, const QString& path);

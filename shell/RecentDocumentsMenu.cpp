@@ -10,6 +10,7 @@
 #include "shell/FileCommands.h"
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
+#include "ui/QtText.h"
 
 namespace numora {
 
@@ -33,8 +34,6 @@ QSettings Store(const std::filesystem::path& settingsFolder) {
     return QSettings(folder + u'/' + kRecentFileName, QSettings::IniFormat);
 #endif
 }
-
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 // "&1 path"; an ampersand in the path is shown as itself, not taken as an access key.
 QString EntryText(int number, const QString& path) {

@@ -1,5 +1,6 @@
 #include "ui/InsertionMark.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
@@ -22,6 +23,17 @@ void PaintInsertionMark(QPainter& painter, const QRect& row, bool atBottom, cons
     painter.drawPolygon(
         QPolygon({QPoint(right, y - kHalf), QPoint(right - kHalf, y), QPoint(right, y + kHalf)}));
     painter.restore();
+}
+
+void PaintInsertionMark(QAbstractItemView& view, int insertion) {
+    const QAbstractItemModel* model = view.model();
+    const int rows = model != nullptr ? model->rowCount(view.rootIndex()) : 0;
+    if (insertion < 0 || rows == 0) return;
+    const bool atEnd = insertion >= rows;
+    const QRect row =
+        view.visualRect(model->index(atEnd ? rows - 1 : insertion, 0, view.rootIndex()));
+    QPainter painter(view.viewport());
+    PaintInsertionMark(painter, row, atEnd, view.viewport()->rect());
 }
 
 }  // namespace numora

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "base/DigitLimits.h"
 #include "settings/Settings.h"
 #include "settings/dialogs/ConfigTexts.h"
 
@@ -17,13 +18,11 @@ namespace numora {
 
 namespace {
 
-constexpr int kMaxDigits = 255;
-
 // Takes any run of digits, so that a typed 300 reaches the digits rule instead of being
-// refused keystroke by keystroke; the arrows stay within 0..255.
+// refused keystroke by keystroke; the arrows stay within 0..kMaxResultDigits.
 class DigitsBox : public QSpinBox {
 public:
-    explicit DigitsBox(QWidget* parent) : QSpinBox(parent) { setRange(0, kMaxDigits); }
+    explicit DigitsBox(QWidget* parent) : QSpinBox(parent) { setRange(0, kMaxResultDigits); }
 
 protected:
     QValidator::State validate(QString& text, int&) const override {
@@ -49,7 +48,8 @@ int DigitsFromText(const QString& text) {
     if (text.trimmed().isEmpty()) return 0;
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok);
-    return ok && value >= 0 && value < kMaxDigits ? static_cast<int>(value) : kMaxDigits;
+    return ok && value >= 0 && value < kMaxResultDigits ? static_cast<int>(value)
+                                                        : kMaxResultDigits;
 }
 
 CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
@@ -64,7 +64,7 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     noConfirm->setChecked(option & B::NoConfirmOnClose);
 
     digits = new DigitsBox(this);
-    digits->setValue(std::clamp(settings.Digits, 0, kMaxDigits));
+    digits->setValue(std::clamp(settings.Digits, 0, kMaxResultDigits));
     keepStatusFormat = new QCheckBox(T::kKeepStatusFormat, this);
     keepStatusFormat->setChecked(option & B::StatusFormatSaved);
     auto* digitsRow = new QWidget(this);

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <functional>
 
+#include "ui/QtText.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
@@ -20,10 +21,6 @@ QString PlainText(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
-}
-
-std::u16string_view View(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
 }
 
 }  // namespace
@@ -44,7 +41,7 @@ void EditCommands::ReplaceRange(int from, int to, const QString& text) {
     driver.NoteOtherKeyDown();
     driver.BeginEditGroup();
     view_.SetSelection(from, to);
-    view_.ReplaceSelection(View(text));
+    view_.ReplaceSelection(ToU16View(text));
     view_.RecolorParagraphs(from, from + int(text.size()));
     driver.EndEditGroup();
     view_.ensureCursorVisible();

@@ -1,17 +1,10 @@
 #include "shell/find/FindSession.h"
 
+#include "ui/QtText.h"
 #include "worksheet/TextBuffer.h"
 #include "worksheet/WorksheetDriver.h"
 
 namespace numora {
-
-namespace {
-
-std::u16string_view View(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
-}
-
-}  // namespace
 
 FindSession::FindSession(TextBuffer& buffer, WorksheetDriver& driver)
     : buffer_(buffer), driver_(driver) {}
@@ -62,7 +55,7 @@ bool FindSession::ReplaceAndFindNext() {
         IsMatchAt(around, last_.what, offset, last_.options)) {
         driver_.NoteOtherKeyDown();  // colour the replaced line, not one an Enter left behind
         driver_.BeginEditGroup();
-        buffer_.ReplaceSelection(View(last_.with));
+        buffer_.ReplaceSelection(ToU16View(last_.with));
         const int end = selection.start + int(last_.with.size());
         if (recolor_) recolor_(selection.start, end);
         driver_.EndEditGroup();
@@ -84,7 +77,7 @@ int FindSession::ReplaceAll() {
     }
     const int length = int(last_.what.size());
     const int growth = int(last_.with.size()) - length;
-    const std::u16string_view with = View(last_.with);
+    const std::u16string_view with = ToU16View(last_.with);
     driver_.NoteOtherKeyDown();
     driver_.BeginEditGroup();
     driver_.SetReplacing(true);

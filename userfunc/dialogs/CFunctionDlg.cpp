@@ -7,6 +7,7 @@
 
 #include "engine/Builtins.h"
 #include "ui/Prompter.h"
+#include "ui/QtText.h"
 #include "userfunc/UserFunctionStore.h"
 #include "userfunc/dialogs/FunctionDlgTexts.h"
 #include "userfunc/dialogs/FunctionListView.h"
@@ -16,8 +17,6 @@ namespace numora {
 namespace {
 
 enum Column { kName, kParameter, kExpression, kExplain, kColumnCount };
-
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 FunctionFields RowFields(const QStringList& texts) {
     return {texts.value(kName), texts.value(kParameter), texts.value(kExpression),
@@ -43,8 +42,8 @@ CFunctionDlg::CFunctionDlg(UserFunctionCatalogue& catalogue, std::filesystem::pa
     }
     for (const auto& [key, function] : catalogue_.Entries()) {
         InsertRow(list_->topLevelItemCount(),
-                  {Q(function.FuncName), Q(JoinParameters(function.Parameter)),
-                   Q(function.Expression), Q(function.Explain)});
+                  {ToQString(function.FuncName), ToQString(JoinParameters(function.Parameter)),
+                   ToQString(function.Expression), ToQString(function.Explain)});
     }
 
     auto* add = new QPushButton(T::kAdd, this);

@@ -1,9 +1,7 @@
 #include "userfunc/dialogs/FunctionListView.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include "ui/InsertionMark.h"
 
@@ -47,42 +45,23 @@ int FunctionListView::RowAt(const QPoint& position) const {
     return index.isValid() ? index.row() : topLevelItemCount();
 }
 
-void FunctionListView::SetInsertionRow(int row) {
-    if (row == insertionRow_) return;
-    insertionRow_ = row;
-    viewport()->update();
-}
-
 void FunctionListView::EndDrag() {
-    dragSource_ = -1;
-    pressRow_ = -1;
-    SetInsertionRow(-1);
+    if (drag_.End()) viewport()->update();
     unsetCursor();
 }
 
 void FunctionListView::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
-    pressRow_ = -1;
+    drag_.End();
     if (event->button() == Qt::LeftButton) {
         const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid()) {
-            pressRow_ = index.row();
-            pressPosition_ = event->position().toPoint();
-        }
+        if (index.isValid()) drag_.Press(index.row(), event->position().toPoint());
     }
 }
 
 void FunctionListView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint position = event->position().toPoint();
-    if (!Dragging()) {
-        if (pressRow_ >= 0 && (event->buttons() & Qt::LeftButton) &&
-            (position - pressPosition_).manhattanLength() >= QApplication::startDragDistance()) {
-            dragSource_ = pressRow_;
-            setCurrentItem(topLevelItem(dragSource_));
-            SetInsertionRow(RowAt(position));
-        } else if (pressRow_ < 0) {
-            QTreeWidget::mouseMoveEvent(event);
-        }
+    if (!drag_.Pressed()) {
+        QTreeWidget::mouseMoveEvent(event);
         return;
     }
     // The button was released outside the list: give up.
@@ -90,28 +69,28 @@ void FunctionListView::mouseMoveEvent(QMouseEvent* event) {
         EndDrag();
         return;
     }
-    SetInsertionRow(RowAt(position));
+    const QPoint position = event->position().toPoint();
+    const bool starting = !drag_.Dragging();
+    if (!drag_.Begin(position)) return;
+    if (starting) setCurrentItem(topLevelItem(drag_.Source()));
+    if (drag_.SetInsertion(RowAt(position))) viewport()->update();
 }
 
 void FunctionListView::mouseReleaseEvent(QMouseEvent* event) {
     if (Dragging() && event->button() == Qt::LeftButton) {
-        const int source = dragSource_;
-        const int insertion = insertionRow_;
+        const int source = drag_.Source();
+        const int insertion = drag_.Insertion();
         EndDrag();
         MoveRow(source, insertion);
         return;
     }
-    pressRow_ = -1;
+    drag_.End();
     QTreeWidget::mouseReleaseEvent(event);
 }
 
 void FunctionListView::paintEvent(QPaintEvent* event) {
     QTreeWidget::paintEvent(event);
-    if (!Dragging() || insertionRow_ < 0 || topLevelItemCount() == 0) return;
-    const bool atEnd = insertionRow_ >= topLevelItemCount();
-    const QRect row = visualItemRect(topLevelItem(atEnd ? topLevelItemCount() - 1 : insertionRow_));
-    QPainter painter(viewport());
-    PaintInsertionMark(painter, row, atEnd, viewport()->rect());
+    if (Dragging()) PaintInsertionMark(*this, drag_.Insertion());
 }
 
 }  // namespace numora

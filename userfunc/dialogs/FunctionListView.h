@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTreeWidget>
 
+#include "ui/RowDrag.h"
+
 namespace numora {
 
 class FunctionListView : public QTreeWidget {
@@ -15,8 +17,8 @@ public:
     // selects and shows it. False when the move changes nothing.
     bool MoveRow(int source, int insertion);
     QStringList RowTexts(int row) const;
-    bool Dragging() const { return dragSource_ >= 0; }
-    int InsertionRow() const { return insertionRow_; }
+    bool Dragging() const { return drag_.Dragging(); }
+    int InsertionRow() const { return drag_.Insertion(); }
 
 signals:
     void RowMoved();
@@ -29,13 +31,9 @@ protected:
 
 private:
     int RowAt(const QPoint& position) const;  // the row count over no row
-    void SetInsertionRow(int row);
     void EndDrag();
 
-    int pressRow_ = -1;
-    QPoint pressPosition_;
-    int dragSource_ = -1;
-    int insertionRow_ = -1;
+    RowDrag drag_;
 };
 
 }  // namespace numora

@@ -1,19 +1,17 @@
 #include "worksheet/view/CListBoxView.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include "engine/CalcEngine.h"
+#include "ui/InsertionMark.h"
+#include "ui/QtText.h"
+
+using numora::ToQString;
 
 namespace {
-
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
 
 // Selected with focus: highlight; selected without focus: the grey of a scroll bar; otherwise
 // the window colours. The text sits at the left edge, 3 pixels below the item's top.
@@ -104,10 +102,8 @@ void CListBoxView::keyPressEvent(QKeyEvent* event) {
             return;
         }
         case Qt::Key_Escape:
-            if (dragging_) {
-                dragging_ = false;
-                pressedRow_.reset();
-                insertion_.reset();
+            if (drag_.Dragging()) {
+                drag_.End();
                 viewport()->update();
                 return;
             }
@@ -127,13 +123,10 @@ void CListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CListBoxView::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
-    dragging_ = false;
-    insertion_.reset();
-    pressedRow_.reset();
+    drag_.End();
     if (event->button() != Qt::LeftButton) return;
     const int at = RowAt(event->position().toPoint());
-    if (at < count()) pressedRow_ = at;
-    pressPos_ = event->position().toPoint();
+    drag_.Press(at < count() ? at : -1, event->position().toPoint());
 }
 
 int CListBoxView::RowAt(const QPoint& pos) const {
@@ -145,67 +138,33 @@ int CListBoxView::RowAt(const QPoint& pos) const {
 }
 
 void CListBoxView::mouseMoveEvent(QMouseEvent* event) {
-    if (!pressedRow_) {
+    if (!drag_.Pressed()) {
         QListWidget::mouseMoveEvent(event);
         return;
     }
     const QPoint pos = event->position().toPoint();
-    if (!dragging_ && (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
-        return;
-    }
-    dragging_ = true;
+    if (!drag_.Begin(pos)) return;
     // Past the top or bottom edge the list scrolls towards the pointer.
     QScrollBar* bar = verticalScrollBar();
     if (pos.y() < 0) bar->setValue(bar->value() - 1);
     if (pos.y() >= viewport()->height()) bar->setValue(bar->value() + 1);
-    const int at = RowAt(pos);
-    if (insertion_ != at) {
-        insertion_ = at;
-        viewport()->update();
-    }
+    if (drag_.SetInsertion(RowAt(pos))) viewport()->update();
 }
 
 void CListBoxView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!dragging_) {
-        pressedRow_.reset();
+    const int source = drag_.Source();
+    if (!drag_.End()) {
         QListWidget::mouseReleaseEvent(event);
         return;
     }
-    dragging_ = false;
-    insertion_.reset();
     viewport()->update();
     const int under = RowAt(event->position().toPoint());
-    const std::optional<std::size_t> source = pressedRow_;
-    pressedRow_.reset();
     const std::optional<std::size_t> target =
         under < count() ? std::optional<std::size_t>(under) : std::nullopt;
-    if (const auto moved = model_.Move(source, target)) Rebuild(moved);
+    if (const auto moved = model_.Move(static_cast<std::size_t>(source), target)) Rebuild(moved);
 }
 
 void CListBoxView::paintEvent(QPaintEvent* event) {
     QListWidget::paintEvent(event);
-    if (dragging_ && insertion_) DrawInsertionMark();
-}
-
-void CListBoxView::DrawInsertionMark() {
-    // A red dotted line at the top of the insertion entry (the bottom of the last one past the
-    // end), with a solid triangle at each end pointing inwards.
-    int y = 0;
-    if (count() > 0) {
-        const int at = std::min(*insertion_, count());
-        y = at < count() ? visualItemRect(item(at)).top()
-                         : visualItemRect(item(count() - 1)).bottom();
-    }
-    const int width = viewport()->width();
-    y = std::clamp(y, 0, viewport()->height() - 1);
-    QPainter painter(viewport());
-    const QColor red(255, 0, 0);
-    painter.setPen(QPen(red, 1, Qt::DotLine));
-    painter.drawLine(0, y, width - 1, y);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(red);
-    const QPoint left[] = {{0, y - 5}, {0, y + 5}, {5, y}};
-    const QPoint right[] = {{width - 2, y - 5}, {width - 2, y + 5}, {width - 7, y}};
-    painter.drawPolygon(left, 3);
-    painter.drawPolygon(right, 3);
+    if (drag_.Dragging()) numora::PaintInsertionMark(*this, drag_.Insertion());
 }

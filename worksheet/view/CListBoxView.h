@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <optional>
 
+#include "ui/RowDrag.h"
 #include "worksheet/VariableList.h"
 
 namespace numora {
@@ -20,7 +21,10 @@ public:
     void Refresh(const numora::CalcEngine& engine);
     const numora::VariableListModel& Model() const { return model_; }
     // Where a drop would land, while dragging.
-    std::optional<int> InsertionIndex() const { return insertion_; }
+    std::optional<int> InsertionIndex() const {
+        return drag_.Dragging() && drag_.Insertion() >= 0 ? std::optional(drag_.Insertion())
+                                                          : std::nullopt;
+    }
 
 signals:
     void NameChosen(const QString& name);
@@ -38,12 +42,8 @@ private:
     void Rebuild(std::optional<std::size_t> select);
     void ChooseCurrent();
     int RowAt(const QPoint& pos) const;
-    void DrawInsertionMark();
 
     numora::VariableListModel model_;
     numora::CalcEngine* engine_ = nullptr;
-    std::optional<int> pressedRow_;
-    QPoint pressPos_;
-    bool dragging_ = false;
-    std::optional<int> insertion_;
+    numora::RowDrag drag_;
 };

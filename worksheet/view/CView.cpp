@@ -8,6 +8,7 @@
 
 #include "settings/Settings.h"
 #include "ui/ColorRef.h"
+#include "ui/QtText.h"
 #include "worksheet/ColoringLines.h"
 #include "worksheet/view/BackgroundEvaluator.h"
 
@@ -15,16 +16,12 @@ using numora::ColorKind;
 using numora::ColorSegment;
 using numora::ColorSegments;
 using numora::FromColorRef;
+using numora::ToQString;
 
 namespace {
 
 constexpr int kLeftMargin = 10;
 constexpr int kRightMargin = 2;
-
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
 
 // The document keeps paragraph breaks as U+2029; the worksheet logic sees "\n".
 std::u16string ToWorksheetText(QString text) {
