@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/BuiltinImpls.h"
 #include "engine/CalcEngine.h"
 #include "engine/ExactArith.h"
 #include "engine/Format.h"
@@ -156,6 +157,99 @@ void BM_Remainder_Huge(benchmark::State& s) {
 void BM_Boost_Remainder_Huge(benchmark::State& s) {
     Pair(s, Number("1e67108864"), Number(7), kBoostRemainder);
 }
+
+// --- sums and products rounded once beside the library's truncating ones --------------------
+
+auto kRoundedAdd = [](const Number& a, const Number& b) { return Add(a, b); };
+auto kBoostAdd = [](const Number& a, const Number& b) { return a + b; };
+auto kRoundedMultiply = [](const Number& a, const Number& b) { return Multiply(a, b); };
+auto kBoostMultiply = [](const Number& a, const Number& b) { return a * b; };
+
+void BM_Add_Full(benchmark::State& s) { Pair(s, FullA(), FullB(), kRoundedAdd); }
+void BM_Boost_Add_Full(benchmark::State& s) { Pair(s, FullA(), FullB(), kBoostAdd); }
+void BM_Add_Short(benchmark::State& s) { Pair(s, Number("1.5"), Number(7), kRoundedAdd); }
+void BM_Boost_Add_Short(benchmark::State& s) { Pair(s, Number("1.5"), Number(7), kBoostAdd); }
+void BM_Multiply_Full(benchmark::State& s) { Pair(s, FullA(), FullB(), kRoundedMultiply); }
+void BM_Boost_Multiply_Full(benchmark::State& s) { Pair(s, FullA(), FullB(), kBoostMultiply); }
+void BM_Multiply_Short(benchmark::State& s) { Pair(s, Number("1.5"), Number(7), kRoundedMultiply); }
+void BM_Boost_Multiply_Short(benchmark::State& s) {
+    Pair(s, Number("1.5"), Number(7), kBoostMultiply);
+}
+
+BENCHMARK(BM_Add_Full);
+BENCHMARK(BM_Boost_Add_Full);
+BENCHMARK(BM_Add_Short);
+BENCHMARK(BM_Boost_Add_Short);
+BENCHMARK(BM_Multiply_Full);
+BENCHMARK(BM_Boost_Multiply_Full);
+BENCHMARK(BM_Multiply_Short);
+BENCHMARK(BM_Boost_Multiply_Short);
+
+// --- elementary functions: ours (every shown digit right) beside the library's at Number's own
+// precision (the 100th digit wrong in about one result in eight) ------------------------------
+
+template <class Function>
+void Unary(benchmark::State& state, const Number& x, Function f) {
+    for (auto _ : state) {
+        Number r = f(x);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+const Number& Argument() {
+    static const Number value("2.718281828459045235360287471352662497757247093699959574966967");
+    return value;
+}
+
+void BM_Exp(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return FnExp({x}); });
+}
+void BM_Boost_Exp(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return exp(x); });
+}
+void BM_Ln(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return FnLn({x}); });
+}
+void BM_Boost_Ln(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return log(x); });
+}
+void BM_Sin(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return FnSin({x}); });
+}
+void BM_Boost_Sin(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return sin(x); });
+}
+void BM_Atan(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return FnAtan({x}); });
+}
+void BM_Boost_Atan(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return atan(x); });
+}
+void BM_Sqrt(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return FnSqrt({x}); });
+}
+void BM_Boost_Sqrt(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return sqrt(x); });
+}
+void BM_PowerFraction(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return Power(x, Number("1.25")); });
+}
+void BM_Boost_PowerFraction(benchmark::State& s) {
+    Unary(s, Argument(), [](auto& x) { return pow(x, Number("1.25")); });
+}
+
+BENCHMARK(BM_Exp);
+BENCHMARK(BM_Boost_Exp);
+BENCHMARK(BM_Ln);
+BENCHMARK(BM_Boost_Ln);
+BENCHMARK(BM_Sin);
+BENCHMARK(BM_Boost_Sin);
+BENCHMARK(BM_Atan);
+BENCHMARK(BM_Boost_Atan);
+BENCHMARK(BM_Sqrt);
+BENCHMARK(BM_Boost_Sqrt);
+BENCHMARK(BM_PowerFraction);
+BENCHMARK(BM_Boost_PowerFraction);
 
 BENCHMARK(BM_Divide_Full);
 BENCHMARK(BM_Boost_Divide_Full);

@@ -142,6 +142,19 @@ const W& HalfPi() {
     return value;
 }
 
+// The angle units, as factors: a product by them cannot overflow where its result does not.
+template <class W>
+const W& DegreesPerRadian() {
+    static const W value = 180 / Pi<W>();
+    return value;
+}
+
+template <class W>
+const W& RadiansPerDegree() {
+    static const W value = Pi<W>() / 180;
+    return value;
+}
+
 // --- exponential and logarithm -----------------------------------------------------------------
 
 // e^s - 1 for |s| up to 2.5: the argument is halved until tiny, the series summed, and the

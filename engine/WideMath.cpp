@@ -116,7 +116,7 @@ Scaled<W> Kernel(Function f, const Number& x) {
         case Function::Atanh:
             return {Atanh(w), 0};
         case Function::Degrees:
-            return {W(w * 180 / Pi<W>()), 0};
+            return {W(w * DegreesPerRadian<W>()), 0};
         case Function::HalfPi:
             return {HalfPi<W>(), 0};
     }
@@ -213,7 +213,7 @@ Number Radians(const Number& degrees, const Number& minutes, const Number& secon
     return Correctly([&](auto type) {
         using W = typename decltype(type)::type;
         const W sum = W(degrees) + W(minutes) / 60 + W(seconds) / 3600;
-        return Scaled<W>{W(sum * Pi<W>() / 180), 0};
+        return Scaled<W>{W(sum * RadiansPerDegree<W>()), 0};
     });
 }
 

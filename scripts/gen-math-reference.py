@@ -1,22 +1,30 @@
 #!/usr/bin/env python3
 """Writes tests/data/math_reference.tsv: reference values of the elementary functions.
 
-Each row: function name, arguments joined by ";", the value rounded to 32 significant
-digits in the form the engine prints it, and the value to 110 significant digits.
+Each row: function name ("^" for the power operator), arguments joined by ";", and the value
+rounded to 32 and to 100 significant digits (a tie to even) in the form the engine prints it.
 Values come from mpmath at 1300 digits (exact decimal arithmetic for the rounding and
-decimal-exponent functions), so they are independent of the engine's libraries.
+decimal-exponent functions), so they are independent of the engine's libraries. Beside the
+chosen cases, every function gets random arguments over its domain (a fixed seed), so that the
+set holds well over 1,000 values compared in all 100 digits.
 
+Requires python3-mpmath (Debian package). The tests read the output; they never run this.
 Usage: scripts/gen-math-reference.py [OUTPUT]   (default tests/data/math_reference.tsv)
 """
 import decimal
 import os
+import random
 import sys
 
 import mpmath
 
-mpmath.mp.dps = 1300
+from number_model import printed
+
+mpmath.mp.dps = 1300  # the angles go up to 1e1000
 D = decimal.Decimal
 decimal.getcontext().prec = 2000
+decimal.getcontext().Emax = decimal.MAX_EMAX
+decimal.getcontext().Emin = decimal.MIN_EMIN
 
 
 def mp(text):
@@ -96,6 +104,7 @@ FUNCTIONS = {
     "scalbn": lambda x, n: D(x).scaleb(to_int(n)),
     "hypot": lambda x, y: mpmath.hypot(mp(x), mp(y)),
     "ldexp": lambda x, n: mpmath.ldexp(mp(x), to_int(n)),
+    "^": lambda x, y: mpmath.power(mp(x), mp(y)),
 }
 
 PI_100 = ("3.141592653589793238462643383279502884197169399375105820974944592307816406286"
@@ -114,9 +123,11 @@ CASES = {
     "floor": ["-2.7", "2.9", "-0.5", "7"],
     "round": ["2.5", "-2.5", "2.4999", "0.5", "-0.5", "1.5", "-1.5",
               "-2.5000000000000000000000000000000000001", "0.49999999999999999999", "12345678901.5"],
-    "exp": ["1", "-1", "0.5", "10", "100", "-50", "1e-10", "230.2585", "12345.678"],
+    "exp": ["1", "-1", "0.5", "10", "100", "-50", "1e-10", "230.2585", "12345.678", "1e-130",
+            "154523869.8", "-154523869.8"],
     "exp2": ["10", "0.5", "-3", "3.3", "100.25", "-0.75", "200"],
-    "ln": ["2", "10", "0.5", "1.0000001", "12345.6789", "1e-50", "1e300", "0.9999999999"],
+    "ln": ["2", "10", "0.5", "1.0000001", "12345.6789", "1e-50", "1e300", "0.9999999999", "48200",
+           "1e-100000", "1.0000000000000000000000000000000000000000000000001"],
     "log2": ["8", "3", "0.1", "1e100"],
     "log": ["1000", "2", "0.0031", "7.5e200"],
     "log10": ["1000", "2", "0.0031", "7.5e200"],
@@ -146,43 +157,21 @@ CASES = {
     "atan2": ["1;0", "0;-1", "-1;0", "1;1", "-2;-3", "3;-4", "1e-10;1", "5;1e-20"],
     "scalbn": ["1.5;3", "7;-2", "1;2.9", "-2.5;-7.9", "3;100"],
     "hypot": ["3;4", "1;1", "1e-10;1", "-5;12.5", "1e300;1e300"],
-    "ldexp": ["3;-1", "1;10", "7;-2", "1.1;100", "1;-20", "5;3.7"],
+    "ldexp": ["3;-1", "1;10", "7;-2", "1.1;100", "1;-20", "5;3.7", "1;500", "3;-300"],
+    "^": ["2;0.5", "10;1.5", "0.5;-1.5", "7;1e-30", "123.456;-78.9", "1.0000001;1e12",
+          "2;1e-130", "1e300;0.123"],
 }
 
 
 def decimal_of(value):
     if isinstance(value, D):
         return value
-    return D(mpmath.nstr(value, 130, min_fixed=1, max_fixed=0, strip_zeros=False))
-
-
-def printed(value, digits):
-    """The value rounded to `digits` significant digits, written as the engine prints it:
-    fixed notation for decimal exponents -4 .. digits-1, otherwise d.ddde+XX; trailing zeros
-    dropped."""
-    if value == 0:
-        return "0"
-    with decimal.localcontext() as ctx:
-        ctx.prec = digits
-        ctx.rounding = decimal.ROUND_HALF_EVEN
-        r = (+value).normalize()
-    sign = "-" if r < 0 else ""
-    r = abs(r)
-    exponent = r.adjusted()
-    mantissa = str(r.scaleb(-exponent).normalize())
-    if "E" in mantissa:
-        mantissa = format(r.scaleb(-exponent).normalize(), "f")
-    if exponent < -4 or exponent >= digits:
-        return f"{sign}{mantissa}e{'+' if exponent >= 0 else '-'}{abs(exponent):02d}"
-    text = format(r, "f")
-    if "." in text:
-        text = text.rstrip("0").rstrip(".")
-    return sign + text
+    return D(mpmath.nstr(value, 170, min_fixed=1, max_fixed=0, strip_zeros=False))
 
 
 def near_tie(value, digits):
-    """True when the value lies so close to a rounding tie at `digits` digits that a
-    100-digit computation might round the other way."""
+    """True when the value lies so close to a rounding tie at `digits` digits that the
+    reference itself could round the other way."""
     if value == 0:
         return False
     scaled = abs(value).scaleb(digits - 1 - abs(value).adjusted())
@@ -190,20 +179,81 @@ def near_tie(value, digits):
     return abs(fraction - D("0.5")) < D("1e-60")
 
 
+def random_decimal(rng, low, high, sign=True):
+    """A decimal of 1 to 40 significant digits with its decimal exponent in [low, high]."""
+    digits = rng.choice([1, 2, 3, 5, 8, 12, 20, 30, 40])
+    significand = rng.randrange(10 ** (digits - 1), 10 ** digits)
+    exponent = rng.randint(low, high) - (digits - 1)
+    negative = sign and rng.random() < 0.5
+    return f"{'-' if negative else ''}{significand}e{exponent}"
+
+
+def random_below_one(rng, low):
+    """A decimal of magnitude below 1 (at least 10^low), also close to 1."""
+    if rng.random() < 0.3:
+        nines = rng.randint(1, 30)
+        return ("-" if rng.random() < 0.5 else "") + "0." + "9" * nines + str(rng.randint(1, 8))
+    text = random_decimal(rng, low, -1)
+    return text
+
+
+RANDOM_ARGUMENTS = {
+    "exp": lambda r: random_decimal(r, -30, 5) if r.random() < 0.9 else random_decimal(r, 5, 7),
+    "exp2": lambda r: random_decimal(r, -30, 6),
+    "ln": lambda r: random_decimal(r, -400, 400, False),
+    "log2": lambda r: random_decimal(r, -60, 60, False),
+    "log10": lambda r: random_decimal(r, -400, 400, False),
+    "sqrt": lambda r: random_decimal(r, -400, 400, False),
+    "cbrt": lambda r: random_decimal(r, -400, 400),
+    "sin": lambda r: random_decimal(r, -30, 40),
+    "cos": lambda r: random_decimal(r, -30, 40),
+    "tan": lambda r: random_decimal(r, -30, 40),
+    "asin": lambda r: random_below_one(r, -40),
+    "acos": lambda r: random_below_one(r, -40),
+    "atan": lambda r: random_decimal(r, -40, 40),
+    "sinh": lambda r: random_decimal(r, -40, 4),
+    "cosh": lambda r: random_decimal(r, -40, 4),
+    "tanh": lambda r: random_decimal(r, -40, 2),
+    "asinh": lambda r: random_decimal(r, -40, 80),
+    "acosh": lambda r: ("1." + "0" * r.randint(0, 30) + str(r.randint(1, 9)) if r.random() < 0.4
+                        else random_decimal(r, 0, 80, False)),
+    "atanh": lambda r: random_below_one(r, -40),
+    "deg": lambda r: random_decimal(r, -20, 20),
+    "rad": lambda r: ";".join(random_decimal(r, -5, 3) for _ in range(r.randint(1, 3))),
+    "atan2": lambda r: random_decimal(r, -20, 20) + ";" + random_decimal(r, -20, 20),
+    "hypot": lambda r: random_decimal(r, -50, 50) + ";" + random_decimal(r, -50, 50),
+    "ldexp": lambda r: random_decimal(r, -20, 20) + ";" + str(r.randint(-400, 400)),
+    "^": lambda r: random_decimal(r, -20, 20, False) + ";" + random_decimal(r, -4, 1),
+}
+RANDOM_PER_FUNCTION = 60
+SEED = 20261207
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "tests", "data",
                                                               "math_reference.tsv")
+    cases = [(name, case) for name, list_ in CASES.items() for case in list_]
+    rng = random.Random(SEED)
+    for name, generate in RANDOM_ARGUMENTS.items():
+        for _ in range(RANDOM_PER_FUNCTION):
+            cases.append((name, generate(rng)))
     rows = []
-    for name, cases in CASES.items():
-        for case in cases:
-            args = case.split(";")
-            value = decimal_of(FUNCTIONS[name](*args))
-            if near_tie(value, 32):
-                sys.exit(f"{name}({case}) rounds at a tie; choose another argument")
-            rows.append(f"{name}\t{case}\t{printed(value, 32)}\t{printed(value, 110)}")
+    for name, case in cases:
+        args = case.split(";")
+        try:
+            result = FUNCTIONS[name](*args)
+        except (ValueError, ZeroDivisionError):
+            continue
+        if isinstance(result, mpmath.mpc) or (not isinstance(result, D) and
+                                              not mpmath.isfinite(result)):
+            continue
+        value = decimal_of(result)
+        if near_tie(value, 32) or near_tie(value, 100):
+            sys.exit(f"{name}({case}) rounds at a tie; choose another argument or seed")
+        rows.append(f"{name}\t{case}\t{printed(value, 32)}\t{printed(value, 100)}")
     with open(out, "w", encoding="utf-8", newline="\n") as f:
-        f.write("# function\targuments\t32 digits\t110 digits"
+        f.write("# function\targuments\t32 digits\t100 digits"
                 "   (generated by scripts/gen-math-reference.py)\n")
         f.write("\n".join(rows) + "\n")
     print(f"{len(rows)} rows written to {out}")

@@ -2,6 +2,8 @@
 // correct in all 100 digits, logarithms of exact powers are exact, and one overflow rule holds.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,7 @@ TEST_F(RoundingTest, ListedCases) {
         {32, "1e67108864/0.99", "inf"}, {32, "10^67108864", "1e+67108864"}, {32, "10^67108865", "inf"},
         {32, "scalbn(1;67108865)", "inf"}, {32, "ldexp(1e67108864;1)", "inf"},
         {32, "exp(154523870)", "inf"}, {32, "1e-67108864/10", "0"},
+        {32, "rad(1e67108864)", "1.7453292519943295769236907684886e+67108862"},
         // Pythagorean triples beyond 64 digits are exact.
         {0, "hypot(20000000000000000000000000000000040;2000000000000000000000000000000007999999999999999999999999999999958)",
             "2000000000000000000000000000000008000000000000000000000000000000058"},
@@ -71,6 +74,37 @@ TEST_F(RoundingTest, LargestValuesSurviveTimesOne) {
         EXPECT_EQ(engine.GetResult(), x) << line;
         EXPECT_EQ(Run("x+0").Text, Run("x").Text) << line;
     }
+}
+
+std::string Printed(const Number& x, int digits) {
+    return x.str(digits, std::ios_base::fmtflags(0));
+}
+
+// Each line: the operator, a, b, the exact result rounded once to a Number, and the exact result
+// printed with 32 and 100 digits; made from exact fractions by scripts/gen-arith-reference.py.
+// Most exact results lie on a tie at the 32nd or 100th digit or a hair beside one.
+TEST(ArithmeticReference, TiesAndNearTiesPrintAsTheExactResult) {
+    std::ifstream file(std::string(NUMORA_TEST_DATA) + "/arith_reference.tsv");
+    int rows = 0, wrong = 0;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        ++rows;
+        std::istringstream fields(line);
+        std::string op, a, b, expected, expected32, expected100;
+        ASSERT_TRUE(std::getline(fields, op, '\t') && std::getline(fields, a, '\t') &&
+                    std::getline(fields, b, '\t') && std::getline(fields, expected, '\t') &&
+                    std::getline(fields, expected32, '\t') && std::getline(fields, expected100))
+            << line;
+        const Number x(a), y(b);
+        const Number result = op == "+" ? Add(x, y) : op == "-" ? Subtract(x, y) : Multiply(x, y);
+        if (result != Number(expected) || Printed(result, 32) != expected32 ||
+            Printed(result, 100) != expected100) {
+            if (++wrong <= 10) ADD_FAILURE() << line << "\n  got " << Printed(result, 0);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(rows, 3000) << "reference data missing or truncated";
 }
 
 // LogN(base; base^n) is n for every exact power that a Number holds, for integer bases, decimal
