@@ -96,6 +96,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void CMainFrame::RunInTurn(std::function<void()> command) { view_->RunInTurn(std::move(command)); }
+
 QAction* CMainFrame::Action(CommandId id) const { return actions_.value(static_cast<int>(id)); }
 
 void CMainFrame::CreateActions() {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "engine/UserFunctions.h"
@@ -33,9 +34,13 @@ public:
     // The action of a command (menus, toolbars and keys share it); nullptr for an unknown id.
     // Commands without a handler yet are disabled.
     QAction* Action(CommandId id) const;
-    // Connects `handler` to the command and enables it.
+    // Connects `handler` to the command and enables it. A command chosen while a line
+    // calculates runs in its turn after the keys typed before it, unless it is `RunNow`.
+    enum class Turn { AfterTypedInput, RunNow };
     template <class Handler>
-    QAction* Attach(CommandId id, Handler handler);
+    QAction* Attach(CommandId id, Handler handler, Turn turn = Turn::AfterTypedInput);
+    // Runs `command` now, or in its turn after input typed during a calculation.
+    void RunInTurn(std::function<void()> command);
 
     CView& View() { return *view_; }
     CVariableListPane& VariableList() { return *list_; }
@@ -108,10 +113,14 @@ private:
 };
 
 template <class Handler>
-QAction* CMainFrame::Attach(CommandId id, Handler handler) {
+QAction* CMainFrame::Attach(CommandId id, Handler handler, Turn turn) {
     QAction* action = Action(id);
     if (action == nullptr) return nullptr;
-    connect(action, &QAction::triggered, this, handler);
+    if (turn == Turn::RunNow) {
+        connect(action, &QAction::triggered, this, handler);
+    } else {
+        connect(action, &QAction::triggered, this, [this, handler] { RunInTurn(handler); });
+    }
     action->setEnabled(true);
     return action;
 }

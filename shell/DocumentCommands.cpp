@@ -66,8 +66,11 @@ void CMainFrame::MarkSaved() {
 }
 
 void AttachExitCommand(CMainFrame& frame) {
-    // Closing runs the save question; a queued close lets the menu finish first.
-    frame.Attach(CommandId::AppExit, [&frame] { QTimer::singleShot(0, &frame, &QWidget::close); });
+    // Closing runs the save question; a queued close lets the menu finish first. Exit does not
+    // wait for a calculation: the close cancels it.
+    frame.Attach(
+        CommandId::AppExit, [&frame] { QTimer::singleShot(0, &frame, &QWidget::close); },
+        CMainFrame::Turn::RunNow);
 }
 
 void LoadUntitledAtStart(CMainFrame& frame) {

@@ -49,7 +49,8 @@ RecentDocumentsMenu::RecentDocumentsMenu(CMainFrame& frame)
     for (QObject* owner : placeholder_->associatedObjects()) {
         if (auto* menu = qobject_cast<QMenu*>(owner)) menu_ = menu;
     }
-    connect(placeholder_, &QAction::triggered, this, [this] { Choose(0); });
+    connect(placeholder_, &QAction::triggered, this,
+            [this] { frame_.RunInTurn([this] { Choose(0); }); });
     Rebuild();
 }
 
@@ -138,7 +139,8 @@ void RecentDocumentsMenu::Rebuild() {
         auto* action =
             new QAction(EntryText(static_cast<int>(i) + 1, ToQString(entries[i])), menu_);
         const int index = static_cast<int>(i);
-        connect(action, &QAction::triggered, this, [this, index] { Choose(index); });
+        connect(action, &QAction::triggered, this,
+                [this, index] { frame_.RunInTurn([this, index] { Choose(index); }); });
         menu_->insertAction(before, action);
         more_.push_back(action);
     }

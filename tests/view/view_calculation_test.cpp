@@ -1,4 +1,5 @@
-// A calculation that would run for days: the window stays responsive, Esc or a close cancels.
+// A calculation that would run for days: the window stays responsive, Esc or a close cancels,
+// and what is typed or clicked meanwhile arrives afterwards, in order.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -26,7 +27,7 @@ protected:
     const Number* V() { return view.Engine().GetVariables().Find(u"v"); }
 };
 
-TEST_F(CalculationTest, EscCancelsTheLineAndInputWaitsMeanwhile) {
+TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards) {
     QSignalSpy calculated(&view, &CView::Calculated);
     QSignalSpy busy(&view, &CView::CalculationBusy);
     bool waitCursor = false;
@@ -35,11 +36,18 @@ TEST_F(CalculationTest, EscCancelsTheLineAndInputWaitsMeanwhile) {
         waitCursor = QApplication::overrideCursor() != nullptr &&
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_TRUE(view.Calculating());
-        Type("9<Enter><Esc>");  // the keys wait while the line runs; Esc cancels it
+        // A click behind the first line, keys, then Esc: the click and the keys wait.
+        QTextCursor first(view.document());
+        first.movePosition(QTextCursor::EndOfBlock);
+        const QPoint behind = view.cursorRect(first).center() + QPoint(40, 0);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, behind);
+        Type("+1<Esc>");
+        EXPECT_EQ(Text(), "v=1\n>1\nv=f40(1)");  // nothing has arrived yet
     });
     Type("v=f40(1)<Enter>");
+    QCoreApplication::processEvents();
 
-    EXPECT_EQ(Text(), "v=1\n>1\nv=f40(1)\n>Error : Calculation Canceled\n");
+    EXPECT_EQ(Text(), "v=1+1\n>1\nv=f40(1)\n>Error : Calculation Canceled\n");
     ASSERT_NE(V(), nullptr);
     EXPECT_EQ(*V(), Number(1));
     EXPECT_EQ(calculated.count(), 0);

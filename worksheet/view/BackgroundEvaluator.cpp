@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QThread>
 #include <QTimer>
+#include <QToolBar>
 #include <QWidget>
 #include <chrono>
 #include <memory>
@@ -19,6 +24,7 @@ BackgroundEvaluator::~BackgroundEvaluator() {
     // Never reached while a line runs (closing is held back until it ends); should it happen
     // anyway, the worker must not outlive the engine it works on.
     if (running_) RequestCancel(engine_.Cancel());
+    Filter(false);
     {
         std::lock_guard lock(mutex_);
         stop_ = true;
@@ -60,6 +66,30 @@ bool BackgroundEvaluator::WaitForLine(int ms) {
     return lineDone_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return done_; });
 }
 
+void BackgroundEvaluator::RunInTurn(std::function<void()> command) {
+    if (Holding()) {
+        typeAhead_.KeepCall(std::move(command));
+    } else {
+        command();
+    }
+}
+
+void BackgroundEvaluator::Filter(bool on) {
+    if (on == filtering_) return;
+    filtering_ = on;
+    if (on) {
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+}
+
+void BackgroundEvaluator::DeliverKept() {
+    if (running_) return;  // the line running now delivers them when it ends
+    typeAhead_.Deliver();
+    if (!running_ && !typeAhead_.Delivering() && typeAhead_.Empty()) Filter(false);
+}
+
 int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) {
     ClearCancel(engine_.Cancel());
     int status = 0;
@@ -75,8 +105,9 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
     wake_.notify_one();
     running_ = true;
     if (!WaitForLine(kQuietWaitMs)) {
-        // Keep the window alive while the line runs: paint, resize, timers; input waits.
-        qApp->installEventFilter(this);
+        // Keep the window alive while the line runs: paint, resize, timers, menus; input is
+        // kept for later.
+        Filter(true);
         bool busy = false;
         QTimer busyTimer;
         busyTimer.setSingleShot(true);
@@ -91,7 +122,6 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
         while (!WaitForLine(0)) loop.exec();
         waiting_ = nullptr;
         busyTimer.stop();
-        qApp->removeEventFilter(this);
         if (busy) {
             QApplication::restoreOverrideCursor();
             if (onBusy_) onBusy_(false);
@@ -99,37 +129,79 @@ int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) 
     }
     running_ = false;
     ClearCancel(engine_.Cancel());
-    if (closeAfterwards_) {
-        QMetaObject::invokeMethod(closeAfterwards_.data(), &QWidget::close, Qt::QueuedConnection);
-        closeAfterwards_.clear();
+    if (!typeAhead_.Empty()) {
+        // Once the Enter that ran this line has finished its own work.
+        QMetaObject::invokeMethod(this, &BackgroundEvaluator::DeliverKept, Qt::QueuedConnection);
+    } else if (!typeAhead_.Delivering()) {
+        Filter(false);
     }
     return status;
 }
 
+namespace {
+
+bool IsMenu(const QObject* object) {
+    return qobject_cast<const QMenu*>(object) != nullptr ||
+           qobject_cast<const QMenuBar*>(object) != nullptr;
+}
+
+// Clicks that only choose a command (whose run then waits its turn) or scroll the view are
+// handled at once.
+bool ClickableMeanwhile(const QWidget* widget) {
+    if (IsMenu(widget) || qobject_cast<const QScrollBar*>(widget) != nullptr) return true;
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (qobject_cast<const QToolBar*>(widget) != nullptr) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
+    // Events for the platform's windows pass: each reaches its widget, which is looked at here.
+    if (!watched->isWidgetType() || !Holding()) return QObject::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
     switch (event->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-                RequestCancel(engine_.Cancel());
-            return true;
         case QEvent::ShortcutOverride:
-            // Claimed, so that no menu shortcut fires; the key press itself is dropped above.
+            if (IsMenu(widget)) break;
+            // Claimed, so that no shortcut fires now; it fires when its key is delivered.
             event->accept();
             return true;
-        case QEvent::Close:
-            // The engine must outlive the line: cancel it, and close once it has ended. (The
-            // platform window passes the close on to its widget, which is held back here.)
-            if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow()) break;
-            closeAfterwards_ = static_cast<QWidget*>(watched);
-            RequestCancel(engine_.Cancel());
-            event->ignore();
+        case QEvent::KeyPress:
+            if (IsMenu(widget)) break;
+            if (running_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+                RequestCancel(engine_.Cancel());
+                return true;
+            }
+            typeAhead_.KeepEvent(watched, *event);
             return true;
         case QEvent::KeyRelease:
-        case QEvent::Shortcut:
+        case QEvent::InputMethod:
+            if (IsMenu(widget)) break;
+            typeAhead_.KeepEvent(watched, *event);
+            return true;
+        case QEvent::MouseMove:
+            // Only a drag (a selection, say) matters; hovering changes nothing.
+            if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) break;
+            [[fallthrough]];
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::InputMethod:
+            if (ClickableMeanwhile(widget)) break;
+            typeAhead_.KeepEvent(watched, *event);
+            return true;
+        case QEvent::Close: {
+            if (!widget->isWindow()) break;
+            // The engine must outlive the line: cancel it, and close in turn once it has
+            // ended. (The platform window passes the close on to its widget, held back here.)
+            if (running_) RequestCancel(engine_.Cancel());
+            QPointer<QWidget> window = widget;
+            typeAhead_.KeepCall([this, window] {
+                if (window && window->close()) typeAhead_.Clear();
+            });
+            event->ignore();
+            return true;
+        }
         case QEvent::ContextMenu:
         case QEvent::DragEnter:
         case QEvent::DragMove:

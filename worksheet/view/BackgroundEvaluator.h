@@ -1,9 +1,10 @@
 #pragma once
 // Evaluates a line on a worker thread so that a long calculation never freezes the window.
 // The driver stays synchronous: Evaluate returns only when the line is done, and meanwhile the
-// window keeps painting while user input is held back, except Esc, which cancels the line.
+// window keeps painting and its menus open, while keys, clicks and commands are kept and
+// delivered in order when the line ends. Esc cancels the line; a close cancels it and then
+// closes.
 #include <QObject>
-#include <QPointer>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 
 #include "engine/CalcEngine.h"
 #include "worksheet/LineEvaluator.h"
+#include "worksheet/view/TypeAhead.h"
 
 class QEventLoop;
 class QThread;
@@ -33,6 +35,9 @@ public:
     const std::u16string& MessageText() const override { return engine_.GetMessageText(); }
 
     bool Running() const { return running_; }
+    // Runs `command` now, or, while a line runs or input kept meanwhile waits, after that
+    // input: a command chosen during a calculation keeps its place among the keys.
+    void RunInTurn(std::function<void()> command);
     // Called with true once a line has run for kBusyDelayMs, and with false when it ends.
     void SetBusyHandler(std::function<void(bool)> handler) { onBusy_ = std::move(handler); }
 
@@ -43,6 +48,10 @@ private:
     void WorkerLoop();
     // Waits up to `ms` for the line to end; true when it has.
     bool WaitForLine(int ms);
+    // Input is kept rather than handled: a line runs, or older input waits for its turn.
+    bool Holding() const { return running_ || (!typeAhead_.Empty() && !typeAhead_.Delivering()); }
+    void Filter(bool on);
+    void DeliverKept();
 
     CalcEngine& engine_;
     // One worker for the evaluator's life, woken for each line: starting a thread per Enter
@@ -57,8 +66,8 @@ private:
     QEventLoop* waiting_ = nullptr;  // the loop spinning while a long line runs
     std::function<void(bool)> onBusy_;
     bool running_ = false;
-    // A window whose close was asked for while a line ran; it is closed once the line ends.
-    QPointer<QWidget> closeAfterwards_;
+    bool filtering_ = false;
+    TypeAhead typeAhead_;
 };
 
 }  // namespace numora

@@ -121,6 +121,8 @@ void CView::RecolorAll() {
 
 bool CView::Calculating() const { return evaluator_->Running(); }
 
+void CView::RunInTurn(std::function<void()> command) { evaluator_->RunInTurn(std::move(command)); }
+
 // ---- TextBuffer over the document ----
 
 std::int32_t CView::TextLength() const { return document()->characterCount() - 1; }

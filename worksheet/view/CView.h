@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "engine/CalcEngine.h"
@@ -49,6 +50,8 @@ public:
     void RecolorParagraphs(std::int32_t from, std::int32_t to);
     // A line is being calculated right now.
     bool Calculating() const;
+    // Runs a command now, or after the input typed ahead during a calculation.
+    void RunInTurn(std::function<void()> command);
     QColor LineColor(numora::ColorKind kind) const;
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only
