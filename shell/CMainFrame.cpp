@@ -98,6 +98,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 
 void CMainFrame::RunInTurn(std::function<void()> command) { view_->RunInTurn(std::move(command)); }
 
+void CMainFrame::RunKeysNow(QAction* action) { view_->PassKeysOf(action); }
+
 QAction* CMainFrame::Action(CommandId id) const { return actions_.value(static_cast<int>(id)); }
 
 void CMainFrame::CreateActions() {

@@ -41,6 +41,8 @@ public:
     QAction* Attach(CommandId id, Handler handler, Turn turn = Turn::AfterTypedInput);
     // Runs `command` now, or in its turn after input typed during a calculation.
     void RunInTurn(std::function<void()> command);
+    // The command's shortcuts work at once also during a calculation.
+    void RunKeysNow(QAction* action);
 
     CView& View() { return *view_; }
     CVariableListPane& VariableList() { return *list_; }
@@ -118,6 +120,7 @@ QAction* CMainFrame::Attach(CommandId id, Handler handler, Turn turn) {
     if (action == nullptr) return nullptr;
     if (turn == Turn::RunNow) {
         connect(action, &QAction::triggered, this, handler);
+        RunKeysNow(action);
     } else {
         connect(action, &QAction::triggered, this, [this, handler] { RunInTurn(handler); });
     }

@@ -1,5 +1,6 @@
 #include "worksheet/view/BackgroundEvaluator.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -157,18 +158,29 @@ bool ClickableMeanwhile(const QWidget* widget) {
 
 }  // namespace
 
+bool BackgroundEvaluator::PassesAtOnce(const QKeyEvent& event) const {
+    const QKeyCombination key = event.keyCombination();
+    for (const QPointer<QAction>& action : atOnce_) {
+        if (action == nullptr) continue;
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            if (shortcut.count() == 1 && shortcut[0] == key) return true;
+        }
+    }
+    return false;
+}
+
 bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
     // Events for the platform's windows pass: each reaches its widget, which is looked at here.
     if (!watched->isWidgetType() || !Holding()) return QObject::eventFilter(watched, event);
     auto* widget = static_cast<QWidget*>(watched);
     switch (event->type()) {
         case QEvent::ShortcutOverride:
-            if (IsMenu(widget)) break;
+            if (IsMenu(widget) || PassesAtOnce(*static_cast<QKeyEvent*>(event))) break;
             // Claimed, so that no shortcut fires now; it fires when its key is delivered.
             event->accept();
             return true;
         case QEvent::KeyPress:
-            if (IsMenu(widget)) break;
+            if (IsMenu(widget) || PassesAtOnce(*static_cast<QKeyEvent*>(event))) break;
             if (running_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
                 RequestCancel(engine_.Cancel());
                 return true;

@@ -5,16 +5,20 @@
 // delivered in order when the line ends. Esc cancels the line; a close cancels it and then
 // closes.
 #include <QObject>
+#include <QPointer>
 #include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "engine/CalcEngine.h"
 #include "worksheet/LineEvaluator.h"
 #include "worksheet/view/TypeAhead.h"
 
+class QAction;
 class QEventLoop;
+class QKeyEvent;
 class QThread;
 class QWidget;
 
@@ -38,6 +42,9 @@ public:
     // Runs `command` now, or, while a line runs or input kept meanwhile waits, after that
     // input: a command chosen during a calculation keeps its place among the keys.
     void RunInTurn(std::function<void()> command);
+    // The shortcuts of `action` work at once also while a line runs (Exit: its close cancels
+    // the line).
+    void PassKeysOf(QAction* action) { atOnce_.emplace_back(action); }
     // Called with true once a line has run for kBusyDelayMs, and with false when it ends.
     void SetBusyHandler(std::function<void(bool)> handler) { onBusy_ = std::move(handler); }
 
@@ -50,6 +57,7 @@ private:
     bool WaitForLine(int ms);
     // Input is kept rather than handled: a line runs, or older input waits for its turn.
     bool Holding() const { return running_ || (!typeAhead_.Empty() && !typeAhead_.Delivering()); }
+    bool PassesAtOnce(const QKeyEvent& event) const;
     void Filter(bool on);
     void DeliverKept();
 
@@ -68,6 +76,7 @@ private:
     bool running_ = false;
     bool filtering_ = false;
     TypeAhead typeAhead_;
+    std::vector<QPointer<QAction>> atOnce_;
 };
 
 }  // namespace numora

@@ -123,6 +123,8 @@ bool CView::Calculating() const { return evaluator_->Running(); }
 
 void CView::RunInTurn(std::function<void()> command) { evaluator_->RunInTurn(std::move(command)); }
 
+void CView::PassKeysOf(QAction* action) { evaluator_->PassKeysOf(action); }
+
 // ---- TextBuffer over the document ----
 
 std::int32_t CView::TextLength() const { return document()->characterCount() - 1; }

@@ -52,6 +52,8 @@ public:
     bool Calculating() const;
     // Runs a command now, or after the input typed ahead during a calculation.
     void RunInTurn(std::function<void()> command);
+    // The shortcuts of `action` work at once also during a calculation.
+    void PassKeysOf(QAction* action);
     QColor LineColor(numora::ColorKind kind) const;
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only
