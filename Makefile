@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package test-windows sanitize bench fuzz format clean
+.PHONY: all deps configure build run test package translations test-windows sanitize bench fuzz format clean
 
 all: build
 
@@ -33,6 +33,14 @@ package: build
 	rm -rf $(BUILD_DIR)/packages
 	cd $(BUILD_DIR) && cpack -G DEB -B packages
 	lintian --fail-on error $(BUILD_DIR)/packages/*.deb
+
+# Brings the English translation (resources/translations/numora_en.ts) up to date with the texts
+# of the sources: new texts arrive unfinished, for a translator to fill in; vanished ones go.
+TRANSLATION_SOURCES = base worksheet userfunc settings shell ui
+
+translations: deps
+	/usr/lib/qt6/bin/lupdate -locations none -no-obsolete -source-language ja -target-language en -I . \
+		$(TRANSLATION_SOURCES) -ts resources/translations/numora_en.ts
 
 # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build directory of
 # its own (-O1 and line tables only keep the build and the run bearable on a small machine). Any report fails the run.

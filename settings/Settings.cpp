@@ -50,6 +50,13 @@ uint32_t ReadBits(const IniFile& ini, std::string_view key, uint32_t fallback) {
     return static_cast<uint32_t>(ini.GetInt(kEdit, key, static_cast<int32_t>(fallback)));
 }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
 bool ReadBool(const IniFile& ini, std::string_view key, bool fallback) {
     return ini.GetInt(kView, key, fallback ? 1 : 0) != 0;
 }
@@ -98,6 +105,9 @@ void Settings::Load() {
     Status = ReadBool(ini, "Status", true);
     TopMost = ReadBool(ini, "TopMost", false);
     WordWrap = ReadBool(ini, "WordWrap", false);
+    const std::optional<std::string> language = ini.GetString(kView, "Language");
+    const bool english = language && AsciiLower(*language) == kLanguageEnglish;
+    Language = std::string(english ? kLanguageEnglish : kLanguageJapanese);
 
     Digits = std::clamp(ini.GetInt(kEdit, "Digits", D::Digits), 0, kMaxLoadedDigits);
     Option = ReadBits(ini, "Option", D::Option);
@@ -133,6 +143,7 @@ bool Settings::Save() const {
     ini.SetInt(kView, "Status", Status ? 1 : 0);
     ini.SetInt(kView, "TopMost", TopMost ? 1 : 0);
     ini.SetInt(kView, "WordWrap", WordWrap ? 1 : 0);
+    ini.SetString(kView, "Language", Language);
 
     ini.SetInt(kEdit, "Digits", Digits);
     ini.SetInt(kEdit, "Option", static_cast<int32_t>(Option));

@@ -52,6 +52,10 @@ inline constexpr int32_t Margin = 1000;
 inline constexpr std::u16string_view FaceName = u"Meiryo UI";
 }  // namespace SettingsDefaults
 
+// The values of [View] Language. Any other value reads as Japanese.
+inline constexpr std::string_view kLanguageJapanese = "ja";
+inline constexpr std::string_view kLanguageEnglish = "en";
+
 class Settings {
 public:
     static constexpr std::size_t kMaxDataPath = 1024;
@@ -87,6 +91,8 @@ public:
     bool Status = true;
     bool TopMost = false;
     bool WordWrap = false;
+    // The interface language, "ja" or "en"; the program reads it at start.
+    std::string Language{kLanguageJapanese};
     IntRect PrintMargins{SettingsDefaults::Margin, SettingsDefaults::Margin,
                          SettingsDefaults::Margin,
                          SettingsDefaults::Margin};  // hundredths of a millimetre

@@ -30,7 +30,10 @@ namespace numora {
 CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     settings_.Load();
-    LoadUserFunctions(functions_, settings_.SettingsFolder);
+    // A first start describes the default functions in the interface language.
+    LoadUserFunctions(functions_, settings_.SettingsFolder, [](const char* source) {
+        return QCoreApplication::translate(kDefaultUserFunctionsContext, source).toStdU16String();
+    });
     setWindowIcon(QIcon(QStringLiteral(":/icons/numora.svg")));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbars are shown and hidden together
 
@@ -270,8 +273,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     const bool settingsSaved = settings_.Save();
     const bool recentSaved = recent_->Write();
     if (!settingsSaved || !recentSaved) {
-        CurrentPrompter().Message(this, QMessageBox::Warning, texts::kSettingsSaveTitle,
-                                  texts::kSettingsSaveFailed, QMessageBox::Ok, QMessageBox::Ok);
+        CurrentPrompter().Message(this, QMessageBox::Warning, texts::kSettingsSaveTitle(),
+                                  texts::kSettingsSaveFailed(), QMessageBox::Ok, QMessageBox::Ok);
     }
     recovery_->Discard();
     event->accept();

@@ -1,5 +1,6 @@
 #include "shell/CommandTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -9,8 +10,6 @@
 namespace numora {
 
 namespace {
-
-using namespace Qt::StringLiterals;
 
 using Id = CommandId;
 constexpr Id Sep = CommandId::Separator;
@@ -23,145 +22,160 @@ QList<QKeySequence> Keys(std::initializer_list<QKeyCombination> keys) {
 
 QString Icon(const char* name) { return QStringLiteral(":/icons/") + QLatin1String(name); }
 
-std::vector<CommandInfo> BuildCommands() {
+}  // namespace
+
+// The table is built at its first use, in the interface language of the run.
+class CommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(CommandTexts)
+public:
+    static std::vector<CommandInfo> Build();
+};
+
+std::vector<CommandInfo> CommandTexts::Build() {
     const auto ctrl = [](Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); };
     const auto shift = [](Qt::Key key) { return QKeyCombination(Qt::ShiftModifier, key); };
     const auto plain = [](Qt::Key key) { return QKeyCombination(key); };
     return {
-        {Id::FileNew, u"新規作成\tCtrl+N(&N)"_s, u"新規にファイルを作成\n新規ファイル"_s,
+        {Id::FileNew, tr("新規作成\tCtrl+N(&N)"), tr("新規にファイルを作成\n新規ファイル"),
          Keys({ctrl(Qt::Key_N)}), Icon("new.svg")},
-        {Id::FileOpen, u"開く...\tCtrl+O(&O)"_s, u"既存のファイルを開く\n開く"_s,
+        {Id::FileOpen, tr("開く...\tCtrl+O(&O)"), tr("既存のファイルを開く\n開く"),
          Keys({ctrl(Qt::Key_O)}), Icon("open.svg")},
-        {Id::FileSave, u"上書き保存\tCtrl+S(&S)"_s, u"作業中のファイルを上書きして保存\n保存"_s,
+        {Id::FileSave, tr("上書き保存\tCtrl+S(&S)"), tr("作業中のファイルを上書きして保存\n保存"),
          Keys({ctrl(Qt::Key_S)}), Icon("save.svg")},
         {Id::FileSaveAs,
-         u"名前を付けて保存(&A)..."_s,
-         u"作業中のファイルを新しい名前で保存\n名前をつけて保存"_s,
+         tr("名前を付けて保存(&A)..."),
+         tr("作業中のファイルを新しい名前で保存\n名前をつけて保存"),
          {},
          {}},
-        {Id::FilePrint, u"印刷...\tCtrl+P(&P)"_s, u"作業中のファイルを印刷\n印刷"_s,
+        {Id::FilePrint, tr("印刷...\tCtrl+P(&P)"), tr("作業中のファイルを印刷\n印刷"),
          Keys({ctrl(Qt::Key_P)}), Icon("print.svg")},
-        {Id::FilePageSetup, u"ページ設定(&U)"_s, u"ページ レイアウトの設定\nページ設定"_s, {}, {}},
-        {Id::FileMruFirst, texts::kNoRecentDocuments, {}, {}, {}},
+        {Id::FilePageSetup,
+         tr("ページ設定(&U)"),
+         tr("ページ レイアウトの設定\nページ設定"),
+         {},
+         {}},
+        {Id::FileMruFirst, texts::kNoRecentDocuments(), {}, {}, {}},
         {Id::AppExit,
-         u"終了(&X)"_s,
-         u"アプリケーションを終了し、ファイルの保存を指示\n終了"_s,
+         tr("終了(&X)"),
+         tr("アプリケーションを終了し、ファイルの保存を指示\n終了"),
          Keys({ctrl(Qt::Key_Q)}),
          {}},
-        {Id::EditUndo, u"元に戻す\tCtrl+Z(&U)"_s, u"直前に行った動作を元に戻す\n元に戻す"_s,
+        {Id::EditUndo, tr("元に戻す\tCtrl+Z(&U)"), tr("直前に行った動作を元に戻す\n元に戻す"),
          Keys({ctrl(Qt::Key_Z), QKeyCombination(Qt::AltModifier, Qt::Key_Backspace)}),
          Icon("undo.svg")},
-        {Id::EditRedo, u"やり直す\tCtrl+Y(&Y)"_s, u"取り消した操作をやり直す\nやり直す"_s,
+        {Id::EditRedo, tr("やり直す\tCtrl+Y(&Y)"), tr("取り消した操作をやり直す\nやり直す"),
          Keys({ctrl(Qt::Key_Y),
                QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}),
          Icon("redo.svg")},
-        {Id::EditCut, u"切り取り\tCtrl+X(&T)"_s,
-         u"選択範囲を切り取ってクリップボードに保存\n切り取り"_s,
+        {Id::EditCut, tr("切り取り\tCtrl+X(&T)"),
+         tr("選択範囲を切り取ってクリップボードに保存\n切り取り"),
          Keys({ctrl(Qt::Key_X), shift(Qt::Key_Delete)}), Icon("cut.svg")},
-        {Id::EditCopy, u"コピー\tCtrl+C(&C)"_s,
-         u"選択範囲をコピーしてクリップボードに保存\nコピー"_s,
+        {Id::EditCopy, tr("コピー\tCtrl+C(&C)"),
+         tr("選択範囲をコピーしてクリップボードに保存\nコピー"),
          Keys({ctrl(Qt::Key_C), ctrl(Qt::Key_Insert)}), Icon("copy.svg")},
-        {Id::EditPaste, u"貼り付け\tCtrl+V(&P)"_s, u"クリップボードの内容を貼り付け\n貼り付け"_s,
+        {Id::EditPaste, tr("貼り付け\tCtrl+V(&P)"), tr("クリップボードの内容を貼り付け\n貼り付け"),
          Keys({ctrl(Qt::Key_V), shift(Qt::Key_Insert)}), Icon("paste.svg")},
         {Id::EditSelectAll,
-         u"すべて選択\tCtrl+A(&A)"_s,
-         u"ファイル内のすべてを選択\nすべて選択"_s,
+         tr("すべて選択\tCtrl+A(&A)"),
+         tr("ファイル内のすべてを選択\nすべて選択"),
          Keys({ctrl(Qt::Key_A)}),
          {}},
-        {Id::EditFind, u"検索\tCtrl+F(&F)"_s, u"指定した文字列の検索\n検索"_s,
+        {Id::EditFind, tr("検索\tCtrl+F(&F)"), tr("指定した文字列の検索\n検索"),
          Keys({ctrl(Qt::Key_F)}), Icon("find.svg")},
-        {Id::EditReplace, u"置換\tCtrl+H(&H)"_s, u"指定した文字列を他の文字列で置換\n置換"_s,
+        {Id::EditReplace, tr("置換\tCtrl+H(&H)"), tr("指定した文字列を他の文字列で置換\n置換"),
          Keys({ctrl(Qt::Key_H)}), Icon("replace.svg")},
         {Id::EditRepeat,
-         u"次を検索\tF3,Shift+F3(&N)"_s,
-         u"上下へ次を検索します(Shift+F3で上へ)\n次を検索"_s,
+         tr("次を検索\tF3,Shift+F3(&N)"),
+         tr("上下へ次を検索します(Shift+F3で上へ)\n次を検索"),
          Keys({plain(Qt::Key_F3), shift(Qt::Key_F3)}),
          {}},
         {Id::ViewToolbar,
-         u"ツール バー(&T)"_s,
-         u"ツール バーの 表示/非表示\nツール バーの表示切り替え"_s,
+         tr("ツール バー(&T)"),
+         tr("ツール バーの 表示/非表示\nツール バーの表示切り替え"),
          {},
          {},
          true},
         {Id::ViewStatusBar,
-         u"ステータス バー(&S)"_s,
-         u"ステータス バーの 表示/非表示\nステータス バーの表示切り替え"_s,
+         tr("ステータス バー(&S)"),
+         tr("ステータス バーの 表示/非表示\nステータス バーの表示切り替え"),
          {},
          {},
          true},
         {Id::ViewVariableList,
-         u"変数リスト(&L)"_s,
-         u"変数リストの 表示/非表示\n変数リストの表示切り替え"_s,
+         tr("変数リスト(&L)"),
+         tr("変数リストの 表示/非表示\n変数リストの表示切り替え"),
          {},
          {},
          true},
         {Id::ViewTopMost,
-         u"常に手前に表示(&V)\tPause"_s,
-         u"ウィンドウを常に最前面に表示"_s,
+         tr("常に手前に表示(&V)\tPause"),
+         tr("ウィンドウを常に最前面に表示"),
          Keys({plain(Qt::Key_Pause)}),
          {},
          true},
         {Id::ViewWordWrap,
-         u"右端で折り返す(&W)"_s,
-         u"行をウィンドウの右端で折り返す"_s,
+         tr("右端で折り返す(&W)"),
+         tr("行をウィンドウの右端で折り返す"),
          {},
          {},
          true},
-        {Id::UserFunctionDialog, u"ユーザ関数登録(&U)"_s, {}, {}, {}},
+        {Id::UserFunctionDialog, tr("ユーザ関数登録(&U)"), {}, {}, {}},
         {Id::OptionsDialog,
-         u"オプション設定(&O)"_s,
-         u"オプション設定を開く\nオプション設定"_s,
+         tr("オプション設定(&O)"),
+         tr("オプション設定を開く\nオプション設定"),
          {},
          Icon("options.svg")},
-        {Id::Help, u"ヘルプ"_s, u"ヘルプを表示"_s, Keys({plain(Qt::Key_F1)}), {}},
+        {Id::Help, tr("ヘルプ"), tr("ヘルプを表示"), Keys({plain(Qt::Key_F1)}), {}},
         {Id::AppAbout,
-         u"バージョン情報(&A) Numora"_s,
-         u"プログラム情報、バージョン、著作権を表示\nバージョン情報"_s,
+         tr("バージョン情報(&A) Numora"),
+         tr("プログラム情報、バージョン、著作権を表示\nバージョン情報"),
          {},
          {}},
         {Id::InsertBuiltinFunction,
          {},
-         u"組み込み関数を挿入\n組み込み関数(F4)"_s,
+         tr("組み込み関数を挿入\n組み込み関数(F4)"),
          Keys({plain(Qt::Key_F4)}),
          Icon("builtin.svg")},
         {Id::InsertUserFunction,
          {},
-         u"ユーザー関数を挿入\nユーザー関数(F5)"_s,
+         tr("ユーザー関数を挿入\nユーザー関数(F5)"),
          Keys({plain(Qt::Key_F5)}),
          Icon("userfunc.svg")},
         {Id::InsertParentheses,
          {},
-         u"選択範囲を括弧で括ります\n括弧括り(F6)"_s,
+         tr("選択範囲を括弧で括ります\n括弧括り(F6)"),
          Keys({plain(Qt::Key_F6)}),
          Icon("parens.svg")},
         {Id::InsertComment,
          {},
-         u"コメントを挿入します\nコメント挿入(F7)"_s,
+         tr("コメントを挿入します\nコメント挿入(F7)"),
          Keys({plain(Qt::Key_F7)}),
          Icon("comment.svg")},
         {Id::InsertPi,
          {},
-         u"π<pi>を挿入します\nπ<pi>挿入(F8)"_s,
+         tr("π<pi>を挿入します\nπ<pi>挿入(F8)"),
          Keys({plain(Qt::Key_F8)}),
          Icon("pi.svg")},
         {Id::InsertExp,
          {},
-         u"exp[e:ネイピア数]を挿入します\nexp[e:ネイピア数]挿入(F9)"_s,
+         tr("exp[e:ネイピア数]を挿入します\nexp[e:ネイピア数]挿入(F9)"),
          Keys({plain(Qt::Key_F9)}),
          Icon("exp.svg")},
         {Id::InsertRoot2,
          {},
-         u"root2<sqr2>を挿入します\nroot2<sqr2>挿入(F10)"_s,
+         tr("root2<sqr2>を挿入します\nroot2<sqr2>挿入(F10)"),
          Keys({plain(Qt::Key_F10)}),
          Icon("root2.svg")},
         {Id::NextPane,
          {},
-         u"次のウィンドウに切り替える\n次のペイン"_s,
+         tr("次のウィンドウに切り替える\n次のペイン"),
          Keys({plain(Qt::Key_F2)}),
          {}},
         {Id::CloseListPane, {}, {}, {}, {}},
     };
 }
+
+namespace {
 
 constexpr std::array kFileMenu{
     Id::FileNew,   Id::FileOpen,      Id::FileSave, Id::FileSaveAs,   Sep,
@@ -196,7 +210,7 @@ constexpr std::array kToolbarB{Id::InsertBuiltinFunction,
 }  // namespace
 
 std::span<const CommandInfo> Commands() {
-    static const std::vector<CommandInfo> commands = BuildCommands();
+    static const std::vector<CommandInfo> commands = CommandTexts::Build();
     return commands;
 }
 
@@ -209,10 +223,10 @@ const CommandInfo* FindCommand(CommandId id) {
 
 std::span<const MenuLayout> MenuBarLayout() {
     static const std::array<MenuLayout, 4> menus{{
-        {texts::kMenuFile, kFileMenu},
-        {texts::kMenuEdit, kEditMenu},
-        {texts::kMenuView, kViewMenu},
-        {texts::kMenuHelp, kHelpMenu},
+        {texts::kMenuFile(), kFileMenu},
+        {texts::kMenuEdit(), kEditMenu},
+        {texts::kMenuView(), kViewMenu},
+        {texts::kMenuHelp(), kHelpMenu},
     }};
     return menus;
 }

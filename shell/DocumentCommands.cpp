@@ -35,12 +35,12 @@ bool CMainFrame::ConfirmSaveIfModified() {
         // A failed autosave keeps the window and the text: the user's typing is never dropped
         // silently. An autosave file that could not be read is asked about instead of replaced.
         if (noConfirm && !untitledUnreadable_) return SaveTo(*this, UntitledPath());
-        question = texts::kSaveUntitledQuestion;
+        question = texts::kSaveUntitledQuestion();
     } else {
-        question = texts::kSaveChangedQuestion.arg(DocumentName());
+        question = texts::kSaveChangedQuestion().arg(DocumentName());
     }
     const auto answer = CurrentPrompter().Message(
-        this, QMessageBox::Question, texts::kConfirmTitle, question,
+        this, QMessageBox::Question, texts::kConfirmTitle(), question,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
     if (answer == QMessageBox::Yes) return SaveOrSaveAs(CommandId::FileSave);
     return answer == QMessageBox::No;

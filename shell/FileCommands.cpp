@@ -1,6 +1,7 @@
 #include "shell/FileCommands.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -15,8 +16,8 @@ namespace numora {
 
 DocumentReporter ReporterFor(QWidget* owner) {
     return [owner](const DocumentMessage& message) {
-        ShowError(owner, QString::fromUtf16(message.title.data(), message.title.size()),
-                  QString::fromUtf16(message.text.data(), message.text.size()));
+        ShowError(owner, QCoreApplication::translate(kDocumentMessagesContext, message.title),
+                  QCoreApplication::translate(kDocumentMessagesContext, message.text));
     };
 }
 
@@ -43,7 +44,7 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
 QString AskDocumentPath(CMainFrame& frame, bool save) {
     FileDialogRequest request;
     request.folder = DialogStartFolder(frame.AppSettings().DataPath);
-    request.filters = {texts::kTextFilesFilter, texts::kAllFilesFilter};
+    request.filters = {texts::kTextFilesFilter(), texts::kAllFilesFilter()};
     request.defaultSuffix = QStringLiteral("txt");
     Prompter& prompter = CurrentPrompter();
     return save ? prompter.SaveFileName(&frame, request) : prompter.OpenFileName(&frame, request);

@@ -108,7 +108,7 @@ void RecentDocumentsMenu::Choose(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= list_.Size()) return;
     const QString path = ToQString(list_.Entries()[static_cast<std::size_t>(index)]);
     if (!QFileInfo::exists(path)) {
-        ShowError(&frame_, texts::kFileOpenTitle, path + texts::kFileNotFound);
+        ShowError(&frame_, texts::kFileOpenTitle(), path + texts::kFileNotFound());
         list_.Remove(static_cast<std::size_t>(index));
         Rebuild();
         return;
@@ -124,7 +124,7 @@ void RecentDocumentsMenu::Rebuild() {
     more_.clear();
     const auto& entries = list_.Entries();
     if (entries.empty()) {
-        placeholder_->setText(texts::kNoRecentDocuments);
+        placeholder_->setText(texts::kNoRecentDocuments());
         placeholder_->setEnabled(false);
         return;
     }

@@ -129,8 +129,8 @@ void RecoveryKeeper::OfferRecovery() {
         const QString name =
             documentPath.isEmpty() ? texts::kUntitled : QFileInfo(documentPath).fileName();
         const auto answer =
-            CurrentPrompter().Message(&frame_, QMessageBox::Question, texts::kConfirmTitle,
-                                      texts::kRecoveryQuestion.arg(name),
+            CurrentPrompter().Message(&frame_, QMessageBox::Question, texts::kConfirmTitle(),
+                                      texts::kRecoveryQuestion().arg(name),
                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         QFile::remove(copyPath);
         owner.unlock();

@@ -1,43 +1,54 @@
 #pragma once
-// The main window's own texts, kept together. Command texts live in CommandTable.cpp.
+// The main window's own texts, kept together; each is looked up in the interface language when
+// it is used. Command texts live in CommandTable.cpp.
+#include <QCoreApplication>
 #include <QString>
 
-namespace numora::texts {
+namespace numora {
 
-inline const QString kProductName = QStringLiteral("Numora");
-inline const QString kUntitled = QStringLiteral("Untitled");
-inline const QString kReady = QStringLiteral("レディ");
-inline const QString kCalcOn = QStringLiteral("∑計算ON");
-inline const QString kCalcOffMark = QStringLiteral("⛝");
-inline const QString kCalcOff = kCalcOffMark + QStringLiteral("計算OFF");
-inline const QString kCalculating = QStringLiteral("計算中... (Esc で中止)");
-inline const QString kNoRecentDocuments = QStringLiteral("(なし)");
-inline const QString kAboutTitle = QStringLiteral("Numora");
-inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);
+struct texts {
+    Q_DECLARE_TR_FUNCTIONS(texts)
+public:
+    static inline const QString kProductName = QStringLiteral("Numora");
+    static inline const QString kUntitled = QStringLiteral("Untitled");
+    static QString kReady() { return tr("レディ"); }
+    static QString kCalcOn() { return tr("∑計算ON"); }
+    static inline const QString kCalcOffMark = QStringLiteral("⛝");
+    static QString kCalcOff() { return kCalcOffMark + tr("計算OFF"); }
+    static QString kCalculating() { return tr("計算中... (Esc で中止)"); }
+    static QString kNoRecentDocuments() { return tr("(なし)"); }
+    static inline const QString kAboutTitle = QStringLiteral("Numora");
+    static inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);
 
-inline const QString kConfirmTitle = QStringLiteral("確認");
-inline const QString kSaveUntitledQuestion = QStringLiteral("Untitled を保存しますか？");
-inline const QString kSaveChangedQuestion = QStringLiteral("%1は変更されています。保存しますか？");
-inline const QString kRecoveryQuestion = QStringLiteral(
-    "前回は正常に終了しなかったため、%1 の保存されていない内容が残っています。復元しますか？");
-inline const QString kSettingsSaveTitle = QStringLiteral("設定の保存");
-inline const QString kSettingsSaveFailed = QStringLiteral(
-    "設定の書き込みに失敗しました。\n今回変更した設定は次回の起動に引き継がれません。");
-inline const QString kFileOpenTitle = QStringLiteral("ファイルオープン");
-inline const QString kFileNotFound = QStringLiteral("が見つかりませんでした。");
-inline const QString kTextFilesFilter = QStringLiteral("テキスト ファイル (*.txt)");
-inline const QString kAllFilesFilter = QStringLiteral("すべてのファイル (*.*)");
+    static QString kConfirmTitle() { return tr("確認"); }
+    static QString kSaveUntitledQuestion() { return tr("Untitled を保存しますか？"); }
+    static QString kSaveChangedQuestion() { return tr("%1は変更されています。保存しますか？"); }
+    static QString kRecoveryQuestion() {
+        return tr(
+            "前回は正常に終了しなかったため、%1 "
+            "の保存されていない内容が残っています。復元しますか？");
+    }
+    static QString kSettingsSaveTitle() { return tr("設定の保存"); }
+    static QString kSettingsSaveFailed() {
+        return tr(
+            "設定の書き込みに失敗しました。\n今回変更した設定は次回の起動に引き継がれません。");
+    }
+    static QString kFileOpenTitle() { return tr("ファイルオープン"); }
+    static QString kFileNotFound() { return tr("が見つかりませんでした。"); }
+    static QString kTextFilesFilter() { return tr("テキスト ファイル (*.txt)"); }
+    static QString kAllFilesFilter() { return tr("すべてのファイル (*.*)"); }
 
-inline const QString kMenuFile = QStringLiteral("ファイル(&F)");
-inline const QString kMenuEdit = QStringLiteral("編集(&E)");
-inline const QString kMenuView = QStringLiteral("表示(&V)");
-inline const QString kMenuHelp = QStringLiteral("ヘルプ(&H)");
+    static QString kMenuFile() { return tr("ファイル(&F)"); }
+    static QString kMenuEdit() { return tr("編集(&E)"); }
+    static QString kMenuView() { return tr("表示(&V)"); }
+    static QString kMenuHelp() { return tr("ヘルプ(&H)"); }
 
-// "Numora - [ name ]" plus " *" while modified; an empty name is the Untitled document.
-inline QString WindowTitle(const QString& documentName, bool modified) {
-    return kProductName + QStringLiteral(" - [ ") +
-           (documentName.isEmpty() ? kUntitled : documentName) + QStringLiteral(" ]") +
-           (modified ? QStringLiteral(" *") : QString());
-}
+    // "Numora - [ name ]" plus " *" while modified; an empty name is the Untitled document.
+    static QString WindowTitle(const QString& documentName, bool modified) {
+        return kProductName + QStringLiteral(" - [ ") +
+               (documentName.isEmpty() ? kUntitled : documentName) + QStringLiteral(" ]") +
+               (modified ? QStringLiteral(" *") : QString());
+    }
+};
 
-}  // namespace numora::texts
+}  // namespace numora

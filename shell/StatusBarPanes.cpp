@@ -55,7 +55,7 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view)
     : QObject(&bar),
       bar_(bar),
       view_(view),
-      default_(new QLabel(texts::kReady, &bar)),
+      default_(new QLabel(texts::kReady(), &bar)),
       result_(new ClickablePane(QStringLiteral(">"), &bar)),
       calc_(new CalcStatePane(&bar)) {
     // 250 pixels, wider only when a binary result would otherwise be cut off.
@@ -112,7 +112,7 @@ void StatusBarPanes::ToggleCalc() {
 
 void StatusBarPanes::ShowCalcState() {
     const bool on = view_.Driver().CalcOn();
-    calc_->setText(on ? texts::kCalcOn : texts::kCalcOff);
+    calc_->setText(on ? texts::kCalcOn() : texts::kCalcOff());
     // Drawn on the status bar's own background.
     calc_->setAutoFillBackground(false);
     QPalette palette = calc_->palette();
@@ -148,7 +148,7 @@ void StatusBarPanes::LeaveSimpleMode() {
 }
 
 void StatusBarPanes::ShowBusy(bool busy) {
-    default_->setText(busy ? texts::kCalculating : texts::kReady);
+    default_->setText(busy ? texts::kCalculating() : texts::kReady());
 }
 
 }  // namespace numora

@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "settings/Settings.h"
+
 namespace numora {
 
 namespace {
@@ -21,15 +23,24 @@ bool LoadQtTranslation(QTranslator& translator, const QString& name) {
     return false;
 }
 
-}  // namespace
-
-bool InstallTranslators(QCoreApplication& app) {
-    auto* qt = new QTranslator(&app);
-    if (!LoadQtTranslation(*qt, QStringLiteral("qtbase_ja"))) {
-        delete qt;
+bool Install(QCoreApplication& app, bool (*load)(QTranslator&)) {
+    auto* translator = new QTranslator(&app);
+    if (!load(*translator)) {
+        delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(qt);
+    return QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace
+
+bool InstallTranslators(QCoreApplication& app, std::string_view language) {
+    if (language == kLanguageEnglish) {
+        return Install(
+            app, [](QTranslator& t) { return t.load(QStringLiteral(":/i18n/numora_en.qm")); });
+    }
+    return Install(
+        app, [](QTranslator& t) { return LoadQtTranslation(t, QStringLiteral("qtbase_ja")); });
 }
 
 }  // namespace numora

@@ -40,14 +40,16 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/numora.svg")));
-    numora::InstallTranslators(app);
 
     QCommandLineParser parser;
     DescribeArguments(parser);
     parser.process(app);
 
-    // The settings folder exists before the window is created.
+    // The settings folder exists before the window is created; the interface language is read
+    // before any text is made.
     numora::Settings settings;
+    settings.Load();
+    numora::InstallTranslators(app, settings.Language);
     numora::CMainFrame frame(settings);
     frame.show();
     if (!parser.positionalArguments().isEmpty()) {

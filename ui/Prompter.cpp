@@ -3,6 +3,7 @@
 #include <QAbstractPrintDialog>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -71,7 +72,8 @@ QString DialogPrompter::OpenFileName(QWidget* parent, const FileDialogRequest& r
     if (path.isEmpty() || QFileInfo::exists(path)) return path;
     const auto answer =
         Message(parent, QMessageBox::Question, dialog.windowTitle(),
-                path + QStringLiteral("\nこのファイルは存在しません。\n作成しますか?"),
+                path + QCoreApplication::translate("numora::Prompter",
+                                                   "\nこのファイルは存在しません。\n作成しますか?"),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? path : QString();
 }

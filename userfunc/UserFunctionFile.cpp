@@ -99,11 +99,12 @@ void AppendUserFunctionRecords(UserFunctionCatalogue& catalogue, std::u16string_
     }
 }
 
-void LoadUserFunctions(UserFunctionCatalogue& catalogue, const std::filesystem::path& folder) {
+void LoadUserFunctions(UserFunctionCatalogue& catalogue, const std::filesystem::path& folder,
+                       const ExplainTranslator& translate) {
     catalogue.Clear();
     std::u16string text;
     if (!LoadUserFunctionFile(folder, text)) {
-        AddDefaultUserFunctions(catalogue);
+        AddDefaultUserFunctions(catalogue, translate);
         return;
     }
     AppendUserFunctionRecords(catalogue, text);

@@ -2,6 +2,7 @@
 // Filling the user function catalogue: parameter texts, the ten defaults and the file
 // "UserFunction.dat" (UTF-8, one TAB-separated record per line, CR LF).
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,12 @@ std::u16string JoinParameters(const std::vector<std::u16string>& parameters);
 void AddUserFunction(UserFunctionCatalogue& catalogue, std::u16string_view name,
                      std::u16string_view parameterText, std::u16string_view expression,
                      std::u16string_view explain);
-void AddDefaultUserFunctions(UserFunctionCatalogue& catalogue);
+// The descriptions of the defaults are UTF-8 sources of translation in this context; the window
+// passes a translator into its language, the command line keeps them as written.
+inline constexpr char kDefaultUserFunctionsContext[] = "numora::DefaultUserFunctions";
+using ExplainTranslator = std::function<std::u16string(const char* source)>;
+void AddDefaultUserFunctions(UserFunctionCatalogue& catalogue,
+                             const ExplainTranslator& translate = {});
 
 // Reads folder/"UserFunction.dat" whole into `text`. False when it cannot be read. A leading
 // byte order mark is skipped and the text ends at the first NUL byte. Bytes that are not
@@ -47,7 +53,8 @@ void AppendUserFunctionRecords(UserFunctionCatalogue& catalogue, std::u16string_
 
 // Empties the catalogue and fills it from the file in `folder`, or with the defaults when
 // the file cannot be read. A readable file without records leaves it empty.
-void LoadUserFunctions(UserFunctionCatalogue& catalogue, const std::filesystem::path& folder);
+void LoadUserFunctions(UserFunctionCatalogue& catalogue, const std::filesystem::path& folder,
+                       const ExplainTranslator& translate = {});
 
 // One row of the user function dialog, its columns as texts.
 struct UserFunctionRow {

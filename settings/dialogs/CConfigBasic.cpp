@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,30 +55,41 @@ int DigitsFromText(const QString& text) {
 
 CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     : QWidget(parent), settings_(settings) {
-    namespace T = ConfigTexts;
+    using T = ConfigTexts;
     namespace B = OptionBits;
     const uint32_t option = settings.Option;
 
-    autoSave = new QCheckBox(T::kAutoSave, this);
-    noConfirm = new QCheckBox(T::kNoConfirm, this);
+    language = new QComboBox(this);
+    language->addItem(T::kJapanese, QString::fromLatin1(kLanguageJapanese));
+    language->addItem(T::kEnglish, QString::fromLatin1(kLanguageEnglish));
+    language->setCurrentIndex(settings.Language == kLanguageEnglish ? 1 : 0);
+    auto* languageRow = new QWidget(this);
+    auto* languageLayout = new QHBoxLayout(languageRow);
+    languageLayout->setContentsMargins(0, 0, 0, 0);
+    languageLayout->addWidget(language);
+    languageLayout->addWidget(new QLabel(T::kLanguageAtNextStart(), languageRow));
+    languageLayout->addStretch();
+
+    autoSave = new QCheckBox(T::kAutoSave(), this);
+    noConfirm = new QCheckBox(T::kNoConfirm(), this);
     autoSave->setChecked(option & B::AutoSaveUntitled);
     noConfirm->setChecked(option & B::NoConfirmOnClose);
 
     digits = new DigitsBox(this);
     digits->setValue(std::clamp(settings.Digits, 0, kMaxResultDigits));
-    keepStatusFormat = new QCheckBox(T::kKeepStatusFormat, this);
+    keepStatusFormat = new QCheckBox(T::kKeepStatusFormat(), this);
     keepStatusFormat->setChecked(option & B::StatusFormatSaved);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
-    digitsLayout->addWidget(new QLabel(T::kDigits, digitsRow));
+    digitsLayout->addWidget(new QLabel(T::kDigits(), digitsRow));
     digitsLayout->addWidget(digits);
     digitsLayout->addStretch();
 
     unaryPower = new QRadioButton(T::kUnaryPower, this);
     unaryBase = new QRadioButton(T::kUnaryBase, this);
-    enterInserts = new QRadioButton(T::kEnterInserts, this);
-    enterComputes = new QRadioButton(T::kEnterComputes, this);
+    enterInserts = new QRadioButton(T::kEnterInserts(), this);
+    enterComputes = new QRadioButton(T::kEnterComputes(), this);
     // Two independent pairs, grouped before either is checked: until then the four siblings
     // would be one exclusive set, and checking the second pair would clear the first.
     for (auto pair : {std::pair{unaryPower, unaryBase}, std::pair{enterInserts, enterComputes}}) {
@@ -89,10 +101,11 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     (option & B::EnterComputesResultLine ? enterComputes : enterInserts)->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Group(T::kUntitledGroup, this, {autoSave, noConfirm}));
-    layout->addWidget(Group(T::kResultGroup, this, {digitsRow, keepStatusFormat}));
-    layout->addWidget(Group(T::kUnaryGroup, this, {unaryPower, unaryBase}));
-    layout->addWidget(Group(T::kEnterGroup, this, {enterInserts, enterComputes}));
+    layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
+    layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
+    layout->addWidget(Group(T::kResultGroup(), this, {digitsRow, keepStatusFormat}));
+    layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
+    layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
 }
 
@@ -113,6 +126,7 @@ void CConfigBasic::Apply() {
     option = WithStatusFormatSaved(option, keepStatusFormat->isChecked() ? 1 : 0);
     settings_.Option = option;
     settings_.Digits = DigitsFromText(digits->text());
+    settings_.Language = language->currentData().toString().toStdString();
 }
 
 }  // namespace numora

@@ -1,9 +1,10 @@
 #pragma once
-// The options page for the Untitled document, result digits, the unary minus with powers and
-// the Enter key on a result line. It reads Settings when built and writes them on Apply.
+// The options page for the interface language, the Untitled document, result digits, the unary
+// minus with powers and the Enter key on a result line. It reads Settings when built and writes them on Apply.
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QRadioButton;
 class QSpinBox;
 
@@ -23,6 +24,7 @@ public:
     bool Shown() const { return shown_; }
     void Apply();  // into Settings
 
+    QComboBox* language;  // item data "ja", "en"
     QCheckBox* autoSave;
     QCheckBox* noConfirm;
     QSpinBox* digits;

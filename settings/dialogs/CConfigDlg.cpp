@@ -16,22 +16,22 @@ namespace numora {
 
 CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-    namespace T = ConfigTexts;
-    setWindowTitle(T::kTitle);
+    using T = ConfigTexts;
+    setWindowTitle(T::kTitle());
     pages_ = new QTabWidget(this);
     basic_ = new CConfigBasic(settings, pages_);
     fontColor_ = new CConfigFontColor(settings, baseFont, pages_);
-    pages_->addTab(basic_, T::kBasicPage);
-    pages_->addTab(fontColor_, T::kFontColorPage);
+    pages_->addTab(basic_, T::kBasicPage());
+    pages_->addTab(fontColor_, T::kFontColorPage());
     pages_->setCurrentIndex(0);
 
     openFolder_ = [](const QString& folder) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     };
     // Mirrors Cancel: as far from the left edge as Cancel is from the right one.
-    settingsFile_ = new QPushButton(T::kSettingsFile, this);
+    settingsFile_ = new QPushButton(T::kSettingsFile(), this);
     auto* ok = new QPushButton(T::kOk, this);
-    auto* cancel = new QPushButton(T::kCancel, this);
+    auto* cancel = new QPushButton(T::kCancel(), this);
     ok->setDefault(true);
     connect(settingsFile_, &QPushButton::clicked, this, [this] {
         openFolder_(QString::fromStdU16String(settings_.SettingsFolder.u16string()));

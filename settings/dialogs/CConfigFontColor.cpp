@@ -22,29 +22,29 @@ CConfigFontColor::CConfigFontColor(Settings& settings, const QFont& baseFont, QW
       font_(settings.Font),
       colors_{settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
               settings.CommentColor} {
-    namespace T = ConfigTexts;
+    using T = ConfigTexts;
     // The samples are shown as the worksheet shows text: on white.
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    fontLabel = new QLabel(T::kFontLabel, this);
+    fontLabel = new QLabel(T::kFontLabel(), this);
     fontLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    fontButton = new QPushButton(T::kChooseFont, this);
-    auto* fontGroup = new QGroupBox(T::kFontGroup, this);
+    fontButton = new QPushButton(T::kChooseFont(), this);
+    auto* fontGroup = new QGroupBox(T::kFontGroup(), this);
     auto* fontLayout = new QHBoxLayout(fontGroup);
     fontLayout->addWidget(fontLabel, 1);
     fontLayout->addWidget(fontButton);
     connect(fontButton, &QPushButton::clicked, this, &CConfigFontColor::ChooseFont);
 
-    const QString sampleTexts[kColorCount] = {T::kDefaultSample, T::kResultSample, T::kErrorSample,
-                                              T::kCommentSample};
-    auto* colorGroup = new QGroupBox(T::kColorGroup, this);
+    const QString sampleTexts[kColorCount] = {T::kDefaultSample(), T::kResultSample(), T::kErrorSample(),
+                                              T::kCommentSample()};
+    auto* colorGroup = new QGroupBox(T::kColorGroup(), this);
     auto* colorLayout = new QGridLayout(colorGroup);
     for (int i = 0; i < kColorCount; ++i) {
         samples[i] = new QLabel(sampleTexts[i], this);
-        colorButtons[i] = new QPushButton(T::kChooseColor, this);
+        colorButtons[i] = new QPushButton(T::kChooseColor(), this);
         colorLayout->addWidget(samples[i], i, 0);
         colorLayout->addWidget(colorButtons[i], i, 1);
         colorLayout->setColumnStretch(0, 1);

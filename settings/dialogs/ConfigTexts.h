@@ -1,38 +1,50 @@
 #pragma once
 // The texts of the options dialog, kept together.
+#include <QCoreApplication>
 #include <QString>
 
-namespace numora::ConfigTexts {
+namespace numora {
 
-inline const QString kTitle = QStringLiteral("オプション設定");
-inline const QString kBasicPage = QStringLiteral("基本設定");
-inline const QString kFontColorPage = QStringLiteral("フォント・文字色");
-inline const QString kSettingsFile = QStringLiteral("設定ファイル");
-inline const QString kOk = QStringLiteral("OK");
-inline const QString kCancel = QStringLiteral("キャンセル");
+struct ConfigTexts {
+    Q_DECLARE_TR_FUNCTIONS(ConfigTexts)
+public:
+    static QString kTitle() { return tr("オプション設定"); }
+    static QString kBasicPage() { return tr("基本設定"); }
+    static QString kFontColorPage() { return tr("フォント・文字色"); }
+    static QString kSettingsFile() { return tr("設定ファイル"); }
+    static inline const QString kOk = QStringLiteral("OK");
+    static QString kCancel() { return tr("キャンセル"); }
 
-inline const QString kUntitledGroup = QStringLiteral("[Untitled]ドキュメントの動作");
-inline const QString kAutoSave = QStringLiteral("終了時に自動的に保存し、起動時に読み込む");
-inline const QString kNoConfirm = QStringLiteral("閉じるとき保存を確認しない");
-inline const QString kResultGroup = QStringLiteral("計算結果表示");
-inline const QString kDigits = QStringLiteral("仮数部の桁数：");
-inline const QString kKeepStatusFormat = QStringLiteral("ステータスバーの表示形式を保存");
-inline const QString kUnaryGroup = QStringLiteral("べき乗の単項演算子結合");
-inline const QString kUnaryPower = QStringLiteral("Power : [ -a^b = -(a^b) ]");
-inline const QString kUnaryBase = QStringLiteral("Base : [-a^b = (-a)^b]");
-inline const QString kEnterGroup = QStringLiteral("結果行でのEnterキー動作");
-inline const QString kEnterInserts = QStringLiteral("行の内容を次の行へ挿入");
-inline const QString kEnterComputes = QStringLiteral("行の内容でそのまま計算");
+    // The language choice reads the same in every language, so that it can always be found; each
+    // language is named in itself.
+    static inline const QString kLanguageGroup = QStringLiteral("表示言語 / Language");
+    static inline const QString kJapanese = QStringLiteral("日本語");
+    static inline const QString kEnglish = QStringLiteral("English");
+    static QString kLanguageAtNextStart() { return tr("次回の起動から有効になります。"); }
 
-inline const QString kFontGroup = QStringLiteral("フォント設定");
-inline const QString kFontLabel = QStringLiteral(" フォント");
-inline const QString kFontDescription = QStringLiteral(" %1 , %2pt");
-inline const QString kChooseFont = QStringLiteral("フォント選択");
-inline const QString kColorGroup = QStringLiteral("文字色設定");
-inline const QString kDefaultSample = QStringLiteral(" 基本文字色 ： a=1+2-3*4/5^6e7%1");
-inline const QString kResultSample = QStringLiteral(" 計算結果 ：>Result 1234567890");
-inline const QString kErrorSample = QStringLiteral(" エラーメッセージ ：>Error : Message");
-inline const QString kCommentSample = QStringLiteral(" コメント ：// Comment");
-inline const QString kChooseColor = QStringLiteral("色選択");
+    static QString kUntitledGroup() { return tr("[Untitled]ドキュメントの動作"); }
+    static QString kAutoSave() { return tr("終了時に自動的に保存し、起動時に読み込む"); }
+    static QString kNoConfirm() { return tr("閉じるとき保存を確認しない"); }
+    static QString kResultGroup() { return tr("計算結果表示"); }
+    static QString kDigits() { return tr("仮数部の桁数："); }
+    static QString kKeepStatusFormat() { return tr("ステータスバーの表示形式を保存"); }
+    static QString kUnaryGroup() { return tr("べき乗の単項演算子結合"); }
+    static inline const QString kUnaryPower = QStringLiteral("Power : [ -a^b = -(a^b) ]");
+    static inline const QString kUnaryBase = QStringLiteral("Base : [-a^b = (-a)^b]");
+    static QString kEnterGroup() { return tr("結果行でのEnterキー動作"); }
+    static QString kEnterInserts() { return tr("行の内容を次の行へ挿入"); }
+    static QString kEnterComputes() { return tr("行の内容でそのまま計算"); }
 
-}  // namespace numora::ConfigTexts
+    static QString kFontGroup() { return tr("フォント設定"); }
+    static QString kFontLabel() { return tr(" フォント"); }
+    static inline const QString kFontDescription = QStringLiteral(" %1 , %2pt");
+    static QString kChooseFont() { return tr("フォント選択"); }
+    static QString kColorGroup() { return tr("文字色設定"); }
+    static QString kDefaultSample() { return tr(" 基本文字色 ： a=1+2-3*4/5^6e7%1"); }
+    static QString kResultSample() { return tr(" 計算結果 ：>Result 1234567890"); }
+    static QString kErrorSample() { return tr(" エラーメッセージ ：>Error : Message"); }
+    static QString kCommentSample() { return tr(" コメント ：// Comment"); }
+    static QString kChooseColor() { return tr("色選択"); }
+};
+
+}  // namespace numora

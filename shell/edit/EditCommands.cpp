@@ -127,17 +127,17 @@ QMenu* EditCommands::CreateContextMenu(QWidget* parent) {
         QAction* action = menu->addAction(text, this, run);
         action->setEnabled(enabled);
     };
-    add(edittexts::Undo, CanUndo(), [this] { Undo(); });
-    add(edittexts::Redo, CanRedo(), [this] { Redo(); });
+    add(edittexts::Undo(), CanUndo(), [this] { Undo(); });
+    add(edittexts::Redo(), CanRedo(), [this] { Redo(); });
     menu->addSeparator();
     // A menu click reads Shift as the keys do.
     const auto shift = [] {
         return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
     };
-    add(edittexts::Cut, CanCutOrCopy(), [this, shift] { Cut(shift()); });
-    add(edittexts::Copy, CanCutOrCopy(), [this] { Copy(); });
-    add(edittexts::Paste, CanPaste(), [this, shift] { Paste(shift()); });
-    add(edittexts::SelectAll, true, [this] { SelectAll(); });
+    add(edittexts::Cut(), CanCutOrCopy(), [this, shift] { Cut(shift()); });
+    add(edittexts::Copy(), CanCutOrCopy(), [this] { Copy(); });
+    add(edittexts::Paste(), CanPaste(), [this, shift] { Paste(shift()); });
+    add(edittexts::SelectAll(), true, [this] { SelectAll(); });
     return menu;
 }
 

@@ -2,6 +2,7 @@
 // The worksheet's clipboard and undo commands: copy and cut of the whole current line, paste
 // as whole lines above it, plain-text paste, select all, undo and redo, and the context menu.
 // The keys reach these at the worksheet itself; the menus and toolbars call the same.
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <utility>
@@ -12,14 +13,20 @@ class QKeyEvent;
 class QMenu;
 class QWidget;
 
-namespace numora::edittexts {
-inline const QString Undo = QStringLiteral("元に戻す(&U)");
-inline const QString Redo = QStringLiteral("やり直す(&Y)");
-inline const QString Cut = QStringLiteral("切り取り(&T)");
-inline const QString Copy = QStringLiteral("コピー(&C)");
-inline const QString Paste = QStringLiteral("貼り付け(&P)");
-inline const QString SelectAll = QStringLiteral("すべて選択(&A)");
-}  // namespace numora::edittexts
+namespace numora {
+
+struct edittexts {
+    Q_DECLARE_TR_FUNCTIONS(edittexts)
+public:
+    static QString Undo() { return tr("元に戻す(&U)"); }
+    static QString Redo() { return tr("やり直す(&Y)"); }
+    static QString Cut() { return tr("切り取り(&T)"); }
+    static QString Copy() { return tr("コピー(&C)"); }
+    static QString Paste() { return tr("貼り付け(&P)"); }
+    static QString SelectAll() { return tr("すべて選択(&A)"); }
+};
+
+}  // namespace numora
 
 namespace numora {
 

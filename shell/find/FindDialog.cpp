@@ -15,29 +15,29 @@ namespace numora {
 
 FindDialog::FindDialog(Kind kind, const FindRequest& start, QWidget* parent)
     : QDialog(parent), kind_(kind) {
-    namespace t = findtexts;
-    setWindowTitle(kind == Kind::Find ? t::FindDialogTitle : t::ReplaceDialogTitle);
+    using t = findtexts;
+    setWindowTitle(kind == Kind::Find ? t::FindDialogTitle() : t::ReplaceDialogTitle());
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* fields = new QFormLayout;
     what_ = new QLineEdit(this);
-    fields->addRow(t::WhatLabel, what_);
+    fields->addRow(t::WhatLabel(), what_);
     if (kind == Kind::Replace) {
         with_ = new QLineEdit(this);
-        fields->addRow(t::WithLabel, with_);
+        fields->addRow(t::WithLabel(), with_);
     }
-    wholeWord_ = new QCheckBox(t::WholeWord, this);
-    matchCase_ = new QCheckBox(t::MatchCase, this);
+    wholeWord_ = new QCheckBox(t::WholeWord(), this);
+    matchCase_ = new QCheckBox(t::MatchCase(), this);
     auto* options = new QVBoxLayout;
     options->addLayout(fields);
     options->addWidget(wholeWord_);
     options->addWidget(matchCase_);
     // The replace dialog always searches downwards.
-    up_ = new QRadioButton(t::Up, this);
-    down_ = new QRadioButton(t::Down, this);
+    up_ = new QRadioButton(t::Up(), this);
+    down_ = new QRadioButton(t::Down(), this);
     if (kind == Kind::Find) {
-        auto* direction = new QGroupBox(t::Direction, this);
+        auto* direction = new QGroupBox(t::Direction(), this);
         auto* directionLayout = new QHBoxLayout(direction);
         directionLayout->addWidget(up_);
         directionLayout->addWidget(down_);
@@ -49,19 +49,19 @@ FindDialog::FindDialog(Kind kind, const FindRequest& start, QWidget* parent)
     options->addStretch();
 
     auto* buttons = new QVBoxLayout;
-    findNext_ = new QPushButton(t::FindNextButton, this);
+    findNext_ = new QPushButton(t::FindNextButton(), this);
     findNext_->setDefault(true);
     buttons->addWidget(findNext_);
     connect(findNext_, &QPushButton::clicked, this, &FindDialog::FindNextRequested);
     if (kind == Kind::Replace) {
-        replace_ = new QPushButton(t::ReplaceButton, this);
-        replaceAll_ = new QPushButton(t::ReplaceAllButton, this);
+        replace_ = new QPushButton(t::ReplaceButton(), this);
+        replaceAll_ = new QPushButton(t::ReplaceAllButton(), this);
         buttons->addWidget(replace_);
         buttons->addWidget(replaceAll_);
         connect(replace_, &QPushButton::clicked, this, &FindDialog::ReplaceRequested);
         connect(replaceAll_, &QPushButton::clicked, this, &FindDialog::ReplaceAllRequested);
     }
-    auto* cancel = new QPushButton(t::CancelButton, this);
+    auto* cancel = new QPushButton(t::CancelButton(), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
     buttons->addWidget(cancel);
     buttons->addStretch();

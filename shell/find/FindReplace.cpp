@@ -74,7 +74,7 @@ void FindReplace::Found(bool found) {
         if (auto* edit = qobject_cast<QPlainTextEdit*>(editor_)) edit->ensureCursorVisible();
         return;
     }
-    CurrentPrompter().Message(MessageOwner(), QMessageBox::Information, findtexts::FindTitle,
+    CurrentPrompter().Message(MessageOwner(), QMessageBox::Information, findtexts::FindTitle(),
                               findtexts::NotFound(session_.Last().what), QMessageBox::Ok,
                               QMessageBox::Ok);
 }
@@ -99,7 +99,7 @@ void FindReplace::OnDialogReplaceAll() {
         return;
     }
     const FindRequest& last = session_.Last();
-    CurrentPrompter().Message(MessageOwner(), QMessageBox::Information, findtexts::ReplaceTitle,
+    CurrentPrompter().Message(MessageOwner(), QMessageBox::Information, findtexts::ReplaceTitle(),
                               findtexts::ReplacedAll(count, last.what, last.with), QMessageBox::Ok,
                               QMessageBox::Ok);
 }

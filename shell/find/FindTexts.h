@@ -1,32 +1,37 @@
 #pragma once
 // The texts of find and replace, in one place.
+#include <QCoreApplication>
 #include <QString>
 
-namespace numora::findtexts {
+namespace numora {
 
-// %1 count, %2 search text, %3 replacement.
-inline QString ReplacedAll(int count, const QString& what, const QString& with) {
-    return QStringLiteral("%1 個の \"%2\" を \"%3\" に置換しました。").arg(count).arg(what, with);
-}
-inline const QString ReplaceTitle = QStringLiteral("文字列置換");
-inline QString NotFound(const QString& what) {
-    return QStringLiteral("文字列 \"%1\" は見つかりませんでした。").arg(what);
-}
-inline const QString FindTitle = QStringLiteral("文字列検索");
+struct findtexts {
+    Q_DECLARE_TR_FUNCTIONS(findtexts)
+public:
+    // %1 count, %2 search text, %3 replacement.
+    static QString ReplacedAll(int count, const QString& what, const QString& with) {
+        return tr("%1 個の \"%2\" を \"%3\" に置換しました。").arg(count).arg(what, with);
+    }
+    static QString ReplaceTitle() { return tr("文字列置換"); }
+    static QString NotFound(const QString& what) {
+        return tr("文字列 \"%1\" は見つかりませんでした。").arg(what);
+    }
+    static QString FindTitle() { return tr("文字列検索"); }
 
-// The dialogs.
-inline const QString FindDialogTitle = QStringLiteral("検索");
-inline const QString ReplaceDialogTitle = QStringLiteral("置換");
-inline const QString WhatLabel = QStringLiteral("検索する文字列(&N):");
-inline const QString WithLabel = QStringLiteral("置換後の文字列(&P):");
-inline const QString WholeWord = QStringLiteral("単語単位で探す(&W)");
-inline const QString MatchCase = QStringLiteral("大文字と小文字を区別する(&C)");
-inline const QString Direction = QStringLiteral("検索する方向");
-inline const QString Up = QStringLiteral("上へ(&U)");
-inline const QString Down = QStringLiteral("下へ(&D)");
-inline const QString FindNextButton = QStringLiteral("次を検索(&F)");
-inline const QString ReplaceButton = QStringLiteral("置換して次に(&R)");
-inline const QString ReplaceAllButton = QStringLiteral("すべて置換(&A)");
-inline const QString CancelButton = QStringLiteral("キャンセル");
+    // The dialogs.
+    static QString FindDialogTitle() { return tr("検索"); }
+    static QString ReplaceDialogTitle() { return tr("置換"); }
+    static QString WhatLabel() { return tr("検索する文字列(&N):"); }
+    static QString WithLabel() { return tr("置換後の文字列(&P):"); }
+    static QString WholeWord() { return tr("単語単位で探す(&W)"); }
+    static QString MatchCase() { return tr("大文字と小文字を区別する(&C)"); }
+    static QString Direction() { return tr("検索する方向"); }
+    static QString Up() { return tr("上へ(&U)"); }
+    static QString Down() { return tr("下へ(&D)"); }
+    static QString FindNextButton() { return tr("次を検索(&F)"); }
+    static QString ReplaceButton() { return tr("置換して次に(&R)"); }
+    static QString ReplaceAllButton() { return tr("すべて置換(&A)"); }
+    static QString CancelButton() { return tr("キャンセル"); }
+};
 
-}  // namespace numora::findtexts
+}  // namespace numora

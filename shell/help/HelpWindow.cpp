@@ -20,8 +20,6 @@ namespace numora {
 
 namespace {
 
-const QString kWindowTitle = QStringLiteral("Numora ヘルプ");
-const QString kSearchPlaceholder = QStringLiteral("検索");
 const char* const kPageFiles[] = {"index",    "worksheet", "operators", "functions",
                                   "userfunc", "insert",    "options",   "keys"};
 
@@ -30,17 +28,24 @@ QString ReadPage(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+QString HelpFolder(const QString& language) {
+    return language == QLatin1String("ja") ? QStringLiteral(":/help")
+                                           : QStringLiteral(":/help/") + language;
+}
+
 }  // namespace
 
-QStringList HelpPages() {
+QStringList HelpPages(const QString& language) {
     InitHelpResources();
     QStringList pages;
-    for (const char* name : kPageFiles) pages << QStringLiteral(":/help/%1.html").arg(name);
+    for (const char* name : kPageFiles) {
+        pages << HelpFolder(language) + QStringLiteral("/%1.html").arg(name);
+    }
     return pages;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), paths_(HelpPages()) {
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(tr("Numora ヘルプ"));
     static const QRegularExpression title("<title>(.*)</title>");
     for (const QString& path : paths_) {
         const QString html = ReadPage(path);
@@ -51,11 +56,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), paths_(He
     }
 
     search_ = new QLineEdit(this);
-    search_->setPlaceholderText(kSearchPlaceholder);
+    search_->setPlaceholderText(tr("検索"));
     search_->setClearButtonEnabled(true);
     contents_ = new QListWidget(this);
     page_ = new QTextBrowser(this);
-    page_->setSearchPaths({":/help"});
+    page_->setSearchPaths({HelpFolder(InterfaceLanguage())});
     page_->setOpenExternalLinks(true);
 
     auto* side = new QWidget(this);

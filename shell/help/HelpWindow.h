@@ -4,14 +4,17 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ui/InterfaceLanguage.h"
+
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
 
 namespace numora {
 
-// The help pages in reading order, as resource paths (":/help/index.html", ...).
-QStringList HelpPages();
+// The help pages in `language` ("ja", "en") in reading order, as resource paths
+// (":/help/index.html", ":/help/en/index.html", ...).
+QStringList HelpPages(const QString& language = InterfaceLanguage());
 
 class HelpWindow : public QWidget {
     Q_OBJECT

@@ -5,14 +5,17 @@
 
 namespace numora {
 
+// The titles and help texts are UTF-8 sources of translation in this context.
+inline constexpr char kFunctionMenuContext[] = "numora::FunctionMenu";
+
 struct FunctionMenuItem {
-    const char16_t* text;  // "Sin\t(&S)"; nullptr for a separator
+    const char* text;  // "Sin\t(&S)"; nullptr for a separator
     int places;
-    const char16_t* help;
+    const char* help;
 };
 
 struct FunctionSubmenu {
-    const char16_t* title;
+    const char* title;
     std::span<const FunctionMenuItem> items;
 };
 

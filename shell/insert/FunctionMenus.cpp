@@ -1,6 +1,7 @@
 #include "shell/insert/FunctionMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -28,14 +29,15 @@ QAction* AddFunctionItem(QMenu& menu, const QString& text, int places, const QSt
 QMenu* CreateBuiltinFunctionMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     for (const FunctionSubmenu& table : BuiltinFunctionMenuTable()) {
-        QMenu* submenu = menu->addMenu(QString::fromUtf16(table.title));
+        QMenu* submenu =
+            menu->addMenu(QCoreApplication::translate(kFunctionMenuContext, table.title));
         for (const FunctionMenuItem& item : table.items) {
             if (item.text == nullptr) {
                 submenu->addSeparator();
                 continue;
             }
-            AddFunctionItem(*submenu, QString::fromUtf16(item.text), item.places,
-                            QString::fromUtf16(item.help));
+            AddFunctionItem(*submenu, QString::fromUtf8(item.text), item.places,
+                            QCoreApplication::translate(kFunctionMenuContext, item.help));
         }
     }
     return menu;

@@ -37,7 +37,7 @@ bool CPrint::Print(QWidget* parent, const QTextDocument& worksheet, const QStrin
         to = printer_.toPage() > 0 ? printer_.toPage() : from;
     }
     if (PaintPages(printer_, *paginated, from, to)) return true;
-    ShowError(parent, PrintErrorTitle, PrintFailedText);
+    ShowError(parent, printtexts::PrintErrorTitle(), printtexts::PrintFailedText());
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The print job of the main window: one printer for the whole run, page setup with margins,
 // and printing the worksheet with its colours and font.
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QString>
 
@@ -11,8 +12,12 @@ class QWidget;
 
 namespace numora {
 
-inline const QString PrintFailedText = QStringLiteral("印刷に失敗しました");
-inline const QString PrintErrorTitle = QStringLiteral("印刷エラー");
+struct printtexts {
+    Q_DECLARE_TR_FUNCTIONS(printtexts)
+public:
+    static QString PrintFailedText() { return tr("印刷に失敗しました"); }
+    static QString PrintErrorTitle() { return tr("印刷エラー"); }
+};
 
 class CPrint {
 public:

@@ -213,7 +213,7 @@ TEST_F(MainFrameTest, AboutBoxShowsNameAndVersion) {
 }
 
 TEST(Startup, QtsOwnTextsAreJapanese) {
-    ASSERT_TRUE(InstallTranslators(App()));
+    ASSERT_TRUE(InstallTranslators(App(), kLanguageJapanese));
     QMessageBox box(QMessageBox::Question, "確認", "?",
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "はい(&Y)");

@@ -134,7 +134,7 @@ TEST_F(WriteFaultTest, SettingsThatCannotBeWrittenAtExitAreReported) {
         prompter_.messages.clear();
         FaultOnThisThread inject(fault);
         EXPECT_TRUE(Close());  // the text is saved by now; the window may go
-        EXPECT_EQ(LastMessage(), texts::kSettingsSaveFailed);
+        EXPECT_EQ(LastMessage(), texts::kSettingsSaveFailed());
         EXPECT_EQ(ReadFile("Numora.ini"), firstIni);
     }
 
@@ -145,7 +145,7 @@ TEST_F(WriteFaultTest, SettingsThatCannotBeWrittenAtExitAreReported) {
     Start();
     prompter_.messages.clear();
     EXPECT_TRUE(Close());
-    EXPECT_EQ(LastMessage(), texts::kSettingsSaveFailed);
+    EXPECT_EQ(LastMessage(), texts::kSettingsSaveFailed());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "tests/base/file_test_support.h"
 #include "worksheet/Document.h"
 #include "worksheet/TextBuffer.h"
@@ -33,7 +34,7 @@ protected:
     }
     DocumentReporter Recorder() {
         return [this](const DocumentMessage& m) {
-            shown_.push_back(std::u16string(m.text).append(u"|").append(m.title));
+            shown_.push_back(Utf8ToUtf16(std::string(m.text) + "|" + m.title));
         };
     }
 

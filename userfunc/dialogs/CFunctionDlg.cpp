@@ -28,8 +28,8 @@ FunctionFields RowFields(const QStringList& texts) {
 CFunctionDlg::CFunctionDlg(UserFunctionCatalogue& catalogue, std::filesystem::path folder,
                            const QFont& listFont, QWidget* parent)
     : QDialog(parent), catalogue_(catalogue), folder_(std::move(folder)) {
-    namespace T = FunctionDlgTexts;
-    setWindowTitle(T::kListTitle);
+    using T = FunctionDlgTexts;
+    setWindowTitle(T::kListTitle());
     setSizeGripEnabled(true);
     setMinimumSize(450, 280);
 
@@ -46,11 +46,11 @@ CFunctionDlg::CFunctionDlg(UserFunctionCatalogue& catalogue, std::filesystem::pa
                    ToQString(function.Expression), ToQString(function.Explain)});
     }
 
-    auto* add = new QPushButton(T::kAdd, this);
-    delete_ = new QPushButton(T::kDelete, this);
-    duplicate_ = new QPushButton(T::kDuplicate, this);
+    auto* add = new QPushButton(T::kAdd(), this);
+    delete_ = new QPushButton(T::kDelete(), this);
+    duplicate_ = new QPushButton(T::kDuplicate(), this);
     auto* ok = new QPushButton(T::kOk, this);
-    auto* cancel = new QPushButton(T::kCancel, this);
+    auto* cancel = new QPushButton(T::kCancel(), this);
     ok->setDefault(true);
     // The list takes every extra pixel; the buttons keep to the bottom edge, OK and Cancel
     // to the bottom-right corner.
@@ -161,7 +161,7 @@ void CFunctionDlg::accept() {
     }
     // The catalogue takes the rows either way; a failed write only loses them at exit.
     if (!StoreUserFunctions(catalogue_, folder_, rows)) {
-        ShowError(this, FunctionDlgTexts::kListTitle, FunctionDlgTexts::kWriteFailed);
+        ShowError(this, FunctionDlgTexts::kListTitle(), FunctionDlgTexts::kWriteFailed());
     }
     QDialog::accept();
 }
@@ -169,8 +169,8 @@ void CFunctionDlg::accept() {
 void CFunctionDlg::reject() {
     if (Modified()) {
         const auto answer = CurrentPrompter().Message(
-            this, QMessageBox::Information, FunctionDlgTexts::kConfirmTitle,
-            FunctionDlgTexts::kConfirmDiscard, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            this, QMessageBox::Information, FunctionDlgTexts::kConfirmTitle(),
+            FunctionDlgTexts::kConfirmDiscard(), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) return;
     }
     QDialog::reject();

@@ -31,8 +31,8 @@ CFunctionEditDlg::CFunctionEditDlg(const FunctionFields& fields, NameIsFree name
       fields_(fields),
       nameOnEntry_(fields.FuncName),
       nameIsFree_(std::move(nameIsFree)) {
-    namespace T = FunctionDlgTexts;
-    setWindowTitle(T::kEditTitle);
+    using T = FunctionDlgTexts;
+    setWindowTitle(T::kEditTitle());
     name_ = MakeEdit(fields.FuncName, true, this);
     parameter_ = MakeEdit(fields.Parameter, true, this);
     expression_ = MakeEdit(fields.Expression, false, this);
@@ -40,22 +40,22 @@ CFunctionEditDlg::CFunctionEditDlg(const FunctionFields& fields, NameIsFree name
 
     // Reads as the declaration: name ( parameters ) = expression.
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(T::kNameLabel, this), 0, 0);
-    grid->addWidget(new QLabel(T::kParameterLabel, this), 0, 2);
-    grid->addWidget(new QLabel(T::kExpressionLabel, this), 0, 4);
+    grid->addWidget(new QLabel(T::kNameLabel(), this), 0, 0);
+    grid->addWidget(new QLabel(T::kParameterLabel(), this), 0, 2);
+    grid->addWidget(new QLabel(T::kExpressionLabel(), this), 0, 4);
     grid->addWidget(name_, 1, 0);
     grid->addWidget(new QLabel(T::kOpenLabel, this), 1, 1);
     grid->addWidget(parameter_, 1, 2);
     grid->addWidget(new QLabel(T::kCloseLabel, this), 1, 3);
     grid->addWidget(expression_, 1, 4);
-    grid->addWidget(new QLabel(T::kExplainLabel, this), 2, 0);
+    grid->addWidget(new QLabel(T::kExplainLabel(), this), 2, 0);
     grid->addWidget(explain_, 3, 0, 1, 5);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(4, 3);
 
     auto* ok = new QPushButton(T::kOk, this);
-    auto* cancel = new QPushButton(T::kCancel, this);
+    auto* cancel = new QPushButton(T::kCancel(), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CFunctionEditDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CFunctionEditDlg::reject);
@@ -76,7 +76,7 @@ void CFunctionEditDlg::accept() {
                            explain_->text()};
     const QString message = CheckFunctionFields(entered, nameOnEntry_, nameIsFree_);
     if (!message.isEmpty()) {
-        CurrentPrompter().Message(this, QMessageBox::Critical, FunctionDlgTexts::kInputErrorTitle,
+        CurrentPrompter().Message(this, QMessageBox::Critical, FunctionDlgTexts::kInputErrorTitle(),
                                   message, QMessageBox::Ok, QMessageBox::Ok);
         return;
     }

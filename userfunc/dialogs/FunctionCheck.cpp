@@ -37,7 +37,7 @@ QString AsciiLower(const QString& text) {
 
 QString CheckFunctionFields(FunctionFields& fields, const QString& nameOnEntry,
                             const NameIsFree& nameIsFree) {
-    namespace T = FunctionDlgTexts;
+    using T = FunctionDlgTexts;
     fields.FuncName = fields.FuncName.trimmed();
     fields.Parameter = fields.Parameter.trimmed();
     fields.Expression = fields.Expression.trimmed();
@@ -45,19 +45,19 @@ QString CheckFunctionFields(FunctionFields& fields, const QString& nameOnEntry,
     const QString& name = fields.FuncName;
     const QString& parameter = fields.Parameter;
 
-    if (name.isEmpty()) return T::kNameEmpty;
-    if (parameter.isEmpty()) return T::kParameterEmpty;
-    if (fields.Expression.isEmpty()) return T::kExpressionEmpty;
+    if (name.isEmpty()) return T::kNameEmpty();
+    if (parameter.isEmpty()) return T::kParameterEmpty();
+    if (fields.Expression.isEmpty()) return T::kExpressionEmpty();
     // Changing only the letter case of its own name does not collide with itself.
-    if (AsciiLower(name) != AsciiLower(nameOnEntry) && !nameIsFree(name)) return T::kNameTaken;
-    if (HasForbiddenChar(name)) return T::kNameForbiddenFormat.arg(T::kForbiddenList);
-    if (StartsWithDigit(name)) return T::kNameStartsWithDigit;
-    if (!IsHalfWidthName(name)) return T::kNameNotHalfWidth;
-    if (HasForbiddenChar(parameter)) return T::kParameterForbiddenFormat.arg(T::kForbiddenList);
+    if (AsciiLower(name) != AsciiLower(nameOnEntry) && !nameIsFree(name)) return T::kNameTaken();
+    if (HasForbiddenChar(name)) return T::kNameForbiddenFormat().arg(T::kForbiddenList);
+    if (StartsWithDigit(name)) return T::kNameStartsWithDigit();
+    if (!IsHalfWidthName(name)) return T::kNameNotHalfWidth();
+    if (HasForbiddenChar(parameter)) return T::kParameterForbiddenFormat().arg(T::kForbiddenList);
     for (const QString& piece : parameter.split(u';')) {
-        if (StartsWithDigit(piece.trimmed())) return T::kParameterStartsWithDigit;
+        if (StartsWithDigit(piece.trimmed())) return T::kParameterStartsWithDigit();
     }
-    if (!IsHalfWidthName(parameter)) return T::kParameterNotHalfWidth;
+    if (!IsHalfWidthName(parameter)) return T::kParameterNotHalfWidth();
     return {};
 }
 

@@ -9,17 +9,17 @@
 #include "worksheet/view/CListBoxView.h"
 #include "worksheet/view/ViewTexts.h"
 
-namespace texts = numora::view_texts;
+using texts = numora::view_texts;
 
 CVariableListPane::CVariableListPane(QWidget* parent)
     : QWidget(parent), list_(new CListBoxView(this)) {
     auto* header = new QWidget(this);
-    auto* title = new QLabel(QString::fromUtf16(texts::kVariableListTitle), header);
+    auto* title = new QLabel(texts::kVariableListTitle(), header);
     title->setObjectName("title");
     auto* close = new QToolButton(header);
     close->setObjectName("close");
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    close->setToolTip(QString::fromUtf16(texts::kCloseTip));
+    close->setToolTip(texts::kCloseTip());
     close->setAutoRaise(true);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(4, 1, 1, 1);

@@ -1,9 +1,15 @@
 #pragma once
 // The texts the worksheet view and the variable list pane show, kept together.
+#include <QCoreApplication>
+#include <QString>
 
-namespace numora::view_texts {
+namespace numora {
 
-inline constexpr char16_t kVariableListTitle[] = u"変数リスト";
-inline constexpr char16_t kCloseTip[] = u"閉じる";
+struct view_texts {
+    Q_DECLARE_TR_FUNCTIONS(view_texts)
+public:
+    static QString kVariableListTitle() { return tr("変数リスト"); }
+    static QString kCloseTip() { return tr("閉じる"); }
+};
 
-}  // namespace numora::view_texts
+}  // namespace numora

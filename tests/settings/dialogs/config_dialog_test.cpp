@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +87,23 @@ TEST_F(ConfigDialog, OpenAndOkKeepsEveryCombinationOfTheRadioBits) {
             dlg.accept();
             EXPECT_EQ(settings.Option, radios | others) << std::hex << (radios | others);
         }
+    }
+}
+
+// The first page starts with the language, named in both languages, applied at the next start.
+TEST_F(ConfigDialog, LanguageIsChosenOnTheFirstPage) {
+    for (const std::string stored : {"ja", "en"}) {
+        settings.Language = stored;
+        CConfigDlg dlg(settings, QFont());
+        dlg.show();
+        ASSERT_EQ(dlg.Pages()->currentWidget(), dlg.Basic());
+        EXPECT_EQ(dlg.Basic()->findChild<QGroupBox*>()->title(), "表示言語 / Language");
+        QComboBox* box = dlg.Basic()->language;
+        EXPECT_EQ(box->currentData().toString().toStdString(), stored);
+        EXPECT_EQ(box->itemText(0) + "," + box->itemText(1), "日本語,English");
+        box->setCurrentIndex(1 - box->currentIndex());
+        dlg.accept();
+        EXPECT_EQ(settings.Language, stored == "ja" ? "en" : "ja");
     }
 }
 

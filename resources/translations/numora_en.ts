@@ -1,0 +1,1033 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>CommandTexts</name>
+    <message>
+        <source>新規作成	Ctrl+N(&amp;N)</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>新規にファイルを作成
+新規ファイル</source>
+        <translation>Create a new file
+New File</translation>
+    </message>
+    <message>
+        <source>開く...	Ctrl+O(&amp;O)</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>既存のファイルを開く
+開く</source>
+        <translation>Open an existing file
+Open</translation>
+    </message>
+    <message>
+        <source>上書き保存	Ctrl+S(&amp;S)</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを上書きして保存
+保存</source>
+        <translation>Save the file you are working on
+Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを新しい名前で保存
+名前をつけて保存</source>
+        <translation>Save the file you are working on under a new name
+Save As</translation>
+    </message>
+    <message>
+        <source>印刷...	Ctrl+P(&amp;P)</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>作業中のファイルを印刷
+印刷</source>
+        <translation>Print the file you are working on
+Print</translation>
+    </message>
+    <message>
+        <source>ページ設定(&amp;U)</source>
+        <translation>Page Set&amp;up</translation>
+    </message>
+    <message>
+        <source>ページ レイアウトの設定
+ページ設定</source>
+        <translation>Set up the page layout
+Page Setup</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>アプリケーションを終了し、ファイルの保存を指示
+終了</source>
+        <translation>Quit the application, offering to save the file
+Exit</translation>
+    </message>
+    <message>
+        <source>元に戻す	Ctrl+Z(&amp;U)</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>直前に行った動作を元に戻す
+元に戻す</source>
+        <translation>Undo the last action
+Undo</translation>
+    </message>
+    <message>
+        <source>やり直す	Ctrl+Y(&amp;Y)</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>取り消した操作をやり直す
+やり直す</source>
+        <translation>Redo the action undone
+Redo</translation>
+    </message>
+    <message>
+        <source>切り取り	Ctrl+X(&amp;T)</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>選択範囲を切り取ってクリップボードに保存
+切り取り</source>
+        <translation>Cut the selection to the clipboard
+Cut</translation>
+    </message>
+    <message>
+        <source>コピー	Ctrl+C(&amp;C)</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>選択範囲をコピーしてクリップボードに保存
+コピー</source>
+        <translation>Copy the selection to the clipboard
+Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け	Ctrl+V(&amp;P)</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>クリップボードの内容を貼り付け
+貼り付け</source>
+        <translation>Paste the clipboard
+Paste</translation>
+    </message>
+    <message>
+        <source>すべて選択	Ctrl+A(&amp;A)</source>
+        <translation>Select &amp;All	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>ファイル内のすべてを選択
+すべて選択</source>
+        <translation>Select the whole file
+Select All</translation>
+    </message>
+    <message>
+        <source>検索	Ctrl+F(&amp;F)</source>
+        <translation>&amp;Find...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>指定した文字列の検索
+検索</source>
+        <translation>Find a text
+Find</translation>
+    </message>
+    <message>
+        <source>置換	Ctrl+H(&amp;H)</source>
+        <translation>Replace...	Ctrl+&amp;H</translation>
+    </message>
+    <message>
+        <source>指定した文字列を他の文字列で置換
+置換</source>
+        <translation>Replace a text with another
+Replace</translation>
+    </message>
+    <message>
+        <source>次を検索	F3,Shift+F3(&amp;N)</source>
+        <translation>Find &amp;Next	F3, Shift+F3</translation>
+    </message>
+    <message>
+        <source>上下へ次を検索します(Shift+F3で上へ)
+次を検索</source>
+        <translation>Find the next occurrence (Shift+F3 searches upwards)
+Find Next</translation>
+    </message>
+    <message>
+        <source>ツール バー(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>ツール バーの 表示/非表示
+ツール バーの表示切り替え</source>
+        <translation>Show or hide the toolbars
+Toggle Toolbars</translation>
+    </message>
+    <message>
+        <source>ステータス バー(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>ステータス バーの 表示/非表示
+ステータス バーの表示切り替え</source>
+        <translation>Show or hide the status bar
+Toggle Status Bar</translation>
+    </message>
+    <message>
+        <source>変数リスト(&amp;L)</source>
+        <translation>Variable &amp;List</translation>
+    </message>
+    <message>
+        <source>変数リストの 表示/非表示
+変数リストの表示切り替え</source>
+        <translation>Show or hide the variable list
+Toggle Variable List</translation>
+    </message>
+    <message>
+        <source>常に手前に表示(&amp;V)	Pause</source>
+        <translation>Always on &amp;Top	Pause</translation>
+    </message>
+    <message>
+        <source>ウィンドウを常に最前面に表示</source>
+        <translation>Keep the window in front of all others</translation>
+    </message>
+    <message>
+        <source>右端で折り返す(&amp;W)</source>
+        <translation>&amp;Word Wrap</translation>
+    </message>
+    <message>
+        <source>行をウィンドウの右端で折り返す</source>
+        <translation>Wrap lines at the right edge of the window</translation>
+    </message>
+    <message>
+        <source>ユーザ関数登録(&amp;U)</source>
+        <translation>&amp;User Functions...</translation>
+    </message>
+    <message>
+        <source>オプション設定(&amp;O)</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>オプション設定を開く
+オプション設定</source>
+        <translation>Open the options
+Options</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ヘルプを表示</source>
+        <translation>Show the help</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A) Numora</source>
+        <translation>&amp;About Numora</translation>
+    </message>
+    <message>
+        <source>プログラム情報、バージョン、著作権を表示
+バージョン情報</source>
+        <translation>Show the program information, version and copyright
+About</translation>
+    </message>
+    <message>
+        <source>組み込み関数を挿入
+組み込み関数(F4)</source>
+        <translation>Insert a built-in function
+Built-in Function (F4)</translation>
+    </message>
+    <message>
+        <source>ユーザー関数を挿入
+ユーザー関数(F5)</source>
+        <translation>Insert a user function
+User Function (F5)</translation>
+    </message>
+    <message>
+        <source>選択範囲を括弧で括ります
+括弧括り(F6)</source>
+        <translation>Put the selection in parentheses
+Parentheses (F6)</translation>
+    </message>
+    <message>
+        <source>コメントを挿入します
+コメント挿入(F7)</source>
+        <translation>Insert a comment
+Comment (F7)</translation>
+    </message>
+    <message>
+        <source>π&lt;pi&gt;を挿入します
+π&lt;pi&gt;挿入(F8)</source>
+        <translation>Insert π&lt;pi&gt;
+Insert π&lt;pi&gt; (F8)</translation>
+    </message>
+    <message>
+        <source>exp[e:ネイピア数]を挿入します
+exp[e:ネイピア数]挿入(F9)</source>
+        <translation>Insert exp[e: Euler&apos;s number]
+Insert exp[e: Euler&apos;s number] (F9)</translation>
+    </message>
+    <message>
+        <source>root2&lt;sqr2&gt;を挿入します
+root2&lt;sqr2&gt;挿入(F10)</source>
+        <translation>Insert root2&lt;sqr2&gt;
+Insert root2&lt;sqr2&gt; (F10)</translation>
+    </message>
+    <message>
+        <source>次のウィンドウに切り替える
+次のペイン</source>
+        <translation>Switch to the next window
+Next Pane</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTexts</name>
+    <message>
+        <source>オプション設定</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>基本設定</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>フォント・文字色</source>
+        <translation>Font and Colours</translation>
+    </message>
+    <message>
+        <source>設定ファイル</source>
+        <translation>Settings Folder</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>[Untitled]ドキュメントの動作</source>
+        <translation>The [Untitled] document</translation>
+    </message>
+    <message>
+        <source>終了時に自動的に保存し、起動時に読み込む</source>
+        <translation>Save it at exit and load it at start</translation>
+    </message>
+    <message>
+        <source>閉じるとき保存を確認しない</source>
+        <translation>Do not ask to save when closing</translation>
+    </message>
+    <message>
+        <source>計算結果表示</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>仮数部の桁数：</source>
+        <translation>Mantissa digits:</translation>
+    </message>
+    <message>
+        <source>ステータスバーの表示形式を保存</source>
+        <translation>Keep the status bar&apos;s display format</translation>
+    </message>
+    <message>
+        <source>べき乗の単項演算子結合</source>
+        <translation>Unary minus with powers</translation>
+    </message>
+    <message>
+        <source>結果行でのEnterキー動作</source>
+        <translation>Enter on a result line</translation>
+    </message>
+    <message>
+        <source>行の内容を次の行へ挿入</source>
+        <translation>Insert the line on the next line</translation>
+    </message>
+    <message>
+        <source>行の内容でそのまま計算</source>
+        <translation>Calculate the line as it is</translation>
+    </message>
+    <message>
+        <source>フォント設定</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source> フォント</source>
+        <translation> Font</translation>
+    </message>
+    <message>
+        <source>フォント選択</source>
+        <translation>Choose Font</translation>
+    </message>
+    <message>
+        <source>文字色設定</source>
+        <translation>Text colours</translation>
+    </message>
+    <message>
+        <source> 基本文字色 ： a=1+2-3*4/5^6e7%1</source>
+        <translation> Text : a=1+2-3*4/5^6e7%1</translation>
+    </message>
+    <message>
+        <source> 計算結果 ：&gt;Result 1234567890</source>
+        <translation> Result :&gt;Result 1234567890</translation>
+    </message>
+    <message>
+        <source> エラーメッセージ ：&gt;Error : Message</source>
+        <translation> Error message :&gt;Error : Message</translation>
+    </message>
+    <message>
+        <source> コメント ：// Comment</source>
+        <translation> Comment :// Comment</translation>
+    </message>
+    <message>
+        <source>色選択</source>
+        <translation>Choose Colour</translation>
+    </message>
+    <message>
+        <source>次回の起動から有効になります。</source>
+        <translation>Takes effect at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionDlgTexts</name>
+    <message>
+        <source>ユーザ関数設定</source>
+        <translation>User Functions</translation>
+    </message>
+    <message>
+        <source>ユーザ関数編集</source>
+        <translation>Edit User Function</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>複製</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>関数名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>パラメータ</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Expression</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>データが変更されています。保存せずに閉じてもよろしいですか？</source>
+        <translation>The functions have been changed. Close without saving?</translation>
+    </message>
+    <message>
+        <source>ユーザ関数ファイルの書き込みに失敗しました。
+変更はこの実行中だけ有効です。</source>
+        <translation>The user function file could not be written.
+The changes last only until the program ends.</translation>
+    </message>
+    <message>
+        <source>入力エラー</source>
+        <translation>Input Error</translation>
+    </message>
+    <message>
+        <source>関数名を入力してください</source>
+        <translation>Enter a function name</translation>
+    </message>
+    <message>
+        <source>引数を入力してください</source>
+        <translation>Enter the parameters</translation>
+    </message>
+    <message>
+        <source>式を入力してください</source>
+        <translation>Enter an expression</translation>
+    </message>
+    <message>
+        <source>同じ名前の関数が既にあります</source>
+        <translation>A function with the same name already exists</translation>
+    </message>
+    <message>
+        <source>関数名に使用できない文字があります : %1 Space</source>
+        <translation>The function name holds a character it may not have : %1 Space</translation>
+    </message>
+    <message>
+        <source>関数名の先頭は数字を使用できません</source>
+        <translation>A function name may not begin with a digit</translation>
+    </message>
+    <message>
+        <source>関数名は半角英数のみです</source>
+        <translation>A function name takes half-width letters and digits only</translation>
+    </message>
+    <message>
+        <source>パラメータに使用できない文字があります : %1 Space</source>
+        <translation>A parameter holds a character it may not have : %1 Space</translation>
+    </message>
+    <message>
+        <source>パラメータ文字の先頭に数字を使用できません</source>
+        <translation>A parameter may not begin with a digit</translation>
+    </message>
+    <message>
+        <source>パラメータは半角英数のみです</source>
+        <translation>A parameter takes half-width letters and digits only</translation>
+    </message>
+</context>
+<context>
+    <name>edittexts</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直す(&amp;Y)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+</context>
+<context>
+    <name>findtexts</name>
+    <message>
+        <source>%1 個の &quot;%2&quot; を &quot;%3&quot; に置換しました。</source>
+        <translation>Replaced %1 of &quot;%2&quot; with &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>文字列置換</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>文字列 &quot;%1&quot; は見つかりませんでした。</source>
+        <translation>Cannot find &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>文字列検索</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>置換</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>検索する文字列(&amp;N):</source>
+        <translation>Fi&amp;nd what:</translation>
+    </message>
+    <message>
+        <source>置換後の文字列(&amp;P):</source>
+        <translation>Re&amp;place with:</translation>
+    </message>
+    <message>
+        <source>単語単位で探す(&amp;W)</source>
+        <translation>Match &amp;whole word only</translation>
+    </message>
+    <message>
+        <source>大文字と小文字を区別する(&amp;C)</source>
+        <translation>Match &amp;case</translation>
+    </message>
+    <message>
+        <source>検索する方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>上へ(&amp;U)</source>
+        <translation>&amp;Up</translation>
+    </message>
+    <message>
+        <source>下へ(&amp;D)</source>
+        <translation>&amp;Down</translation>
+    </message>
+    <message>
+        <source>次を検索(&amp;F)</source>
+        <translation>&amp;Find Next</translation>
+    </message>
+    <message>
+        <source>置換して次に(&amp;R)</source>
+        <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <source>すべて置換(&amp;A)</source>
+        <translation>Replace &amp;All</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>numora::DefaultUserFunctions</name>
+    <message>
+        <source>baseを底とする x の対数 : LogN(base; x)</source>
+        <translation>Logarithm of x to the base base : LogN(base; x)</translation>
+    </message>
+    <message>
+        <source>60進角度Deg:Min:Secを10進角度に変換</source>
+        <translation>Degrees:minutes:seconds to decimal degrees</translation>
+    </message>
+    <message>
+        <source>dBuを電圧へ変換</source>
+        <translation>dBu to volts</translation>
+    </message>
+    <message>
+        <source>電圧をdBuへ変換</source>
+        <translation>Volts to dBu</translation>
+    </message>
+    <message>
+        <source>Mil(ミル)をmm(ミリメートル)へ変換</source>
+        <translation>Mils to millimetres</translation>
+    </message>
+    <message>
+        <source>mm(ミリメートル)をMil(ミル）へ変換</source>
+        <translation>Millimetres to mils</translation>
+    </message>
+    <message>
+        <source>Inch(インチ)をmm(ミリメートル)へ変換</source>
+        <translation>Inches to millimetres</translation>
+    </message>
+    <message>
+        <source>mm(ミリメートル)をInch(インチ)へ変換</source>
+        <translation>Millimetres to inches</translation>
+    </message>
+    <message>
+        <source>Nautical Mile(海里,ノット)をkm(キロメートル,時速)へ変換</source>
+        <translation>Nautical miles (knots) to kilometres (per hour)</translation>
+    </message>
+    <message>
+        <source>km(キロメートル,時速)をNautical Mile(海里,ノット)へ変換</source>
+        <translation>Kilometres (per hour) to nautical miles (knots)</translation>
+    </message>
+</context>
+<context>
+    <name>numora::DocumentMessages</name>
+    <message>
+        <source>ファイルの読み込みに失敗しました。</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>ファイル読み込み</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>ファイルの書き込みに失敗しました。</source>
+        <translation>The file could not be written.</translation>
+    </message>
+    <message>
+        <source>ファイル保存</source>
+        <translation>Save File</translation>
+    </message>
+</context>
+<context>
+    <name>numora::FunctionMenu</name>
+    <message>
+        <source>正弦 : Sin(Radian)</source>
+        <translation>Sine : Sin(Radian)</translation>
+    </message>
+    <message>
+        <source>余弦 : Cos(Radian)</source>
+        <translation>Cosine : Cos(Radian)</translation>
+    </message>
+    <message>
+        <source>正接 : Tan(Radian)</source>
+        <translation>Tangent : Tan(Radian)</translation>
+    </message>
+    <message>
+        <source>逆正弦 : ASin(x) x = [-1.0 to 1.0]</source>
+        <translation>Arcsine : ASin(x) x = [-1.0 to 1.0]</translation>
+    </message>
+    <message>
+        <source>逆余弦 : ACos(x) x = [-1.0 to 1.0]</source>
+        <translation>Arccosine : ACos(x) x = [-1.0 to 1.0]</translation>
+    </message>
+    <message>
+        <source>逆正接 : ATan(x)</source>
+        <translation>Arctangent : ATan(x)</translation>
+    </message>
+    <message>
+        <source>4象限逆正接 : ATan2(x;y)</source>
+        <translation>Four-quadrant arctangent : ATan2(x;y)</translation>
+    </message>
+    <message>
+        <source>双曲線正弦 : Sinh(x)</source>
+        <translation>Hyperbolic sine : Sinh(x)</translation>
+    </message>
+    <message>
+        <source>双曲線余弦 : Cosh(x)</source>
+        <translation>Hyperbolic cosine : Cosh(x)</translation>
+    </message>
+    <message>
+        <source>双曲線正接 : Tanh(x)</source>
+        <translation>Hyperbolic tangent : Tanh(x)</translation>
+    </message>
+    <message>
+        <source>逆双曲線正弦 : ASinh(x)</source>
+        <translation>Inverse hyperbolic sine : ASinh(x)</translation>
+    </message>
+    <message>
+        <source>逆双曲線余弦 : ACosh(x)</source>
+        <translation>Inverse hyperbolic cosine : ACosh(x)</translation>
+    </message>
+    <message>
+        <source>逆双曲線正接 : ATanh(x)</source>
+        <translation>Inverse hyperbolic tangent : ATanh(x)</translation>
+    </message>
+    <message>
+        <source>e(ネイピア数)を底とする指数 : Exp(x)</source>
+        <translation>Exponential to the base e (Euler&apos;s number) : Exp(x)</translation>
+    </message>
+    <message>
+        <source>2を底とする指数 : Exp2(x)</source>
+        <translation>Exponential to the base 2 : Exp2(x)</translation>
+    </message>
+    <message>
+        <source>e(ネイピア数)を底とする自然対数 : Ln(x)</source>
+        <translation>Natural logarithm to the base e (Euler&apos;s number) : Ln(x)</translation>
+    </message>
+    <message>
+        <source>10を底とする常用対数 : Log(x) or Log10(x)</source>
+        <translation>Common logarithm to the base 10 : Log(x) or Log10(x)</translation>
+    </message>
+    <message>
+        <source>2を底とする二進対数 : Log2(x)</source>
+        <translation>Binary logarithm to the base 2 : Log2(x)</translation>
+    </message>
+    <message>
+        <source>平方根 : Sqrt(x) or Sqr(x)</source>
+        <translation>Square root : Sqrt(x) or Sqr(x)</translation>
+    </message>
+    <message>
+        <source>立方根 : Cbrt(x) or Cbr(x)</source>
+        <translation>Cube root : Cbrt(x) or Cbr(x)</translation>
+    </message>
+    <message>
+        <source>二乗和の平方根(直角三角形の斜辺) : Hypot(x;y)</source>
+        <translation>Square root of the sum of squares (hypotenuse) : Hypot(x;y)</translation>
+    </message>
+    <message>
+        <source>絶対値 : Abs(x)</source>
+        <translation>Absolute value : Abs(x)</translation>
+    </message>
+    <message>
+        <source>整数部分を返す : Int(x)</source>
+        <translation>Integer part : Int(x)</translation>
+    </message>
+    <message>
+        <source>小数部分を返す : Frac(x)</source>
+        <translation>Fractional part : Frac(x)</translation>
+    </message>
+    <message>
+        <source>浮動小数点の指数部を返す : Logb(x)</source>
+        <translation>Exponent of the floating-point number : Logb(x)</translation>
+    </message>
+    <message>
+        <source>x以上の最小の整数値 : Ceil(x)</source>
+        <translation>Smallest integer not less than x : Ceil(x)</translation>
+    </message>
+    <message>
+        <source>x以下の最大の整数値 : Floor(x)</source>
+        <translation>Greatest integer not greater than x : Floor(x)</translation>
+    </message>
+    <message>
+        <source>四捨五入により丸めた整数値 : Round(x)</source>
+        <translation>Nearest integer, halves away from zero : Round(x)</translation>
+    </message>
+    <message>
+        <source>ゼロ方向に丸めた整数値 : Trunc(x) &lt;Same Int(x)&gt;</source>
+        <translation>Integer rounded towards zero : Trunc(x) &lt;Same Int(x)&gt;</translation>
+    </message>
+    <message>
+        <source>現在日付のシリアル値 : Date(Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Serial value of today&apos;s date : Date(Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>現在時刻のシリアル値 : Time(Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Serial value of the current time : Time(Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>現在日時のシリアル値 : Now(Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Serial value of the current date and time : Now(Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>シリアル値から曜日を0-6で返す : Dayofweek(x;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Day of the week of a serial value, 0 to 6 : Dayofweek(x;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>シリアル値に指定した月数を加減する : IncMonth(x;Month;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Adds months to a serial value : IncMonth(x;Month;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>経過時間のシリアル値 (Unix Int) : TimeSpan(Days;Hour;Min;Sec)</source>
+        <translation>Serial value of a duration (Unix Int) : TimeSpan(Days;Hour;Min;Sec)</translation>
+    </message>
+    <message>
+        <source>指定した日付のシリアル値 : ToDate(Year;Month;Day;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Serial value of a date : ToDate(Year;Month;Day;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>指定した時刻のシリアル値 : ToTime(Hour;Min;Sec;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</source>
+        <translation>Serial value of a time of day : ToTime(Hour;Min;Sec;Type=0) Type = [0:Unix Int / 1:ExcelFloat]</translation>
+    </message>
+    <message>
+        <source>指定した日時のシリアル値 [Unix Int] : UnixTime(Year;Month;Day;Hour;Min;Sec)</source>
+        <translation>Serial value of a date and time [Unix Int] : UnixTime(Year;Month;Day;Hour;Min;Sec)</translation>
+    </message>
+    <message>
+        <source>指定した日時のシリアル値 [ExcelFloat] : ExcelTime(Year;Month;Day;Hour;Min;Sec)</source>
+        <translation>Serial value of a date and time [ExcelFloat] : ExcelTime(Year;Month;Day;Hour;Min;Sec)</translation>
+    </message>
+    <message>
+        <source>シリアル値を日時の文字列に変換 : FormatTime(x;Type=0) Type = [0:Unix Int→ローカル時刻 / 1:ExcelFloat→ローカル時刻 / 2:Unix Int→UTC / 3:ExcelFloat→UTC]</source>
+        <translation>Serial value as a date and time text : FormatTime(x;Type=0) Type = [0:Unix Int→local time / 1:ExcelFloat→local time / 2:Unix Int→UTC / 3:ExcelFloat→UTC]</translation>
+    </message>
+    <message>
+        <source>論理否定(ビット反転) : Not(x)</source>
+        <translation>Logical NOT (bits inverted) : Not(x)</translation>
+    </message>
+    <message>
+        <source>論理和 : Or(x;y)</source>
+        <translation>Logical OR : Or(x;y)</translation>
+    </message>
+    <message>
+        <source>論理積 : And(x;y)</source>
+        <translation>Logical AND : And(x;y)</translation>
+    </message>
+    <message>
+        <source>排他的論理和 : Xor(x;y)</source>
+        <translation>Exclusive OR : Xor(x;y)</translation>
+    </message>
+    <message>
+        <source>否定論理和 : Nor(x;y)</source>
+        <translation>NOR : Nor(x;y)</translation>
+    </message>
+    <message>
+        <source>否定論理積 : Nand(x;y)</source>
+        <translation>NAND : Nand(x;y)</translation>
+    </message>
+    <message>
+        <source>左シフト : Bsl(x;shift)</source>
+        <translation>Shift left : Bsl(x;shift)</translation>
+    </message>
+    <message>
+        <source>右シフト : Bsr(x;shift)</source>
+        <translation>Shift right : Bsr(x;shift)</translation>
+    </message>
+    <message>
+        <source>ビット幅変換 : Bit(x;BitWidth) BitWidth = [符号なし:1to64]/[符号あり:-1to-64] 0は符号なし64ビット</source>
+        <translation>Bit width : Bit(x;BitWidth) BitWidth = [unsigned:1to64]/[signed:-1to-64] 0 is unsigned 64 bits</translation>
+    </message>
+    <message>
+        <source>度をラジアンに変換 : ToRad(Degree;Min=0;Sec=0) or DegToRad(...) or Rad(...)</source>
+        <translation>Degrees to radians : ToRad(Degree;Min=0;Sec=0) or DegToRad(...) or Rad(...)</translation>
+    </message>
+    <message>
+        <source>ラジアンを度に変換 : ToDeg(Radian) or RadToDeg(...) or Deg(...)</source>
+        <translation>Radians to degrees : ToDeg(Radian) or RadToDeg(...) or Deg(...)</translation>
+    </message>
+    <message>
+        <source>数値フォーマット : Format(x;Digits;Type=0) Digits = 桁数 / Type = [0:通常/1:固定小数点明示/2:指数表記]</source>
+        <translation>Number format : Format(x;Digits;Type=0) Digits = digits / Type = [0:general/1:fixed point/2:exponent]</translation>
+    </message>
+    <message>
+        <source>16進数フォーマット : Hex(x)</source>
+        <translation>Hexadecimal format : Hex(x)</translation>
+    </message>
+    <message>
+        <source>ランダム値 : Random(Seed=0) Seed =  [0:Seedをランダムに生成 / 1～指定値(数列固定)]</source>
+        <translation>Random value : Random(Seed=0) Seed =  [0:random seed / 1 and above: fixed sequence]</translation>
+    </message>
+    <message>
+        <source>三角関数(&amp;T)</source>
+        <translation>&amp;Trigonometry</translation>
+    </message>
+    <message>
+        <source>指数・対数(&amp;E)</source>
+        <translation>&amp;Exponents and Logarithms</translation>
+    </message>
+    <message>
+        <source>計算・整数・丸め(&amp;I)</source>
+        <translation>Arithmetic, &amp;Integers and Rounding</translation>
+    </message>
+    <message>
+        <source>日付・時間(&amp;D)</source>
+        <translation>&amp;Dates and Times</translation>
+    </message>
+    <message>
+        <source>論理演算(&amp;L)</source>
+        <translation>Bit &amp;Logic</translation>
+    </message>
+    <message>
+        <source>変換・その他(&amp;C)</source>
+        <translation>&amp;Conversions and Others</translation>
+    </message>
+</context>
+<context>
+    <name>numora::HelpWindow</name>
+    <message>
+        <source>Numora ヘルプ</source>
+        <translation>Numora Help</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation>Find</translation>
+    </message>
+</context>
+<context>
+    <name>numora::InterfaceLanguage</name>
+    <message>
+        <source>ja</source>
+        <comment>the code of the language translated into</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>numora::Prompter</name>
+    <message>
+        <source>
+このファイルは存在しません。
+作成しますか?</source>
+        <translation>
+This file does not exist.
+Create it?</translation>
+    </message>
+</context>
+<context>
+    <name>printtexts</name>
+    <message>
+        <source>印刷に失敗しました</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>印刷エラー</source>
+        <translation>Print Error</translation>
+    </message>
+</context>
+<context>
+    <name>texts</name>
+    <message>
+        <source>レディ</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>∑計算ON</source>
+        <translation>∑Calc ON</translation>
+    </message>
+    <message>
+        <source>計算中... (Esc で中止)</source>
+        <translation>Calculating... (Esc to stop)</translation>
+    </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Untitled を保存しますか？</source>
+        <translation>Save Untitled?</translation>
+    </message>
+    <message>
+        <source>%1は変更されています。保存しますか？</source>
+        <translation>%1 has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>前回は正常に終了しなかったため、%1 の保存されていない内容が残っています。復元しますか？</source>
+        <translation>The program did not end normally last time, and unsaved work in %1 is left. Restore it?</translation>
+    </message>
+    <message>
+        <source>設定の保存</source>
+        <translation>Save Settings</translation>
+    </message>
+    <message>
+        <source>設定の書き込みに失敗しました。
+今回変更した設定は次回の起動に引き継がれません。</source>
+        <translation>The settings could not be written.
+The settings changed in this run will not be kept for the next start.</translation>
+    </message>
+    <message>
+        <source>ファイルオープン</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>が見つかりませんでした。</source>
+        <translation> was not found.</translation>
+    </message>
+    <message>
+        <source>テキスト ファイル (*.txt)</source>
+        <translation>Text Files (*.txt)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*.*)</source>
+        <translation>All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>計算OFF</source>
+        <translation>Calc OFF</translation>
+    </message>
+</context>
+<context>
+    <name>view_texts</name>
+    <message>
+        <source>変数リスト</source>
+        <translation>Variable List</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+</TS>

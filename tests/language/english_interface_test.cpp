@@ -1,0 +1,152 @@
+// The interface in English: every text a user meets in the window, its menus and its dialogs,
+// and every translated message, without a Japanese character. A program of its own, since the
+// interface language is chosen once per run.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+
+#include "settings/dialogs/CConfigDlg.h"
+#include "shell/CommandTable.h"
+#include "shell/Translations.h"
+#include "shell/find/FindDialog.h"
+#include "shell/help/HelpWindow.h"
+#include "shell/insert/FunctionMenus.h"
+#include "tests/shell/main_frame_support.h"
+#include "userfunc/dialogs/CFunctionDlg.h"
+#include "userfunc/dialogs/CFunctionEditDlg.h"
+
+namespace numora::test {
+namespace {
+
+// Kana, CJK ideographs and full-width forms.
+bool HasJapanese(const QString& text) {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    return text.contains(japanese);
+}
+
+// The texts a widget and its children show: titles, labels, buttons, group titles, tabs,
+// combo box items, list and table rows, placeholders, tooltips and the actions of menus.
+void CollectTexts(const QWidget& root, QStringList& texts) {
+    texts << root.windowTitle() << root.toolTip();
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        texts << w->toolTip() << w->statusTip();
+        if (auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
+        if (auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
+        if (auto* edit = qobject_cast<const QLineEdit*>(w)) texts << edit->placeholderText();
+        if (auto* tabs = qobject_cast<const QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        }
+        if (auto* combo = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        }
+        if (auto* list = qobject_cast<const QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+        }
+        if (auto* tree = qobject_cast<const QTreeWidget*>(w)) {
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                for (int c = 0; c < tree->columnCount(); ++c) {
+                    texts << tree->topLevelItem(i)->text(c);
+                }
+            }
+        }
+    }
+    // Menus are child widgets too, and their actions children of some widget.
+    for (const QAction* action : root.findChildren<QAction*>()) {
+        texts << action->text() << action->toolTip() << action->statusTip();
+    }
+}
+
+class EnglishInterface : public MainFrameTest {
+protected:
+    EnglishInterface() {
+        static const bool installed = InstallTranslators(App(), kLanguageEnglish);
+        EXPECT_TRUE(installed);
+    }
+
+    // Names the Japanese texts among `texts`; the language choice names each language in itself.
+    static QStringList Japanese(const QStringList& texts) {
+        QStringList found;
+        for (const QString& text : texts) {
+            if (HasJapanese(text) && text != QStringLiteral("表示言語 / Language") &&
+                text != QStringLiteral("日本語")) {
+                found << text;
+            }
+        }
+        return found;
+    }
+};
+
+TEST_F(EnglishInterface, CommandsMenusToolbarsAndStatusBar) {
+    CMainFrame& frame = Start();
+    QStringList texts;
+    for (const CommandInfo& command : Commands()) texts << command.menuText << command.helpText;
+    for (const MenuLayout& menu : MenuBarLayout()) texts << menu.title;
+    CollectTexts(frame, texts);
+    std::unique_ptr<QMenu> builtins(CreateBuiltinFunctionMenu(&frame));
+    CollectTexts(*builtins, texts);
+    QMenu user;
+    FillUserFunctionMenu(user, frame.Functions());
+    CollectTexts(user, texts);
+    EXPECT_EQ(Japanese(texts), QStringList());
+    EXPECT_EQ(frame.menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    EXPECT_EQ(InterfaceLanguage(), QStringLiteral("en"));
+}
+
+TEST_F(EnglishInterface, Dialogs) {
+    CMainFrame& frame = Start();
+    QStringList texts;
+    CConfigDlg options(*settings_, frame.font(), &frame);
+    CollectTexts(options, texts);
+    CFunctionDlg functions(frame.Functions(), settings_->SettingsFolder, frame.font(), &frame);
+    CollectTexts(functions, texts);
+    CFunctionEditDlg edit(
+        {}, [](const QString&) { return true; }, &frame);
+    CollectTexts(edit, texts);
+    for (FindDialog::Kind kind : {FindDialog::Kind::Find, FindDialog::Kind::Replace}) {
+        FindDialog find(kind, {}, &frame);
+        CollectTexts(find, texts);
+    }
+    HelpWindow help;
+    CollectTexts(help, texts);
+    EXPECT_EQ(Japanese(texts), QStringList());
+    EXPECT_EQ(help.Page()->source().path(), QStringLiteral("/help/en/index.html"));
+}
+
+// The messages shown only when something goes wrong are checked in the translation itself:
+// every text has a finished English translation.
+TEST(EnglishTranslation, EveryTextIsTranslated) {
+    QFile file(QStringLiteral(NUMORA_SOURCE_DIR "/resources/translations/numora_en.ts"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader ts(&file);
+    int messages = 0;
+    QString source;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement) continue;
+        if (ts.name() == QLatin1String("source")) source = ts.readElementText();
+        if (ts.name() != QLatin1String("translation")) continue;
+        ++messages;
+        const bool finished = ts.attributes().value(QLatin1String("type")).isEmpty();
+        const QString translation = ts.readElementText();
+        EXPECT_TRUE(finished && !translation.isEmpty() && !HasJapanese(translation))
+            << source.toStdString() << " -> " << translation.toStdString();
+    }
+    EXPECT_FALSE(ts.hasError()) << ts.errorString().toStdString();
+    EXPECT_GE(messages, 200);
+}
+
+}  // namespace
+}  // namespace numora::test
