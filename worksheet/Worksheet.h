@@ -1,0 +1,60 @@
+#pragma once
+// One worksheet without its window: the engine that calculates it, the worker its lines run on
+// and the Enter-key driver over its text. The window owns it; the editor is its text (the
+// TextBuffer) and forwards edits here. Nothing here knows Qt or the settings record: the window
+// hands digits and options over as values.
+#include <memory>
+
+#include "engine/CalcEngine.h"
+#include "worksheet/LineWorker.h"
+#include "worksheet/TextBuffer.h"
+#include "worksheet/WorksheetDriver.h"
+
+namespace numora {
+
+// What the thread that started a line does until the worker has finished it.
+class LineWait {
+public:
+    virtual ~LineWait() = default;
+    // Returns once `worker`'s job has ended.
+    virtual void WaitForLine(LineWorker& worker) = 0;
+};
+
+class Worksheet {
+public:
+    // `text` and `functions` outlive the worksheet.
+    Worksheet(TextBuffer& text, const UserFunctionCatalogue& functions);
+    // Stops a line that still runs.
+    ~Worksheet();
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
+    CalcEngine& Engine() { return engine_; }
+    const CalcEngine& Engine() const { return engine_; }
+    WorksheetDriver& Driver() { return driver_; }
+    LineWorker& Worker() { return worker_; }
+
+    // Between lines only.
+    void SetDigits(int digits) { engine_.SetDigits(digits); }
+    void SetOptions(const EvalOptions& options) { engine_.SetOptions(options); }
+    void SetEnterComputesResultLine(bool on) { driver_.SetEnterComputesResultLine(on); }
+    // Without a wait, a line blocks its caller until it ends.
+    void SetLineWait(LineWait* wait) { wait_ = wait; }
+
+    // A line has been started and its caller is still waiting for it.
+    bool Calculating() const { return calculating_; }
+    // Stops the line being calculated; from any thread.
+    void Cancel() { RequestCancel(engine_.Cancel()); }
+
+private:
+    class WorkerEvaluator;
+
+    CalcEngine engine_;
+    LineWorker worker_;  // after the engine, so that it ends before the engine goes
+    std::unique_ptr<WorkerEvaluator> evaluator_;
+    WorksheetDriver driver_;
+    LineWait* wait_ = nullptr;
+    bool calculating_ = false;
+};
+
+}  // namespace numora
