@@ -34,6 +34,9 @@ public:
 std::vector<CommandInfo> CommandTexts::Build() {
     const auto ctrl = [](Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); };
     const auto shift = [](Qt::Key key) { return QKeyCombination(Qt::ShiftModifier, key); };
+    const auto ctrlShift = [](Qt::Key key) {
+        return QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, key);
+    };
     const auto plain = [](Qt::Key key) { return QKeyCombination(key); };
     return {
         {Id::FileNew, tr("新規作成\tCtrl+N(&N)"), tr("新規にファイルを作成\n新規ファイル"),
@@ -64,9 +67,7 @@ std::vector<CommandInfo> CommandTexts::Build() {
          Keys({ctrl(Qt::Key_Z), QKeyCombination(Qt::AltModifier, Qt::Key_Backspace)}),
          Icon("undo.svg")},
         {Id::EditRedo, tr("やり直す\tCtrl+Y(&Y)"), tr("取り消した操作をやり直す\nやり直す"),
-         Keys({ctrl(Qt::Key_Y),
-               QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}),
-         Icon("redo.svg")},
+         Keys({ctrl(Qt::Key_Y), ctrlShift(Qt::Key_Z)}), Icon("redo.svg")},
         {Id::EditCut, tr("切り取り\tCtrl+X(&T)"),
          tr("選択範囲を切り取ってクリップボードに保存\n切り取り"),
          Keys({ctrl(Qt::Key_X), shift(Qt::Key_Delete)}), Icon("cut.svg")},

@@ -32,12 +32,16 @@ auto OnWorksheet(CView& view, const char* ownSlot, Run run) {
 }  // namespace
 
 void AttachEditCommands(CMainFrame& frame) {
+    using Id = CommandId;
     CView& view = frame.View();
-    auto* edit = new EditCommands(view, &frame);
+    auto* edit = new EditCommands(
+        view,
+        {frame.Action(Id::EditCut), frame.Action(Id::EditCopy), frame.Action(Id::EditPaste),
+         frame.Action(Id::EditSelectAll), frame.Action(Id::EditUndo), frame.Action(Id::EditRedo)},
+        &frame);
     auto* find = new FindReplace(&view, view, view.Driver(), &frame);
     find->Session().SetRecolor([&view](int from, int to) { view.RecolorParagraphs(from, to); });
 
-    using Id = CommandId;
     frame.Attach(Id::EditCopy, OnWorksheet(view, "copy", [edit] { edit->Copy(); }));
     frame.Attach(Id::EditCut, OnWorksheet(view, "cut", [edit] { edit->Cut(ShiftHeld()); }));
     frame.Attach(Id::EditPaste, OnWorksheet(view, "paste", [edit] { edit->Paste(ShiftHeld()); }));
@@ -48,9 +52,7 @@ void AttachEditCommands(CMainFrame& frame) {
     frame.Attach(Id::EditReplace, OnWorksheet(view, nullptr, [find] { find->OpenReplace(); }));
     frame.Attach(Id::EditRepeat,
                  OnWorksheet(view, nullptr, [find] { find->FindNext(ShiftHeld()); }));
-    edit->TrackEnabling(frame.Action(Id::EditCut), frame.Action(Id::EditCopy),
-                        frame.Action(Id::EditPaste), frame.Action(Id::EditUndo),
-                        frame.Action(Id::EditRedo));
+    edit->TrackEnabling();
 }
 
 }  // namespace numora

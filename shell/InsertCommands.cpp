@@ -42,7 +42,6 @@ QPoint PopupPoint(CMainFrame& frame, CommandId id) {
 
 void InsertTokenCommand(CMainFrame& frame, std::u16string_view token) {
     CView& view = frame.View();
-    view.Driver().NoteOtherKeyDown();
     InsertToken(view.Driver(), view, token);
 }
 
@@ -74,7 +73,6 @@ void AttachInsertCommands(CMainFrame& frame) {
     });
     frame.Attach(CommandId::InsertParentheses, [&frame] {
         CView& view = frame.View();
-        view.Driver().NoteOtherKeyDown();
         WrapInParentheses(view.Driver(), view);
     });
     frame.Attach(CommandId::InsertComment, [&frame] { InsertTokenCommand(frame, u"//"); });

@@ -14,10 +14,10 @@ void WorksheetDriver::PressEnter(bool shift, bool ctrl) {
     m_bResultInserted = false;
     m_nColorLine = buffer_.LineFromPosition(buffer_.CaretLineStart());
     if (m_bCalcOn && !ctrl && CalculateLine(shift)) return;
-    DispatchInEditGroup([this] { buffer_.ReplaceSelection(u"\n"); });
+    RunInEditGroup([this] { buffer_.ReplaceSelection(u"\n"); });
 }
 
-void WorksheetDriver::NoteOtherKeyDown() {
+void WorksheetDriver::ForgetLastEnter() {
     m_bResultInserted = false;
     m_nColorLine = -1;
 }
@@ -28,12 +28,22 @@ void WorksheetDriver::ToggleOverwriteCaret() {
 }
 
 void WorksheetDriver::DispatchInEditGroup(const std::function<void()>& dispatch) {
-    BeginEditGroup();
+    ForgetLastEnter();
+    RunInEditGroup(dispatch);
+}
+
+void WorksheetDriver::RunInEditGroup(const std::function<void()>& dispatch) {
+    OpenEditGroup();
     dispatch();
     EndEditGroup();
 }
 
 void WorksheetDriver::BeginEditGroup() {
+    ForgetLastEnter();
+    OpenEditGroup();
+}
+
+void WorksheetDriver::OpenEditGroup() {
     if (m_bEditGroupOpen) return;
     buffer_.BeginUndoGroup();
     buffer_.SuspendRedraw();
@@ -51,7 +61,8 @@ void WorksheetDriver::EndEditGroup() {
 
 void WorksheetDriver::InsertAtCaret(std::u16string_view text) {
     if (text.empty()) return;
-    BeginEditGroup();
+    ForgetLastEnter();
+    OpenEditGroup();
     buffer_.ReplaceSelection(text);
     buffer_.FocusEditor();
     EndEditGroup();
@@ -63,7 +74,7 @@ bool WorksheetDriver::CalculateLine(bool shift) {
         m_nColorLine = -1;
         return false;  // an empty line: the editor inserts an ordinary line break
     }
-    BeginEditGroup();
+    OpenEditGroup();
     Paragraph paragraph = GetParagraph(buffer_, lineStart);
     const std::int32_t paraEnd = paragraph.start + paragraph.length;
 

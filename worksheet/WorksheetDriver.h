@@ -31,18 +31,16 @@ public:
     // Enter pressed (key-down). Calculates, or inserts a plain line break when calculation is
     // off, Ctrl is held or the line does not calculate.
     void PressEnter(bool shift, bool ctrl);
-    // Any other key-down.
-    void NoteOtherKeyDown();
     // The Insert key: flips overwrite mode and shows it as a block caret.
     void ToggleOverwriteCaret();
+
+    // Every other edit enters through one of these three. Each starts a new edit, so the
+    // colouring that closes its undo step is about the edited paragraphs, never about a line
+    // the last Enter inserted.
     // Runs one keystroke's edit (and whatever colouring it triggers) as one undo step.
     void DispatchInEditGroup(const std::function<void()>& dispatch);
-
-    // The Enter action; returns true when the key was consumed.
-    bool CalculateLine(bool shift);
     // Replaces the selection by `text` as one undo step and focuses the editor.
     void InsertAtCaret(std::u16string_view text);
-
     void BeginEditGroup();
     // Does nothing while a replace-all keeps the group open.
     void EndEditGroup();
@@ -57,6 +55,12 @@ public:
     std::int32_t ColorLine() const { return m_nColorLine; }
 
 private:
+    // The Enter action; returns true when the key was consumed.
+    bool CalculateLine(bool shift);
+    void ForgetLastEnter();
+    void OpenEditGroup();
+    void RunInEditGroup(const std::function<void()>& dispatch);
+
     TextBuffer& buffer_;
     LineEvaluator& evaluator_;
     std::function<void()> onCalculated_;

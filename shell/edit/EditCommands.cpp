@@ -25,7 +25,8 @@ QString PlainText(QString text) {
 
 }  // namespace
 
-EditCommands::EditCommands(CView& view, QObject* parent) : QObject(parent), view_(view) {
+EditCommands::EditCommands(CView& view, const EditActions& actions, QObject* parent)
+    : QObject(parent), view_(view), actions_(actions) {
     view_.installEventFilter(this);
     view_.viewport()->installEventFilter(this);
 }
@@ -38,7 +39,6 @@ std::pair<int, int> EditCommands::CurrentLine() const {
 
 void EditCommands::ReplaceRange(int from, int to, const QString& text) {
     WorksheetDriver& driver = view_.Driver();
-    driver.NoteOtherKeyDown();
     driver.BeginEditGroup();
     view_.SetSelection(from, to);
     view_.ReplaceSelection(ToU16View(text));
@@ -98,8 +98,12 @@ bool EditCommands::CanUndo() const { return view_.document()->isUndoAvailable();
 
 bool EditCommands::CanRedo() const { return view_.document()->isRedoAvailable(); }
 
-void EditCommands::TrackEnabling(QAction* cut, QAction* copy, QAction* paste, QAction* undo,
-                                 QAction* redo) {
+void EditCommands::TrackEnabling() {
+    QAction* const cut = actions_.cut;
+    QAction* const copy = actions_.copy;
+    QAction* const paste = actions_.paste;
+    QAction* const undo = actions_.undo;
+    QAction* const redo = actions_.redo;
     const auto selection = [cut, copy](bool any) {
         if (cut) cut->setEnabled(any);
         if (copy) copy->setEnabled(any);
@@ -142,44 +146,32 @@ QMenu* EditCommands::CreateContextMenu(QWidget* parent) {
 }
 
 bool EditCommands::HandleKey(QKeyEvent* event, bool run) {
-    const QKeyCombination key = event->keyCombination();
-    const Qt::KeyboardModifiers mods = key.keyboardModifiers() & ~Qt::KeypadModifier;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const Qt::Key code = Qt::Key(event->key());
+    const QKeySequence key(QKeyCombination(mods, code));
     const bool shift = mods.testFlag(Qt::ShiftModifier);
-    const bool ctrl =
-        mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier);
+    // The clipboard commands read Shift as "whole lines", so their keys count with Shift too.
+    const QKeySequence unshifted(QKeyCombination(mods & ~Qt::ShiftModifier, code));
+    const auto bound = [&key](const QAction* action) {
+        return action != nullptr && action->shortcuts().contains(key);
+    };
+    const auto boundShifted = [&](const QAction* action) {
+        return bound(action) ||
+               (shift && action != nullptr && action->shortcuts().contains(unshifted));
+    };
     std::function<void()> command;
-    switch (key.key()) {
-        case Qt::Key_C:
-            if (ctrl) command = [this] { Copy(); };
-            break;
-        case Qt::Key_X:
-            if (ctrl) command = [this, shift] { Cut(shift); };
-            break;
-        case Qt::Key_V:
-            if (ctrl) command = [this, shift] { Paste(shift); };
-            break;
-        case Qt::Key_A:
-            if (mods == Qt::ControlModifier) command = [this] { SelectAll(); };
-            break;
-        case Qt::Key_Z:
-            if (mods == Qt::ControlModifier) command = [this] { Undo(); };
-            if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) command = [this] { Redo(); };
-            break;
-        case Qt::Key_Y:
-            if (mods == Qt::ControlModifier) command = [this] { Redo(); };
-            break;
-        case Qt::Key_Backspace:
-            if (mods == Qt::AltModifier) command = [this] { Undo(); };
-            break;
-        case Qt::Key_Insert:
-            if (mods == Qt::ControlModifier) command = [this] { Copy(); };
-            if (mods == Qt::ShiftModifier) command = [this] { Paste(true); };
-            break;
-        case Qt::Key_Delete:
-            if (mods == Qt::ShiftModifier) command = [this] { Cut(true); };
-            break;
-        default:
-            break;
+    if (boundShifted(actions_.cut)) {
+        command = [this, shift] { Cut(shift); };
+    } else if (boundShifted(actions_.copy)) {
+        command = [this] { Copy(); };
+    } else if (boundShifted(actions_.paste)) {
+        command = [this, shift] { Paste(shift); };
+    } else if (bound(actions_.selectAll)) {
+        command = [this] { SelectAll(); };
+    } else if (bound(actions_.undo)) {
+        command = [this] { Undo(); };
+    } else if (bound(actions_.redo)) {
+        command = [this] { Redo(); };
     }
     if (!command) return false;
     if (run) command();

@@ -1,7 +1,9 @@
 #pragma once
 // The worksheet's clipboard and undo commands: copy and cut of the whole current line, paste
 // as whole lines above it, plain-text paste, select all, undo and redo, and the context menu.
-// The keys reach these at the worksheet itself; the menus and toolbars call the same.
+// The keys are the actions' shortcuts; the worksheet takes them before any window shortcut,
+// also while an action is disabled (Shift+Delete cuts the line with nothing selected), and
+// reads Shift from the key itself. The menus and toolbars call the same commands.
 #include <QCoreApplication>
 #include <QObject>
 #include <QString>
@@ -30,10 +32,19 @@ public:
 
 namespace numora {
 
+struct EditActions {
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* selectAll = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+};
+
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    explicit EditCommands(CView& view, QObject* parent = nullptr);
+    EditCommands(CView& view, const EditActions& actions, QObject* parent = nullptr);
 
     // The selection, or with none the current line with its line break; the caret stays.
     void Copy();
@@ -51,7 +62,7 @@ public:
     bool CanUndo() const;
     bool CanRedo() const;
     // Keeps the actions' enabled states with the selection, the clipboard and the undo stack.
-    void TrackEnabling(QAction* cut, QAction* copy, QAction* paste, QAction* undo, QAction* redo);
+    void TrackEnabling();
 
     // The worksheet's context menu, its items enabled by the same rules.
     QMenu* CreateContextMenu(QWidget* parent);
@@ -66,6 +77,7 @@ private:
     void ReplaceRange(int from, int to, const QString& text);
 
     CView& view_;
+    EditActions actions_;
 };
 
 }  // namespace numora

@@ -53,7 +53,6 @@ bool FindSession::ReplaceAndFindNext() {
     const int offset = selection.start > 0 ? 1 : 0;
     if (current.size() == last_.what.size() &&
         IsMatchAt(around, last_.what, offset, last_.options)) {
-        driver_.NoteOtherKeyDown();  // colour the replaced line, not one an Enter left behind
         driver_.BeginEditGroup();
         buffer_.ReplaceSelection(ToU16View(last_.with));
         const int end = selection.start + int(last_.with.size());
@@ -78,7 +77,6 @@ int FindSession::ReplaceAll() {
     const int length = int(last_.what.size());
     const int growth = int(last_.with.size()) - length;
     const std::u16string_view with = ToU16View(last_.with);
-    driver_.NoteOtherKeyDown();
     driver_.BeginEditGroup();
     driver_.SetReplacing(true);
     int shift = 0;

@@ -61,8 +61,6 @@ QString FunctionNameOf(const QAction& action) { return action.text().section(u'\
 int SlotsOf(const QAction& action) { return action.data().toInt(); }
 
 void InsertChosenFunction(CView& view, const QAction& action) {
-    // Colour the paragraph that receives the call, not a line the last Enter left behind.
-    view.Driver().NoteOtherKeyDown();
     InsertFunctionCall(view.Driver(), view, FunctionNameOf(action).toStdU16String(),
                        SlotsOf(action));
 }

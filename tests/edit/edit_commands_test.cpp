@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "shell/CommandTable.h"
 #include "shell/edit/EditCommands.h"
 #include "tests/view/view_support.h"
 
@@ -13,7 +14,16 @@ namespace {
 
 class EditCommandsTest : public ViewTest {
 protected:
-    EditCommands commands{view};
+    // The window's action for `id`, with the keys it has there.
+    QAction* Action(CommandId id) {
+        auto* action = new QAction(&view);
+        action->setShortcuts(FindCommand(id)->keys);
+        return action;
+    }
+    EditCommands commands{view,
+                          {Action(CommandId::EditCut), Action(CommandId::EditCopy),
+                           Action(CommandId::EditPaste), Action(CommandId::EditSelectAll),
+                           Action(CommandId::EditUndo), Action(CommandId::EditRedo)}};
 };
 
 TEST_F(EditCommandsTest, LineWiseClipboardKeysAndOneUndoEach) {
@@ -69,6 +79,20 @@ TEST_F(EditCommandsTest, PasteTakesPlainTextOnlyAndColoursItsLines) {
     EXPECT_FALSE(
         view.document()->findBlockByNumber(1).begin().fragment().charFormat().fontWeight() >
         QFont::Normal);
+}
+
+TEST_F(EditCommandsTest, EveryUndoAndRedoKeyTakesOneStepWithItsColouring) {
+    Type(">5 //<Home><Del><A-BS>");  // Alt+Backspace undoes as well
+    EXPECT_EQ(Text(), ">5 //");
+    EXPECT_EQ(Colors().toStdString(), "DRRCC");
+    Type("<Undo>");
+    EXPECT_EQ(Text(), ">5 /");
+    EXPECT_EQ(Colors().toStdString(), "DRRR");
+    Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), ">5 //");
+    Type("<Redo>");
+    EXPECT_EQ(Text(), "5 //");
+    EXPECT_EQ(Colors().toStdString(), "DDCC");
 }
 
 TEST_F(EditCommandsTest, ContextMenuItemsFollowTheRules) {

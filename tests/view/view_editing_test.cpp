@@ -70,7 +70,6 @@ TEST_F(EditingTest, OneUndoTakesBackAKeystrokeAndItsColouring) {
         {"// c<Home><BS>x", "// c", "CCCC"},
         {"1+2<Enter>", "1+2", "DDD"},
         {">5 //<Home><Del>", ">5 //", "DRRCC"},
-        {">5 //<Home><Del><A-BS>", ">5 /", "DRRR"},  // Alt+Backspace undoes as well
     };
     for (const auto& row : rows) {
         view.LoadText({});

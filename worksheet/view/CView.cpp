@@ -104,11 +104,7 @@ QString CView::Text() const {
     return text;
 }
 
-void CView::InsertAtCaret(const QString& text) {
-    // Colour the paragraph that receives the text, not a line the last Enter left behind.
-    driver_->NoteOtherKeyDown();
-    driver_->InsertAtCaret(text.toStdU16String());
-}
+void CView::InsertAtCaret(const QString& text) { driver_->InsertAtCaret(text.toStdU16String()); }
 
 void CView::RecolorAll() {
     const bool modified = document()->isModified();
@@ -293,16 +289,11 @@ void CView::RunInEditGroup(Edit&& edit) {
 }
 
 void CView::keyPressEvent(QKeyEvent* event) {
+    // The edit commands' keys (undo, the clipboard) are the window's actions and never get
+    // here. Where no window takes them first, the toolkit's own undo keys step through the
+    // history and must not open a step of their own.
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    // Undo and Redo take a step back or forth and must not open one. Alt+Backspace is Undo
-    // on every platform.
-    if (event->key() == Qt::Key_Backspace && modifiers == Qt::AltModifier) {
-        driver_->NoteOtherKeyDown();
-        undo();
-        return;
-    }
     if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        driver_->NoteOtherKeyDown();
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
@@ -314,20 +305,18 @@ void CView::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
-            driver_->NoteOtherKeyDown();
             RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
             return;
         case Qt::Key_Insert:
-            driver_->NoteOtherKeyDown();
             if (!(modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
                 driver_->ToggleOverwriteCaret();
                 return;
             }
             break;
         default:
-            driver_->NoteOtherKeyDown();
             break;
     }
+    // So do its cut and paste keys: they edit.
     if (TypesText(*event) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Paste)) {
         RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
@@ -343,7 +332,6 @@ void CView::inputMethodEvent(QInputMethodEvent* event) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
-    driver_->NoteOtherKeyDown();
     RunInEditGroup([&] { QPlainTextEdit::inputMethodEvent(event); });
 }
 
