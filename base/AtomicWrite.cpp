@@ -176,8 +176,7 @@ FileError CheckTarget(std::string& target, struct stat& old, bool& exists) {
     if (const FileError error = ResolveLinks(target); error != FileError::None) return error;
     exists = ::stat(target.c_str(), &old) == 0;
     if (!exists) return errno == ENOENT ? FileError::None : Errno(errno);
-    if (S_ISDIR(old.st_mode)) return FileError::IsFolder;
-    if (!S_ISREG(old.st_mode)) return FileError::NotRegularFile;
+    if (const FileError kind = FileKindError(old.st_mode); kind != FileError::None) return kind;
     // No write bit at all is read-only also for root, who passes every access check.
     if ((old.st_mode & 0222) == 0) return FileError::ReadOnly;
     if (::access(target.c_str(), W_OK) != 0) return Errno(errno);
@@ -193,6 +192,129 @@ FileError CheckReplaceable(const std::filesystem::path& path) {
     return CheckTarget(target, old, exists);
 }
 
+namespace {
+
+// What both ways do once the file is open: the old file's owner and mode, the bytes, and a
+// flush to disk before the file takes the old one's place.
+FileError FillAndFlush(int fd, std::string_view bytes, bool exists, const struct stat& old) {
+    if (exists) KeepOwnerAndMode(fd, old);
+    FileError error = WriteAll(fd, bytes);
+    if (error != FileError::None) return error;
+    if (const int fault = InjectedFault(WriteStep::Flush, 0)) return Errno(fault);
+    if (::fsync(fd) != 0 && errno != EINVAL) return Errno(errno);
+    return FileError::None;
+}
+
+// Takes `temp` under a new hidden name in `prefix`'s folder made by `create`, which returns 0 or
+// the errno of its failure; names in use are passed over.
+template <class Create>
+int CreateHiddenName(const std::string& prefix, std::string& temp,
+                     std::optional<PendingTemporary>& pending, Create create) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        temp = prefix + TemporaryName<char>();
+        pending.reset();
+        pending.emplace(temp);
+        const int code = create(temp);
+        if (code != EEXIST) {
+            if (code != 0) {
+                pending.reset();
+                temp.clear();
+            }
+            return code;
+        }
+    }
+    pending.reset();
+    temp.clear();
+    return EEXIST;
+}
+
+#ifdef O_TMPFILE
+
+// Links the unnamed file `fd` under `name`; 0 or an errno value.
+int LinkUnnamed(int fd, const std::string& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+    const int code = errno;
+    // Without /proc only a privileged process may link a file by its descriptor.
+    if (code == ENOENT && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) return 0;
+    return code;
+}
+
+// The file is written without a name and named only when complete, so that a process killed
+// meanwhile leaves nothing behind. `unsupported` (with nothing changed) when the file system
+// or the system cannot do it.
+FileError WriteUnnamed(const std::string& target, const std::string& folder,
+                       const std::string& prefix, std::string_view bytes, bool exists,
+                       const struct stat& old, bool& unsupported) {
+    unsupported = false;
+    const int fault = InjectedFault(WriteStep::OpenUnnamed, 0);
+    const int fd = fault != 0 ? -1 : ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        unsupported = true;
+        return FileError::None;
+    }
+    FileError error = FillAndFlush(fd, bytes, exists, old);
+    std::string temp;
+    std::optional<PendingTemporary> pending;
+    if (error == FileError::None) {
+        if (const int renameFault = InjectedFault(WriteStep::Rename, 0)) {
+            error = Errno(renameFault);
+        } else {
+            // A new file takes its name directly; an old one is replaced by a rename, which a
+            // link cannot do.
+            int code = exists ? EEXIST : LinkUnnamed(fd, target);
+            if (code == EEXIST) {
+                code = CreateHiddenName(prefix, temp, pending, [fd](const std::string& name) {
+                    return LinkUnnamed(fd, name);
+                });
+            }
+            if (code == ENOENT || code == EPERM || code == EOPNOTSUPP) {
+                unsupported = true;  // no /proc and no privilege: the named way works
+            } else if (code != 0) {
+                error = Errno(code);
+            }
+        }
+    }
+    if (::close(fd) != 0 && error == FileError::None) error = Errno(errno);
+    if (unsupported) return FileError::None;
+    if (error == FileError::None && !temp.empty() && ::rename(temp.c_str(), target.c_str()) != 0) {
+        error = Errno(errno);
+    }
+    if (error != FileError::None && !temp.empty()) ::unlink(temp.c_str());
+    return error;
+}
+
+#endif
+
+// The file is written under a hidden name beside the target and renamed over it.
+FileError WriteNamed(const std::string& target, const std::string& prefix, std::string_view bytes,
+                     bool exists, const struct stat& old) {
+    std::string temp;
+    std::optional<PendingTemporary> pending;
+    int fd = -1;
+    const int code = CreateHiddenName(prefix, temp, pending, [&fd](const std::string& name) {
+        // A new document gets 0666 less the umask, like any file the user creates.
+        fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return fd < 0 ? errno : 0;
+    });
+    if (code == EEXIST) return FileError::Other;
+    if (code != 0) return Errno(code);
+
+    FileError error = FillAndFlush(fd, bytes, exists, old);
+    if (::close(fd) != 0 && error == FileError::None) error = Errno(errno);
+    if (error == FileError::None) {
+        if (const int fault = InjectedFault(WriteStep::Rename, 0)) {
+            error = Errno(fault);
+        } else if (::rename(temp.c_str(), target.c_str()) != 0) {
+            error = Errno(errno);
+        }
+    }
+    if (error != FileError::None) ::unlink(temp.c_str());
+    return error;
+}
+
+}  // namespace
+
 FileError WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     std::string target = path.string();
     struct stat old;
@@ -204,41 +326,13 @@ FileError WriteFileAtomically(const std::filesystem::path& path, std::string_vie
     const std::string folder = FolderOf(target);
     const std::string prefix = target.find('/') == std::string::npos ? "" : folder + "/";
     if (const int fault = InjectedFault(WriteStep::Open, 0)) return Errno(fault);
-    std::string temp;
-    int fd = -1;
-    std::optional<PendingTemporary> pending;
-    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
-        temp = prefix + TemporaryName<char>();
-        pending.reset();
-        pending.emplace(temp);
-        // A new document gets 0666 less the umask, like any file the user creates.
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return Errno(errno);
-    }
-    if (fd < 0) return FileError::Other;
-
-    if (exists) KeepOwnerAndMode(fd, old);
-    FileError error = WriteAll(fd, bytes);
-    if (error == FileError::None) {
-        if (const int fault = InjectedFault(WriteStep::Flush, 0)) {
-            error = Errno(fault);
-        } else if (::fsync(fd) != 0 && errno != EINVAL) {
-            error = Errno(errno);
-        }
-    }
-    if (::close(fd) != 0 && error == FileError::None) error = Errno(errno);
-    if (error == FileError::None) {
-        if (const int fault = InjectedFault(WriteStep::Rename, 0)) {
-            error = Errno(fault);
-        } else if (::rename(temp.c_str(), target.c_str()) != 0) {
-            error = Errno(errno);
-        }
-    }
-    if (error != FileError::None) {
-        ::unlink(temp.c_str());
-        return error;
-    }
-    pending.reset();
+    bool unsupported = true;
+    FileError error = FileError::None;
+#ifdef O_TMPFILE
+    error = WriteUnnamed(target, folder, prefix, bytes, exists, old, unsupported);
+#endif
+    if (unsupported) error = WriteNamed(target, prefix, bytes, exists, old);
+    if (error != FileError::None) return error;
     FlushFolder(folder);
     return FileError::None;
 }
@@ -251,32 +345,7 @@ void RemovePendingTemporaryFile() noexcept {
 
 namespace {
 
-FileError FromWin32(DWORD code) {
-    switch (code) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH:
-            return FileError::NoSuchFile;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return FileError::PermissionDenied;
-        case ERROR_WRITE_PROTECT:
-            return FileError::ReadOnly;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return FileError::DiskFull;
-        case ERROR_FILENAME_EXCED_RANGE:
-            return FileError::NameTooLong;
-        case ERROR_CANT_RESOLVE_FILENAME:
-            return FileError::TooManyLinks;
-        default:
-            return FileError::Other;
-    }
-}
-
-FileError LastError() { return FromWin32(::GetLastError()); }
+FileError LastError() { return FileErrorFromWin32(::GetLastError()); }
 FileError Errno(int code) { return FileErrorFromErrno(code ? code : EIO); }
 
 FileError ResolveLinks(std::filesystem::path& path) {
@@ -316,7 +385,7 @@ FileError CheckTarget(std::filesystem::path& target) {
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = ::GetLastError();
-        return code == ERROR_FILE_NOT_FOUND ? FileError::None : FromWin32(code);
+        return code == ERROR_FILE_NOT_FOUND ? FileError::None : FileErrorFromWin32(code);
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileError::IsFolder;
     if (attributes & FILE_ATTRIBUTE_DEVICE) return FileError::NotRegularFile;

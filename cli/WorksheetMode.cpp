@@ -1,23 +1,31 @@
 #include "cli/WorksheetMode.h"
 
+#include <algorithm>
+#include <string>
+
 #include "base/FileError.h"
 #include "base/FileIO.h"
 #include "base/Text.h"
 #include "worksheet/Document.h"
+#include "worksheet/TextBuffer.h"
 
 namespace numora::cli {
 
 namespace {
 
-bool ReadAll(std::FILE* in, std::string& bytes) {
+// Reads standard input to its end, but no more than `maxBytes` and one byte: an endless input
+// is refused as too large once it has passed the limit.
+DocumentStatus ReadAll(std::FILE* in, std::string& bytes, std::size_t maxBytes) {
     char chunk[1 << 16];
     for (;;) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, in);
+        const std::size_t want = std::min(sizeof chunk, maxBytes + 1 - bytes.size());
+        const std::size_t got = std::fread(chunk, 1, want, in);
         bytes.append(chunk, got);
+        if (bytes.size() > maxBytes) return DocumentStatus::TooLarge;
         // A short read is the end: reading on would wait at a terminal for a second Ctrl+D.
-        if (got < sizeof chunk) break;
+        if (got < want) break;
     }
-    return !std::ferror(in);
+    return std::ferror(in) ? DocumentStatus::ReadFailed : DocumentStatus::Ok;
 }
 
 int Fail(std::FILE* err, const std::string& source, const char* what,
@@ -46,15 +54,19 @@ int RunWorksheet(CalcEngine& engine, const std::string& source, bool inPlace,
         reason = CheckReplaceable(source);
         if (reason != FileError::None) return Fail(err, name, "cannot be written", reason);
     }
+    const auto limit = static_cast<std::size_t>(MaxTextLength());
     if (fromInput) {
         std::string bytes;
-        status = ReadAll(in, bytes) ? DecodeWorksheet(bytes, text) : DocumentStatus::ReadFailed;
+        status = ReadAll(in, bytes, limit);
+        if (status == DocumentStatus::Ok) status = DecodeWorksheet(bytes, text);
     } else {
         status = ReadWorksheetFile(source, text, kDefaultReadChunkBytes, &reason);
     }
     if (status == DocumentStatus::NotUtf8) return Fail(err, name, "not UTF-8 text");
     if (status == DocumentStatus::TooLarge) {
-        return Fail(err, name, "too large: a worksheet holds at most 2147483647 characters");
+        const std::string why =
+            "too large: a worksheet file holds at most " + std::to_string(limit) + " bytes";
+        return Fail(err, name, why.c_str());
     }
     if (status != DocumentStatus::Ok) return Fail(err, name, "cannot be read", reason);
 

@@ -1,6 +1,7 @@
 // numora-calc: the engine and worksheet driver without the window.
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -43,7 +44,7 @@ int FinishOutput(int status) {
 }
 
 // `args` are the arguments after the program name, in UTF-8.
-int Main(const std::vector<std::string>& args) {
+int Run(const std::vector<std::string>& args) {
     using namespace numora;
     cli::Options options;
     std::string error;
@@ -103,6 +104,16 @@ int Main(const std::vector<std::string>& args) {
             cli::RunWorksheet(engine, source, inPlace, recalc, stdin, stdout, stderr));
     }
     return FinishOutput(cli::RunExpressions(engine, options.Expressions, stdout));
+}
+
+// A worksheet too large for the memory left ends with a message, not an abort.
+int Main(const std::vector<std::string>& args) {
+    try {
+        return Run(args);
+    } catch (const std::bad_alloc&) {
+        std::fputs("numora-calc: not enough memory\n", stderr);
+        return 2;
+    }
 }
 
 }  // namespace

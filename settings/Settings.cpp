@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "base/DigitLimits.h"
@@ -116,7 +117,10 @@ void Settings::Load() {
     ErrorColor = ReadBits(ini, "ErrorColor", D::ErrorColor);
     CommentColor = ReadBits(ini, "CommentColor", D::CommentColor);
 
-    if (const int32_t height = ini.GetInt(kFont, "Height", 0)) Font.Height = height;
+    const int64_t height = ini.GetInt(kFont, "Height", 0);
+    if (std::abs(height) >= kMinFontHeight && std::abs(height) <= kMaxFontHeight) {
+        Font.Height = static_cast<int32_t>(height);
+    }
     if (const int32_t weight = ini.GetInt(kFont, "Weight", 0)) Font.Weight = weight;
     Font.Italic = static_cast<uint8_t>(ini.GetInt(kFont, "Italic", 0) & 0xFF);
     Font.FaceName = ReadText(ini, kFont, "FaceName", D::FaceName, kMaxFaceName);

@@ -61,6 +61,10 @@ public:
     static constexpr std::size_t kMaxDataPath = 1024;
     static constexpr std::size_t kMaxFaceName = 31;
     static constexpr int32_t kNotSet = SettingsDefaults::NotSet;
+    // A stored font height (either sign) outside these pixels reads as the default height: a
+    // damaged file must not make the text invisible or a line taller than the screen.
+    static constexpr int32_t kMinFontHeight = 6;
+    static constexpr int32_t kMaxFontHeight = 500;
 
     // Uses DefaultSettingsFolder(). The folder is created with its parents.
     Settings();

@@ -188,8 +188,9 @@ void CMainFrame::WireView() {
 
 QString CMainFrame::DocumentName() const { return QFileInfo(documentPath_).fileName(); }
 
-void CMainFrame::SetDocumentPath(const QString& path) {
+void CMainFrame::SetDocumentPath(const QString& path, const FileStamp& stamp) {
     documentPath_ = path;
+    documentStamp_ = stamp;
     UpdateTitle();
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "base/FileStamp.h"
 #include "engine/UserFunctions.h"
 #include "shell/CommandId.h"
 
@@ -56,10 +57,14 @@ public:
     RecentDocumentsMenu& Recent() { return *recent_; }
     RecoveryKeeper& Recovery() { return *recovery_; }
 
-    // The document: an empty path is the Untitled document.
+    // The document: an empty path is the Untitled document. `stamp`: what its file held when
+    // this window read or wrote it.
     const QString& DocumentPath() const { return documentPath_; }
     QString DocumentName() const;
-    void SetDocumentPath(const QString& path);
+    void SetDocumentPath(const QString& path, const FileStamp& stamp = {});
+    FileStamp& DocumentStamp() { return documentStamp_; }
+    // What "Untitled.txt" held when this window read or wrote it.
+    FileStamp& UntitledStamp() { return untitledStamp_; }
     bool Modified() const { return modified_; }
     std::filesystem::path UntitledPath() const;
     // Rebuilds "Numora - [ name ]" with " *" while modified.
@@ -107,6 +112,8 @@ private:
     std::unique_ptr<RecentDocumentsMenu> recent_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     QString documentPath_;
+    FileStamp documentStamp_;
+    FileStamp untitledStamp_;
     bool modified_ = false;
     bool splitterApplied_ = false;
     bool closed_ = false;

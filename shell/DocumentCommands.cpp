@@ -18,8 +18,24 @@ namespace numora {
 
 namespace {
 
-bool SaveTo(CMainFrame& frame, const std::filesystem::path& path) {
-    return SaveDocument(path, frame.View().Text().toStdU16String(), ReporterFor(&frame));
+// Saves the worksheet to `path`, which this window last read or wrote as `known` (unknown for a
+// file it never touched). A file that another program changed since is replaced only when the
+// user says so; false abandons the save. On success `known` describes what was written.
+bool SaveTo(CMainFrame& frame, const std::filesystem::path& path, FileStamp& known) {
+    if (ChangedOnDisk(path, known)) {
+        const QString name = QString::fromStdU16String(path.filename().u16string());
+        const auto answer =
+            CurrentPrompter().Message(&frame, QMessageBox::Warning, texts::kConfirmTitle(),
+                                      texts::kChangedOnDiskQuestion().arg(name),
+                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) return false;
+    }
+    FileStamp written;
+    if (!SaveDocument(path, frame.View().Text().toStdU16String(), ReporterFor(&frame), &written)) {
+        return false;
+    }
+    known = written;
+    return true;
 }
 
 }  // namespace
@@ -34,7 +50,7 @@ bool CMainFrame::ConfirmSaveIfModified() {
         if (noConfirm && !autoSave) return true;
         // A failed autosave keeps the window and the text: the user's typing is never dropped
         // silently. An autosave file that could not be read is asked about instead of replaced.
-        if (noConfirm && !untitledUnreadable_) return SaveTo(*this, UntitledPath());
+        if (noConfirm && !untitledUnreadable_) return SaveTo(*this, UntitledPath(), untitledStamp_);
         question = texts::kSaveUntitledQuestion();
     } else {
         question = texts::kSaveChangedQuestion().arg(DocumentName());
@@ -48,11 +64,21 @@ bool CMainFrame::ConfirmSaveIfModified() {
 
 bool CMainFrame::SaveOrSaveAs(CommandId id) {
     if (id == CommandId::FileSave && !DocumentPath().isEmpty()) {
-        return SaveTo(*this, ToPath(DocumentPath()));
+        return SaveTo(*this, ToPath(DocumentPath()), documentStamp_);
     }
     const QString path = AskDocumentPath(*this, true);
-    if (path.isEmpty() || !SaveTo(*this, ToPath(path))) return false;
-    SetDocumentPath(QFileInfo(path).absoluteFilePath());
+    if (path.isEmpty()) return false;
+    // The dialog asked before replacing another file; the document's own file, or the one kept
+    // for Untitled, is known here.
+    const QFileInfo chosen(path);
+    const bool untitledFile =
+        chosen == QFileInfo(QString::fromStdU16String(UntitledPath().u16string()));
+    FileStamp stamp = chosen == QFileInfo(DocumentPath()) ? documentStamp_
+                      : untitledFile                      ? untitledStamp_
+                                                          : FileStamp{};
+    if (!SaveTo(*this, ToPath(path), stamp)) return false;
+    if (untitledFile) untitledStamp_ = stamp;
+    SetDocumentPath(chosen.absoluteFilePath(), stamp);
     MarkSaved();
     RememberChosenDocument(*this, path);
     return true;
@@ -76,9 +102,13 @@ void AttachExitCommand(CMainFrame& frame) {
 void LoadUntitledAtStart(CMainFrame& frame) {
     if ((frame.AppSettings().Option & OptionBits::AutoSaveUntitled) == 0) return;
     std::error_code ec;
-    if (!std::filesystem::exists(frame.UntitledPath(), ec)) return;
+    if (!std::filesystem::exists(frame.UntitledPath(), ec)) {
+        frame.UntitledStamp() = {true, false, 0, 0};  // another copy may create it meanwhile
+        return;
+    }
     std::u16string text;
-    if (!LoadDocument(frame.UntitledPath(), text, ReporterFor(&frame))) {
+    if (!LoadDocument(frame.UntitledPath(), text, ReporterFor(&frame), kDefaultReadChunkBytes,
+                      &frame.UntitledStamp())) {
         frame.KeepUnreadableUntitled();
         return;
     }

@@ -1,7 +1,7 @@
 #include "shell/FileCommands.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -10,14 +10,21 @@
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
+#include "ui/QtText.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
 
 DocumentReporter ReporterFor(QWidget* owner) {
     return [owner](const DocumentMessage& message) {
-        ShowError(owner, QCoreApplication::translate(kDocumentMessagesContext, message.title),
-                  QCoreApplication::translate(kDocumentMessagesContext, message.text));
+        const auto tr = [](const char* text) {
+            return QCoreApplication::translate(kDocumentMessagesContext, text);
+        };
+        QString text = tr(message.text);
+        if (message.reason) {
+            text += u'\n' + ToQString(message.name) + QStringLiteral(": ") + tr(message.reason);
+        }
+        ShowError(owner, tr(message.title), text);
     };
 }
 
@@ -34,9 +41,12 @@ QString DialogStartFolder(const std::u16string& dataPath) {
 
 bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
     std::u16string text;
-    if (!LoadDocument(ToPath(path), text, ReporterFor(&frame))) return false;
+    FileStamp stamp;
+    if (!LoadDocument(ToPath(path), text, ReporterFor(&frame), kDefaultReadChunkBytes, &stamp)) {
+        return false;
+    }
     frame.View().LoadText(QString::fromStdU16String(text));
-    frame.SetDocumentPath(QFileInfo(path).absoluteFilePath());
+    frame.SetDocumentPath(QFileInfo(path).absoluteFilePath(), stamp);
     frame.MarkSaved();
     return true;
 }

@@ -1,10 +1,15 @@
 #include "shell/RecoveryKeeper.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QUuid>
 #include <QtConcurrent/QtConcurrentRun>
+#include <charconv>
+#include <string>
+#include <string_view>
 
 #include "base/FileIO.h"
 #include "settings/Settings.h"
@@ -19,9 +24,12 @@ namespace numora {
 
 namespace {
 
-// The copy: a marker line, the document's path (empty for Untitled), then the worksheet as a
-// worksheet file holds it.
-constexpr char kMarker[] = "Numora recovery 1\r\n";
+// The copy: a marker line, the document's path (empty for Untitled), what the document's file
+// held when this window read or wrote it (empty when unknown; so that a save after recovery
+// still notices a change made to the file meanwhile), then the worksheet as a worksheet file
+// holds it. Copies of the first form have no stamp line.
+constexpr std::string_view kMarker1 = "Numora recovery 1\r\n";
+constexpr std::string_view kMarker = "Numora recovery 2\r\n";
 const QString kPrefix = QStringLiteral("Recovery-");
 
 QString LockPathOf(const QString& copyPath) {
@@ -30,27 +38,62 @@ QString LockPathOf(const QString& copyPath) {
     return lock + QStringLiteral(".lock");
 }
 
-std::string Encode(const QString& documentPath, const QString& text) {
-    std::string bytes = kMarker;
-    bytes += documentPath.toStdString();
+struct Copy {
+    QString documentPath;
+    FileStamp stamp;
+    QString text;
+};
+
+std::string Encode(const Copy& copy) {
+    std::string bytes(kMarker);
+    bytes += copy.documentPath.toStdString() + "\r\n";
+    if (copy.stamp.known) {
+        bytes += std::to_string(copy.stamp.exists) + ' ' + std::to_string(copy.stamp.size) + ' ' +
+                 std::to_string(copy.stamp.hash);
+    }
     bytes += "\r\n";
-    bytes += EncodeWorksheet(text.toStdU16String());
+    bytes += EncodeWorksheet(copy.text.toStdU16String());
     return bytes;
 }
 
-bool Decode(const QString& copyPath, QString& documentPath, QString& text) {
+// The next line of `view` (without its CR LF), which moves past it; false when there is none.
+bool NextLine(std::string_view& view, std::string_view& line) {
+    const std::size_t end = view.find("\r\n");
+    if (end == std::string_view::npos) return false;
+    line = view.substr(0, end);
+    view.remove_prefix(end + 2);
+    return true;
+}
+
+// "exists size hash"; anything else is an unknown stamp.
+FileStamp ParseStamp(std::string_view line) {
+    std::uint64_t fields[3];
+    const char* at = line.data();
+    const char* end = at + line.size();
+    for (std::uint64_t& field : fields) {
+        if (at < end && *at == ' ') ++at;
+        const auto [next, error] = std::from_chars(at, end, field);
+        if (error != std::errc()) return {};
+        at = next;
+    }
+    if (at != end) return {};
+    return {true, fields[0] != 0, fields[1], fields[2]};
+}
+
+bool Decode(const QString& copyPath, Copy& copy) {
     std::string bytes;
     if (ReadFileBytes(ToPath(copyPath), bytes) != FileError::None) return false;
-    const std::string_view view(bytes);
-    if (!view.starts_with(kMarker)) return false;
-    const std::size_t pathStart = sizeof kMarker - 1;
-    const std::size_t pathEnd = view.find("\r\n", pathStart);
-    if (pathEnd == std::string_view::npos) return false;
+    std::string_view view(bytes);
+    const bool stamped = view.starts_with(kMarker);
+    if (!stamped && !view.starts_with(kMarker1)) return false;
+    view.remove_prefix((stamped ? kMarker : kMarker1).size());
+    std::string_view path, stamp;
+    if (!NextLine(view, path) || (stamped && !NextLine(view, stamp))) return false;
     std::u16string decoded;
-    if (DecodeWorksheet(view.substr(pathEnd + 2), decoded) != DocumentStatus::Ok) return false;
-    documentPath =
-        QString::fromUtf8(view.data() + pathStart, static_cast<qsizetype>(pathEnd - pathStart));
-    text = QString::fromStdU16String(decoded);
+    if (DecodeWorksheet(view, decoded) != DocumentStatus::Ok) return false;
+    copy.documentPath = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    copy.stamp = ParseStamp(stamp);
+    copy.text = QString::fromStdU16String(decoded);
     return true;
 }
 
@@ -72,9 +115,7 @@ RecoveryKeeper::RecoveryKeeper(CMainFrame& frame) : frame_(frame) {
     connect(document, &QTextDocument::modificationChanged, this, [this](bool modified) {
         if (!modified) Discard();
     });
-    connect(&writing_, &QFutureWatcher<bool>::finished, this, [this] {
-        if (again_) Schedule();
-    });
+    connect(&writing_, &QFutureWatcher<FileError>::finished, this, &RecoveryKeeper::Finished);
 }
 
 RecoveryKeeper::~RecoveryKeeper() { writing_.waitForFinished(); }
@@ -84,28 +125,40 @@ void RecoveryKeeper::Schedule() {
     pause_.start();
 }
 
-void RecoveryKeeper::StartWrite() {
-    if (!frame_.Modified()) return;
+bool RecoveryKeeper::StartWrite() {
+    if (!frame_.Modified()) return false;
     if (writing_.isRunning()) {
         again_ = true;
-        return;
+        return true;
     }
     // Only the snapshot is taken here; encoding and the write run on a worker thread.
-    const QString text = frame_.View().Text();
-    const QString documentPath = frame_.DocumentPath();
+    Copy copy{frame_.DocumentPath(), frame_.DocumentStamp(), frame_.View().Text()};
     const QString copyPath = copyPath_;
     QLockFile* lock = lock_.get();  // used by one write at a time, and only there
-    writing_.setFuture(QtConcurrent::run([lock, copyPath, documentPath, text] {
+    writing_.setFuture(QtConcurrent::run([lock, copyPath, copy = std::move(copy)] {
         if (!lock->isLocked()) lock->tryLock(0);
-        return WriteFileAtomically(ToPath(copyPath), Encode(documentPath, text)) == FileError::None;
+        return WriteFileAtomically(ToPath(copyPath), Encode(copy));
     }));
+    return true;
 }
 
-void RecoveryKeeper::WriteNow() {
+void RecoveryKeeper::Finished() {
+    const FileError error = writing_.result();
+    if (error != FileError::None && !reported_) {
+        // Not a message box: the user is typing, and the work itself is still there.
+        reported_ = true;
+        frame_.statusBar()->showMessage(texts::kRecoveryWriteFailed().arg(
+            QCoreApplication::translate(kDocumentMessagesContext, FileErrorReason(error))));
+    }
+    if (again_) Schedule();
+}
+
+FileError RecoveryKeeper::WriteNow() {
     pause_.stop();
     writing_.waitForFinished();
-    StartWrite();
+    if (!StartWrite()) return FileError::None;
     writing_.waitForFinished();
+    return writing_.result();
 }
 
 void RecoveryKeeper::Discard() {
@@ -123,21 +176,23 @@ void RecoveryKeeper::OfferRecovery() {
         // A lock still held belongs to a running copy of the program: its work is its own.
         QLockFile owner(LockPathOf(copyPath));
         if (!owner.tryLock(0)) continue;
-        QString documentPath;
-        QString text;
-        if (!Decode(copyPath, documentPath, text)) continue;
-        const QString name =
-            documentPath.isEmpty() ? texts::kUntitled : QFileInfo(documentPath).fileName();
+        Copy copy;
+        if (!Decode(copyPath, copy)) continue;
+        const QString name = copy.documentPath.isEmpty() ? texts::kUntitled
+                                                         : QFileInfo(copy.documentPath).fileName();
         const auto answer =
             CurrentPrompter().Message(&frame_, QMessageBox::Question, texts::kConfirmTitle(),
                                       texts::kRecoveryQuestion().arg(name),
                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        QFile::remove(copyPath);
-        owner.unlock();
-        if (answer != QMessageBox::Yes) continue;
-        frame_.View().LoadText(text);
-        frame_.SetDocumentPath(documentPath);
+        if (answer != QMessageBox::Yes) {
+            QFile::remove(copyPath);
+            continue;
+        }
+        frame_.View().LoadText(copy.text);
+        frame_.SetDocumentPath(copy.documentPath, copy.stamp);
         frame_.View().document()->setModified(true);
+        // This run's own copy is on disk before the old one goes and before the user types on.
+        if (WriteNow() == FileError::None) QFile::remove(copyPath);
         return;
     }
 }

@@ -1,15 +1,19 @@
 #pragma once
 // A recovery copy of unsaved work. While the worksheet is modified, a copy is written to the
 // settings folder a moment after typing pauses, off the user-interface thread; a clean document
-// and a normal close remove it. A copy left behind means the program did not end normally: the
-// next start offers it back. Each running copy of the program holds a lock on its own recovery
-// file, so two copies never take each other's work.
+// (saved, or given up through the save question) and a normal close remove it. A copy left
+// behind means the program did not end normally: the next start offers it back, and work taken
+// back is at once a copy of this run, so that a second crash loses nothing either. Each running
+// copy of the program holds a lock on its own recovery file, so two copies never take each
+// other's work. A copy that cannot be written is reported once, in the status bar.
 #include <QFutureWatcher>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <memory>
+
+#include "base/FileError.h"
 
 namespace numora {
 
@@ -26,8 +30,9 @@ public:
     // At start: offers the work of a copy that ended abnormally; Yes loads it as a modified
     // document under its own name, No removes it.
     void OfferRecovery();
-    // Writes the copy now (tests, and the timer); returns once it is on disk.
-    void WriteNow();
+    // Writes the copy of a modified document now and returns once it is on disk, or why it is
+    // not.
+    FileError WriteNow();
     // A normal end: nothing is left to recover.
     void Discard();
 
@@ -35,15 +40,19 @@ public:
 
 private:
     void Schedule();
-    void StartWrite();
+    // False when there is nothing to write.
+    bool StartWrite();
 
     CMainFrame& frame_;
     QString folder_;
     QString copyPath_;
     std::unique_ptr<QLockFile> lock_;
     QTimer pause_;
-    QFutureWatcher<bool> writing_;
-    bool again_ = false;  // the text changed while a copy was being written
+    void Finished();
+
+    QFutureWatcher<FileError> writing_;
+    bool again_ = false;     // the text changed while a copy was being written
+    bool reported_ = false;  // a failure was shown; once a run is enough
 };
 
 }  // namespace numora

@@ -28,6 +28,10 @@ public:
             "前回は正常に終了しなかったため、%1 "
             "の保存されていない内容が残っています。復元しますか？");
     }
+    static QString kChangedOnDiskQuestion() {
+        return tr("%1 は他のプログラムによって変更されています。上書きしますか？");
+    }
+    static QString kRecoveryWriteFailed() { return tr("復元用コピーを保存できません: %1"); }
     static QString kSettingsSaveTitle() { return tr("設定の保存"); }
     static QString kSettingsSaveFailed() {
         return tr(

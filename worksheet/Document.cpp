@@ -1,6 +1,8 @@
 #include "worksheet/Document.h"
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "base/FileIO.h"
@@ -116,53 +118,81 @@ std::string EncodeWorksheet(std::u16string_view text) {
 }
 
 DocumentStatus ReadWorksheetFile(const std::filesystem::path& path, std::u16string& text,
-                                 std::size_t chunkBytes, FileError* reason) {
+                                 std::size_t chunkBytes, FileError* reason, FileStamp* stamp) {
     if (chunkBytes == 0) chunkBytes = 1;
-    FileReader reader(path);
-    if (reason) *reason = reader.Error();
-    if (reader.Error() != FileError::None) return DocumentStatus::OpenFailed;
-
-    // Every UTF-16 unit takes at least one byte and at most three (a BOM aside), so the size
-    // alone can prove a file too long.
-    const std::uint64_t size = reader.SizeHint();
-    const auto limit = static_cast<std::uint64_t>(MaxTextLength());
-    if (size > 3 && (size - 3) / 3 > limit) return DocumentStatus::TooLarge;
-    std::u16string decoded;
-    ReserveForText(decoded, std::min(size, limit + 1));
-
-    WorksheetDecoder decoder;
-    std::vector<char> chunk(chunkBytes);
-    while (const std::size_t got = reader.Read(chunk.data(), chunk.size())) {
-        if (!decoder.Feed(std::string_view(chunk.data(), got), decoded)) {
-            return decoder.TooLarge() ? DocumentStatus::TooLarge : DocumentStatus::NotUtf8;
-        }
-    }
-    if (reader.Error() != FileError::None) {
+    FileReader reader(path, static_cast<std::uint64_t>(MaxTextLength()));
+    const auto fail = [reason, &reader](DocumentStatus status) {
         if (reason) *reason = reader.Error();
+        return reader.Error() == FileError::TooLarge ? DocumentStatus::TooLarge : status;
+    };
+    if (reader.Error() != FileError::None) return fail(DocumentStatus::OpenFailed);
+
+    StampBuilder stamped;
+    try {
+        std::u16string decoded;
+        ReserveForText(decoded, reader.SizeHint());
+        WorksheetDecoder decoder;
+        std::vector<char> chunk(chunkBytes);
+        while (const std::size_t got = reader.Read(chunk.data(), chunk.size())) {
+            const std::string_view bytes(chunk.data(), got);
+            stamped.Add(bytes);
+            if (!decoder.Feed(bytes, decoded)) {
+                return decoder.TooLarge() ? DocumentStatus::TooLarge : DocumentStatus::NotUtf8;
+            }
+        }
+        if (reader.Error() != FileError::None) return fail(DocumentStatus::ReadFailed);
+        if (!decoder.Finish()) return DocumentStatus::NotUtf8;
+        text = std::move(decoded);
+    } catch (const std::bad_alloc&) {
+        if (reason) *reason = FileError::OutOfMemory;
+        return DocumentStatus::ReadFailed;
+    } catch (const std::length_error&) {
+        if (reason) *reason = FileError::OutOfMemory;
         return DocumentStatus::ReadFailed;
     }
-    if (!decoder.Finish()) return DocumentStatus::NotUtf8;
-    text = std::move(decoded);
+    if (stamp) *stamp = stamped.Finish();
     return DocumentStatus::Ok;
 }
 
 DocumentStatus WriteWorksheetFile(const std::filesystem::path& path, std::u16string_view text,
-                                  FileError* reason) {
-    const FileError error = WriteFileAtomically(path, EncodeWorksheet(text));
+                                  FileError* reason, FileStamp* stamp) {
+    const std::string bytes = EncodeWorksheet(text);
+    const FileError error = WriteFileAtomically(path, bytes);
     if (reason) *reason = error;
-    return error == FileError::None ? DocumentStatus::Ok : DocumentStatus::WriteFailed;
+    if (error != FileError::None) return DocumentStatus::WriteFailed;
+    if (stamp) *stamp = StampOf(bytes);
+    return DocumentStatus::Ok;
 }
 
+namespace {
+
+// The name as the window shows it; a name that is no text at all shows as nothing.
+std::u16string NameOf(const std::filesystem::path& path) {
+    try {
+        return path.filename().u16string();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+}  // namespace
+
 bool LoadDocument(const std::filesystem::path& path, std::u16string& text,
-                  const DocumentReporter& report, std::size_t chunkBytes) {
-    if (ReadWorksheetFile(path, text, chunkBytes) == DocumentStatus::Ok) return true;
-    if (report) report(kLoadFailedMessage);
+                  const DocumentReporter& report, std::size_t chunkBytes, FileStamp* stamp) {
+    FileError reason = FileError::None;
+    const DocumentStatus status = ReadWorksheetFile(path, text, chunkBytes, &reason, stamp);
+    if (status == DocumentStatus::Ok) return true;
+    if (report) {
+        const std::u16string name = NameOf(path);
+        report({kLoadFailedMessage.text, kLoadFailedMessage.title, name,
+                LoadFailureReason(status, reason)});
+    }
     return false;
 }
 
 bool SaveDocument(const std::filesystem::path& path, std::u16string_view text,
-                  const DocumentReporter& report) {
-    if (WriteWorksheetFile(path, text) == DocumentStatus::Ok) return true;
+                  const DocumentReporter& report, FileStamp* stamp) {
+    if (WriteWorksheetFile(path, text, nullptr, stamp) == DocumentStatus::Ok) return true;
     if (report) report(kSaveFailedMessage);
     return false;
 }

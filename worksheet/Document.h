@@ -8,11 +8,12 @@
 #include <string_view>
 
 #include "base/FileError.h"
+#include "base/FileStamp.h"
 #include "worksheet/DocumentMessages.h"
 
 namespace numora {
 
-// TooLarge: the text would be longer than MaxTextLength().
+// TooLarge: the text would be longer than MaxTextLength(), or the file has more bytes than that.
 enum class DocumentStatus { Ok, OpenFailed, ReadFailed, NotUtf8, TooLarge, WriteFailed };
 
 // Decodes a worksheet that arrives in pieces of any size. A character split between pieces
@@ -46,24 +47,29 @@ std::string EncodeWorksheet(std::u16string_view text);
 // characters and line ends); 0 counts as 1.
 inline constexpr std::size_t kDefaultReadChunkBytes = 64 * 1024;
 
-// Reads a worksheet file. On failure `text` is left as it was and `reason`, when given, says
-// why the file could not be opened or read.
+// Reads a worksheet file. Each character takes at least one byte, so a file of more bytes than
+// MaxTextLength() is refused before it is read. On failure `text` is left as it was and
+// `reason`, when given, says why the file could not be opened or read (OutOfMemory when the
+// text does not fit). On success `stamp`, when given, describes the bytes read.
 DocumentStatus ReadWorksheetFile(const std::filesystem::path& path, std::u16string& text,
                                  std::size_t chunkBytes = kDefaultReadChunkBytes,
-                                 FileError* reason = nullptr);
-// Writes a worksheet file atomically: on failure the old file is untouched.
+                                 FileError* reason = nullptr, FileStamp* stamp = nullptr);
+// Writes a worksheet file atomically: on failure the old file is untouched. On success `stamp`,
+// when given, describes the bytes written.
 DocumentStatus WriteWorksheetFile(const std::filesystem::path& path, std::u16string_view text,
-                                  FileError* reason = nullptr);
+                                  FileError* reason = nullptr, FileStamp* stamp = nullptr);
 
 // Shows a failure to the user (a message box in the program, a recorder in tests).
 using DocumentReporter = std::function<void(const DocumentMessage&)>;
 
-// Loads `path` into `text`. On failure reports the load message, leaves `text` unchanged and
-// returns false. The caller recolours and places the caret afterwards.
+// Loads `path` into `text`. On failure reports the load message with the file's name and the
+// reason, leaves `text` unchanged and returns false. The caller recolours and places the caret
+// afterwards.
 bool LoadDocument(const std::filesystem::path& path, std::u16string& text,
-                  const DocumentReporter& report, std::size_t chunkBytes = kDefaultReadChunkBytes);
+                  const DocumentReporter& report, std::size_t chunkBytes = kDefaultReadChunkBytes,
+                  FileStamp* stamp = nullptr);
 // Saves `text` to `path`. On failure reports the save message and returns false.
 bool SaveDocument(const std::filesystem::path& path, std::u16string_view text,
-                  const DocumentReporter& report);
+                  const DocumentReporter& report, FileStamp* stamp = nullptr);
 
 }  // namespace numora

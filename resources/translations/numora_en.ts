@@ -653,6 +653,66 @@ The changes last only until the program ends.</translation>
         <source>ファイル保存</source>
         <translation>Save File</translation>
     </message>
+    <message>
+        <source>ファイルが見つかりません</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>アクセスが拒否されました</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>読み取り専用です</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>フォルダーです</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>名前付きパイプです</source>
+        <translation>is a named pipe</translation>
+    </message>
+    <message>
+        <source>デバイスです</source>
+        <translation>is a device</translation>
+    </message>
+    <message>
+        <source>ソケットです</source>
+        <translation>is a socket</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>シンボリック リンクの階層が深すぎます</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>入出力エラーです</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>UTF-8 のテキストではありません</source>
+        <translation>not UTF-8 text</translation>
+    </message>
 </context>
 <context>
     <name>numora::FunctionMenu</name>
@@ -1017,6 +1077,14 @@ The settings changed in this run will not be kept for the next start.</translati
     <message>
         <source>計算OFF</source>
         <translation>Calc OFF</translation>
+    </message>
+    <message>
+        <source>%1 は他のプログラムによって変更されています。上書きしますか？</source>
+        <translation>%1 has been changed by another program. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>復元用コピーを保存できません: %1</source>
+        <translation>Cannot save the recovery copy: %1</translation>
     </message>
 </context>
 <context>

@@ -88,11 +88,14 @@ inline std::vector<WriteFault> EveryWriteFault() {
             {"rename", WriteStep::Rename, 0, EACCES, FileError::PermissionDenied}};
 }
 
+// `named`: the writer cannot make a file without a name (as on file systems without it), and
+// takes a hidden named one.
 class InjectedWriteFault {
 public:
-    explicit InjectedWriteFault(const WriteFault& fault) {
+    explicit InjectedWriteFault(const WriteFault& fault, bool named = false) {
         SetWriteFaultHook(
-            [fault](WriteStep step, int index) {
+            [fault, named](WriteStep step, int index) {
+                if (named && step == WriteStep::OpenUnnamed) return EOPNOTSUPP;
                 return step == fault.step && index == fault.index ? fault.code : 0;
             },
             4);

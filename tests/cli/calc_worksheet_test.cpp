@@ -93,7 +93,7 @@ TEST_F(CalcWorksheet, InPlaceRefusesWhatASaveWouldNot) {
     fs::create_symlink("target.txt", dir_ / "link.txt");
     ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0644), 0);
     cases.push_back({"link.txt", 0, ""});
-    cases.push_back({"fifo", 2, "cannot be written: not a regular file"});
+    cases.push_back({"fifo", 2, "cannot be written: is a named pipe"});
 #endif
     for (const auto& c : cases) {
         const testing::CalcRun run = Calc({"-i", Path(c.name)}, {}, /*withStderr=*/true);
@@ -111,6 +111,28 @@ TEST_F(CalcWorksheet, InPlaceRefusesWhatASaveWouldNot) {
 #else
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 3);
 #endif
+}
+
+// Only regular files are read, never waiting for a writer and never more than a worksheet can
+// hold: each is refused at once with its reason.
+TEST_F(CalcWorksheet, ReadsOnlyRegularFilesOfAWorksheetsSize) {
+    fs::create_directories(dir_ / "folder");
+    Write("sparse.txt", "");
+    fs::resize_file(dir_ / "sparse.txt", 3'000'000'000);  // takes no room, and no time to refuse
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {Path("folder"), "cannot be read: is a folder"},
+        {Path("sparse.txt"), "too large: a worksheet file holds at most 2147483647 bytes"},
+    };
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0644), 0);
+    cases.push_back({Path("fifo"), "cannot be read: is a named pipe"});
+    cases.push_back({"/dev/zero", "cannot be read: is a device"});
+#endif
+    for (const auto& [path, reason] : cases) {
+        const testing::CalcRun run = Calc({path}, {}, /*withStderr=*/true);
+        EXPECT_EQ(run.exitCode, 2) << path;
+        EXPECT_EQ(run.out, "numora-calc: " + path + ": " + reason + "\n");
+    }
 }
 
 // Digits and options from Numora.ini, functions from UserFunction.dat; command-line options

@@ -18,6 +18,7 @@
 #include <QXmlStreamReader>
 
 #include "settings/dialogs/CConfigDlg.h"
+#include "shell/CommandId.h"
 #include "shell/CommandTable.h"
 #include "shell/Translations.h"
 #include "shell/find/FindDialog.h"
@@ -124,6 +125,30 @@ TEST_F(EnglishInterface, Dialogs) {
     CollectTexts(help, texts);
     EXPECT_EQ(Japanese(texts), QStringList());
     EXPECT_EQ(help.Page()->source().path(), QStringLiteral("/help/en/index.html"));
+}
+
+// The messages built from parts (a text, the file's name, the reason) are looked up as a whole.
+TEST_F(EnglishInterface, FileMessagesAndQuestions) {
+    WriteFile(QStringLiteral("latin1.txt"), "caf\xE9\r\n");
+    WriteFile(QStringLiteral("a.txt"), "1\r\n");
+    CMainFrame& frame = Start();
+    prompter_.files = {FilePath(QStringLiteral("latin1.txt")), FilePath(QStringLiteral("a.txt"))};
+    frame.Action(CommandId::FileOpen)->trigger();
+    frame.Action(CommandId::FileOpen)->trigger();
+    QTest::keyClicks(&View(), QStringLiteral("2"));
+    QFile outside(FilePath(QStringLiteral("a.txt")));
+    ASSERT_TRUE(outside.open(QIODevice::Append));
+    outside.write("outside\r\n");
+    outside.close();
+    prompter_.answers = {QMessageBox::No};
+    frame.Action(CommandId::FileSave)->trigger();
+    ASSERT_EQ(prompter_.messages.size(), 2u);
+    EXPECT_EQ(prompter_.messages[0].text,
+              QStringLiteral("The file could not be read.\nlatin1.txt: not UTF-8 text"));
+    EXPECT_EQ(prompter_.messages[1].text,
+              QStringLiteral("a.txt has been changed by another program. Overwrite it?"));
+    prompter_.messages.clear();
+    prompter_.answers = {QMessageBox::No};  // close without saving
 }
 
 // The messages shown only when something goes wrong are checked in the translation itself:

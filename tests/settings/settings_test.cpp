@@ -36,6 +36,10 @@ TEST(Settings, LoadReadsValuesWithTheirRules) {
          [](Settings& s) { s.Digits = 0, s.ErrorColor = 0; }},
         {"English", "[View]\nLanguage=EN", [](Settings& s) { s.Language = "en"; }},
         {"unknown language", "[View]\nLanguage=fr", [](Settings&) {}},
+        // A height no one can read keeps the font the caller put in, as 0 does.
+        {"font height out of range", "[Font]\nHeight=-2147483648", [](Settings&) {}},
+        {"font height too small", "[Font]\nHeight=2", [](Settings&) {}},
+        {"font height too large", "[Font]\nHeight=-100000", [](Settings&) {}},
         // Last: Height and Weight 0 keep the font the caller put in.
         {"font",
          "[Font]\nHeight=0\nWeight=700\nItalic=257\nFaceName=" + std::string(30, 'F') +

@@ -1,6 +1,10 @@
 // New, Open, Save, Save As, dropped files and the recent documents, driven through the window's
 // actions with the prompter answering its questions and dialogs.
 #include <QDir>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QSettings>
@@ -105,11 +109,12 @@ TEST_F(FileCommandsTest, CancelledDialogsAndFailedSavesAbandonTheAction) {
     // A save that fails keeps the document modified and the pending New abandoned.
     std::filesystem::remove(a.toStdString());
     std::filesystem::create_directory(a.toStdString());
-    prompter_.answers = {QMessageBox::Yes};
+    // (Save? Yes; the file changed, replace it? Yes.)
+    prompter_.answers = {QMessageBox::Yes, QMessageBox::Yes};
     Run(CommandId::FileNew);
-    ASSERT_EQ(prompter_.messages.size(), 3u);
-    EXPECT_EQ(prompter_.messages[2].title, QStringLiteral("ファイル保存"));
-    EXPECT_EQ(prompter_.messages[2].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
+    ASSERT_EQ(prompter_.messages.size(), 4u);
+    EXPECT_EQ(prompter_.messages[3].title, QStringLiteral("ファイル保存"));
+    EXPECT_EQ(prompter_.messages[3].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
     EXPECT_EQ(View().Text(), QStringLiteral("old\n1\n>1\n"));
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ] *"));
 
@@ -224,12 +229,37 @@ TEST_F(FileCommandsTest, FileFromTheCommandLineOpensInsteadOfUntitled) {
     ASSERT_TRUE(Close());
     EXPECT_EQ(ReadFile("Untitled.txt"), QByteArray("u\r\n"));
 
-    // A file that cannot be loaded is reported; the Untitled worksheet stays.
-    OpenStartupFile(Start(), FilePath("missing.txt"));
+    // A file that cannot be loaded is reported with its name and the reason, at once (a named
+    // pipe or a device is never waited on); the Untitled worksheet stays and takes typing.
+    std::vector<std::pair<QString, QString>> failures = {
+        {FilePath("missing.txt"), "missing.txt: ファイルが見つかりません"},
+        {Folder(), "Numora: フォルダーです"},
+    };
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(FilePath("fifo").toUtf8().constData(), 0644), 0);
+    failures.push_back({FilePath("fifo"), "fifo: 名前付きパイプです"});
+    failures.push_back({"/dev/zero", "zero: デバイスです"});
+#endif
+    Start();
+    for (const auto& [path, detail] : failures) {
+        prompter_.messages.clear();
+        OpenStartupFile(*frame_, path);
+        ASSERT_EQ(prompter_.messages.size(), 1u);
+        EXPECT_EQ(prompter_.messages[0].title, QStringLiteral("ファイル読み込み"));
+        EXPECT_EQ(prompter_.messages[0].text, "ファイルの読み込みに失敗しました。\n" + detail);
+        EXPECT_EQ(View().Text(), QStringLiteral("u\n"));
+        EXPECT_EQ(Title(), QStringLiteral("Numora - [ Untitled ]"));
+    }
+    // The same through the Open dialog.
+    prompter_.messages.clear();
+    prompter_.files = {FilePath("missing.txt")};
+    Run(CommandId::FileOpen);
     ASSERT_EQ(prompter_.messages.size(), 1u);
-    EXPECT_EQ(prompter_.messages[0].text, QStringLiteral("ファイルの読み込みに失敗しました。"));
-    EXPECT_EQ(View().Text(), QStringLiteral("u\n"));
-    EXPECT_EQ(Title(), QStringLiteral("Numora - [ Untitled ]"));
+    EXPECT_EQ(prompter_.messages[0].text,
+              QStringLiteral(
+                  "ファイルの読み込みに失敗しました。\nmissing.txt: ファイルが見つかりません"));
+    TypeLine(QStringLiteral("2*3"));
+    EXPECT_EQ(View().Text(), QStringLiteral("u\n2*3\n>6\n"));
 }
 
 }  // namespace

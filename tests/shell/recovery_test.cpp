@@ -2,6 +2,7 @@
 // gone after a normal close, and never taken from a copy of the program that is still running.
 #include <QDir>
 
+#include "base/FileIO.h"
 #include "shell/RecoveryKeeper.h"
 #include "tests/shell/main_frame_support.h"
 
@@ -15,26 +16,32 @@ protected:
     }
 };
 
-TEST_F(RecoveryTest, WorkLeftByAnAbnormalEndIsOfferedBack) {
+TEST_F(RecoveryTest, WorkLeftByAnAbnormalEndIsOfferedBackAlsoAfterASecondCrash) {
     Start();
     TypeLine(QStringLiteral("a=6*7"));
     frame_->Recovery().WriteNow();
-    EXPECT_EQ(Copies().size(), 1);
+    const QStringList first = Copies();
+    EXPECT_EQ(first.size(), 1);
     frame_.reset();  // no close: as after a crash or a power cut
 
-    prompter_.answers = {QMessageBox::Yes};
-    Start();
-    ASSERT_EQ(prompter_.messages.size(), 1u);
-    EXPECT_EQ(prompter_.messages[0].title, QStringLiteral("確認"));
-    EXPECT_TRUE(
-        prompter_.messages[0].text.contains(QStringLiteral("Untitled の保存されていない内容")));
-    EXPECT_EQ(View().Text(), QStringLiteral("a=6*7\n>42\n"));
-    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ Untitled ] *"));
-    EXPECT_TRUE(Copies().isEmpty());
+    // Taken back, the work is at once this run's own copy, before anything is typed: a second
+    // crash right away loses nothing either.
+    for (int crash = 1; crash <= 2; ++crash) {
+        prompter_.messages.clear();
+        prompter_.answers = {QMessageBox::Yes};
+        Start();
+        ASSERT_EQ(prompter_.messages.size(), 1u);
+        EXPECT_EQ(prompter_.messages[0].title, QStringLiteral("確認"));
+        EXPECT_TRUE(
+            prompter_.messages[0].text.contains(QStringLiteral("Untitled の保存されていない内容")));
+        EXPECT_EQ(View().Text(), QStringLiteral("a=6*7\n>42\n"));
+        EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ Untitled ] *"));
+        ASSERT_EQ(Copies().size(), 1);
+        EXPECT_NE(Copies(), first);
+        if (crash == 1) frame_.reset();
+    }
 
     // A normal close (here with the silent Untitled save) leaves nothing to recover.
-    frame_->Recovery().WriteNow();
-    EXPECT_EQ(Copies().size(), 1);
     ASSERT_TRUE(Close());
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_EQ(ReadFile("Untitled.txt"), QByteArray("a=6*7\r\n>42\r\n"));
@@ -59,14 +66,45 @@ TEST_F(RecoveryTest, NamedDocumentKeepsItsNameAndNoRemovesTheCopy) {
     EXPECT_EQ(View().Text(), QStringLiteral("1\n2\n>2\n"));
     EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ a.txt ] *"));
     EXPECT_EQ(ReadFile("a.txt"), QByteArray("1\r\n"));
+    // The copy knows what a.txt held when the work began: a change made meanwhile is asked
+    // about before a save replaces it.
+    WriteFile("a.txt", "1\r\noutside\r\n");
+    prompter_.messages.clear();
+    prompter_.answers = {QMessageBox::No};
+    frame_->Action(CommandId::FileSave)->trigger();
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text,
+              QStringLiteral("a.txt は他のプログラムによって変更されています。上書きしますか？"));
+    EXPECT_EQ(ReadFile("a.txt"), QByteArray("1\r\noutside\r\n"));
 
     frame_->Recovery().WriteNow();
     frame_.reset();
+    prompter_.messages.clear();
     prompter_.answers = {QMessageBox::No};
     Start();
-    EXPECT_EQ(prompter_.messages.size(), 2u);
+    EXPECT_EQ(prompter_.messages.size(), 1u);
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ Untitled ]"));
+}
+
+// A copy that cannot be written (a full or read-only settings folder) is said once, in the
+// status bar, never in a box that would interrupt the typing.
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsReportedOnceInTheStatusBar) {
+    Start();
+    TypeLine(QStringLiteral("1"));
+    SetWriteFaultHook([](WriteStep step, int) { return step == WriteStep::Open ? ENOSPC : 0; });
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_EQ(frame_->Recovery().WriteNow(), FileError::DiskFull);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(frame_->statusBar()->currentMessage(),
+                  attempt == 0
+                      ? QStringLiteral("復元用コピーを保存できません: ディスクに空きがありません")
+                      : QString());
+        frame_->statusBar()->clearMessage();
+    }
+    SetWriteFaultHook({});
+    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_TRUE(Copies().isEmpty());
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "base/Text.h"
 #include "tests/base/file_test_support.h"
 #include "worksheet/Document.h"
@@ -35,6 +39,9 @@ protected:
     DocumentReporter Recorder() {
         return [this](const DocumentMessage& m) {
             shown_.push_back(Utf8ToUtf16(std::string(m.text) + "|" + m.title));
+            if (m.reason) {
+                shown_.back() += u"|" + std::u16string(m.name) + u"|" + Utf8ToUtf16(m.reason);
+            }
         };
     }
 
@@ -90,33 +97,58 @@ TEST_F(DocumentFiles, ChunkBoundariesKeepCharactersAndLineEndsWhole) {
     }
 }
 
-TEST_F(DocumentFiles, FailedLoadReportsAndLeavesTheTextUnchanged) {
+// The message names the file and says why, on a line of its own.
+TEST_F(DocumentFiles, FailedLoadReportsWhyAndLeavesTheTextUnchanged) {
     fs::create_directories(dir_ / "folder");
     SetMaxTextLength(8);
-    const std::pair<fs::path, DocumentStatus> cases[] = {
-        {dir_ / "missing.txt", DocumentStatus::OpenFailed},
-        {dir_ / "folder", DocumentStatus::OpenFailed},
-        {Write("long.txt", "12345\r\n789"), DocumentStatus::TooLarge},
-        {Write("huge.txt", std::string(40, '1')), DocumentStatus::TooLarge},
-        {Write("latin1.txt", "caf\xE9\r\n"), DocumentStatus::NotUtf8},
-        {Write("cut.txt", "1+2\xE8\xA8"), DocumentStatus::NotUtf8},
-        {Write("cont.txt", "\xE8(\x88"), DocumentStatus::NotUtf8},
+    struct Case {
+        fs::path path;
+        DocumentStatus status;
+        std::u16string detail;
     };
-    for (const auto& [path, status] : cases) {
+    std::vector<Case> cases = {
+        {dir_ / "missing.txt", DocumentStatus::OpenFailed, u"missing.txt|ファイルが見つかりません"},
+        {dir_ / "folder", DocumentStatus::OpenFailed, u"folder|フォルダーです"},
+        {Write("long.txt", "12345\r\n789"), DocumentStatus::TooLarge,
+         u"long.txt|ファイルが大きすぎます"},
+        {Write("huge.txt", std::string(40, '1')), DocumentStatus::TooLarge,
+         u"huge.txt|ファイルが大きすぎます"},
+        {Write("latin1.txt", "caf\xE9\r\n"), DocumentStatus::NotUtf8,
+         u"latin1.txt|UTF-8 のテキストではありません"},
+        {Write("cut.txt", "1+2\xE8\xA8"), DocumentStatus::NotUtf8,
+         u"cut.txt|UTF-8 のテキストではありません"},
+        {Write("cont.txt", "\xE8(\x88"), DocumentStatus::NotUtf8,
+         u"cont.txt|UTF-8 のテキストではありません"},
+    };
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0644), 0);
+    cases.push_back({dir_ / "fifo", DocumentStatus::OpenFailed, u"fifo|名前付きパイプです"});
+    cases.push_back({"/dev/zero", DocumentStatus::OpenFailed, u"zero|デバイスです"});
+#endif
+    for (const Case& c : cases) {
         for (std::size_t chunk : {std::size_t{1}, kDefaultReadChunkBytes}) {
             std::u16string text = u"before";
-            EXPECT_EQ(ReadWorksheetFile(path, text, chunk), status) << path;
+            EXPECT_EQ(ReadWorksheetFile(c.path, text, chunk), c.status) << c.path;
             shown_.clear();
-            EXPECT_FALSE(LoadDocument(path, text, Recorder(), chunk));
-            EXPECT_EQ(text, u"before") << path;
-            EXPECT_EQ(shown_, std::vector<std::u16string>{kLoadFailed});
+            EXPECT_FALSE(LoadDocument(c.path, text, Recorder(), chunk));
+            EXPECT_EQ(text, u"before") << c.path;
+            EXPECT_EQ(shown_, std::vector<std::u16string>{kLoadFailed + u"|" + c.detail});
         }
     }
     std::u16string text;
     EXPECT_EQ(DecodeWorksheet("12345\r\n789", text), DocumentStatus::TooLarge);
-    EXPECT_EQ(ReadWorksheetFile(Write("full.txt", "1234567\r\n"), text), DocumentStatus::Ok);
-    EXPECT_EQ(text, u"1234567\n");
+    // Every character takes a byte at least: the limit holds for the file's bytes.
+    EXPECT_EQ(ReadWorksheetFile(Write("full.txt", "123456\r\n"), text), DocumentStatus::Ok);
+    EXPECT_EQ(text, u"123456\n");
     SetMaxTextLength(-1);
+
+    // Over the real limit and sparse: refused before a byte is read.
+    Write("sparse.txt", "");
+    fs::resize_file(dir_ / "sparse.txt", 3'000'000'000);
+    FileError reason = FileError::None;
+    EXPECT_EQ(ReadWorksheetFile(dir_ / "sparse.txt", text, kDefaultReadChunkBytes, &reason),
+              DocumentStatus::TooLarge);
+    EXPECT_EQ(reason, FileError::TooLarge);
 }
 
 TEST_F(DocumentFiles, FailedSaveReportsAndKeepsWhatWasThere) {

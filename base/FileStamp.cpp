@@ -1,0 +1,53 @@
+#include "base/FileStamp.h"
+
+#include "base/FileIO.h"
+
+namespace numora {
+
+void StampBuilder::Add(std::string_view bytes) {
+    size_ += bytes.size();
+    std::uint64_t hash = hash_;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3;
+    }
+    hash_ = hash;
+}
+
+FileStamp StampOf(std::string_view bytes) {
+    StampBuilder builder;
+    builder.Add(bytes);
+    return builder.Finish();
+}
+
+bool ReadStamp(const std::filesystem::path& path, FileStamp& stamp) {
+    FileReader reader(path);
+    if (reader.Error() == FileError::NoSuchFile) {
+        stamp = {true, false, 0, 0};
+        return true;
+    }
+    StampBuilder builder;
+    char buffer[64 * 1024];
+    while (const std::size_t got = reader.Read(buffer, sizeof buffer)) {
+        builder.Add(std::string_view(buffer, got));
+    }
+    if (reader.Error() != FileError::None) return false;
+    stamp = builder.Finish();
+    return true;
+}
+
+bool ChangedOnDisk(const std::filesystem::path& path, const FileStamp& stamp) {
+    if (!stamp.known) return false;
+    // A different size needs no reading.
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    if (ec) return true;
+    if (exists != stamp.exists) return true;
+    if (!exists) return false;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size != stamp.size) return true;
+    FileStamp now;
+    return !ReadStamp(path, now) || now != stamp;
+}
+
+}  // namespace numora
