@@ -17,7 +17,9 @@ namespace numora {
 
 namespace {
 
+#ifndef _WIN32
 FileError Errno(int code) { return FileErrorFromErrno(code ? code : EIO); }
+#endif
 
 // Room for the one byte past the limit.
 constexpr std::uint64_t kNoLimit = UINT64_MAX - 1;
