@@ -40,7 +40,6 @@ void AttachEditCommands(CMainFrame& frame) {
          frame.Action(Id::EditSelectAll), frame.Action(Id::EditUndo), frame.Action(Id::EditRedo)},
         &frame);
     auto* find = new FindReplace(&view, view, view.Driver(), &frame);
-    find->Session().SetRecolor([&view](int from, int to) { view.RecolorParagraphs(from, to); });
 
     frame.Attach(Id::EditCopy, OnWorksheet(view, "copy", [edit] { edit->Copy(); }));
     frame.Attach(Id::EditCut, OnWorksheet(view, "cut", [edit] { edit->Cut(ShiftHeld()); }));

@@ -6,6 +6,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/print/CPrint.h"
 #include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {
 
@@ -19,6 +20,8 @@ void AttachPrintCommands(CMainFrame& frame) {
     };
     frame.Attach(CommandId::FilePageSetup, [&frame, job] { job().PageSetup(&frame); });
     frame.Attach(CommandId::FilePrint, [&frame, job] {
+        // Lines not yet shown have no colours yet; paper shows them all.
+        frame.View().Highlighter().ColorEveryLine();
         job().Print(&frame, *frame.View().document(), frame.DocumentName());
     });
 }

@@ -13,8 +13,6 @@ constexpr std::array<std::u16string_view, 4> kErrorMarkers = {u">Error", u">nan"
 
 constexpr std::size_t kLongestMarker = 6;
 
-bool IsLineBreak(char16_t c) { return c == u'\n' || c == u'\r'; }
-
 // Adds [from, to) unless it is empty; joins it to the previous segment of the same colour so
 // that the view applies as few formats as possible.
 void Add(ColorSegments& out, std::size_t from, std::size_t to, ColorKind kind) {
@@ -104,23 +102,6 @@ ColorSegments ColorScannedParagraph(std::u16string_view text) {
             }
         }
         previous = c;
-    }
-    return out;
-}
-
-void AppendShifted(ColorSegments& out, const ColorSegments& segments, std::int32_t offset) {
-    for (const ColorSegment& s : segments) out.push_back({s.start + offset, s.length, s.kind});
-}
-
-ColorSegments ColorAllText(std::u16string_view text) {
-    ColorSegments out;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !IsLineBreak(text[end])) ++end;
-        AppendShifted(out, ColorScannedParagraph(text.substr(start, end - start)),
-                      static_cast<std::int32_t>(start));
-        start = end + 1;
     }
     return out;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Colouring rules of the worksheet, computed from text alone. The view applies the segments;
-// nothing here knows about fonts or widgets.
+// Colouring rules of the worksheet, computed from one paragraph's text alone. The view applies
+// the segments; nothing here knows about fonts or widgets.
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -28,12 +28,5 @@ ColorSegments ColorEditedParagraph(std::u16string_view paragraph);
 // The rule of the full recolouring: a left-to-right scan in which an error marker counts only
 // right after the first ">". Positions are relative to the paragraph start.
 ColorSegments ColorScannedParagraph(std::u16string_view paragraph);
-
-// Full recolouring of a whole text whose paragraphs are separated by CR or LF (each one
-// character). Positions are absolute; line breaks themselves are not coloured.
-ColorSegments ColorAllText(std::u16string_view text);
-
-// Moves every segment by `offset` and appends it to `out`.
-void AppendShifted(ColorSegments& out, const ColorSegments& segments, std::int32_t offset);
 
 }  // namespace numora

@@ -11,6 +11,7 @@
 #include "shell/find/FindSession.h"
 #include "shell/print/PrintLayout.h"
 #include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 
 namespace {
 
@@ -30,7 +31,6 @@ void BM_ReplaceAll_Worksheet(benchmark::State& state) {
     const QString sheet = ReplaceSheet();
     CView view;
     FindSession session(view, view.Driver());
-    session.SetRecolor([&view](int from, int to) { view.RecolorParagraphs(from, to); });
     for (auto _ : state) {
         state.PauseTiming();
         view.LoadText(sheet);
@@ -80,6 +80,7 @@ void BM_PrintPdf_Worksheet(benchmark::State& state) {
     view.LoadText(PrintSheet());
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
+        view.Highlighter().ColorEveryLine();
         PdfPrinter(printer, dir.filePath("sheet.pdf"));
         ApplyMargins(printer, {1000, 1000, 1000, 1000});
         const auto pages = PaginatedCopy(*view.document(), printer, ScreenDpi(&view));

@@ -42,7 +42,6 @@ void EditCommands::ReplaceRange(int from, int to, const QString& text) {
     driver.BeginEditGroup();
     view_.SetSelection(from, to);
     view_.ReplaceSelection(ToU16View(text));
-    view_.RecolorParagraphs(from, from + int(text.size()));
     driver.EndEditGroup();
     view_.ensureCursorVisible();
 }

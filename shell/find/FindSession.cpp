@@ -56,7 +56,6 @@ bool FindSession::ReplaceAndFindNext() {
         driver_.BeginEditGroup();
         buffer_.ReplaceSelection(ToU16View(last_.with));
         const int end = selection.start + int(last_.with.size());
-        if (recolor_) recolor_(selection.start, end);
         driver_.EndEditGroup();
         // Upwards the search goes on before the replacement, never into it.
         const int caret = last_.down ? end : selection.start;
@@ -82,7 +81,6 @@ int FindSession::ReplaceAll() {
     int shift = 0;
     for (const int start : starts) {
         buffer_.ReplaceRange(start + shift, start + shift + length, with);
-        if (recolor_) recolor_(start + shift, start + shift + int(with.size()));
         shift += growth;
     }
     // The caret ends after the last replacement.

@@ -3,7 +3,6 @@
 // wrap-around, replace one and replace all, each edit one undo step. No dialogs or messages
 // here; FindReplace shows those.
 #include <QString>
-#include <functional>
 
 #include "shell/find/TextSearch.h"
 
@@ -27,12 +26,6 @@ public:
     FindRequest& Last() { return last_; }
     const FindRequest& Last() const { return last_; }
 
-    // Called for each replaced range [from, to) inside the replacement's undo step, so the
-    // line colours come up to date in the same step.
-    void SetRecolor(std::function<void(int from, int to)> recolor) {
-        recolor_ = std::move(recolor);
-    }
-
     // A new search sequence notes its starting point at its first search.
     void BeginSequence() { sequenceStart_ = -1; }
     // Selects the next match from the selection in the remembered direction, wrapping once
@@ -53,7 +46,6 @@ private:
     TextBuffer& buffer_;
     WorksheetDriver& driver_;
     FindRequest last_;
-    std::function<void(int, int)> recolor_;
     int sequenceStart_ = -1;
 };
 

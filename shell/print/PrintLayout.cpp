@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -53,6 +54,24 @@ void SizeFontsInPoints(QTextDocument& document, qreal screenDpi) {
     }
 }
 
+// The worksheet's colours are display formats of its lines' layouts, which a copy of the
+// document does not have: on the copy they become character formats.
+void CarryDisplayFormats(const QTextDocument& worksheet, QTextDocument& copy) {
+    QTextCursor cursor(&copy);
+    cursor.beginEditBlock();
+    for (QTextBlock from = worksheet.begin(), to = copy.begin(); from.isValid() && to.isValid();
+         from = from.next(), to = to.next()) {
+        const QTextLayout* layout = from.layout();
+        if (layout == nullptr) continue;
+        for (const QTextLayout::FormatRange& range : layout->formats()) {
+            cursor.setPosition(to.position() + range.start);
+            cursor.setPosition(to.position() + range.start + range.length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(range.format);
+        }
+    }
+    cursor.endEditBlock();
+}
+
 }  // namespace
 
 qreal ScreenDpi(const QWidget* widget) {
@@ -93,6 +112,8 @@ IntRect ApplyMargins(QPrinter& printer, const IntRect& margins) {
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
                                              qreal screenDpi) {
     std::unique_ptr<QTextDocument> copy(worksheet.clone());
+    copy->setUndoRedoEnabled(false);
+    CarryDisplayFormats(worksheet, *copy);
     SizeFontsInPoints(*copy, screenDpi);
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);

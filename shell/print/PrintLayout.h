@@ -25,9 +25,10 @@ IntRect ApplyMargins(QPrinter& printer, const IntRect& margins);
 // The logical resolution of the screen that shows `widget` (or of the main screen).
 qreal ScreenDpi(const QWidget* widget);
 
-// A copy of the worksheet with its colours and font, laid out in pages of the printer's text
-// rectangle at the printer's resolution. Fonts sized in pixels print at the size they have on
-// a screen of `screenDpi`. The worksheet itself is left as it is.
+// A copy of the worksheet with its font and colours (its lines' display formats become character
+// formats), laid out in pages of the printer's text rectangle at the printer's resolution. Fonts
+// sized in pixels print at the size they have on a screen of `screenDpi`. The worksheet itself is
+// left as it is.
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
                                              qreal screenDpi);
 

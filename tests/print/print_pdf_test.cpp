@@ -6,13 +6,14 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextCursor>
 #include <QTextDocument>
 
 #include "shell/print/CPrint.h"
 #include "shell/print/PrintLayout.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
+#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {
 namespace {
@@ -142,20 +143,17 @@ TEST_F(PrintPdfTest, FontSizedInPixelsPrintsAtItsSizeOnTheScreen) {
     }
 }
 
+// The colours are display formats of the editor's lines: a worksheet too long to be coloured at
+// once and never shown gets them for the print.
 TEST_F(PrintPdfTest, LinesKeepTheirColours) {
-    QTextDocument document;
-    QTextCursor cursor(&document);
-    QFont font = document.defaultFont();
+    CView view;
+    QFont font = view.font();
     font.setPointSize(28);
-    document.setDefaultFont(font);
-    QTextCharFormat red, blue;
-    red.setForeground(QColor(255, 0, 0));
-    blue.setForeground(QColor(0, 0, 255));
-    cursor.insertText("1/0\n");
-    cursor.insertText(">Error : Division by zero\n", red);
-    cursor.insertText(">12345", blue);
+    view.setFont(font);
+    view.LoadText("1/0\n>Error : Division by zero\n>12345" + QString(40, u'\n'));
+    view.Highlighter().ColorEveryLine();
 
-    const QString pdf = PrintToPdf(document);
+    const QString pdf = PrintToPdf(*view.document());
     RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", pdf, dir.filePath("page")});
     const QImage image(dir.filePath("page.png"));
     ASSERT_FALSE(image.isNull());

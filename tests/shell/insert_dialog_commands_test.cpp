@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 
 #include "settings/dialogs/CConfigBasic.h"
 #include "settings/dialogs/CConfigDlg.h"
@@ -100,10 +101,21 @@ TEST_F(MainFrameTest, UserFunctionDialogOkRebuildsTheMenuAndWritesTheFile) {
     EXPECT_EQ(View().Text(), "Area(3;4)\n>12\n");
 }
 
-TEST_F(MainFrameTest, OptionsApplyAtOnceAndKeepTheModifiedFlag) {
+// The colour the worksheet shows at `position` of paragraph `line`.
+QColor ShownColor(CView& view, int line, int position) {
+    view.viewport()->repaint();
+    for (const auto& range : view.document()->findBlockByNumber(line).layout()->formats()) {
+        if (range.start <= position && position < range.start + range.length) {
+            return range.format.foreground().color();
+        }
+    }
+    return {};
+}
+
+TEST_F(MainFrameTest, OptionsApplyAtOnceAndKeepTheTextItsUndoStepsAndTheModifiedFlag) {
     CMainFrame& frame = Start();
-    TypeLine("1/3");
-    View().document()->setModified(false);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    View().LoadText("1/3\n>0.3333333333\n");
     frame.Action(CommandId::OptionsDialog)->trigger();
     auto* dialog = frame.findChild<CConfigDlg*>();
     ASSERT_NE(dialog, nullptr);
@@ -114,11 +126,12 @@ TEST_F(MainFrameTest, OptionsApplyAtOnceAndKeepTheModifiedFlag) {
     dialog->FontColor()->ChooseColor(CConfigFontColor::kResult);
     dialog->accept();
 
-    // The old result's value takes the new colour; the document stays unmodified.
-    const QTextBlock result = View().document()->findBlockByNumber(1);
-    QTextCursor value(result);
-    value.movePosition(QTextCursor::EndOfBlock);
-    EXPECT_EQ(value.charFormat().foreground().color(), QColor(0, 128, 128));
+    // The old result's value takes the new colour, which is no edit: Ctrl+Z has nothing to
+    // take back and the document stays unmodified.
+    EXPECT_EQ(ShownColor(View(), 1, 5), QColor(0, 128, 128));
+    QTest::keyClick(&View(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(View().Text(), "1/3\n>0.3333333333\n");
+    EXPECT_EQ(ShownColor(View(), 1, 5), QColor(0, 128, 128));
     EXPECT_FALSE(View().document()->isModified());
     EXPECT_EQ(frame.windowTitle(), "Numora - [ Untitled ]");
     TypeLine("-2^2+1/3");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QClipboard>
 #include <QInputMethodEvent>
 
 #include "tests/view/view_support.h"
@@ -115,6 +116,31 @@ TEST_F(EditingTest, WrappedParagraphCalculatesAsOneLine) {
     view.document()->documentLayout()->blockBoundingRect(first);  // lay it out now
     EXPECT_GT(first.layout()->lineCount(), 1);
     EXPECT_EQ(view.Text(), sum + "\n>31\n");
+}
+
+// Typed and pasted lines follow the same rule, however many are pasted at once.
+TEST_F(EditingTest, PastedLinesAreColouredAsTypedOnes) {
+    Type("x=5 // c<Enter><C-Enter>>5 >Error<Enter>");
+    EXPECT_EQ(Text(), "x=5 // c\n>5\n\n>5 >Error\n5 >Error\n");
+    EXPECT_EQ(Colors().toStdString(), "DDDDCCCC\nDR\n\nDDDDEEEEE\nDDDEEEEE\n");
+
+    for (const int copies : {1, 300}) {
+        view.LoadText("a=1");
+        QGuiApplication::clipboard()->setText(QString("x=5 // c\n>5 >Error\n").repeated(copies));
+        Press(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(Colors().endsWith("DDDDCCCC\nDDDDEEEEE\nDDD")) << copies;
+        Press(Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_TRUE(Colors().startsWith("DDDDCCCC\nDDDDEEEEE\n")) << copies;
+    }
+}
+
+// Opening a long worksheet colours the lines in view; the others as they come into it.
+TEST_F(EditingTest, OpeningColoursTheLinesInView) {
+    view.LoadText(QString("a=1\n>1\n").repeated(5000));
+    EXPECT_TRUE(Colors().startsWith("???\n??\n"));
+    EXPECT_TRUE(Colors().endsWith("DDD\nDR\n"));
+    Press(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_TRUE(Colors().startsWith("DDD\nDR\n"));
 }
 
 TEST_F(EditingTest, LoadedTextIsColouredUnmodifiedAndCannotBeUndone) {

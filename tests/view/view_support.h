@@ -2,6 +2,7 @@
 // A worksheet editor in a shown window, driven by key presses as a user would.
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <map>
 
 #include "tests/support/qt_app_support.h"
@@ -16,6 +17,7 @@ protected:
         view.resize(400, 300);
         view.show();
         view.setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));  // so that it paints
     }
 
     // Types `script`, in which <Enter>, <S-Enter>, <C-Enter>, <Up>, <Home>, <End>, <BS>,
@@ -56,22 +58,28 @@ protected:
     }
     std::string Text() const { return view.Text().toStdString(); }
     int Caret() const { return view.textCursor().position(); }
-    // What the user sees, one letter a character: D default, R result, E error, C comment.
+    // What the user sees, one letter a character: D default, R result, E error, C comment, and
+    // ? where no colour is shown (lines are coloured as they come into view).
     QString Colors() const {
+        view.viewport()->repaint();
         QString out;
-        const QString text = view.Text();
-        for (int i = 0; i < text.size(); ++i) {
-            QTextCursor at(view.document());
-            at.setPosition(i + 1);  // the format of the character before
-            const QColor color = at.charFormat().foreground().color();
-            char letter = text[i] == u'\n' ? '\n' : '?';
-            for (const auto& [kind, name] : {std::pair{ColorKind::Default, 'D'},
-                                             {ColorKind::Result, 'R'},
-                                             {ColorKind::Error, 'E'},
-                                             {ColorKind::Comment, 'C'}}) {
-                if (letter == '?' && color == view.LineColor(kind)) letter = name;
+        for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+            if (block != view.document()->begin()) out += u'\n';
+            QString line(block.length() - 1, u'?');
+            for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+                const QColor color = range.format.foreground().color();
+                QChar letter = u'?';
+                for (const auto& [kind, name] : {std::pair{ColorKind::Default, u'D'},
+                                                 {ColorKind::Result, u'R'},
+                                                 {ColorKind::Error, u'E'},
+                                                 {ColorKind::Comment, u'C'}}) {
+                    if (letter == u'?' && color == view.LineColor(kind)) letter = name;
+                }
+                for (int i = range.start; i < range.start + range.length && i < line.size(); ++i) {
+                    line[i] = letter;
+                }
             }
-            out += QLatin1Char(letter);
+            out += line;
         }
         return out;
     }

@@ -1,4 +1,4 @@
-// Colouring worksheet text: one paragraph, all text, and what an edit touched.
+// Colouring one paragraph of a worksheet by either rule.
 #include "worksheet/Coloring.h"
 
 #include <gtest/gtest.h>
@@ -42,48 +42,10 @@ TEST(ParagraphColoring, BothRules) {
         EXPECT_EQ(ColorEditedParagraph(c.text), c.edited) << Utf16ToUtf8(c.text);
         EXPECT_EQ(ColorScannedParagraph(c.text), c.scanned) << Utf16ToUtf8(c.text);
     }
-    // A "/" ending one line and one starting the next make no comment; CR, LF each break.
-    EXPECT_EQ(ColorAllText(u"1/\n/2\r>5 >Error\r\n// a"),
-              (ColorSegments{{0, 2, D}, {3, 2, D}, {6, 1, D}, {7, 8, R}, {17, 4, C}}));
 }
 
-// A paragraph is coloured as one text even when "//" or a marker is split over visual lines.
-TEST(ColorAllLines, SameColoursWhateverTheWrapWidth) {
-    for (const std::u16string text : {u"", u"a=1\n>1\n", u"x=5 // c\n>5 >Error\n1/\n/2",
-                                      u"\n>-inf // c\n計算 = 1 // メモ\n\n"}) {
-        for (std::int32_t wrap : {0, 1, 2, 3, 7}) {
-            EXPECT_EQ(ColorAllLines(MemoryTextBuffer(text, wrap)), ColorAllText(text))
-                << Utf16ToUtf8(text) << " wrap " << wrap;
-        }
-    }
+TEST(CaretAfterLoading, StartOfTheLastVisualLine) {
     EXPECT_EQ(CaretAfterColorAllLines(MemoryTextBuffer(u"a\nbcdef", 2)), 6);
-}
-
-TEST(ColorEditedLines, ColoursTheCaretParagraphAndTheMarkedLine) {
-    const struct {
-        const char* marked;
-        std::int32_t wrap;
-        bool resultInserted;
-        std::int32_t colorLine;
-        ColorSegments expected;
-    } cases[] = {
-        {"a=1\n>5 >E|rror\nx // c", 0, false, -1, {{4, 4, D}, {8, 5, E}}},
-        {"a=1\n>5 >E|rror\nx // c", 0, false, 2, {{4, 4, D}, {8, 5, E}, {14, 2, D}, {16, 4, C}}},
-        // After an inserted line only that line, wherever the caret is.
-        {"a=1|\n>1\nx", 0, true, 1, {{4, 1, D}, {5, 1, R}}},
-        {"a=1|\n>1\nx", 0, true, -1, {}},
-        // An empty caret line stops everything.
-        {"a=1\n|\nx", 0, false, 0, {}},
-        // A wrapped paragraph is coloured from its start, once.
-        {"x=5 //|zz\n>5", 3, false, 0, {{0, 4, D}, {4, 4, C}}},
-        {"x=5 //|zz\n>5", 3, false, 3, {{0, 4, D}, {4, 4, C}, {9, 1, D}, {10, 1, R}}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ColorEditedLines(testing::MarkedBuffer(c.marked, c.wrap), c.resultInserted,
-                                   c.colorLine),
-                  c.expected)
-            << c.marked << " colorLine " << c.colorLine;
-    }
 }
 
 }  // namespace

@@ -11,10 +11,9 @@
 #include "ui/QtText.h"
 #include "worksheet/ColoringLines.h"
 #include "worksheet/view/BackgroundEvaluator.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 
 using numora::ColorKind;
-using numora::ColorSegment;
-using numora::ColorSegments;
 using numora::FromColorRef;
 using numora::ToQString;
 
@@ -22,12 +21,6 @@ namespace {
 
 constexpr int kLeftMargin = 10;
 constexpr int kRightMargin = 2;
-
-// The document keeps paragraph breaks as U+2029; the worksheet logic sees "\n".
-std::u16string ToWorksheetText(QString text) {
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text.toStdU16String();
-}
 
 // Keys whose characters the editor types; the control characters it only acts on.
 bool TypesText(const QKeyEvent& event) {
@@ -44,12 +37,11 @@ CView::CView(const numora::UserFunctionCatalogue& functions, QWidget* parent)
       engine_(functions),
       evaluator_(std::make_unique<numora::BackgroundEvaluator>(engine_)),
       driver_(std::make_unique<numora::WorksheetDriver>(*this, *evaluator_)),
-      groupCursor_(document()) {
+      groupCursor_(document()),
+      highlighter_(new numora::WorksheetHighlighter(*document())) {
     namespace defaults = numora::SettingsDefaults;
-    colors_[static_cast<int>(ColorKind::Default)] = FromColorRef(defaults::DefaultColor);
-    colors_[static_cast<int>(ColorKind::Result)] = FromColorRef(defaults::ResultColor);
-    colors_[static_cast<int>(ColorKind::Error)] = FromColorRef(defaults::ErrorColor);
-    colors_[static_cast<int>(ColorKind::Comment)] = FromColorRef(defaults::CommentColor);
+    ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
+                defaults::CommentColor);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setViewportMargins(kLeftMargin, 0, kRightMargin, 0);
     // The margins show the editor's background, not the frame's.
@@ -67,32 +59,24 @@ void CView::ApplyDigits(int digits) { engine_.SetDigits(digits); }
 
 void CView::ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
                         std::uint32_t errorColor, std::uint32_t commentColor) {
-    colors_[static_cast<int>(ColorKind::Default)] = FromColorRef(defaultColor);
-    colors_[static_cast<int>(ColorKind::Result)] = FromColorRef(resultColor);
-    colors_[static_cast<int>(ColorKind::Error)] = FromColorRef(errorColor);
-    colors_[static_cast<int>(ColorKind::Comment)] = FromColorRef(commentColor);
-    RecolorAll();
+    // Indexed by ColorKind.
+    highlighter_->SetColors({FromColorRef(defaultColor), FromColorRef(resultColor),
+                             FromColorRef(errorColor), FromColorRef(commentColor)});
+    viewport()->update();
 }
 
-QColor CView::LineColor(ColorKind kind) const { return colors_[static_cast<int>(kind)]; }
+QColor CView::LineColor(ColorKind kind) const { return highlighter_->Color(kind); }
 
 void CView::ApplyWordWrap(bool on) {
     setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void CView::LoadText(const QString& text) {
-    // Loading is not an edit: no undo step, also not for its colours.
+    // Loading is not an edit: no undo step.
     document()->setUndoRedoEnabled(false);
     setPlainText(text);
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();  // one layout update for all of it
-    QTextCharFormat plain;
-    plain.setForeground(LineColor(ColorKind::Default));
-    cursor.select(QTextCursor::Document);
-    cursor.setCharFormat(plain);
-    ApplySegments(numora::ColorAllText(ToWorksheetText(text)), true);
-    cursor.endEditBlock();
     document()->setUndoRedoEnabled(true);
+    highlighter_->RecolorAll();
     const std::int32_t caret = numora::CaretAfterColorAllLines(*this);
     SetSelection(caret, caret);
     document()->setModified(false);
@@ -107,12 +91,8 @@ QString CView::Text() const {
 void CView::InsertAtCaret(const QString& text) { driver_->InsertAtCaret(text.toStdU16String()); }
 
 void CView::RecolorAll() {
-    const bool modified = document()->isModified();
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    ApplySegments(numora::ColorAllText(ToWorksheetText(document()->toRawText())), false);
-    cursor.endEditBlock();
-    document()->setModified(modified);
+    highlighter_->RecolorAll();
+    viewport()->update();
 }
 
 bool CView::Calculating() const { return evaluator_->Running(); }
@@ -204,8 +184,6 @@ void CView::BeginUndoGroup() {
 void CView::EndUndoGroup() {
     if (groupDepth_ == 0) return;
     if (--groupDepth_ > 0) return;
-    // The colouring joins the edit's undo step, so one Undo takes back both.
-    ColorEditedParagraphs();
     groupCursor_.endEditBlock();
 }
 
@@ -228,53 +206,12 @@ void CView::SetCaretType(numora::CaretType type) {
 
 // ---- colouring ----
 
-void CView::ColorEditedParagraphs() {
-    ApplySegments(numora::ColorEditedLines(*this, driver_->ResultInserted(), driver_->ColorLine()),
-                  false);
-}
-
-void CView::RecolorParagraphs(std::int32_t from, std::int32_t to) {
-    const std::int32_t length = TextLength();
-    const QTextBlock last = document()->findBlock(std::clamp(to, 0, length));
-    for (QTextBlock block = document()->findBlock(std::clamp(from, 0, length)); block.isValid();
-         block = block.next()) {
-        ColorSegments segments;
-        numora::AppendShifted(segments, numora::ColorEditedParagraph(ToWorksheetText(block.text())),
-                              block.position());
-        ApplySegments(segments, false);
-        if (block == last) break;
-    }
-}
-
-void CView::ApplySegments(const ColorSegments& segments, bool fresh) {
-    QTextCursor cursor(document());
-    QTextCharFormat formats[4];
-    for (int kind = 0; kind < 4; ++kind) formats[kind].setForeground(colors_[kind]);
-    for (const ColorSegment& segment : segments) {
-        if (segment.length <= 0) continue;
-        const int kind = static_cast<int>(segment.kind);
-        // A freshly loaded text is all in the default colour already. Elsewhere runs that
-        // already have their colour are left alone: no needless undo entries, and typing in a
-        // long worksheet stays cheap.
-        if (fresh ? segment.kind == ColorKind::Default : HasColor(segment, colors_[kind])) continue;
-        cursor.setPosition(segment.start);
-        cursor.setPosition(segment.start + segment.length, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(formats[kind]);
-    }
-}
-
-bool CView::HasColor(const ColorSegment& segment, const QColor& color) const {
-    const int from = segment.start;
-    const int to = segment.start + segment.length;
-    const QTextBlock block = document()->findBlock(from);
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        const int start = fragment.position();
-        if (start >= to) break;
-        if (start + fragment.length() <= from) continue;
-        if (fragment.charFormat().foreground().color() != color) return false;
-    }
-    return true;
+void CView::paintEvent(QPaintEvent* event) {
+    // Lines take their colours as they come into view: a long worksheet is coloured only where
+    // it is shown. Wrapped lines make fewer paragraphs fit; colouring a few extra costs little.
+    const int lines = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 2;
+    highlighter_->ColorShownLines(firstVisibleBlock(), lines);
+    QPlainTextEdit::paintEvent(event);
 }
 
 // ---- keys ----

@@ -1,7 +1,7 @@
 #pragma once
 // The worksheet editor: a plain-text editor that the Enter-key driver works on through the
-// TextBuffer interface. Every edit the program or a keystroke makes is one undo step together
-// with the recolouring it causes.
+// TextBuffer interface. Every edit the program or a keystroke makes is one undo step; the line
+// colours are display formats that follow the text (WorksheetHighlighter).
 #include <QPlainTextEdit>
 #include <QString>
 #include <cstdint>
@@ -15,7 +15,8 @@
 
 namespace numora {
 class BackgroundEvaluator;
-}
+class WorksheetHighlighter;
+}  // namespace numora
 
 class CView : public QPlainTextEdit, public numora::TextBuffer {
     Q_OBJECT
@@ -32,22 +33,20 @@ public:
 
     void ApplyDigits(int digits);
     // The four line colours as COLORREF values (0x00BBGGRR), as the settings record holds
-    // them. Recolours the whole worksheet.
+    // them. Recolours the whole worksheet; the text, its undo steps and the modified flag stay.
     void ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
                      std::uint32_t errorColor, std::uint32_t commentColor);
     void ApplyWordWrap(bool on);
-    // A whole worksheet: coloured, empty undo stack, unmodified, caret at the start of the last
-    // line.
+    // A whole worksheet: empty undo stack, unmodified, caret at the start of the last line.
+    // Lines are coloured as they are shown.
     void LoadText(const QString& text);
     // The whole text with "\n" between paragraphs.
     QString Text() const;
     // One undo step; the editor gets the focus back.
     void InsertAtCaret(const QString& text);
-    // Colours every line again (one undo step); the modified flag stays as it was.
+    // Colours every line again by the full scan (after a new font).
     void RecolorAll();
-    // Colours the paragraphs from the one holding `from` to the one holding `to` by the
-    // per-edit rule, within the undo step that is open (after a paste or a replacement).
-    void RecolorParagraphs(std::int32_t from, std::int32_t to);
+    numora::WorksheetHighlighter& Highlighter() { return *highlighter_; }
     // A line is being calculated right now.
     bool Calculating() const;
     // Runs a command now, or after the input typed ahead during a calculation.
@@ -90,16 +89,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Runs an edit of the editor's own as one undo step with its colouring, unless an edit
-    // group is already open (then it simply joins it).
+    // Runs an edit of the editor's own as one undo step, unless an edit group is already open
+    // (then it simply joins it).
     template <typename Edit>
     void RunInEditGroup(Edit&& edit);
-    void ColorEditedParagraphs();
-    // `fresh`: the text has just been loaded in the default colour.
-    void ApplySegments(const numora::ColorSegments& segments, bool fresh);
-    bool HasColor(const numora::ColorSegment& segment, const QColor& color) const;
 
     numora::CalcEngine engine_;
     std::unique_ptr<numora::BackgroundEvaluator> evaluator_;
@@ -107,5 +103,5 @@ private:
     QTextCursor groupCursor_;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
-    QColor colors_[4];
+    numora::WorksheetHighlighter* highlighter_;  // owned by the document
 };
