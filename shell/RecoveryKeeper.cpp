@@ -25,9 +25,9 @@ namespace numora {
 namespace {
 
 // The copy: a marker line, the document's path (empty for Untitled), what the document's file
-// held when this window read or wrote it (empty when unknown; so that a save after recovery
-// still notices a change made to the file meanwhile), then the worksheet as a worksheet file
-// holds it. Copies of the first form have no stamp line.
+// (Untitled.txt for Untitled) held when this window read or wrote it (empty when unknown; so that a
+// save after recovery still notices a change made to the file meanwhile), then the worksheet as a
+// worksheet file holds it. Copies of the first form have no stamp line.
 constexpr std::string_view kMarker1 = "Numora recovery 1\r\n";
 constexpr std::string_view kMarker = "Numora recovery 2\r\n";
 const QString kPrefix = QStringLiteral("Recovery-");
@@ -132,7 +132,11 @@ bool RecoveryKeeper::StartWrite() {
         return true;
     }
     // Only the snapshot is taken here; encoding and the write run on a worker thread.
-    Copy copy{frame_.DocumentPath(), frame_.DocumentStamp(), frame_.View().Text()};
+    // Untitled's file is the one kept in the settings folder.
+    const QString documentPath = frame_.DocumentPath();
+    Copy copy{documentPath,
+              documentPath.isEmpty() ? frame_.UntitledStamp() : frame_.DocumentStamp(),
+              frame_.View().Text()};
     const QString copyPath = copyPath_;
     QLockFile* lock = lock_.get();  // used by one write at a time, and only there
     writing_.setFuture(QtConcurrent::run([lock, copyPath, copy = std::move(copy)] {
@@ -189,7 +193,14 @@ void RecoveryKeeper::OfferRecovery() {
             continue;
         }
         frame_.View().LoadText(copy.text);
-        frame_.SetDocumentPath(copy.documentPath, copy.stamp);
+        if (copy.documentPath.isEmpty()) {
+            // Untitled.txt as the crashed run knew it: another run that wrote it since (one
+            // that took back another copy, say) is asked about before it is replaced.
+            if (copy.stamp.known) frame_.UntitledStamp() = copy.stamp;
+            frame_.SetDocumentPath(copy.documentPath);
+        } else {
+            frame_.SetDocumentPath(copy.documentPath, copy.stamp);
+        }
         frame_.View().document()->setModified(true);
         // This run's own copy is on disk before the old one goes and before the user types on.
         if (WriteNow() == FileError::None) QFile::remove(copyPath);

@@ -87,6 +87,43 @@ TEST_F(RecoveryTest, NamedDocumentKeepsItsNameAndNoRemovesTheCopy) {
     EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ Untitled ]"));
 }
 
+// Two copies of the program that both crashed: taking their work back one after the other, the
+// second close asks before it replaces the Untitled.txt that the first one wrote.
+TEST_F(RecoveryTest, TwoCopiesTakenBackOneAfterTheOtherKeepEachOthersUntitled) {
+    Start();
+    TypeLine(QStringLiteral("111"));
+    frame_->Recovery().WriteNow();
+    Settings otherSettings;
+    auto other = std::make_unique<CMainFrame>(otherSettings);
+    QTest::keyClicks(&other->View(), QStringLiteral("222"));
+    other->Recovery().WriteNow();
+    other.reset();
+    frame_.reset();
+    ASSERT_EQ(Copies().size(), 2);
+
+    prompter_.answers = {QMessageBox::Yes};
+    Start();
+    const QString first = View().Text();
+    ASSERT_TRUE(Close());  // nothing wrote Untitled.txt meanwhile: no question
+    EXPECT_EQ(prompter_.messages.size(), 1u);
+    const QByteArray written = ReadFile("Untitled.txt");
+
+    prompter_.messages.clear();
+    prompter_.answers = {QMessageBox::Yes, QMessageBox::No};
+    Start();
+    EXPECT_NE(View().Text(), first);
+    EXPECT_FALSE(Close());
+    ASSERT_EQ(prompter_.messages.size(), 2u);
+    EXPECT_EQ(
+        prompter_.messages[1].text,
+        QStringLiteral("Untitled.txt は他のプログラムによって変更されています。上書きしますか？"));
+    EXPECT_EQ(ReadFile("Untitled.txt"), written);
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ Untitled ] *"));
+    prompter_.answers = {QMessageBox::Yes};
+    EXPECT_TRUE(Close());
+    EXPECT_TRUE(Copies().isEmpty());
+}
+
 // A copy that cannot be written (a full or read-only settings folder) is said once, in the
 // status bar, never in a box that would interrupt the typing.
 TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsReportedOnceInTheStatusBar) {

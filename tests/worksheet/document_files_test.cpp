@@ -7,7 +7,11 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #endif
 
 #include "base/Text.h"
@@ -150,6 +154,28 @@ TEST_F(DocumentFiles, FailedLoadReportsWhyAndLeavesTheTextUnchanged) {
               DocumentStatus::TooLarge);
     EXPECT_EQ(reason, FileError::TooLarge);
 }
+
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// Memory runs out while the text is read: the load fails with the reason and the program goes
+// on. In a child process whose address space is a little larger than what it already uses.
+TEST_F(DocumentFiles, RunningOutOfMemoryIsALoadFailure) {
+    const fs::path path = Write("zeros.txt", "");
+    fs::resize_file(path, 256 << 20);  // NUL characters are text too
+    const auto loadInLittleRoom = [&] {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const auto room = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + (64 << 20));
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_AS, &limit);
+        std::u16string text = u"before";
+        const bool loaded = LoadDocument(path, text, Recorder());
+        return !loaded && text == u"before" &&
+               shown_ ==
+                   std::vector<std::u16string>{kLoadFailed + u"|zeros.txt|メモリが足りません"};
+    };
+    EXPECT_EXIT(std::_Exit(loadInLittleRoom() ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
+#endif
 
 TEST_F(DocumentFiles, FailedSaveReportsAndKeepsWhatWasThere) {
     // A parent that is a regular file stops the write whoever runs the test.
