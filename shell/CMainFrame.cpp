@@ -22,6 +22,8 @@
 #include "shell/StatusBarPanes.h"
 #include "ui/Prompter.h"
 #include "userfunc/UserFunctionStore.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/view/BackgroundEvaluator.h"
 #include "worksheet/view/CVariableListPane.h"
 #include "worksheet/view/CView.h"
 
@@ -46,7 +48,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     setAcceptDrops(true);
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
-    panes_ = new StatusBarPanes(*statusBar(), *view_);
+    panes_ = new StatusBarPanes(*statusBar(), *view_, *sheet_);
     WireView();
     AttachShellHandlers(*this);
     ApplySettingsAtCreation(*this);
@@ -58,7 +60,10 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     recovery_->OfferRecovery();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The editor, a child widget, outlives the worksheet by a moment.
+    view_->ShowWorksheet(nullptr);
+}
 
 namespace {
 
@@ -99,9 +104,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::RunInTurn(std::function<void()> command) { view_->RunInTurn(std::move(command)); }
+void CMainFrame::RunInTurn(std::function<void()> command) { wait_->RunInTurn(std::move(command)); }
 
-void CMainFrame::RunKeysNow(QAction* action) { view_->PassKeysOf(action); }
+void CMainFrame::RunKeysNow(QAction* action) { wait_->PassKeysOf(action); }
 
 QAction* CMainFrame::Action(CommandId id) const { return actions_.value(static_cast<int>(id)); }
 
@@ -156,9 +161,12 @@ void CMainFrame::CreateClient() {
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setHandleWidth(kSplitterBarWidth);
     splitter_->setChildrenCollapsible(false);
-    view_ = new CView(functions_, splitter_);
+    view_ = new CView(splitter_);
+    sheet_ = std::make_unique<Worksheet>(*view_, functions_);
+    wait_ = std::make_unique<BackgroundEvaluator>(*sheet_);
+    view_->ShowWorksheet(sheet_.get());
     list_ = new CVariableListPane(splitter_);
-    list_->SetEngine(&view_->Engine());
+    list_->SetEngine(&sheet_->Engine());
     view_->setMinimumWidth(kMinPaneWidth);
     list_->setMinimumWidth(kMinPaneWidth);
     // Right-aligned: the list keeps its width when the window is resized.
@@ -174,12 +182,12 @@ void CMainFrame::WireView() {
         modified_ = modified;
         UpdateTitle();
     });
-    connect(view_, &CView::Calculated, this, [this] {
+    sheet_->Driver().SetCalculatedHandler([this] {
         panes_->RefreshResult();
-        list_->Refresh(view_->Engine());
+        list_->Refresh(sheet_->Engine());
     });
-    // The view shows the wait cursor itself; the status bar says why.
-    connect(view_, &CView::CalculationBusy, panes_, &StatusBarPanes::ShowBusy);
+    // The wait shows the wait cursor itself; the status bar says why.
+    connect(wait_.get(), &BackgroundEvaluator::BusyChanged, panes_, &StatusBarPanes::ShowBusy);
     connect(list_, &CVariableListPane::NameChosen, this,
             [this](const QString& name) { view_->InsertAtCaret(name); });
     connect(list_, &CVariableListPane::CloseRequested, this,

@@ -20,10 +20,12 @@ class CVariableListPane;
 
 namespace numora {
 
+class BackgroundEvaluator;
 class RecentDocumentsMenu;
 class RecoveryKeeper;
 class Settings;
 class StatusBarPanes;
+class Worksheet;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -45,6 +47,10 @@ public:
     // The command's shortcuts work at once also during a calculation.
     void RunKeysNow(QAction* action);
 
+    // The worksheet: its engine, its worker and the Enter-key driver over the editor's text.
+    Worksheet& Sheet() { return *sheet_; }
+    // What the window does while a line runs: input kept, Esc, the wait cursor.
+    BackgroundEvaluator& Waiting() { return *wait_; }
     CView& View() { return *view_; }
     CVariableListPane& VariableList() { return *list_; }
     StatusBarPanes& Panes() { return *panes_; }
@@ -104,6 +110,10 @@ private:
     UserFunctionCatalogue functions_;
     QHash<int, QAction*> actions_;
     CView* view_ = nullptr;
+    // The window's worksheet, with the wait that keeps the window alive during its lines (it
+    // goes first).
+    std::unique_ptr<Worksheet> sheet_;
+    std::unique_ptr<BackgroundEvaluator> wait_;
     CVariableListPane* list_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QToolBar* toolbarA_ = nullptr;

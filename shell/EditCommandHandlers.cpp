@@ -6,6 +6,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/edit/EditCommands.h"
 #include "shell/find/FindReplace.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
@@ -34,12 +35,13 @@ auto OnWorksheet(CView& view, const char* ownSlot, Run run) {
 void AttachEditCommands(CMainFrame& frame) {
     using Id = CommandId;
     CView& view = frame.View();
+    Worksheet& sheet = frame.Sheet();
     auto* edit = new EditCommands(
-        view,
+        view, sheet,
         {frame.Action(Id::EditCut), frame.Action(Id::EditCopy), frame.Action(Id::EditPaste),
          frame.Action(Id::EditSelectAll), frame.Action(Id::EditUndo), frame.Action(Id::EditRedo)},
         &frame);
-    auto* find = new FindReplace(&view, view, view.Driver(), &frame);
+    auto* find = new FindReplace(&view, view, sheet.Driver(), &frame);
 
     frame.Attach(Id::EditCopy, OnWorksheet(view, "copy", [edit] { edit->Copy(); }));
     frame.Attach(Id::EditCut, OnWorksheet(view, "cut", [edit] { edit->Cut(ShiftHeld()); }));

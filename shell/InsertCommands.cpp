@@ -7,6 +7,7 @@
 #include "shell/StatusBarPanes.h"
 #include "shell/insert/FunctionMenus.h"
 #include "worksheet/Insertions.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
@@ -41,8 +42,7 @@ QPoint PopupPoint(CMainFrame& frame, CommandId id) {
 }
 
 void InsertTokenCommand(CMainFrame& frame, std::u16string_view token) {
-    CView& view = frame.View();
-    InsertToken(view.Driver(), view, token);
+    InsertToken(frame.Sheet().Driver(), frame.View(), token);
 }
 
 }  // namespace
@@ -66,15 +66,15 @@ void AttachInsertCommands(CMainFrame& frame) {
     RebuildUserFunctionMenu(frame);
 
     frame.Attach(CommandId::InsertBuiltinFunction, [&frame, builtin] {
-        PopupAndInsert(*builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction), frame.View());
+        PopupAndInsert(*builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction),
+                       frame.Sheet().Driver(), frame.View());
     });
     frame.Attach(CommandId::InsertUserFunction, [&frame, user] {
-        PopupAndInsert(*user, PopupPoint(frame, CommandId::InsertUserFunction), frame.View());
+        PopupAndInsert(*user, PopupPoint(frame, CommandId::InsertUserFunction),
+                       frame.Sheet().Driver(), frame.View());
     });
-    frame.Attach(CommandId::InsertParentheses, [&frame] {
-        CView& view = frame.View();
-        WrapInParentheses(view.Driver(), view);
-    });
+    frame.Attach(CommandId::InsertParentheses,
+                 [&frame] { WrapInParentheses(frame.Sheet().Driver(), frame.View()); });
     frame.Attach(CommandId::InsertComment, [&frame] { InsertTokenCommand(frame, u"//"); });
     frame.Attach(CommandId::InsertPi, [&frame] { InsertTokenCommand(frame, u"π"); });
     frame.Attach(CommandId::InsertExp, [&frame] { InsertTokenCommand(frame, u"exp"); });

@@ -10,6 +10,7 @@
 #include "settings/dialogs/FontColor.h"
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CVariableListPane.h"
 #include "worksheet/view/CView.h"
 
@@ -65,14 +66,13 @@ int SplitterPosToApply(int32_t saved, int splitterWidth, int handleWidth) {
 
 void ApplyEditSettings(CMainFrame& frame) {
     const Settings& settings = frame.AppSettings();
-    CView& view = frame.View();
-    view.ApplyDigits(settings.Digits);
-    view.ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
-                     settings.CommentColor);
-    view.Engine().SetOptions(
+    Worksheet& sheet = frame.Sheet();
+    sheet.SetDigits(settings.Digits);
+    sheet.SetOptions(
         {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
-    view.Driver().SetEnterComputesResultLine(
-        (settings.Option & OptionBits::EnterComputesResultLine) != 0);
+    sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
+    frame.View().ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
+                             settings.CommentColor);
 }
 
 void ApplyFontSetting(CMainFrame& frame) {

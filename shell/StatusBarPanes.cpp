@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "shell/ShellTexts.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
@@ -51,10 +52,11 @@ void CalcStatePane::paintEvent(QPaintEvent* event) {
         Qt::AlignLeft | Qt::AlignVCenter, rest);
 }
 
-StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view)
+StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view, Worksheet& sheet)
     : QObject(&bar),
       bar_(bar),
       view_(view),
+      sheet_(sheet),
       default_(new QLabel(texts::kReady(), &bar)),
       result_(new ClickablePane(QStringLiteral(">"), &bar)),
       calc_(new CalcStatePane(&bar)) {
@@ -74,7 +76,7 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view)
     ShowCalcState();
 }
 
-bool StatusBarPanes::HasResult() const { return !view_.Engine().GetValueText().empty(); }
+bool StatusBarPanes::HasResult() const { return !sheet_.Engine().GetValueText().empty(); }
 
 void StatusBarPanes::SetFormat(int format) {
     format_ = (format >= 0 && format <= 2) ? format : 0;
@@ -86,7 +88,7 @@ void StatusBarPanes::RefreshResult() {
     // Before any result the decimal pane shows ">" alone, the others the formatted zero.
     if (format_ != 0 || HasResult()) {
         text += QString::fromStdU16String(
-            view_.Engine().FormatForStatus(static_cast<StatusFormat>(format_), true));
+            sheet_.Engine().FormatForStatus(static_cast<StatusFormat>(format_), true));
     }
     result_->setText(text);
 }
@@ -96,7 +98,7 @@ void StatusBarPanes::CycleFormat() { SetFormat((format_ + 1) % 3); }
 void StatusBarPanes::CopyResult() {
     if (!HasResult()) return;
     QApplication::clipboard()->setText(QString::fromStdU16String(
-        view_.Engine().FormatForStatus(static_cast<StatusFormat>(format_), false)));
+        sheet_.Engine().FormatForStatus(static_cast<StatusFormat>(format_), false)));
 }
 
 void StatusBarPanes::PasteAtCaret() {
@@ -106,12 +108,12 @@ void StatusBarPanes::PasteAtCaret() {
 }
 
 void StatusBarPanes::ToggleCalc() {
-    view_.Driver().SetCalcOn(!view_.Driver().CalcOn());
+    sheet_.Driver().SetCalcOn(!sheet_.Driver().CalcOn());
     ShowCalcState();
 }
 
 void StatusBarPanes::ShowCalcState() {
-    const bool on = view_.Driver().CalcOn();
+    const bool on = sheet_.Driver().CalcOn();
     calc_->setText(on ? texts::kCalcOn() : texts::kCalcOff());
     // Drawn on the status bar's own background.
     calc_->setAutoFillBackground(false);

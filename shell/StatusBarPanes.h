@@ -11,6 +11,8 @@ class CView;
 
 namespace numora {
 
+class Worksheet;
+
 // A pane that reports clicks, right clicks and double clicks.
 class ClickablePane : public QLabel {
     Q_OBJECT
@@ -44,7 +46,7 @@ public:
     static constexpr int kResultPaneWidth = 250;
     static constexpr int kCalcPaneWidth = 80;
 
-    StatusBarPanes(QStatusBar& bar, CView& view);
+    StatusBarPanes(QStatusBar& bar, CView& view, Worksheet& sheet);
 
     // 0 decimal, 1 hexadecimal, 2 binary.
     int Format() const { return format_; }
@@ -78,6 +80,7 @@ private:
 
     QStatusBar& bar_;
     CView& view_;
+    Worksheet& sheet_;
     QLabel* default_;
     ClickablePane* result_;
     CalcStatePane* calc_;

@@ -23,6 +23,11 @@ void LineWorker::Start(std::function<void()> job) {
     wake_.notify_one();
 }
 
+void LineWorker::SetJobEndedHandler(std::function<void()> handler) {
+    std::lock_guard lock(mutex_);
+    onJobEnded_ = std::move(handler);
+}
+
 bool LineWorker::WaitFor(std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
     return jobEnded_.wait_for(lock, timeout, [this] { return done_; });
@@ -48,9 +53,9 @@ void LineWorker::Loop() {
         {
             std::lock_guard lock(mutex_);
             done_ = true;
+            if (onJobEnded_) onJobEnded_();
         }
         jobEnded_.notify_all();
-        if (onJobEnded_) onJobEnded_();
     }
 }
 

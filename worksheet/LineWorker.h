@@ -24,8 +24,9 @@ public:
     bool WaitFor(std::chrono::milliseconds timeout);
     void Wait();
     // Called on the worker after each job, to wake a thread that waits in a loop of its own.
-    // Set before the first job.
-    void SetJobEndedHandler(std::function<void()> handler) { onJobEnded_ = std::move(handler); }
+    // It runs under the worker's lock: once a wait has seen the job end, the handler is done
+    // too, and whoever set it may go.
+    void SetJobEndedHandler(std::function<void()> handler);
 
 private:
     void Loop();

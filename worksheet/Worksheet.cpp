@@ -10,18 +10,8 @@ public:
     explicit WorkerEvaluator(Worksheet& sheet) : sheet_(sheet) {}
 
     int Evaluate(std::u16string& line, std::int32_t& position) override {
-        CalcEngine& engine = sheet_.engine_;
-        ClearCancel(engine.Cancel());
         int status = 0;
-        sheet_.calculating_ = true;
-        sheet_.worker_.Start([&] { status = engine.Evaluate(line, position); });
-        if (sheet_.wait_ != nullptr) {
-            sheet_.wait_->WaitForLine(sheet_.worker_);
-        } else {
-            sheet_.worker_.Wait();
-        }
-        sheet_.calculating_ = false;
-        ClearCancel(engine.Cancel());
+        sheet_.Run([&] { status = sheet_.engine_.Evaluate(line, position); });
         return status;
     }
     const std::u16string& MessageText() const override { return sheet_.engine_.GetMessageText(); }
@@ -36,5 +26,18 @@ Worksheet::Worksheet(TextBuffer& text, const UserFunctionCatalogue& functions)
       driver_(text, *evaluator_) {}
 
 Worksheet::~Worksheet() { Cancel(); }
+
+void Worksheet::Run(const std::function<void()>& job) {
+    ClearCancel(engine_.Cancel());
+    calculating_ = true;
+    worker_.Start(job);
+    if (wait_ != nullptr) {
+        wait_->WaitForLine(worker_);
+    } else {
+        worker_.Wait();
+    }
+    calculating_ = false;
+    ClearCancel(engine_.Cancel());
+}
 
 }  // namespace numora

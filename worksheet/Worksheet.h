@@ -3,6 +3,7 @@
 // and the Enter-key driver over its text. The window owns it; the editor is its text (the
 // TextBuffer) and forwards edits here. Nothing here knows Qt or the settings record: the window
 // hands digits and options over as values.
+#include <functional>
 #include <memory>
 
 #include "engine/CalcEngine.h"
@@ -41,7 +42,11 @@ public:
     // Without a wait, a line blocks its caller until it ends.
     void SetLineWait(LineWait* wait) { wait_ = wait; }
 
-    // A line has been started and its caller is still waiting for it.
+    // Runs `job` on the worker as a line runs: its caller waits through the LineWait, and
+    // Cancel() stops it if the job looks at the engine's cancel token. For work beyond one
+    // line, such as recalculating the whole worksheet.
+    void Run(const std::function<void()>& job);
+    // A line (or a job) has been started and its caller is still waiting for it.
     bool Calculating() const { return calculating_; }
     // Stops the line being calculated; from any thread.
     void Cancel() { RequestCancel(engine_.Cancel()); }

@@ -10,6 +10,7 @@
 
 #include "shell/find/FindSession.h"
 #include "shell/print/PrintLayout.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CView.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
@@ -30,7 +31,9 @@ QString ReplaceSheet() {
 void BM_ReplaceAll_Worksheet(benchmark::State& state) {
     const QString sheet = ReplaceSheet();
     CView view;
-    FindSession session(view, view.Driver());
+    Worksheet worksheet(view, NoUserFunctions());
+    view.ShowWorksheet(&worksheet);
+    FindSession session(view, worksheet.Driver());
     for (auto _ : state) {
         state.PauseTiming();
         view.LoadText(sheet);

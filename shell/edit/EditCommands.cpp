@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "ui/QtText.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
@@ -25,8 +26,9 @@ QString PlainText(QString text) {
 
 }  // namespace
 
-EditCommands::EditCommands(CView& view, const EditActions& actions, QObject* parent)
-    : QObject(parent), view_(view), actions_(actions) {
+EditCommands::EditCommands(CView& view, Worksheet& sheet, const EditActions& actions,
+                           QObject* parent)
+    : QObject(parent), view_(view), sheet_(sheet), actions_(actions) {
     view_.installEventFilter(this);
     view_.viewport()->installEventFilter(this);
 }
@@ -38,7 +40,7 @@ std::pair<int, int> EditCommands::CurrentLine() const {
 }
 
 void EditCommands::ReplaceRange(int from, int to, const QString& text) {
-    WorksheetDriver& driver = view_.Driver();
+    WorksheetDriver& driver = sheet_.Driver();
     driver.BeginEditGroup();
     view_.SetSelection(from, to);
     view_.ReplaceSelection(ToU16View(text));
@@ -54,7 +56,7 @@ void EditCommands::Copy() {
 }
 
 void EditCommands::Cut(bool wholeLine) {
-    if (view_.Calculating()) return;
+    if (sheet_.Calculating()) return;
     const TextSelection selection = view_.GetSelection();
     const auto [start, end] = wholeLine ? CurrentLine() : std::pair(selection.start, selection.end);
     if (end <= start) return;
@@ -63,7 +65,7 @@ void EditCommands::Cut(bool wholeLine) {
 }
 
 void EditCommands::Paste(bool asLines) {
-    if (view_.Calculating()) return;
+    if (sheet_.Calculating()) return;
     QString text = PlainText(QGuiApplication::clipboard()->text());
     if (text.isEmpty()) return;
     const TextSelection selection = view_.GetSelection();
@@ -79,11 +81,11 @@ void EditCommands::Paste(bool asLines) {
 void EditCommands::SelectAll() { view_.selectAll(); }
 
 void EditCommands::Undo() {
-    if (!view_.Calculating()) view_.undo();
+    if (!sheet_.Calculating()) view_.undo();
 }
 
 void EditCommands::Redo() {
-    if (!view_.Calculating()) view_.redo();
+    if (!sheet_.Calculating()) view_.redo();
 }
 
 bool EditCommands::CanCutOrCopy() const { return view_.textCursor().hasSelection(); }

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace numora {
 
+class Worksheet;
+
 struct edittexts {
     Q_DECLARE_TR_FUNCTIONS(edittexts)
 public:
@@ -32,6 +34,8 @@ public:
 
 namespace numora {
 
+class Worksheet;
+
 struct EditActions {
     QAction* cut = nullptr;
     QAction* copy = nullptr;
@@ -44,7 +48,9 @@ struct EditActions {
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(CView& view, const EditActions& actions, QObject* parent = nullptr);
+    // `view` shows `sheet`.
+    EditCommands(CView& view, Worksheet& sheet, const EditActions& actions,
+                 QObject* parent = nullptr);
 
     // The selection, or with none the current line with its line break; the caret stays.
     void Copy();
@@ -77,6 +83,7 @@ private:
     void ReplaceRange(int from, int to, const QString& text);
 
     CView& view_;
+    Worksheet& sheet_;
     EditActions actions_;
 };
 

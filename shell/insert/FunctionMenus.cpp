@@ -60,9 +60,8 @@ QString FunctionNameOf(const QAction& action) { return action.text().section(u'\
 
 int SlotsOf(const QAction& action) { return action.data().toInt(); }
 
-void InsertChosenFunction(CView& view, const QAction& action) {
-    InsertFunctionCall(view.Driver(), view, FunctionNameOf(action).toStdU16String(),
-                       SlotsOf(action));
+void InsertChosenFunction(WorksheetDriver& driver, CView& view, const QAction& action) {
+    InsertFunctionCall(driver, view, FunctionNameOf(action).toStdU16String(), SlotsOf(action));
 }
 
 QPoint PopupPointAtCaret(const CView& view) {
@@ -98,9 +97,9 @@ QPoint KeepOnScreen(QPoint point) {
     return point;
 }
 
-void PopupAndInsert(QMenu& menu, QPoint point, CView& view) {
+void PopupAndInsert(QMenu& menu, QPoint point, WorksheetDriver& driver, CView& view) {
     const QAction* chosen = menu.exec(KeepOnScreen(point));
-    if (chosen != nullptr) InsertChosenFunction(view, *chosen);
+    if (chosen != nullptr) InsertChosenFunction(driver, view, *chosen);
 }
 
 }  // namespace numora

@@ -24,8 +24,11 @@ void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue);
 QString FunctionNameOf(const QAction& action);
 int SlotsOf(const QAction& action);
 
-// Inserts the chosen item's call around the worksheet's selection (one undo step).
-void InsertChosenFunction(CView& view, const QAction& action);
+class WorksheetDriver;
+
+// Inserts the chosen item's call around the selection of `view`, the text of `driver`'s
+// worksheet (one undo step).
+void InsertChosenFunction(WorksheetDriver& driver, CView& view, const QAction& action);
 
 // Where a function menu opens for a key press: 8 pixels right of the selection's first
 // character and one line below it, in screen coordinates.
@@ -36,6 +39,6 @@ QPoint PopupPointUnder(const QWidget& button);
 QPoint KeepOnScreen(QPoint point);
 
 // Opens `menu` at `point` and inserts the call of the item chosen, if any.
-void PopupAndInsert(QMenu& menu, QPoint point, CView& view);
+void PopupAndInsert(QMenu& menu, QPoint point, WorksheetDriver& driver, CView& view);
 
 }  // namespace numora

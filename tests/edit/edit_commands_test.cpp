@@ -21,6 +21,7 @@ protected:
         return action;
     }
     EditCommands commands{view,
+                          sheet,
                           {Action(CommandId::EditCut), Action(CommandId::EditCopy),
                            Action(CommandId::EditPaste), Action(CommandId::EditSelectAll),
                            Action(CommandId::EditUndo), Action(CommandId::EditRedo)}};

@@ -11,7 +11,7 @@ namespace {
 class FindViewTest : public ViewTest {
 protected:
     ScriptedPrompter prompter;
-    FindReplace find{&view, view, view.Driver()};
+    FindReplace find{&view, view, sheet.Driver()};
 };
 
 TEST_F(FindViewTest, ReplaceAllOfTenThousandIsOneUndoStepWithItsColours) {

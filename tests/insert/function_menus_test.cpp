@@ -10,6 +10,7 @@
 #include "tests/support/qt_app_support.h"
 #include "userfunc/UserFunctionStore.h"
 #include "userfunc/dialogs/FunctionCheck.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/CView.h"
 
 namespace numora {
@@ -83,12 +84,14 @@ TEST(FunctionMenus, UserMenuAccessKeysRepeatAfterSixteen) {
 TEST(FunctionMenus, ChosenItemIsInsertedAroundTheSelectionAsOneUndoStep) {
     test::App();
     CView view;
+    Worksheet sheet(view, NoUserFunctions());
+    view.ShowWorksheet(&sheet);
     view.LoadText("a=30");
     view.SetSelection(2, 4);
     QMenu menu;
     QAction* hypot = menu.addAction("Hypot\t(&H)");
     hypot->setData(2);
-    InsertChosenFunction(view, *hypot);
+    InsertChosenFunction(sheet.Driver(), view, *hypot);
     EXPECT_EQ(view.Text(), "a=Hypot(30;)");
     EXPECT_EQ(view.GetSelection().start, 8);
     EXPECT_EQ(view.GetSelection().end, 10);

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include "settings/Settings.h"
 #include "shell/print/CPrint.h"
 #include "shell/print/PrintLayout.h"
 #include "tests/support/qt_app_support.h"
@@ -147,6 +148,9 @@ TEST_F(PrintPdfTest, FontSizedInPixelsPrintsAtItsSizeOnTheScreen) {
 // once and never shown gets them for the print.
 TEST_F(PrintPdfTest, LinesKeepTheirColours) {
     CView view;
+    namespace defaults = SettingsDefaults;
+    view.ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
+                     defaults::CommentColor);
     QFont font = view.font();
     font.setPointSize(28);
     view.setFont(font);

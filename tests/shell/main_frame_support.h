@@ -18,6 +18,8 @@
 #include "shell/StatusBarPanes.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/view/BackgroundEvaluator.h"
 #include "worksheet/view/CView.h"
 
 // Readable QString values in failure messages.

@@ -138,9 +138,9 @@ TEST_F(MainFrameTest, CalcPaneSwitchesCalculationOff) {
     QTest::mouseClick(&frame.Panes().CalcPane(), Qt::LeftButton);
     EXPECT_EQ(frame.Panes().CalcPane().text(), QStringLiteral("∑計算ON"));
     // A long line says so in the default pane until it ends.
-    emit View().CalculationBusy(true);
+    emit frame.Waiting().BusyChanged(true);
     EXPECT_TRUE(frame.Panes().DefaultPane().text().startsWith(QStringLiteral("計算中")));
-    emit View().CalculationBusy(false);
+    emit frame.Waiting().BusyChanged(false);
     EXPECT_EQ(frame.Panes().DefaultPane().text(), QStringLiteral("レディ"));
 }
 

@@ -31,15 +31,16 @@ TEST_F(TypingAheadTest, CommandsWaitTheirTurnAndExitCancelsThenCloses) {
         Start();
         prompter_.files = {FilePath("a.txt")};
         frame_->Action(CommandId::FileOpen)->trigger();
-        QObject::connect(&View(), &CView::CalculationBusy, frame_.get(), [&](bool on) {
-            if (!on) return;
-            QTest::keyClicks(&View(), "7");
-            QTest::keyClick(&View(), Qt::Key_S, Qt::ControlModifier);  // a shortcut among keys
-            QTest::keyClicks(&View(), "8");
-            frame_->Action(CommandId::InsertPi)->trigger();  // as the menu or the toolbar does
-            QTest::keyClicks(&View(), "9");
-            exit(*frame_);
-        });
+        QObject::connect(
+            &frame_->Waiting(), &BackgroundEvaluator::BusyChanged, frame_.get(), [&](bool on) {
+                if (!on) return;
+                QTest::keyClicks(&View(), "7");
+                QTest::keyClick(&View(), Qt::Key_S, Qt::ControlModifier);  // a shortcut among keys
+                QTest::keyClicks(&View(), "8");
+                frame_->Action(CommandId::InsertPi)->trigger();  // as the menu or the toolbar does
+                QTest::keyClicks(&View(), "9");
+                exit(*frame_);
+            });
         prompter_.messages.clear();
         prompter_.answers = {QMessageBox::No};  // the save question, after the 9
         TypeLine(QStringLiteral("v=f40(1)"));

@@ -20,8 +20,8 @@ protected:
         view.setParent(&window);
         layout->addWidget(&view);
         layout->addWidget(&pane);
-        pane.SetEngine(&view.Engine());
-        QObject::connect(&view, &CView::Calculated, &pane, [this] { pane.Refresh(view.Engine()); });
+        pane.SetEngine(&sheet.Engine());
+        sheet.Driver().SetCalculatedHandler([this] { pane.Refresh(sheet.Engine()); });
         QObject::connect(&pane, &CVariableListPane::NameChosen, &view, &CView::InsertAtCaret);
         window.resize(500, 300);
         window.show();
@@ -68,8 +68,8 @@ TEST_F(VariableListTest, DeleteRemovesTheVariableFromTheEngine) {
     EXPECT_EQ(Entries(), QStringList({"b=2"}));
     ASSERT_EQ(deleted.count(), 1);
     EXPECT_EQ(deleted[0][0].toString(), QStringLiteral("a"));
-    EXPECT_EQ(view.Engine().GetVariables().Find(u"a"), nullptr);
-    EXPECT_NE(view.Engine().GetVariables().Find(u"b"), nullptr);
+    EXPECT_EQ(sheet.Engine().GetVariables().Find(u"a"), nullptr);
+    EXPECT_NE(sheet.Engine().GetVariables().Find(u"b"), nullptr);
 }
 
 TEST_F(VariableListTest, DraggingMovesAnEntryUnderARedMark) {

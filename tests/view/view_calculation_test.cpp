@@ -24,18 +24,19 @@ protected:
         Enter({"v=1"});
     }
 
-    const Number* V() { return view.Engine().GetVariables().Find(u"v"); }
+    const Number* V() { return sheet.Engine().GetVariables().Find(u"v"); }
 };
 
 TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards) {
-    QSignalSpy calculated(&view, &CView::Calculated);
-    QSignalSpy busy(&view, &CView::CalculationBusy);
+    int calculated = 0;
+    sheet.Driver().SetCalculatedHandler([&] { ++calculated; });
+    QSignalSpy busy(&wait, &BackgroundEvaluator::BusyChanged);
     bool waitCursor = false;
-    QObject::connect(&view, &CView::CalculationBusy, &view, [&](bool on) {
+    QObject::connect(&wait, &BackgroundEvaluator::BusyChanged, &view, [&](bool on) {
         if (!on) return;
         waitCursor = QApplication::overrideCursor() != nullptr &&
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        EXPECT_TRUE(view.Calculating());
+        EXPECT_TRUE(sheet.Calculating());
         // A click behind the first line, keys, then Esc: the click and the keys wait.
         QTextCursor first(view.document());
         first.movePosition(QTextCursor::EndOfBlock);
@@ -50,12 +51,12 @@ TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards
     EXPECT_EQ(Text(), "v=1+1\n>1\nv=f40(1)\n>Error : Calculation Canceled\n");
     ASSERT_NE(V(), nullptr);
     EXPECT_EQ(*V(), Number(1));
-    EXPECT_EQ(calculated.count(), 0);
+    EXPECT_EQ(calculated, 0);
     ASSERT_EQ(busy.count(), 2);
     EXPECT_FALSE(busy[1][0].toBool());
     EXPECT_TRUE(waitCursor);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(view.Calculating());
+    EXPECT_FALSE(sheet.Calculating());
 
     view.moveCursor(QTextCursor::End);
     Type("v+1<Enter>");  // the editor works as before
@@ -63,7 +64,7 @@ TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards
 }
 
 TEST_F(CalculationTest, ClosingCancelsTheLineFirstThenCloses) {
-    QObject::connect(&view, &CView::CalculationBusy, &view, [&](bool on) {
+    QObject::connect(&wait, &BackgroundEvaluator::BusyChanged, &view, [&](bool on) {
         if (on) view.close();
     });
     Type("v=f40(1)<Enter>");

@@ -1,11 +1,15 @@
 #pragma once
-// A worksheet editor in a shown window, driven by key presses as a user would.
+// A worksheet editor in a shown window, driven by key presses as a user would, with its
+// worksheet and the wait of its lines wired as the main window wires them.
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <map>
 
+#include "settings/Settings.h"
 #include "tests/support/qt_app_support.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/view/BackgroundEvaluator.h"
 #include "worksheet/view/CView.h"
 
 namespace numora::test {
@@ -13,6 +17,12 @@ namespace numora::test {
 class ViewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { App(); }
+    ViewTest() {
+        view.ShowWorksheet(&sheet);
+        namespace defaults = SettingsDefaults;
+        view.ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
+                         defaults::CommentColor);
+    }
     void SetUp() override {
         view.resize(400, 300);
         view.show();
@@ -85,7 +95,9 @@ protected:
     }
 
     UserFunctionCatalogue functions;
-    CView view{functions};
+    CView view;
+    Worksheet sheet{view, functions};
+    BackgroundEvaluator wait{sheet};  // goes before the worksheet
 };
 
 }  // namespace numora::test

@@ -8,63 +8,33 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QWidget>
 #include <chrono>
-#include <memory>
-
-#include "engine/Cancel.h"
 
 namespace numora {
 
-BackgroundEvaluator::BackgroundEvaluator(CalcEngine& engine) : engine_(engine) {}
-
-BackgroundEvaluator::~BackgroundEvaluator() {
-    // Never reached while a line runs (closing is held back until it ends); should it happen
-    // anyway, the worker must not outlive the engine it works on.
-    if (running_) RequestCancel(engine_.Cancel());
-    Filter(false);
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-    }
-    wake_.notify_one();
-    if (worker_) worker_->wait();
-}
-
-void BackgroundEvaluator::WorkerLoop() {
-    for (;;) {
-        std::function<void()> line;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stop_ || line_; });
-            if (stop_) return;
-            line = std::move(line_);
-            line_ = nullptr;
-        }
-        line();
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        lineDone_.notify_all();
-        // Ends the waiting loop, if the line took long enough for one to start. A call left
-        // over from an earlier line finds the next line's loop and is harmless there: that
-        // loop spins again until its own line is done.
+BackgroundEvaluator::BackgroundEvaluator(Worksheet& sheet) : sheet_(sheet) {
+    // Ends the waiting loop, if the line took long enough for one to start. A call left over
+    // from an earlier line finds the next line's loop and is harmless there: that loop spins
+    // again until its own line is done.
+    sheet_.Worker().SetJobEndedHandler([this] {
         QMetaObject::invokeMethod(
             this,
             [this] {
                 if (waiting_) waiting_->quit();
             },
             Qt::QueuedConnection);
-    }
+    });
+    sheet_.SetLineWait(this);
 }
 
-bool BackgroundEvaluator::WaitForLine(int ms) {
-    std::unique_lock lock(mutex_);
-    return lineDone_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return done_; });
+BackgroundEvaluator::~BackgroundEvaluator() {
+    // Never reached while a line runs (closing is held back until it ends).
+    Filter(false);
+    sheet_.SetLineWait(nullptr);
+    sheet_.Worker().SetJobEndedHandler(nullptr);
 }
 
 void BackgroundEvaluator::RunInTurn(std::function<void()> command) {
@@ -91,52 +61,40 @@ void BackgroundEvaluator::DeliverKept() {
     if (!running_ && !typeAhead_.Delivering() && typeAhead_.Empty()) Filter(false);
 }
 
-int BackgroundEvaluator::Evaluate(std::u16string& line, std::int32_t& position) {
-    ClearCancel(engine_.Cancel());
-    int status = 0;
-    {
-        std::lock_guard lock(mutex_);
-        line_ = [&] { status = engine_.Evaluate(line, position); };
-        done_ = false;
-    }
-    if (!worker_) {
-        worker_.reset(QThread::create([this] { WorkerLoop(); }));
-        worker_->start();
-    }
-    wake_.notify_one();
+void BackgroundEvaluator::WaitForLine(LineWorker& worker) {
     running_ = true;
-    if (!WaitForLine(kQuietWaitMs)) {
-        // Keep the window alive while the line runs: paint, resize, timers, menus; input is
-        // kept for later.
-        Filter(true);
-        bool busy = false;
-        QTimer busyTimer;
-        busyTimer.setSingleShot(true);
-        connect(&busyTimer, &QTimer::timeout, this, [&] {
-            busy = true;
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            if (onBusy_) onBusy_(true);
-        });
-        busyTimer.start(kBusyDelayMs - kQuietWaitMs);
-        QEventLoop loop;
-        waiting_ = &loop;
-        while (!WaitForLine(0)) loop.exec();
-        waiting_ = nullptr;
-        busyTimer.stop();
-        if (busy) {
-            QApplication::restoreOverrideCursor();
-            if (onBusy_) onBusy_(false);
-        }
-    }
+    if (!worker.WaitFor(std::chrono::milliseconds(kQuietWaitMs))) SpinUntilDone(worker);
     running_ = false;
-    ClearCancel(engine_.Cancel());
     if (!typeAhead_.Empty()) {
         // Once the Enter that ran this line has finished its own work.
         QMetaObject::invokeMethod(this, &BackgroundEvaluator::DeliverKept, Qt::QueuedConnection);
     } else if (!typeAhead_.Delivering()) {
         Filter(false);
     }
-    return status;
+}
+
+void BackgroundEvaluator::SpinUntilDone(LineWorker& worker) {
+    // Keep the window alive while the line runs: paint, resize, timers, menus; input is kept
+    // for later.
+    Filter(true);
+    bool busy = false;
+    QTimer busyTimer;
+    busyTimer.setSingleShot(true);
+    connect(&busyTimer, &QTimer::timeout, this, [&] {
+        busy = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        emit BusyChanged(true);
+    });
+    busyTimer.start(kBusyDelayMs - kQuietWaitMs);
+    QEventLoop loop;
+    waiting_ = &loop;
+    while (!worker.WaitFor(std::chrono::milliseconds(0))) loop.exec();
+    waiting_ = nullptr;
+    busyTimer.stop();
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+        emit BusyChanged(false);
+    }
 }
 
 namespace {
@@ -182,7 +140,7 @@ bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             if (IsMenu(widget) || PassesAtOnce(*static_cast<QKeyEvent*>(event))) break;
             if (running_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-                RequestCancel(engine_.Cancel());
+                sheet_.Cancel();
                 return true;
             }
             typeAhead_.KeepEvent(watched, *event);
@@ -206,7 +164,7 @@ bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
             if (!widget->isWindow()) break;
             // The engine must outlive the line: cancel it, and close in turn once it has
             // ended. (The platform window passes the close on to its widget, held back here.)
-            if (running_) RequestCancel(engine_.Cancel());
+            if (running_) sheet_.Cancel();
             QPointer<QWidget> window = widget;
             typeAhead_.KeepCall([this, window] {
                 if (window && window->close()) typeAhead_.Clear();

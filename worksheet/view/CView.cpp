@@ -6,16 +6,16 @@
 #include <algorithm>
 #include <utility>
 
-#include "settings/Settings.h"
 #include "ui/ColorRef.h"
 #include "ui/QtText.h"
 #include "worksheet/ColoringLines.h"
-#include "worksheet/view/BackgroundEvaluator.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
 using numora::ColorKind;
 using numora::FromColorRef;
 using numora::ToQString;
+using numora::ToU16View;
 
 namespace {
 
@@ -32,16 +32,11 @@ bool TypesText(const QKeyEvent& event) {
 
 }  // namespace
 
-CView::CView(const numora::UserFunctionCatalogue& functions, QWidget* parent)
+CView::CView(QWidget* parent)
     : QPlainTextEdit(parent),
-      engine_(functions),
-      evaluator_(std::make_unique<numora::BackgroundEvaluator>(engine_)),
-      driver_(std::make_unique<numora::WorksheetDriver>(*this, *evaluator_)),
       groupCursor_(document()),
       highlighter_(new numora::WorksheetHighlighter(*document())) {
-    namespace defaults = numora::SettingsDefaults;
-    ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
-                defaults::CommentColor);
+    ApplyColors(0, 0, 0, 0);  // black until the window hands its colours over
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setViewportMargins(kLeftMargin, 0, kRightMargin, 0);
     // The margins show the editor's background, not the frame's.
@@ -49,13 +44,9 @@ CView::CView(const numora::UserFunctionCatalogue& functions, QWidget* parent)
     margins.setColor(QPalette::Window, margins.color(QPalette::Base));
     setPalette(margins);
     setAutoFillBackground(true);
-    driver_->SetCalculatedHandler([this] { emit Calculated(); });
-    evaluator_->SetBusyHandler([this](bool busy) { emit CalculationBusy(busy); });
 }
 
 CView::~CView() = default;
-
-void CView::ApplyDigits(int digits) { engine_.SetDigits(digits); }
 
 void CView::ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
                         std::uint32_t errorColor, std::uint32_t commentColor) {
@@ -88,18 +79,19 @@ QString CView::Text() const {
     return text;
 }
 
-void CView::InsertAtCaret(const QString& text) { driver_->InsertAtCaret(text.toStdU16String()); }
+void CView::InsertAtCaret(const QString& text) {
+    if (sheet_ != nullptr) {
+        sheet_->Driver().InsertAtCaret(ToU16View(text));
+        return;
+    }
+    ReplaceSelection(ToU16View(text));
+    FocusEditor();
+}
 
 void CView::RecolorAll() {
     highlighter_->RecolorAll();
     viewport()->update();
 }
-
-bool CView::Calculating() const { return evaluator_->Running(); }
-
-void CView::RunInTurn(std::function<void()> command) { evaluator_->RunInTurn(std::move(command)); }
-
-void CView::PassKeysOf(QAction* action) { evaluator_->PassKeysOf(action); }
 
 // ---- TextBuffer over the document ----
 
@@ -218,11 +210,15 @@ void CView::paintEvent(QPaintEvent* event) {
 
 template <typename Edit>
 void CView::RunInEditGroup(Edit&& edit) {
-    if (driver_->EditGroupOpen()) {
+    if (sheet_ == nullptr) {
+        BeginUndoGroup();
         edit();
-        return;
+        EndUndoGroup();
+    } else if (sheet_->Driver().EditGroupOpen()) {
+        edit();
+    } else {
+        sheet_->Driver().DispatchInEditGroup(std::forward<Edit>(edit));
     }
-    driver_->DispatchInEditGroup(std::forward<Edit>(edit));
 }
 
 void CView::keyPressEvent(QKeyEvent* event) {
@@ -237,7 +233,9 @@ void CView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            driver_->PressEnter(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
+            if (sheet_ == nullptr) break;
+            sheet_->Driver().PressEnter(modifiers & Qt::ShiftModifier,
+                                        modifiers & Qt::ControlModifier);
             ensureCursorVisible();
             return;
         case Qt::Key_Backspace:
@@ -245,8 +243,8 @@ void CView::keyPressEvent(QKeyEvent* event) {
             RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
             return;
         case Qt::Key_Insert:
-            if (!(modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
-                driver_->ToggleOverwriteCaret();
+            if (sheet_ && !(modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
+                sheet_->Driver().ToggleOverwriteCaret();
                 return;
             }
             break;

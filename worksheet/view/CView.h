@@ -1,37 +1,32 @@
 #pragma once
-// The worksheet editor: a plain-text editor that the Enter-key driver works on through the
-// TextBuffer interface. Every edit the program or a keystroke makes is one undo step; the line
-// colours are display formats that follow the text (WorksheetHighlighter).
+// The worksheet editor: a view of a worksheet's text that the Enter-key driver works on through
+// the TextBuffer interface. It shows the text and forwards keys and edits to the worksheet (the
+// window owns both, and hands the colours over). Every edit the program or a keystroke makes is
+// one undo step; the line colours are display formats that follow the text
+// (WorksheetHighlighter).
 #include <QPlainTextEdit>
 #include <QString>
 #include <cstdint>
-#include <functional>
-#include <memory>
 
-#include "engine/CalcEngine.h"
 #include "worksheet/Coloring.h"
 #include "worksheet/TextBuffer.h"
-#include "worksheet/WorksheetDriver.h"
 
 namespace numora {
-class BackgroundEvaluator;
+class Worksheet;
 class WorksheetHighlighter;
 }  // namespace numora
 
 class CView : public QPlainTextEdit, public numora::TextBuffer {
     Q_OBJECT
 public:
-    // The engine looks user functions up in `functions`, which outlives the view.
-    explicit CView(const numora::UserFunctionCatalogue& functions = numora::NoUserFunctions(),
-                   QWidget* parent = nullptr);
+    explicit CView(QWidget* parent = nullptr);
     ~CView() override;
 
-    // The worksheet's engine, owned for the view's whole life.
-    numora::CalcEngine& Engine() { return engine_; }
-    // Calculation on/off, the Enter option, replace-all grouping.
-    numora::WorksheetDriver& Driver() { return *driver_; }
+    // The worksheet whose driver gets this editor's keys and edits (built over this editor as
+    // its text). It outlives the editor, or is taken away first. Without one the editor edits
+    // plain text.
+    void ShowWorksheet(numora::Worksheet* sheet) { sheet_ = sheet; }
 
-    void ApplyDigits(int digits);
     // The four line colours as COLORREF values (0x00BBGGRR), as the settings record holds
     // them. Recolours the whole worksheet; the text, its undo steps and the modified flag stay.
     void ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
@@ -47,12 +42,6 @@ public:
     // Colours every line again by the full scan (after a new font).
     void RecolorAll();
     numora::WorksheetHighlighter& Highlighter() { return *highlighter_; }
-    // A line is being calculated right now.
-    bool Calculating() const;
-    // Runs a command now, or after the input typed ahead during a calculation.
-    void RunInTurn(std::function<void()> command);
-    // The shortcuts of `action` work at once also during a calculation.
-    void PassKeysOf(QAction* action);
     QColor LineColor(numora::ColorKind kind) const;
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only
@@ -79,10 +68,6 @@ public:
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
 
 signals:
-    // After each successful Enter (result pane, variable list).
-    void Calculated();
-    // A line has run longer than a moment / it ended.
-    void CalculationBusy(bool busy);
     void OverwriteToggled(bool on);
 
 protected:
@@ -97,9 +82,7 @@ private:
     template <typename Edit>
     void RunInEditGroup(Edit&& edit);
 
-    numora::CalcEngine engine_;
-    std::unique_ptr<numora::BackgroundEvaluator> evaluator_;
-    std::unique_ptr<numora::WorksheetDriver> driver_;
+    numora::Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
