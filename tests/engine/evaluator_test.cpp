@@ -1,7 +1,8 @@
 // Lines through the evaluator: operators, literals and error reports.
 #include <gtest/gtest.h>
 
-#include <latch>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -56,12 +57,19 @@ TEST(TwoEngines, EvaluateAtTheSameTimeEachWithItsOwnOptionsAndFunctions) {
     UserFunctionCatalogue functions[2];
     functions[0].Append({u"f", {u"x"}, u"x", u""});
     functions[1].Append({u"f", {u"x"}, u"-x", u""});
-    std::latch start(2);
+    // Both start together. Not std::latch: on MinGW its wait can miss the wake-up and hang.
+    std::mutex gate;
+    std::condition_variable opened;
+    int arrived = 0;
     int mismatches[2] = {0, 0};
     const auto run = [&](int side) {
         CalcEngine engine(functions[side]);
         engine.SetOptions({.UnaryMinusBindsBase = side == 1});
-        start.arrive_and_wait();
+        {
+            std::unique_lock lock(gate);
+            if (++arrived == 2) opened.notify_all();
+            opened.wait(lock, [&] { return arrived == 2; });
+        }
         for (int round = 0; round < 500; ++round) {
             for (const auto& line : lines) {
                 std::u16string text = line[0];
