@@ -23,9 +23,9 @@
 #include "ui/Prompter.h"
 #include "userfunc/UserFunctionStore.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/BackgroundEvaluator.h"
-#include "worksheet/view/CVariableListPane.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/VariableListPane.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -161,11 +161,11 @@ void CMainFrame::CreateClient() {
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setHandleWidth(kSplitterBarWidth);
     splitter_->setChildrenCollapsible(false);
-    view_ = new CView(splitter_);
+    view_ = new WorksheetEditor(splitter_);
     sheet_ = std::make_unique<Worksheet>(*view_, functions_);
-    wait_ = std::make_unique<BackgroundEvaluator>(*sheet_);
+    wait_ = std::make_unique<CalculationWait>(*sheet_);
     view_->ShowWorksheet(sheet_.get());
-    list_ = new CVariableListPane(splitter_);
+    list_ = new VariableListPane(splitter_);
     list_->SetEngine(&sheet_->Engine());
     view_->setMinimumWidth(kMinPaneWidth);
     list_->setMinimumWidth(kMinPaneWidth);
@@ -187,10 +187,10 @@ void CMainFrame::WireView() {
         list_->Refresh(sheet_->Engine());
     });
     // The wait shows the wait cursor itself; the status bar says why.
-    connect(wait_.get(), &BackgroundEvaluator::BusyChanged, panes_, &StatusBarPanes::ShowBusy);
-    connect(list_, &CVariableListPane::NameChosen, this,
+    connect(wait_.get(), &CalculationWait::BusyChanged, panes_, &StatusBarPanes::ShowBusy);
+    connect(list_, &VariableListPane::NameChosen, this,
             [this](const QString& name) { view_->InsertAtCaret(name); });
-    connect(list_, &CVariableListPane::CloseRequested, this,
+    connect(list_, &VariableListPane::CloseRequested, this,
             [this] { Action(CommandId::CloseListPane)->trigger(); });
 }
 

@@ -15,17 +15,17 @@
 
 class QSplitter;
 class QToolBar;
-class CView;
-class CVariableListPane;
 
 namespace numora {
 
-class BackgroundEvaluator;
+class CalculationWait;
 class RecentDocumentsMenu;
 class RecoveryKeeper;
 class Settings;
 class StatusBarPanes;
+class VariableListPane;
 class Worksheet;
+class WorksheetEditor;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -50,9 +50,9 @@ public:
     // The worksheet: its engine, its worker and the Enter-key driver over the editor's text.
     Worksheet& Sheet() { return *sheet_; }
     // What the window does while a line runs: input kept, Esc, the wait cursor.
-    BackgroundEvaluator& Waiting() { return *wait_; }
-    CView& View() { return *view_; }
-    CVariableListPane& VariableList() { return *list_; }
+    CalculationWait& Waiting() { return *wait_; }
+    WorksheetEditor& View() { return *view_; }
+    VariableListPane& VariableList() { return *list_; }
     StatusBarPanes& Panes() { return *panes_; }
     QSplitter& Splitter() { return *splitter_; }
     QToolBar& StandardToolbar() { return *toolbarA_; }
@@ -109,12 +109,12 @@ private:
     Settings& settings_;
     UserFunctionCatalogue functions_;
     QHash<int, QAction*> actions_;
-    CView* view_ = nullptr;
+    WorksheetEditor* view_ = nullptr;
     // The window's worksheet, with the wait that keeps the window alive during its lines (it
     // goes first).
     std::unique_ptr<Worksheet> sheet_;
-    std::unique_ptr<BackgroundEvaluator> wait_;
-    CVariableListPane* list_ = nullptr;
+    std::unique_ptr<CalculationWait> wait_;
+    VariableListPane* list_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QToolBar* toolbarA_ = nullptr;
     QToolBar* toolbarB_ = nullptr;

@@ -7,7 +7,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/help/HelpWindow.h"
 #include "userfunc/dialogs/CFunctionDlg.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -41,7 +41,7 @@ void ShowHelp(CMainFrame& frame) {
 }  // namespace
 
 void ApplyOptions(CMainFrame& frame, bool fontChanged) {
-    CView& view = frame.View();
+    WorksheetEditor& view = frame.View();
     // Changing options never marks the worksheet modified.
     const bool modified = view.document()->isModified();
     ApplyEditSettings(frame);

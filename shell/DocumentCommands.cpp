@@ -12,7 +12,7 @@
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
 #include "worksheet/Document.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 

@@ -7,7 +7,7 @@
 #include "shell/edit/EditCommands.h"
 #include "shell/find/FindReplace.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -18,7 +18,7 @@ bool ShiftHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt:
 // The edit commands act on the worksheet only while it has the focus; another focused editor
 // (a field of the variable list, say) gets its own command of that name, if it has one.
 template <class Run>
-auto OnWorksheet(CView& view, const char* ownSlot, Run run) {
+auto OnWorksheet(WorksheetEditor& view, const char* ownSlot, Run run) {
     return [&view, ownSlot, run] {
         QWidget* focus = QApplication::focusWidget();
         if (focus == &view) {
@@ -34,7 +34,7 @@ auto OnWorksheet(CView& view, const char* ownSlot, Run run) {
 
 void AttachEditCommands(CMainFrame& frame) {
     using Id = CommandId;
-    CView& view = frame.View();
+    WorksheetEditor& view = frame.View();
     Worksheet& sheet = frame.Sheet();
     auto* edit = new EditCommands(
         view, sheet,

@@ -11,7 +11,7 @@
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
 #include "ui/QtText.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 

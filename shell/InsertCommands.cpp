@@ -8,7 +8,7 @@
 #include "shell/insert/FunctionMenus.h"
 #include "worksheet/Insertions.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 

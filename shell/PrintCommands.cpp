@@ -5,7 +5,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/ShellHandlers.h"
 #include "shell/print/CPrint.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {

@@ -11,8 +11,8 @@
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CVariableListPane.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/VariableListPane.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 

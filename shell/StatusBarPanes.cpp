@@ -9,7 +9,7 @@
 
 #include "shell/ShellTexts.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -52,7 +52,7 @@ void CalcStatePane::paintEvent(QPaintEvent* event) {
         Qt::AlignLeft | Qt::AlignVCenter, rest);
 }
 
-StatusBarPanes::StatusBarPanes(QStatusBar& bar, CView& view, Worksheet& sheet)
+StatusBarPanes::StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet& sheet)
     : QObject(&bar),
       bar_(bar),
       view_(view),

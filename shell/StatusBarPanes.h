@@ -7,10 +7,10 @@
 #include "engine/CalcEngine.h"
 
 class QStatusBar;
-class CView;
 
 namespace numora {
 
+class WorksheetEditor;
 class Worksheet;
 
 // A pane that reports clicks, right clicks and double clicks.
@@ -46,7 +46,7 @@ public:
     static constexpr int kResultPaneWidth = 250;
     static constexpr int kCalcPaneWidth = 80;
 
-    StatusBarPanes(QStatusBar& bar, CView& view, Worksheet& sheet);
+    StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet& sheet);
 
     // 0 decimal, 1 hexadecimal, 2 binary.
     int Format() const { return format_; }
@@ -79,7 +79,7 @@ private:
     bool HasResult() const;
 
     QStatusBar& bar_;
-    CView& view_;
+    WorksheetEditor& view_;
     Worksheet& sheet_;
     QLabel* default_;
     ClickablePane* result_;

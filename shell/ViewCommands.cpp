@@ -8,9 +8,9 @@
 #include "shell/CMainFrame.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
-#include "worksheet/view/CListBoxView.h"
-#include "worksheet/view/CVariableListPane.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/VariableListBox.h"
+#include "worksheet/view/VariableListPane.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -38,7 +38,7 @@ void ShowAboutBox(CMainFrame& frame) {
 }
 
 void FocusNextPane(CMainFrame& frame) {
-    CVariableListPane& list = frame.VariableList();
+    VariableListPane& list = frame.VariableList();
     if (frame.View().hasFocus() && !list.isHidden()) {
         list.List()->setFocus();
     } else {

@@ -11,7 +11,7 @@
 #include "shell/find/FindSession.h"
 #include "shell/print/PrintLayout.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
 namespace {
@@ -30,7 +30,7 @@ QString ReplaceSheet() {
 
 void BM_ReplaceAll_Worksheet(benchmark::State& state) {
     const QString sheet = ReplaceSheet();
-    CView view;
+    WorksheetEditor view;
     Worksheet worksheet(view, NoUserFunctions());
     view.ShowWorksheet(&worksheet);
     FindSession session(view, worksheet.Driver());
@@ -79,7 +79,7 @@ void PdfPrinter(QPrinter& printer, const QString& path) {
 
 void BM_PrintPdf_Worksheet(benchmark::State& state) {
     QTemporaryDir dir;
-    CView view;
+    WorksheetEditor view;
     view.LoadText(PrintSheet());
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

@@ -10,10 +10,11 @@
 #include "base/FileIO.h"
 #include "tests/support/qt_app_support.h"
 #include "worksheet/Document.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace {
 
+using numora::WorksheetEditor;
 using numora::test::App;
 
 constexpr int kLines = 100000;
@@ -26,10 +27,10 @@ QString Worksheet() {
     return text;
 }
 
-CView& LoadedView() {
+WorksheetEditor& LoadedView() {
     App();
-    static CView* view = [] {
-        auto* v = new CView;
+    static WorksheetEditor* view = [] {
+        auto* v = new WorksheetEditor;
         v->LoadText(Worksheet());
         return v;
     }();
@@ -38,7 +39,7 @@ CView& LoadedView() {
 
 // On the user-interface thread: the snapshot handed to the worker.
 void BM_RecoverySnapshot(benchmark::State& state) {
-    CView& view = LoadedView();
+    WorksheetEditor& view = LoadedView();
     for (auto _ : state) benchmark::DoNotOptimize(view.Text());
 }
 BENCHMARK(BM_RecoverySnapshot)->Unit(benchmark::kMillisecond);

@@ -41,7 +41,7 @@
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
 #include "worksheet/Document.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace {
 

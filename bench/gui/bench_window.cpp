@@ -14,11 +14,12 @@
 #include "settings/Settings.h"
 #include "tests/support/qt_app_support.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/BackgroundEvaluator.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace {
 
+using numora::WorksheetEditor;
 using numora::bench::Worksheet;
 using numora::test::App;
 
@@ -33,9 +34,9 @@ struct Editor {
         view.ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
                          defaults::CommentColor);
     }
-    CView view;
+    WorksheetEditor view;
     numora::Worksheet sheet{view, numora::NoUserFunctions()};
-    numora::BackgroundEvaluator wait{sheet};
+    numora::CalculationWait wait{sheet};
 };
 
 template <typename Editor>
@@ -53,7 +54,7 @@ void BM_OpenView(benchmark::State& state) {
     App();
     const QString text = Worksheet(kLarge);
     Editor editor;
-    CView& view = editor.view;
+    WorksheetEditor& view = editor.view;
     Show(view);
     for (auto _ : state) {
         view.LoadText(text);
@@ -80,7 +81,7 @@ BENCHMARK(BM_OpenBare)->Unit(benchmark::kMillisecond);
 void BM_EnterAtEnd(benchmark::State& state) {
     App();
     Editor editor;
-    CView& view = editor.view;
+    WorksheetEditor& view = editor.view;
     Show(view);
     view.LoadText(Worksheet(static_cast<int>(state.range(0))));
     view.setFocus();
@@ -125,7 +126,7 @@ BENCHMARK(BM_EnterAtEndBare)->Arg(10)->Arg(kLarge)->Unit(benchmark::kMicrosecond
 void BM_TypeInMiddleView(benchmark::State& state) {
     App();
     Editor editor;
-    CView& view = editor.view;
+    WorksheetEditor& view = editor.view;
     Show(view);
     view.LoadText(Worksheet(kLarge));
     view.setFocus();

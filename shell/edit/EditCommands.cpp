@@ -12,7 +12,7 @@
 
 #include "ui/QtText.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -26,7 +26,7 @@ QString PlainText(QString text) {
 
 }  // namespace
 
-EditCommands::EditCommands(CView& view, Worksheet& sheet, const EditActions& actions,
+EditCommands::EditCommands(WorksheetEditor& view, Worksheet& sheet, const EditActions& actions,
                            QObject* parent)
     : QObject(parent), view_(view), sheet_(sheet), actions_(actions) {
     view_.installEventFilter(this);

@@ -9,7 +9,6 @@
 #include <QString>
 #include <utility>
 
-class CView;
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -17,6 +16,7 @@ class QWidget;
 
 namespace numora {
 
+class WorksheetEditor;
 class Worksheet;
 
 struct edittexts {
@@ -49,7 +49,7 @@ class EditCommands : public QObject {
     Q_OBJECT
 public:
     // `view` shows `sheet`.
-    EditCommands(CView& view, Worksheet& sheet, const EditActions& actions,
+    EditCommands(WorksheetEditor& view, Worksheet& sheet, const EditActions& actions,
                  QObject* parent = nullptr);
 
     // The selection, or with none the current line with its line break; the caret stays.
@@ -82,7 +82,7 @@ private:
     std::pair<int, int> CurrentLine() const;
     void ReplaceRange(int from, int to, const QString& text);
 
-    CView& view_;
+    WorksheetEditor& view_;
     Worksheet& sheet_;
     EditActions actions_;
 };

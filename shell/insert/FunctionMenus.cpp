@@ -11,7 +11,7 @@
 
 #include "shell/insert/FunctionMenuTable.h"
 #include "worksheet/Insertions.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
@@ -60,11 +60,11 @@ QString FunctionNameOf(const QAction& action) { return action.text().section(u'\
 
 int SlotsOf(const QAction& action) { return action.data().toInt(); }
 
-void InsertChosenFunction(WorksheetDriver& driver, CView& view, const QAction& action) {
+void InsertChosenFunction(WorksheetDriver& driver, WorksheetEditor& view, const QAction& action) {
     InsertFunctionCall(driver, view, FunctionNameOf(action).toStdU16String(), SlotsOf(action));
 }
 
-QPoint PopupPointAtCaret(const CView& view) {
+QPoint PopupPointAtCaret(const WorksheetEditor& view) {
     QTextCursor start = view.textCursor();
     start.setPosition(start.selectionStart());
     const QRect character = view.cursorRect(start);
@@ -97,7 +97,7 @@ QPoint KeepOnScreen(QPoint point) {
     return point;
 }
 
-void PopupAndInsert(QMenu& menu, QPoint point, WorksheetDriver& driver, CView& view) {
+void PopupAndInsert(QMenu& menu, QPoint point, WorksheetDriver& driver, WorksheetEditor& view) {
     const QAction* chosen = menu.exec(KeepOnScreen(point));
     if (chosen != nullptr) InsertChosenFunction(driver, view, *chosen);
 }

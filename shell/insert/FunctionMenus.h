@@ -7,12 +7,13 @@
 
 #include "engine/UserFunctions.h"
 
-class CView;
 class QAction;
 class QMenu;
 class QWidget;
 
 namespace numora {
+
+class WorksheetEditor;
 
 // The six submenus of built-in functions, built once.
 QMenu* CreateBuiltinFunctionMenu(QWidget* parent);
@@ -28,17 +29,17 @@ class WorksheetDriver;
 
 // Inserts the chosen item's call around the selection of `view`, the text of `driver`'s
 // worksheet (one undo step).
-void InsertChosenFunction(WorksheetDriver& driver, CView& view, const QAction& action);
+void InsertChosenFunction(WorksheetDriver& driver, WorksheetEditor& view, const QAction& action);
 
 // Where a function menu opens for a key press: 8 pixels right of the selection's first
 // character and one line below it, in screen coordinates.
-QPoint PopupPointAtCaret(const CView& view);
+QPoint PopupPointAtCaret(const WorksheetEditor& view);
 // For a toolbar button: its left edge at the toolbar's bottom edge.
 QPoint PopupPointUnder(const QWidget& button);
 // A point on no screen has its horizontal coordinate moved into the nearest screen's work area.
 QPoint KeepOnScreen(QPoint point);
 
 // Opens `menu` at `point` and inserts the call of the item chosen, if any.
-void PopupAndInsert(QMenu& menu, QPoint point, WorksheetDriver& driver, CView& view);
+void PopupAndInsert(QMenu& menu, QPoint point, WorksheetDriver& driver, WorksheetEditor& view);
 
 }  // namespace numora

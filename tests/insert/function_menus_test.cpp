@@ -11,7 +11,7 @@
 #include "userfunc/UserFunctionStore.h"
 #include "userfunc/dialogs/FunctionCheck.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 namespace {
@@ -83,7 +83,7 @@ TEST(FunctionMenus, UserMenuAccessKeysRepeatAfterSixteen) {
 
 TEST(FunctionMenus, ChosenItemIsInsertedAroundTheSelectionAsOneUndoStep) {
     test::App();
-    CView view;
+    WorksheetEditor view;
     Worksheet sheet(view, NoUserFunctions());
     view.ShowWorksheet(&sheet);
     view.LoadText("a=30");

@@ -13,7 +13,7 @@
 #include "shell/print/PrintLayout.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {
@@ -147,7 +147,7 @@ TEST_F(PrintPdfTest, FontSizedInPixelsPrintsAtItsSizeOnTheScreen) {
 // The colours are display formats of the editor's lines: a worksheet too long to be coloured at
 // once and never shown gets them for the print.
 TEST_F(PrintPdfTest, LinesKeepTheirColours) {
-    CView view;
+    WorksheetEditor view;
     namespace defaults = SettingsDefaults;
     view.ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
                      defaults::CommentColor);

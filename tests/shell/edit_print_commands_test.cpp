@@ -5,7 +5,7 @@
 
 #include "shell/find/FindDialog.h"
 #include "tests/shell/main_frame_support.h"
-#include "worksheet/view/CVariableListPane.h"
+#include "worksheet/view/VariableListPane.h"
 
 namespace numora::test {
 namespace {

@@ -102,7 +102,7 @@ TEST_F(MainFrameTest, UserFunctionDialogOkRebuildsTheMenuAndWritesTheFile) {
 }
 
 // The colour the worksheet shows at `position` of paragraph `line`.
-QColor ShownColor(CView& view, int line, int position) {
+QColor ShownColor(WorksheetEditor& view, int line, int position) {
     view.viewport()->repaint();
     for (const auto& range : view.document()->findBlockByNumber(line).layout()->formats()) {
         if (range.start <= position && position < range.start + range.length) {

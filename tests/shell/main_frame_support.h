@@ -19,8 +19,8 @@
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/BackgroundEvaluator.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -71,7 +71,7 @@ protected:
         file.write(bytes);
     }
 
-    CView& View() { return frame_->View(); }
+    WorksheetEditor& View() { return frame_->View(); }
     // Types a line at the end of the worksheet and presses Enter.
     void TypeLine(const QString& text) {
         QTest::keyClick(&View(), Qt::Key_End, Qt::ControlModifier);

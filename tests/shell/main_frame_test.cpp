@@ -16,8 +16,8 @@
 #include "shell/Translations.h"
 #include "tests/shell/main_frame_support.h"
 #include "ui/Prompter.h"
-#include "worksheet/view/CListBoxView.h"
-#include "worksheet/view/CVariableListPane.h"
+#include "worksheet/view/VariableListBox.h"
+#include "worksheet/view/VariableListPane.h"
 
 namespace numora::test {
 namespace {

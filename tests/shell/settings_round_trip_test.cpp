@@ -4,7 +4,7 @@
 
 #include "shell/SettingsApply.h"
 #include "tests/shell/main_frame_support.h"
-#include "worksheet/view/CVariableListPane.h"
+#include "worksheet/view/VariableListPane.h"
 
 namespace numora::test {
 namespace {

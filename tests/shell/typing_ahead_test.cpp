@@ -32,7 +32,7 @@ TEST_F(TypingAheadTest, CommandsWaitTheirTurnAndExitCancelsThenCloses) {
         prompter_.files = {FilePath("a.txt")};
         frame_->Action(CommandId::FileOpen)->trigger();
         QObject::connect(
-            &frame_->Waiting(), &BackgroundEvaluator::BusyChanged, frame_.get(), [&](bool on) {
+            &frame_->Waiting(), &CalculationWait::BusyChanged, frame_.get(), [&](bool on) {
                 if (!on) return;
                 QTest::keyClicks(&View(), "7");
                 QTest::keyClick(&View(), Qt::Key_S, Qt::ControlModifier);  // a shortcut among keys

@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 
 #include "tests/view/view_support.h"
-#include "worksheet/view/CListBoxView.h"
-#include "worksheet/view/CVariableListPane.h"
+#include "worksheet/view/VariableListBox.h"
+#include "worksheet/view/VariableListPane.h"
 
 namespace numora::test {
 namespace {
@@ -22,14 +22,15 @@ protected:
         layout->addWidget(&pane);
         pane.SetEngine(&sheet.Engine());
         sheet.Driver().SetCalculatedHandler([this] { pane.Refresh(sheet.Engine()); });
-        QObject::connect(&pane, &CVariableListPane::NameChosen, &view, &CView::InsertAtCaret);
+        QObject::connect(&pane, &VariableListPane::NameChosen, &view,
+                         &WorksheetEditor::InsertAtCaret);
         window.resize(500, 300);
         window.show();
         view.setFocus();
     }
     void TearDown() override { view.setParent(nullptr); }
 
-    CListBoxView& List() { return *pane.List(); }
+    VariableListBox& List() { return *pane.List(); }
     QStringList Entries() {
         QStringList out;
         for (int i = 0; i < List().count(); ++i) out << List().item(i)->text();
@@ -38,7 +39,7 @@ protected:
     QPoint RowCenter(int row) { return List().visualItemRect(List().item(row)).center(); }
 
     QWidget window;
-    CVariableListPane pane;
+    VariableListPane pane;
 };
 
 TEST_F(VariableListTest, SuccessfulLinesRefreshEntriesInSortOrder) {
@@ -61,7 +62,7 @@ TEST_F(VariableListTest, EnterAndDoubleClickInsertTheNameAtTheCaret) {
 
 TEST_F(VariableListTest, DeleteRemovesTheVariableFromTheEngine) {
     Enter({"a=1", "b=2"});
-    QSignalSpy deleted(&pane, &CVariableListPane::VariableDeleted);
+    QSignalSpy deleted(&pane, &VariableListPane::VariableDeleted);
     List().setFocus();
     List().setCurrentRow(0);
     QTest::keyClick(&List(), Qt::Key_Delete);

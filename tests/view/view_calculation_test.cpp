@@ -30,9 +30,9 @@ protected:
 TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards) {
     int calculated = 0;
     sheet.Driver().SetCalculatedHandler([&] { ++calculated; });
-    QSignalSpy busy(&wait, &BackgroundEvaluator::BusyChanged);
+    QSignalSpy busy(&wait, &CalculationWait::BusyChanged);
     bool waitCursor = false;
-    QObject::connect(&wait, &BackgroundEvaluator::BusyChanged, &view, [&](bool on) {
+    QObject::connect(&wait, &CalculationWait::BusyChanged, &view, [&](bool on) {
         if (!on) return;
         waitCursor = QApplication::overrideCursor() != nullptr &&
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor;
@@ -64,7 +64,7 @@ TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards
 }
 
 TEST_F(CalculationTest, ClosingCancelsTheLineFirstThenCloses) {
-    QObject::connect(&wait, &BackgroundEvaluator::BusyChanged, &view, [&](bool on) {
+    QObject::connect(&wait, &CalculationWait::BusyChanged, &view, [&](bool on) {
         if (on) view.close();
     });
     Type("v=f40(1)<Enter>");

@@ -9,8 +9,8 @@
 #include "settings/Settings.h"
 #include "tests/support/qt_app_support.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/view/BackgroundEvaluator.h"
-#include "worksheet/view/CView.h"
+#include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 namespace numora::test {
 
@@ -95,9 +95,9 @@ protected:
     }
 
     UserFunctionCatalogue functions;
-    CView view;
+    WorksheetEditor view;
     Worksheet sheet{view, functions};
-    BackgroundEvaluator wait{sheet};  // goes before the worksheet
+    CalculationWait wait{sheet};  // goes before the worksheet
 };
 
 }  // namespace numora::test

@@ -1,4 +1,4 @@
-#include "worksheet/view/CVariableListPane.h"
+#include "worksheet/view/VariableListPane.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,13 +6,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "worksheet/view/CListBoxView.h"
+#include "worksheet/view/VariableListBox.h"
 #include "worksheet/view/ViewTexts.h"
 
-using texts = numora::view_texts;
+namespace numora {
 
-CVariableListPane::CVariableListPane(QWidget* parent)
-    : QWidget(parent), list_(new CListBoxView(this)) {
+using texts = view_texts;
+
+VariableListPane::VariableListPane(QWidget* parent)
+    : QWidget(parent), list_(new VariableListBox(this)) {
     auto* header = new QWidget(this);
     auto* title = new QLabel(texts::kVariableListTitle(), header);
     title->setObjectName("title");
@@ -33,11 +35,13 @@ CVariableListPane::CVariableListPane(QWidget* parent)
     layout->addWidget(list_, 1);
     setFocusProxy(list_);
 
-    connect(close, &QToolButton::clicked, this, &CVariableListPane::CloseRequested);
-    connect(list_, &CListBoxView::NameChosen, this, &CVariableListPane::NameChosen);
-    connect(list_, &CListBoxView::VariableDeleted, this, &CVariableListPane::VariableDeleted);
+    connect(close, &QToolButton::clicked, this, &VariableListPane::CloseRequested);
+    connect(list_, &VariableListBox::NameChosen, this, &VariableListPane::NameChosen);
+    connect(list_, &VariableListBox::VariableDeleted, this, &VariableListPane::VariableDeleted);
 }
 
-void CVariableListPane::SetEngine(numora::CalcEngine* engine) { list_->SetEngine(engine); }
+void VariableListPane::SetEngine(CalcEngine* engine) { list_->SetEngine(engine); }
 
-void CVariableListPane::Refresh(const numora::CalcEngine& engine) { list_->Refresh(engine); }
+void VariableListPane::Refresh(const CalcEngine& engine) { list_->Refresh(engine); }
+
+}  // namespace numora

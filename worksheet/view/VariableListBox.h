@@ -9,17 +9,17 @@
 #include "worksheet/VariableList.h"
 
 namespace numora {
-class CalcEngine;
-}
 
-class CListBoxView : public QListWidget {
+class CalcEngine;
+
+class VariableListBox : public QListWidget {
     Q_OBJECT
 public:
-    explicit CListBoxView(QWidget* parent = nullptr);
+    explicit VariableListBox(QWidget* parent = nullptr);
 
-    void SetEngine(numora::CalcEngine* engine) { engine_ = engine; }
-    void Refresh(const numora::CalcEngine& engine);
-    const numora::VariableListModel& Model() const { return model_; }
+    void SetEngine(CalcEngine* engine) { engine_ = engine; }
+    void Refresh(const CalcEngine& engine);
+    const VariableListModel& Model() const { return model_; }
     // Where a drop would land, while dragging.
     std::optional<int> InsertionIndex() const {
         return drag_.Dragging() && drag_.Insertion() >= 0 ? std::optional(drag_.Insertion())
@@ -43,7 +43,9 @@ private:
     void ChooseCurrent();
     int RowAt(const QPoint& pos) const;
 
-    numora::VariableListModel model_;
-    numora::CalcEngine* engine_ = nullptr;
-    numora::RowDrag drag_;
+    VariableListModel model_;
+    CalcEngine* engine_ = nullptr;
+    RowDrag drag_;
 };
+
+}  // namespace numora

@@ -19,7 +19,7 @@ class QWidget;
 
 namespace numora {
 
-class BackgroundEvaluator final : public QObject, public LineWait {
+class CalculationWait final : public QObject, public LineWait {
     Q_OBJECT
 public:
     // How long a line runs before the window spins its own event loop, and before it shows
@@ -28,8 +28,8 @@ public:
     static constexpr int kBusyDelayMs = 300;
 
     // Becomes the wait of `sheet`'s lines; goes before the worksheet does.
-    explicit BackgroundEvaluator(Worksheet& sheet);
-    ~BackgroundEvaluator() override;
+    explicit CalculationWait(Worksheet& sheet);
+    ~CalculationWait() override;
 
     void WaitForLine(LineWorker& worker) override;
 

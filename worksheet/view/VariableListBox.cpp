@@ -1,4 +1,4 @@
-#include "worksheet/view/CListBoxView.h"
+#include "worksheet/view/VariableListBox.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include "ui/InsertionMark.h"
 #include "ui/QtText.h"
 
-using numora::ToQString;
+namespace numora {
 
 namespace {
 
@@ -55,34 +55,34 @@ private:
 
 }  // namespace
 
-CListBoxView::CListBoxView(QWidget* parent) : QListWidget(parent) {
+VariableListBox::VariableListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setItemDelegate(new EntryDelegate(this));
 }
 
-void CListBoxView::Refresh(const numora::CalcEngine& engine) {
+void VariableListBox::Refresh(const CalcEngine& engine) {
     model_.Refresh(engine);
     std::optional<std::size_t> keep;
     if (currentRow() >= 0) keep = static_cast<std::size_t>(currentRow());
     Rebuild(keep);
 }
 
-void CListBoxView::Rebuild(std::optional<std::size_t> select) {
+void VariableListBox::Rebuild(std::optional<std::size_t> select) {
     clear();
     for (const auto& entry : model_.Entries()) addItem(ToQString(entry.text));
     if (select && *select < model_.Count()) setCurrentRow(static_cast<int>(*select));
 }
 
-void CListBoxView::ChooseCurrent() {
+void VariableListBox::ChooseCurrent() {
     const QListWidgetItem* current = currentItem();
     if (current == nullptr || !current->isSelected()) return;
     const std::u16string name = model_.InsertText(static_cast<std::size_t>(row(current)));
     if (!name.empty()) emit NameChosen(ToQString(name));
 }
 
-void CListBoxView::keyPressEvent(QKeyEvent* event) {
+void VariableListBox::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -91,8 +91,8 @@ void CListBoxView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Delete: {
             const int at = currentRow();
             if (at < 0) return;
-            const QString name = ToQString(
-                numora::VariableListModel::NameOf(model_.Text(static_cast<std::size_t>(at))));
+            const QString name =
+                ToQString(VariableListModel::NameOf(model_.Text(static_cast<std::size_t>(at))));
             model_.Delete(static_cast<std::size_t>(at),
                           engine_ != nullptr ? &engine_->GetVariables() : nullptr);
             Rebuild(model_.Count() == 0 ? std::nullopt
@@ -114,14 +114,14 @@ void CListBoxView::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
-void CListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
+void VariableListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) != nullptr) {
         ChooseCurrent();
     }
 }
 
-void CListBoxView::mousePressEvent(QMouseEvent* event) {
+void VariableListBox::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     drag_.End();
     if (event->button() != Qt::LeftButton) return;
@@ -129,7 +129,7 @@ void CListBoxView::mousePressEvent(QMouseEvent* event) {
     drag_.Press(at < count() ? at : -1, event->position().toPoint());
 }
 
-int CListBoxView::RowAt(const QPoint& pos) const {
+int VariableListBox::RowAt(const QPoint& pos) const {
     // Beyond the last entry (or above the list) the insertion point is the end / the top row.
     if (count() == 0) return 0;
     if (pos.y() < 0) return std::max(0, indexAt(QPoint(0, 0)).row());
@@ -137,7 +137,7 @@ int CListBoxView::RowAt(const QPoint& pos) const {
     return under != nullptr ? row(under) : count();
 }
 
-void CListBoxView::mouseMoveEvent(QMouseEvent* event) {
+void VariableListBox::mouseMoveEvent(QMouseEvent* event) {
     if (!drag_.Pressed()) {
         QListWidget::mouseMoveEvent(event);
         return;
@@ -151,7 +151,7 @@ void CListBoxView::mouseMoveEvent(QMouseEvent* event) {
     if (drag_.SetInsertion(RowAt(pos))) viewport()->update();
 }
 
-void CListBoxView::mouseReleaseEvent(QMouseEvent* event) {
+void VariableListBox::mouseReleaseEvent(QMouseEvent* event) {
     const int source = drag_.Source();
     if (!drag_.End()) {
         QListWidget::mouseReleaseEvent(event);
@@ -164,7 +164,9 @@ void CListBoxView::mouseReleaseEvent(QMouseEvent* event) {
     if (const auto moved = model_.Move(static_cast<std::size_t>(source), target)) Rebuild(moved);
 }
 
-void CListBoxView::paintEvent(QPaintEvent* event) {
+void VariableListBox::paintEvent(QPaintEvent* event) {
     QListWidget::paintEvent(event);
-    if (drag_.Dragging()) numora::PaintInsertionMark(*this, drag_.Insertion());
+    if (drag_.Dragging()) PaintInsertionMark(*this, drag_.Insertion());
 }
+
+}  // namespace numora

@@ -1,4 +1,4 @@
-#include "worksheet/view/BackgroundEvaluator.h"
+#include "worksheet/view/CalculationWait.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +15,7 @@
 
 namespace numora {
 
-BackgroundEvaluator::BackgroundEvaluator(Worksheet& sheet) : sheet_(sheet) {
+CalculationWait::CalculationWait(Worksheet& sheet) : sheet_(sheet) {
     // Ends the waiting loop, if the line took long enough for one to start. A call left over
     // from an earlier line finds the next line's loop and is harmless there: that loop spins
     // again until its own line is done.
@@ -30,14 +30,14 @@ BackgroundEvaluator::BackgroundEvaluator(Worksheet& sheet) : sheet_(sheet) {
     sheet_.SetLineWait(this);
 }
 
-BackgroundEvaluator::~BackgroundEvaluator() {
+CalculationWait::~CalculationWait() {
     // Never reached while a line runs (closing is held back until it ends).
     Filter(false);
     sheet_.SetLineWait(nullptr);
     sheet_.Worker().SetJobEndedHandler(nullptr);
 }
 
-void BackgroundEvaluator::RunInTurn(std::function<void()> command) {
+void CalculationWait::RunInTurn(std::function<void()> command) {
     if (Holding()) {
         typeAhead_.KeepCall(std::move(command));
     } else {
@@ -45,7 +45,7 @@ void BackgroundEvaluator::RunInTurn(std::function<void()> command) {
     }
 }
 
-void BackgroundEvaluator::Filter(bool on) {
+void CalculationWait::Filter(bool on) {
     if (on == filtering_) return;
     filtering_ = on;
     if (on) {
@@ -55,25 +55,25 @@ void BackgroundEvaluator::Filter(bool on) {
     }
 }
 
-void BackgroundEvaluator::DeliverKept() {
+void CalculationWait::DeliverKept() {
     if (running_) return;  // the line running now delivers them when it ends
     typeAhead_.Deliver();
     if (!running_ && !typeAhead_.Delivering() && typeAhead_.Empty()) Filter(false);
 }
 
-void BackgroundEvaluator::WaitForLine(LineWorker& worker) {
+void CalculationWait::WaitForLine(LineWorker& worker) {
     running_ = true;
     if (!worker.WaitFor(std::chrono::milliseconds(kQuietWaitMs))) SpinUntilDone(worker);
     running_ = false;
     if (!typeAhead_.Empty()) {
         // Once the Enter that ran this line has finished its own work.
-        QMetaObject::invokeMethod(this, &BackgroundEvaluator::DeliverKept, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &CalculationWait::DeliverKept, Qt::QueuedConnection);
     } else if (!typeAhead_.Delivering()) {
         Filter(false);
     }
 }
 
-void BackgroundEvaluator::SpinUntilDone(LineWorker& worker) {
+void CalculationWait::SpinUntilDone(LineWorker& worker) {
     // Keep the window alive while the line runs: paint, resize, timers, menus; input is kept
     // for later.
     Filter(true);
@@ -116,7 +116,7 @@ bool ClickableMeanwhile(const QWidget* widget) {
 
 }  // namespace
 
-bool BackgroundEvaluator::PassesAtOnce(const QKeyEvent& event) const {
+bool CalculationWait::PassesAtOnce(const QKeyEvent& event) const {
     const QKeyCombination key = event.keyCombination();
     for (const QPointer<QAction>& action : atOnce_) {
         if (action == nullptr) continue;
@@ -127,7 +127,7 @@ bool BackgroundEvaluator::PassesAtOnce(const QKeyEvent& event) const {
     return false;
 }
 
-bool BackgroundEvaluator::eventFilter(QObject* watched, QEvent* event) {
+bool CalculationWait::eventFilter(QObject* watched, QEvent* event) {
     // Events for the platform's windows pass: each reaches its widget, which is looked at here.
     if (!watched->isWidgetType() || !Holding()) return QObject::eventFilter(watched, event);
     auto* widget = static_cast<QWidget*>(watched);

@@ -4,18 +4,20 @@
 
 #include "engine/CalcEngine.h"
 
-class CListBoxView;
+namespace numora {
 
-class CVariableListPane : public QWidget {
+class VariableListBox;
+
+class VariableListPane : public QWidget {
     Q_OBJECT
 public:
-    explicit CVariableListPane(QWidget* parent = nullptr);
+    explicit VariableListPane(QWidget* parent = nullptr);
 
     // The engine whose variables Delete removes.
-    void SetEngine(numora::CalcEngine* engine);
+    void SetEngine(CalcEngine* engine);
     // After a successful line: "%s=%s" entries of the assigned names, in sort order.
-    void Refresh(const numora::CalcEngine& engine);
-    CListBoxView* List() const { return list_; }
+    void Refresh(const CalcEngine& engine);
+    VariableListBox* List() const { return list_; }
 
 signals:
     // Double-click or Enter on an entry: its name, for insertion at the worksheet caret.
@@ -25,5 +27,7 @@ signals:
     void CloseRequested();
 
 private:
-    CListBoxView* list_;
+    VariableListBox* list_;
 };
+
+}  // namespace numora

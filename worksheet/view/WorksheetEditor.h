@@ -12,20 +12,20 @@
 #include "worksheet/TextBuffer.h"
 
 namespace numora {
+
 class Worksheet;
 class WorksheetHighlighter;
-}  // namespace numora
 
-class CView : public QPlainTextEdit, public numora::TextBuffer {
+class WorksheetEditor : public QPlainTextEdit, public TextBuffer {
     Q_OBJECT
 public:
-    explicit CView(QWidget* parent = nullptr);
-    ~CView() override;
+    explicit WorksheetEditor(QWidget* parent = nullptr);
+    ~WorksheetEditor() override;
 
     // The worksheet whose driver gets this editor's keys and edits (built over this editor as
     // its text). It outlives the editor, or is taken away first. Without one the editor edits
     // plain text.
-    void ShowWorksheet(numora::Worksheet* sheet) { sheet_ = sheet; }
+    void ShowWorksheet(Worksheet* sheet) { sheet_ = sheet; }
 
     // The four line colours as COLORREF values (0x00BBGGRR), as the settings record holds
     // them. Recolours the whole worksheet; the text, its undo steps and the modified flag stay.
@@ -41,8 +41,8 @@ public:
     void InsertAtCaret(const QString& text);
     // Colours every line again by the full scan (after a new font).
     void RecolorAll();
-    numora::WorksheetHighlighter& Highlighter() { return *highlighter_; }
-    QColor LineColor(numora::ColorKind kind) const;
+    WorksheetHighlighter& Highlighter() { return *highlighter_; }
+    QColor LineColor(ColorKind kind) const;
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only
     // ever work on whole paragraphs, and the editor lays wrapped lines out lazily (not at all
@@ -55,7 +55,7 @@ public:
     std::int32_t LineFromPosition(std::int32_t position) const override;
     std::int32_t LineLengthAt(std::int32_t position) const override;
     void SetSelection(std::int32_t anchor, std::int32_t caret) override;
-    numora::TextSelection GetSelection() const override;
+    TextSelection GetSelection() const override;
     void ReplaceSelection(std::u16string_view text) override;
     void ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) override;
     void BeginUndoGroup() override;
@@ -64,7 +64,7 @@ public:
     void ResumeRedraw() override;
     void HideSelection() override {}
     void ShowSelection() override {}
-    void SetCaretType(numora::CaretType type) override;
+    void SetCaretType(CaretType type) override;
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
 
 signals:
@@ -82,9 +82,11 @@ private:
     template <typename Edit>
     void RunInEditGroup(Edit&& edit);
 
-    numora::Worksheet* sheet_ = nullptr;
+    Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
-    numora::WorksheetHighlighter* highlighter_;  // owned by the document
+    WorksheetHighlighter* highlighter_;  // owned by the document
 };
+
+}  // namespace numora

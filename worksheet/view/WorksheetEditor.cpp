@@ -1,4 +1,4 @@
-#include "worksheet/view/CView.h"
+#include "worksheet/view/WorksheetEditor.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -12,10 +12,7 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
-using numora::ColorKind;
-using numora::FromColorRef;
-using numora::ToQString;
-using numora::ToU16View;
+namespace numora {
 
 namespace {
 
@@ -32,10 +29,10 @@ bool TypesText(const QKeyEvent& event) {
 
 }  // namespace
 
-CView::CView(QWidget* parent)
+WorksheetEditor::WorksheetEditor(QWidget* parent)
     : QPlainTextEdit(parent),
       groupCursor_(document()),
-      highlighter_(new numora::WorksheetHighlighter(*document())) {
+      highlighter_(new WorksheetHighlighter(*document())) {
     ApplyColors(0, 0, 0, 0);  // black until the window hands its colours over
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setViewportMargins(kLeftMargin, 0, kRightMargin, 0);
@@ -46,40 +43,40 @@ CView::CView(QWidget* parent)
     setAutoFillBackground(true);
 }
 
-CView::~CView() = default;
+WorksheetEditor::~WorksheetEditor() = default;
 
-void CView::ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
-                        std::uint32_t errorColor, std::uint32_t commentColor) {
+void WorksheetEditor::ApplyColors(std::uint32_t defaultColor, std::uint32_t resultColor,
+                                  std::uint32_t errorColor, std::uint32_t commentColor) {
     // Indexed by ColorKind.
     highlighter_->SetColors({FromColorRef(defaultColor), FromColorRef(resultColor),
                              FromColorRef(errorColor), FromColorRef(commentColor)});
     viewport()->update();
 }
 
-QColor CView::LineColor(ColorKind kind) const { return highlighter_->Color(kind); }
+QColor WorksheetEditor::LineColor(ColorKind kind) const { return highlighter_->Color(kind); }
 
-void CView::ApplyWordWrap(bool on) {
+void WorksheetEditor::ApplyWordWrap(bool on) {
     setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
-void CView::LoadText(const QString& text) {
+void WorksheetEditor::LoadText(const QString& text) {
     // Loading is not an edit: no undo step.
     document()->setUndoRedoEnabled(false);
     setPlainText(text);
     document()->setUndoRedoEnabled(true);
     highlighter_->RecolorAll();
-    const std::int32_t caret = numora::CaretAfterColorAllLines(*this);
+    const std::int32_t caret = CaretAfterColorAllLines(*this);
     SetSelection(caret, caret);
     document()->setModified(false);
 }
 
-QString CView::Text() const {
+QString WorksheetEditor::Text() const {
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
 }
 
-void CView::InsertAtCaret(const QString& text) {
+void WorksheetEditor::InsertAtCaret(const QString& text) {
     if (sheet_ != nullptr) {
         sheet_->Driver().InsertAtCaret(ToU16View(text));
         return;
@@ -88,22 +85,22 @@ void CView::InsertAtCaret(const QString& text) {
     FocusEditor();
 }
 
-void CView::RecolorAll() {
+void WorksheetEditor::RecolorAll() {
     highlighter_->RecolorAll();
     viewport()->update();
 }
 
 // ---- TextBuffer over the document ----
 
-std::int32_t CView::TextLength() const { return document()->characterCount() - 1; }
+std::int32_t WorksheetEditor::TextLength() const { return document()->characterCount() - 1; }
 
-char16_t CView::CharAt(std::int32_t position) const {
+char16_t WorksheetEditor::CharAt(std::int32_t position) const {
     if (position < 0 || position >= TextLength()) return 0;
     const QChar c = document()->characterAt(position);
     return c == QChar::ParagraphSeparator ? u'\n' : c.unicode();
 }
 
-std::u16string CView::TextRange(std::int32_t from, std::int32_t to) const {
+std::u16string WorksheetEditor::TextRange(std::int32_t from, std::int32_t to) const {
     const std::int32_t length = TextLength();
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
@@ -125,22 +122,22 @@ std::u16string CView::TextRange(std::int32_t from, std::int32_t to) const {
     return text;
 }
 
-std::int32_t CView::CaretLineStart() const { return textCursor().block().position(); }
+std::int32_t WorksheetEditor::CaretLineStart() const { return textCursor().block().position(); }
 
-std::int32_t CView::LineStart(std::int32_t line) const {
+std::int32_t WorksheetEditor::LineStart(std::int32_t line) const {
     const QTextBlock block = document()->findBlockByNumber(line);
     return block.isValid() ? block.position() : -1;
 }
 
-std::int32_t CView::LineFromPosition(std::int32_t position) const {
+std::int32_t WorksheetEditor::LineFromPosition(std::int32_t position) const {
     return document()->findBlock(std::clamp(position, 0, TextLength())).blockNumber();
 }
 
-std::int32_t CView::LineLengthAt(std::int32_t position) const {
+std::int32_t WorksheetEditor::LineLengthAt(std::int32_t position) const {
     return document()->findBlock(std::clamp(position, 0, TextLength())).length() - 1;
 }
 
-void CView::SetSelection(std::int32_t anchor, std::int32_t caret) {
+void WorksheetEditor::SetSelection(std::int32_t anchor, std::int32_t caret) {
     const std::int32_t length = TextLength();
     const auto clamp = [length](std::int32_t p) { return p < 0 ? length : std::min(p, length); };
     QTextCursor cursor = textCursor();
@@ -149,18 +146,18 @@ void CView::SetSelection(std::int32_t anchor, std::int32_t caret) {
     setTextCursor(cursor);
 }
 
-numora::TextSelection CView::GetSelection() const {
+TextSelection WorksheetEditor::GetSelection() const {
     const QTextCursor cursor = textCursor();
     return {cursor.selectionStart(), cursor.selectionEnd()};
 }
 
-void CView::ReplaceSelection(std::u16string_view text) {
+void WorksheetEditor::ReplaceSelection(std::u16string_view text) {
     QTextCursor cursor = textCursor();
     cursor.insertText(ToQString(text));
     setTextCursor(cursor);
 }
 
-void CView::ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) {
+void WorksheetEditor::ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) {
     // A cursor of its own: moving the editor's caret for each of many replacements would
     // scroll and lay out the view every time.
     QTextCursor cursor(document());
@@ -169,36 +166,36 @@ void CView::ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view
     cursor.insertText(ToQString(text));
 }
 
-void CView::BeginUndoGroup() {
+void WorksheetEditor::BeginUndoGroup() {
     if (groupDepth_++ == 0) groupCursor_.beginEditBlock();
 }
 
-void CView::EndUndoGroup() {
+void WorksheetEditor::EndUndoGroup() {
     if (groupDepth_ == 0) return;
     if (--groupDepth_ > 0) return;
     groupCursor_.endEditBlock();
 }
 
-void CView::SuspendRedraw() {
+void WorksheetEditor::SuspendRedraw() {
     if (redrawSuspended_++ == 0) viewport()->setUpdatesEnabled(false);
 }
 
-void CView::ResumeRedraw() {
+void WorksheetEditor::ResumeRedraw() {
     if (redrawSuspended_ == 0 || --redrawSuspended_ > 0) return;
     viewport()->setUpdatesEnabled(true);
     viewport()->update();
 }
 
-void CView::SetCaretType(numora::CaretType type) {
+void WorksheetEditor::SetCaretType(CaretType type) {
     // The editor draws a block caret in overwrite mode.
-    const bool overwrite = type == numora::CaretType::Block;
+    const bool overwrite = type == CaretType::Block;
     setOverwriteMode(overwrite);
     emit OverwriteToggled(overwrite);
 }
 
 // ---- colouring ----
 
-void CView::paintEvent(QPaintEvent* event) {
+void WorksheetEditor::paintEvent(QPaintEvent* event) {
     // Lines take their colours as they come into view: a long worksheet is coloured only where
     // it is shown. Wrapped lines make fewer paragraphs fit; colouring a few extra costs little.
     const int lines = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 2;
@@ -209,7 +206,7 @@ void CView::paintEvent(QPaintEvent* event) {
 // ---- keys ----
 
 template <typename Edit>
-void CView::RunInEditGroup(Edit&& edit) {
+void WorksheetEditor::RunInEditGroup(Edit&& edit) {
     if (sheet_ == nullptr) {
         BeginUndoGroup();
         edit();
@@ -221,7 +218,7 @@ void CView::RunInEditGroup(Edit&& edit) {
     }
 }
 
-void CView::keyPressEvent(QKeyEvent* event) {
+void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     // The edit commands' keys (undo, the clipboard) are the window's actions and never get
     // here. Where no window takes them first, the toolkit's own undo keys step through the
     // history and must not open a step of their own.
@@ -260,7 +257,7 @@ void CView::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void CView::inputMethodEvent(QInputMethodEvent* event) {
+void WorksheetEditor::inputMethodEvent(QInputMethodEvent* event) {
     // A commit is one typed text: one undo step with its colouring. Composition alone is not
     // an edit of the worksheet.
     if (event->commitString().isEmpty()) {
@@ -270,6 +267,8 @@ void CView::inputMethodEvent(QInputMethodEvent* event) {
     RunInEditGroup([&] { QPlainTextEdit::inputMethodEvent(event); });
 }
 
-void CView::insertFromMimeData(const QMimeData* source) {
+void WorksheetEditor::insertFromMimeData(const QMimeData* source) {
     RunInEditGroup([&] { QPlainTextEdit::insertFromMimeData(source); });
 }
+
+}  // namespace numora
