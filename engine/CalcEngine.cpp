@@ -22,6 +22,22 @@ CalcEngine::CalcEngine(const UserFunctionCatalogue& functions) : state_(function
     BuiltinTable();
 }
 
+CalcEngine::Session CalcEngine::TakeSession() {
+    Session session{std::move(OwnVariables), state_.LastAnswer, Result, std::move(ValueText)};
+    OwnVariables.Clear();
+    state_.LastAnswer = Number(0);
+    Result = Number(0);
+    ValueText.clear();
+    return session;
+}
+
+void CalcEngine::RestoreSession(Session session) {
+    OwnVariables = std::move(session.Variables);
+    state_.LastAnswer = std::move(session.LastAnswer);
+    Result = std::move(session.Result);
+    ValueText = std::move(session.ValueText);
+}
+
 int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
     int status;
     try {

@@ -52,6 +52,18 @@ public:
 
     std::u16string FormatForStatus(StatusFormat format, bool grouped) const;
 
+    // What a worksheet's lines leave behind in the engine. A whole recalculation starts from
+    // a fresh one and puts the old one back when it is stopped half way.
+    struct Session {
+        VariableTable Variables;
+        Number LastAnswer{0};
+        Number Result{0};
+        std::u16string ValueText;
+    };
+    // Between lines only: hands the session over and leaves the engine as a new one is.
+    Session TakeSession();
+    void RestoreSession(Session session);
+
 private:
     int EvaluateLine(std::u16string& line, std::int32_t& position);
 

@@ -16,6 +16,8 @@ inline constexpr uint32_t StatusFormatSaved = 0x0C;
 inline constexpr int StatusFormatSavedShift = 2;
 inline constexpr uint32_t EnterComputesResultLine = 0x10;
 inline constexpr uint32_t UnaryMinusBindsBase = 0x20;
+// A worksheet opened from a file is recalculated as one undoable step.
+inline constexpr uint32_t RecalculateOnOpen = 0x40;
 }  // namespace OptionBits
 
 // 0 when the status format is not kept, else StatusFormat + 1.

@@ -40,6 +40,7 @@ enum class CommandId : int {
     InsertPi = 32788,
     InsertExp = 32789,
     InsertRoot2 = 32790,
+    EditRecalculateAll = 32791,
     NextPane = 57680,
     CloseListPane = 57682,
 };

@@ -81,6 +81,9 @@ std::vector<CommandInfo> CommandTexts::Build() {
          tr("ファイル内のすべてを選択\nすべて選択"),
          Keys({ctrl(Qt::Key_A)}),
          {}},
+        {Id::EditRecalculateAll, tr("すべて再計算(&R)\tCtrl+R"),
+         tr("ワークシート全体を上から順に再計算します\nすべて再計算"), Keys({ctrl(Qt::Key_R)}),
+         Icon("recalc.svg")},
         {Id::EditFind, tr("検索\tCtrl+F(&F)"), tr("指定した文字列の検索\n検索"),
          Keys({ctrl(Qt::Key_F)}), Icon("find.svg")},
         {Id::EditReplace, tr("置換\tCtrl+H(&H)"), tr("指定した文字列を他の文字列で置換\n置換"),
@@ -182,9 +185,9 @@ constexpr std::array kFileMenu{
     Id::FileNew,   Id::FileOpen,      Id::FileSave, Id::FileSaveAs,   Sep,
     Id::FilePrint, Id::FilePageSetup, Sep,          Id::FileMruFirst, Sep,
     Id::AppExit};
-constexpr std::array kEditMenu{Id::EditUndo,  Id::EditRedo,      Sep, Id::EditCut,  Id::EditCopy,
-                               Id::EditPaste, Id::EditSelectAll, Sep, Id::EditFind, Id::EditReplace,
-                               Id::EditRepeat};
+constexpr std::array kEditMenu{
+    Id::EditUndo,      Id::EditRedo,           Sep, Id::EditCut,  Id::EditCopy,    Id::EditPaste,
+    Id::EditSelectAll, Id::EditRecalculateAll, Sep, Id::EditFind, Id::EditReplace, Id::EditRepeat};
 constexpr std::array kViewMenu{Id::ViewToolbar,
                                Id::ViewStatusBar,
                                Id::ViewVariableList,
@@ -206,7 +209,9 @@ constexpr std::array kToolbarB{Id::InsertBuiltinFunction,
                                Id::InsertComment,
                                Id::InsertPi,
                                Id::InsertExp,
-                               Id::InsertRoot2};
+                               Id::InsertRoot2,
+                               Sep,
+                               Id::EditRecalculateAll};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "shell/RecentDocumentsMenu.h"
+#include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
 #include "ui/QtText.h"
@@ -48,6 +49,7 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
     frame.View().LoadText(QString::fromStdU16String(text));
     frame.SetDocumentPath(QFileInfo(path).absoluteFilePath(), stamp);
     frame.MarkSaved();
+    if (frame.AppSettings().Option & OptionBits::RecalculateOnOpen) RecalculateAll(frame);
     return true;
 }
 

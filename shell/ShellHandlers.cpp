@@ -12,6 +12,7 @@ void AttachShellHandlers(CMainFrame& frame) {
     AttachDialogCommands(frame);
     AttachEditCommands(frame);
     AttachPrintCommands(frame);
+    AttachRecalculateCommand(frame);
 }
 
 }  // namespace numora

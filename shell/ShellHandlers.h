@@ -24,5 +24,9 @@ void ApplyOptions(CMainFrame& frame, bool fontChanged);
 void AttachEditCommands(CMainFrame& frame);
 // PrintCommands.cpp: print and page setup.
 void AttachPrintCommands(CMainFrame& frame);
+// RecalculateCommand.cpp: the whole worksheet recalculated from the top, as numora-calc does.
+void AttachRecalculateCommand(CMainFrame& frame);
+// One undo step; the text stays as it was when the user stops it (false).
+bool RecalculateAll(CMainFrame& frame);
 
 }  // namespace numora

@@ -16,6 +16,7 @@ public:
     static inline const QString kCalcOffMark = QStringLiteral("⛝");
     static QString kCalcOff() { return kCalcOffMark + tr("計算OFF"); }
     static QString kCalculating() { return tr("計算中... (Esc で中止)"); }
+    static QString kRecalculating() { return tr("再計算中... %1/%2 行 (Esc で中止)"); }
     static QString kNoRecentDocuments() { return tr("(なし)"); }
     static inline const QString kAboutTitle = QStringLiteral("Numora");
     static inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);

@@ -150,7 +150,15 @@ void StatusBarPanes::LeaveSimpleMode() {
 }
 
 void StatusBarPanes::ShowBusy(bool busy) {
-    default_->setText(busy ? texts::kCalculating() : texts::kReady());
+    if (!busy) progress_.clear();
+    default_->setText(!busy                 ? texts::kReady()
+                      : progress_.isEmpty() ? texts::kCalculating()
+                                            : progress_);
+}
+
+void StatusBarPanes::ShowProgress(const QString& text) {
+    progress_ = text;
+    default_->setText(text.isEmpty() ? texts::kReady() : text);
 }
 
 }  // namespace numora

@@ -63,6 +63,9 @@ public:
     void ShowCalcState();
     // While a line runs longer than a moment the default pane says so.
     void ShowBusy(bool busy);
+    // While the whole worksheet is recalculated the default pane shows how far it has got,
+    // also once it counts as busy; an empty text ends that.
+    void ShowProgress(const QString& text);
     // The simple mode, while a function menu is open: the panes give way to one that shows
     // the whole help text of the highlighted item.
     void EnterSimpleMode();
@@ -84,6 +87,7 @@ private:
     QLabel* default_;
     ClickablePane* result_;
     CalcStatePane* calc_;
+    QString progress_;
     int format_ = 0;
     bool simple_ = false;
 };

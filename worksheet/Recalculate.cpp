@@ -1,5 +1,8 @@
 #include "worksheet/Recalculate.h"
 
+#include <algorithm>
+
+#include "engine/Cancel.h"
 #include "worksheet/LineText.h"
 #include "worksheet/MemoryTextBuffer.h"
 #include "worksheet/WorksheetDriver.h"
@@ -55,7 +58,15 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     const bool insertMode = IsInsertMode(options.enterComputesResultLine, false);
 
     std::int32_t paragraph = 0;
+    std::int32_t nextReport = 0;
     while (paragraph < buffer.ParagraphCount()) {
+        if (options.cancel && CancelRequested(*options.cancel)) {
+            return {{}, counting.evaluated, counting.failed, true};
+        }
+        if (options.progress && paragraph >= nextReport) {
+            options.progress(paragraph, buffer.ParagraphCount());
+            nextReport = paragraph + std::max<std::int32_t>(options.progressEvery, 1);
+        }
         const std::int32_t start = buffer.ParagraphStart(paragraph);
         const std::int32_t end = paragraph + 1 < buffer.ParagraphCount()
                                      ? buffer.ParagraphStart(paragraph + 1) - 1
@@ -66,6 +77,10 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
         }
         buffer.SetSelection(start, start);
         driver.PressEnter(false, false);
+        // A line stopped by the token is no result of the worksheet's.
+        if (options.cancel && CancelRequested(*options.cancel)) {
+            return {{}, counting.evaluated, counting.failed, true};
+        }
         // The result line now sits directly below; carry on after it.
         paragraph += 2;
     }

@@ -2,6 +2,7 @@
 // Batch recalculation of a whole worksheet, as if Enter were pressed on every expression
 // paragraph from top to bottom.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,14 +12,26 @@ namespace numora {
 
 class CalcEngine;
 
+struct CancelToken;
+class VariableListModel;
+
 struct RecalcOptions {
     bool enterComputesResultLine = false;
+    // Checked before every line; once set, the recalculation stops and reports `canceled`.
+    const CancelToken* cancel = nullptr;
+    // Called every `progressEvery` paragraphs with the paragraph reached and the paragraph
+    // count at that moment (it grows as result lines are inserted).
+    std::function<void(std::int32_t paragraph, std::int32_t paragraphs)> progress;
+    std::int32_t progressEvery = 256;
+    // With the engine: refreshed after every line that succeeds, as the window's list is.
+    VariableListModel* variableList = nullptr;
 };
 
 struct RecalcOutcome {
     std::u16string text;  // the worksheet afterwards, "\n" line ends
     std::int32_t evaluated = 0;
     std::int32_t failed = 0;  // lines whose evaluation failed (their result line holds the error)
+    bool canceled = false;    // stopped half way: `text` is incomplete and must not be used
 };
 
 // Result lines, blank lines and comment-only lines are passed over; every other paragraph is
@@ -29,5 +42,11 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
                                    const RecalcOptions& options = {});
 RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options = {});
+
+// As numora-calc recalculates a file: `engine` (with its digits, options and user functions)
+// starts without variables and last answer, and ends with those of the last line. Canceled,
+// the engine gets back the variables it had before.
+RecalcOutcome RecalculateAfresh(std::u16string text, CalcEngine& engine,
+                                const RecalcOptions& options = {});
 
 }  // namespace numora

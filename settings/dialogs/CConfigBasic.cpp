@@ -79,6 +79,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     digits->setValue(std::clamp(settings.Digits, 0, kMaxResultDigits));
     keepStatusFormat = new QCheckBox(T::kKeepStatusFormat(), this);
     keepStatusFormat->setChecked(option & B::StatusFormatSaved);
+    recalculateOnOpen = new QCheckBox(T::kRecalculateOnOpen(), this);
+    recalculateOnOpen->setChecked(option & B::RecalculateOnOpen);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -103,7 +105,7 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
-    layout->addWidget(Group(T::kResultGroup(), this, {digitsRow, keepStatusFormat}));
+    layout->addWidget(Group(T::kResultGroup(), this, {digitsRow, keepStatusFormat, recalculateOnOpen}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -116,12 +118,14 @@ void CConfigBasic::showEvent(QShowEvent* event) {
 
 void CConfigBasic::Apply() {
     namespace B = OptionBits;
-    uint32_t option = settings_.Option & ~(B::AutoSaveUntitled | B::NoConfirmOnClose |
-                                           B::EnterComputesResultLine | B::UnaryMinusBindsBase);
+    uint32_t option = settings_.Option &
+                      ~(B::AutoSaveUntitled | B::NoConfirmOnClose | B::EnterComputesResultLine |
+                        B::UnaryMinusBindsBase | B::RecalculateOnOpen);
     if (autoSave->isChecked()) option |= B::AutoSaveUntitled;
     if (noConfirm->isChecked()) option |= B::NoConfirmOnClose;
     if (enterComputes->isChecked()) option |= B::EnterComputesResultLine;
     if (unaryBase->isChecked()) option |= B::UnaryMinusBindsBase;
+    if (recalculateOnOpen->isChecked()) option |= B::RecalculateOnOpen;
     // Checked: the window writes the format in use at exit, whatever is stored now.
     option = WithStatusFormatSaved(option, keepStatusFormat->isChecked() ? 1 : 0);
     settings_.Option = option;

@@ -1,6 +1,7 @@
 #pragma once
-// The options page for the interface language, the Untitled document, result digits, the unary
-// minus with powers and the Enter key on a result line. It reads Settings when built and writes them on Apply.
+// The options page for the interface language, the Untitled document, result digits and
+// recalculation on opening, the unary minus with powers and the Enter key on a result line. It
+// reads Settings when built and writes them on Apply.
 #include <QWidget>
 
 class QCheckBox;
@@ -29,6 +30,7 @@ public:
     QCheckBox* noConfirm;
     QSpinBox* digits;
     QCheckBox* keepStatusFormat;
+    QCheckBox* recalculateOnOpen;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

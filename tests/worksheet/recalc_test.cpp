@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/CalcEngine.h"
+#include "engine/Cancel.h"
 #include "tests/worksheet/driver_test_support.h"
 #include "worksheet/CalcEngineEvaluator.h"
 #include "worksheet/Recalculate.h"
@@ -32,8 +33,10 @@ TEST(Recalc, WritesEveryResult) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
         ScriptedEvaluator evaluator(testing::CommonScript());
+        RecalcOptions options;
+        options.enterComputesResultLine = c.option;
         const RecalcOutcome outcome =
-            RecalculateWorksheet(Utf8ToUtf16(c.before), evaluator, RecalcOptions{c.option});
+            RecalculateWorksheet(Utf8ToUtf16(c.before), evaluator, options);
         EXPECT_EQ(Utf16ToUtf8(outcome.text), c.after);
         EXPECT_EQ(outcome.evaluated, c.evaluated);
         EXPECT_EQ(outcome.failed, c.failed);
@@ -74,6 +77,36 @@ TEST(Recalc, SameAsPressingEnterWithTheEngine) {
     EXPECT_EQ(batch.failed, 2);
     EXPECT_NE(batch.text.find(u"net + tax\n>4051.62\n@ * 2\n>8103.24\n1/0\n>Error"),
               std::u16string::npos);
+}
+
+// The window's engine is recalculated in: a stale variable must not leak into the result, and a
+// stop half way must leave the old variables.
+TEST(Recalc, AfreshForgetsOldVariablesAndAStopPutsThemBack) {
+    CalcEngine engine;
+    std::u16string line = u"stale = 5";
+    std::int32_t position = 0;
+    ASSERT_EQ(engine.Evaluate(line, position), 0);
+
+    const RecalcOutcome fresh = RecalculateAfresh(u"stale + 1\nx = 2", engine);
+    EXPECT_EQ(Utf16ToUtf8(fresh.text),
+              "stale + 1\n>Error : \"stale\" is Not Variable\nx = 2\n>2\n");
+    EXPECT_EQ(engine.GetVariables().Find(u"stale"), nullptr);
+    ASSERT_NE(engine.GetVariables().Find(u"x"), nullptr);
+
+    std::vector<std::int32_t> reached;
+    RecalcOptions options;
+    options.cancel = &engine.Cancel();
+    options.progressEvery = 1;
+    options.progress = [&](std::int32_t paragraph, std::int32_t) {
+        reached.push_back(paragraph);
+        if (paragraph == 2) RequestCancel(engine.Cancel());
+    };
+    const RecalcOutcome stopped = RecalculateAfresh(u"y = 1\ny + 1\nz = 3", engine, options);
+    ClearCancel(engine.Cancel());
+    EXPECT_TRUE(stopped.canceled);
+    EXPECT_EQ(reached, std::vector<std::int32_t>({0, 2}));
+    EXPECT_EQ(engine.GetVariables().Find(u"y"), nullptr);
+    EXPECT_NE(engine.GetVariables().Find(u"x"), nullptr);
 }
 
 }  // namespace

@@ -69,6 +69,11 @@ void VariableListBox::Refresh(const CalcEngine& engine) {
     Rebuild(keep);
 }
 
+void VariableListBox::Replace(VariableListModel model) {
+    model_ = std::move(model);
+    Rebuild(std::nullopt);
+}
+
 void VariableListBox::Rebuild(std::optional<std::size_t> select) {
     clear();
     for (const auto& entry : model_.Entries()) addItem(ToQString(entry.text));

@@ -20,6 +20,8 @@ public:
     void SetEngine(CalcEngine* engine) { engine_ = engine; }
     void Refresh(const CalcEngine& engine);
     const VariableListModel& Model() const { return model_; }
+    // All entries at once (after a whole recalculation).
+    void Replace(VariableListModel model);
     // Where a drop would land, while dragging.
     std::optional<int> InsertionIndex() const {
         return drag_.Dragging() && drag_.Insertion() >= 0 ? std::optional(drag_.Insertion())

@@ -42,6 +42,10 @@ public:
     // Colours every line again by the full scan (after a new font).
     void RecolorAll();
     WorksheetHighlighter& Highlighter() { return *highlighter_; }
+    // Replaces the text by `text` ("\n" between paragraphs) as one undo step; only the paragraphs
+    // that changed are rewritten. The caret stays on its paragraph and column, the view
+    // scrolled where it was.
+    void ReplaceAllText(std::u16string_view text);
     QColor LineColor(ColorKind kind) const;
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only

@@ -1,0 +1,99 @@
+// すべて再計算 in the window: numora-calc's text for the same worksheet, as one undo step, and
+// nothing changed when the user stops it.
+#include <QListWidget>
+
+#include "tests/cli/calc_run.h"
+#include "tests/shell/main_frame_support.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/VariableListBox.h"
+#include "worksheet/view/VariableListPane.h"
+
+namespace numora::test {
+namespace {
+
+class RecalculateTest : public MainFrameTest {
+protected:
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&View(), key, modifiers);
+    }
+    QStringList Variables() {
+        QStringList entries;
+        const QListWidget& list = *frame_->VariableList().List();
+        for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
+        return entries;
+    }
+};
+
+TEST_F(RecalculateTest, AnEditedSavedWorksheetBecomesWhatNumoraCalcMakesOfIt) {
+    WriteFile("sheet.txt",
+              "rate = 5\r\n>5\r\nprice = 1200\r\n>1200\r\n// note\r\n\r\nprice * rate / 100\r\n"
+              ">60\r\n1/0\r\nprice + @\r\n>0\r\nunknown + 1\r\nlast = rate * 2\r\n");
+    CMainFrame& frame = Start();
+    prompter_.files = {FilePath("sheet.txt")};
+    frame.Action(CommandId::FileOpen)->trigger();
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    QTest::keyClicks(&View(), "8");
+    Key(Qt::Key_S, Qt::ControlModifier);
+    for (int i = 0; i < 6; ++i) Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
+    const QString edited = View().Text();
+    const int caretLine = View().textCursor().blockNumber();
+    const int caretColumn = View().textCursor().positionInBlock();
+
+    Key(Qt::Key_R, Qt::ControlModifier);
+    const testing::CalcRun calc = testing::Calc(
+        {"--settings-dir", Folder().toStdString(), FilePath("sheet.txt").toStdString()});
+    EXPECT_EQ(calc.exitCode, 1);  // two lines fail
+    EXPECT_EQ(View().Text().toStdString(), calc.out);
+    EXPECT_EQ(View().textCursor().blockNumber(), caretLine);
+    EXPECT_EQ(View().textCursor().positionInBlock(), caretColumn);
+    // The window's variables are those after the last line, rebuilt from nothing.
+    EXPECT_EQ(Variables(), QStringList({"last=16", "price=1200", "rate=8"}));
+    EXPECT_EQ(ResultPane(), QStringLiteral(">16"));
+    EXPECT_TRUE(frame.Modified());
+
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(View().Text(), edited);
+}
+
+TEST_F(RecalculateTest, EscStopsALongRecalculationAndLeavesEverythingAsItWas) {
+    CMainFrame& frame = Start();
+    // A line that would run for days sits half way down 100,000 lines.
+    frame.Functions().Append({u"f0", {u"x"}, u"x+1", u""});
+    for (int i = 1; i <= 40; ++i) {
+        const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
+        frame.Functions().Append(
+            {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
+    }
+    TypeLine(QStringLiteral("n = 7"));
+    QString text = View().Text();
+    for (int i = 0; i < 50'000; ++i) text += QStringLiteral("n = n + 1\n");
+    text += QStringLiteral("f40(1)\n");
+    for (int i = 0; i < 49'997; ++i) text += QStringLiteral("n * 2\n");
+    View().LoadText(text);
+    const QString before = View().Text();
+
+    QString shown;
+    QObject::connect(&frame.Waiting(), &CalculationWait::BusyChanged, &frame, [&](bool busy) {
+        if (!busy) return;
+        shown = frame.Panes().DefaultPane().text();
+        Key(Qt::Key_Escape);
+    });
+    Key(Qt::Key_R, Qt::ControlModifier);
+
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("再計算中... "))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("行 (Esc で中止)"))) << shown.toStdString();
+    EXPECT_EQ(View().Text(), before);
+    EXPECT_FALSE(View().document()->isUndoAvailable());
+    EXPECT_EQ(Variables(), QStringList({"n=7"}));
+    const Number* n = frame.Sheet().Engine().GetVariables().Find(u"n");
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(*n, Number(7));
+    EXPECT_EQ(frame.Panes().DefaultPane().text(), QStringLiteral("レディ"));
+}
+
+}  // namespace
+}  // namespace numora::test
