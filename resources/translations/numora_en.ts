@@ -289,6 +289,16 @@ Insert root2&lt;sqr2&gt; (F10)</translation>
         <translation>Switch to the next window
 Next Pane</translation>
     </message>
+    <message>
+        <source>すべて再計算(&amp;R)	Ctrl+R</source>
+        <translation>Recalculate A&amp;ll	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>ワークシート全体を上から順に再計算します
+すべて再計算</source>
+        <translation>Recalculate the whole worksheet from the top
+Recalculate All</translation>
+    </message>
 </context>
 <context>
     <name>ConfigTexts</name>
@@ -391,6 +401,10 @@ Next Pane</translation>
     <message>
         <source>次回の起動から有効になります。</source>
         <translation>Takes effect at the next start.</translation>
+    </message>
+    <message>
+        <source>開いたときに再計算する</source>
+        <translation>Recalculate when opened</translation>
     </message>
 </context>
 <context>
@@ -1085,6 +1099,10 @@ The settings changed in this run will not be kept for the next start.</translati
     <message>
         <source>復元用コピーを保存できません: %1</source>
         <translation>Cannot save the recovery copy: %1</translation>
+    </message>
+    <message>
+        <source>再計算中... %1/%2 行 (Esc で中止)</source>
+        <translation>Recalculating... line %1/%2 (Esc to stop)</translation>
     </message>
 </context>
 <context>
