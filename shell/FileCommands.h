@@ -23,7 +23,8 @@ std::filesystem::path ToPath(const QString& path);
 QString DialogStartFolder(const std::u16string& dataPath);
 
 // Loads `path` into the worksheet and makes it the document (title, clean, empty undo stack);
-// with the option set, then recalculates it as one undo step. On failure the load message was shown and the document is as it was; false.
+// with the option set, then recalculates it as one undo step. On failure the load message was shown
+// and the document is as it was; false.
 bool OpenDocumentFile(CMainFrame& frame, const QString& path);
 // The first of the dropped files, after the save question. The data folder stays.
 void OpenDroppedFiles(CMainFrame& frame, const QList<QUrl>& urls);

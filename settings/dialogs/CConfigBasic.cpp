@@ -105,7 +105,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
-    layout->addWidget(Group(T::kResultGroup(), this, {digitsRow, keepStatusFormat, recalculateOnOpen}));
+    layout->addWidget(
+        Group(T::kResultGroup(), this, {digitsRow, keepStatusFormat, recalculateOnOpen}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();

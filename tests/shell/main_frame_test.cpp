@@ -59,8 +59,8 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
         {"編集(&E)",
          {"元に戻す\tCtrl+Z(&U)", "やり直す\tCtrl+Y(&Y)", "-", "切り取り\tCtrl+X(&T)",
           "コピー\tCtrl+C(&C)", "貼り付け\tCtrl+V(&P)", "すべて選択\tCtrl+A(&A)",
-          "すべて再計算(&R)\tCtrl+R", "-",
-          "検索\tCtrl+F(&F)", "置換\tCtrl+H(&H)", "次を検索\tF3,Shift+F3(&N)"}},
+          "すべて再計算(&R)\tCtrl+R", "-", "検索\tCtrl+F(&F)", "置換\tCtrl+H(&H)",
+          "次を検索\tF3,Shift+F3(&N)"}},
         {"表示(&V)",
          {"ツール バー(&T)", "ステータス バー(&S)", "変数リスト(&L)", "-",
           "常に手前に表示(&V)\tPause", "右端で折り返す(&W)", "-", "ユーザ関数登録(&U)",
@@ -77,11 +77,10 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
               QStringList({"新規ファイル", "開く", "保存", "-", "印刷", "-", "検索", "置換", "-",
                            "元に戻す", "やり直す", "切り取り", "コピー", "貼り付け", "-",
                            "オプション設定"}));
-    EXPECT_EQ(
-        ToolbarTexts(frame.InsertToolbar()),
-        QStringList({"組み込み関数(F4)", "ユーザー関数(F5)", "括弧括り(F6)", "コメント挿入(F7)",
-                     "π<pi>挿入(F8)", "exp[e:ネイピア数]挿入(F9)", "root2<sqr2>挿入(F10)", "-",
-                     "すべて再計算"}));
+    EXPECT_EQ(ToolbarTexts(frame.InsertToolbar()),
+              QStringList({"組み込み関数(F4)", "ユーザー関数(F5)", "括弧括り(F6)",
+                           "コメント挿入(F7)", "π<pi>挿入(F8)", "exp[e:ネイピア数]挿入(F9)",
+                           "root2<sqr2>挿入(F10)", "-", "すべて再計算"}));
     for (const QToolBar* toolbar : {&frame.StandardToolbar(), &frame.InsertToolbar()}) {
         for (const QAction* action : toolbar->actions()) {
             EXPECT_TRUE(action->isSeparator() || !action->icon().pixmap(16, 16).isNull());
