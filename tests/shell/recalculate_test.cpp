@@ -59,6 +59,22 @@ TEST_F(RecalculateTest, AnEditedSavedWorksheetBecomesWhatNumoraCalcMakesOfIt) {
     EXPECT_EQ(View().Text(), edited);
 }
 
+// With the option, an opened worksheet has its variables at once; the text as it was in the
+// file is one Ctrl+Z away.
+TEST_F(RecalculateTest, OpeningRecalculatesWhenTheOptionIsSet) {
+    WriteFile("sheet.txt", "m = 1\r\n>1\r\nm + 1\r\n>Error : \"m\" is Not Variable\r\n");
+    CMainFrame& frame = Start();
+    settings_->Option |= OptionBits::RecalculateOnOpen;
+    prompter_.files = {FilePath("sheet.txt")};
+    frame.Action(CommandId::FileOpen)->trigger();
+    EXPECT_EQ(View().Text(), QStringLiteral("m = 1\n>1\nm + 1\n>2\n"));
+    EXPECT_EQ(Variables(), QStringList({"m=1"}));
+
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(View().Text(), QStringLiteral("m = 1\n>1\nm + 1\n>Error : \"m\" is Not Variable\n"));
+    EXPECT_FALSE(View().document()->isUndoAvailable());
+}
+
 TEST_F(RecalculateTest, EscStopsALongRecalculationAndLeavesEverythingAsItWas) {
     CMainFrame& frame = Start();
     // A line that would run for days sits half way down 100,000 lines.

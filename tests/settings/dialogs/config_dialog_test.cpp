@@ -44,13 +44,13 @@ TEST_F(ConfigDialog, DigitsRule) {
 TEST_F(ConfigDialog, BasicPageReadsAndWritesOptionBits) {
     const struct {
         uint32_t before;
-        bool autoSave, noConfirm, keepFormat, unaryBase, enterComputes;
+        bool autoSave, noConfirm, keepFormat, unaryBase, enterComputes, recalculate;
         uint32_t after;
     } cases[] = {
         // Bits outside the page (0x100) stay; a kept format becomes 1.
-        {0x103, false, false, false, false, false, 0x100},
-        {0x000, true, true, true, true, true, 0x3F - 0x08},
-        {0x0C, true, false, true, false, false, 0x05},
+        {0x143, false, false, false, false, false, false, 0x100},
+        {0x000, true, true, true, true, true, true, 0x7F - 0x08},
+        {0x0C, true, false, true, false, false, false, 0x05},
     };
     for (const auto& c : cases) {
         settings.Option = c.before;
@@ -60,10 +60,12 @@ TEST_F(ConfigDialog, BasicPageReadsAndWritesOptionBits) {
         CConfigBasic& page = *dlg.Basic();
         EXPECT_EQ(page.autoSave->isChecked(), (c.before & 1) != 0);
         EXPECT_EQ(page.keepStatusFormat->isChecked(), (c.before & 0x0C) != 0);
+        EXPECT_EQ(page.recalculateOnOpen->isChecked(), (c.before & 0x40) != 0);
         EXPECT_EQ(page.digits->value(), 40);
         page.autoSave->setChecked(c.autoSave);
         page.noConfirm->setChecked(c.noConfirm);
         page.keepStatusFormat->setChecked(c.keepFormat);
+        page.recalculateOnOpen->setChecked(c.recalculate);
         (c.unaryBase ? page.unaryBase : page.unaryPower)->setChecked(true);
         (c.enterComputes ? page.enterComputes : page.enterInserts)->setChecked(true);
         page.digits->findChild<QLineEdit*>()->setText("300");
