@@ -20,6 +20,32 @@ TEST_F(EditingTest, EnterWritesResultLinesColouredByKind) {
 }
 
 // Every range of a text with empty lines reads as the same slice of the whole text.
+// A whole new text, put in paragraph by paragraph: results rewritten, inserted, lines gone or
+// added at either end; one undo takes all of it back.
+TEST_F(EditingTest, ReplaceAllTextIsTheNewTextInOneUndoStep) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"a=1\n>1\nb\n>2", "a=2\n>2\nb\n>3"},
+        {"a=1\nb\nc", "a=1\n>1\nb\n>Error\nc\n>3"},
+        {"x\n>1\n>2\n>3\ny", "x\n>1\ny"},
+        {"x", "x\n>1\n\n>2"},
+        {"", "1\n>1"},
+        {">old\nz", "new\nz"},
+        {"p\nq\nr", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        view.LoadText(QString::fromUtf8(c.before));
+        view.ReplaceAllText(QString::fromUtf8(c.after).toStdU16String());
+        EXPECT_EQ(view.Text(), QString::fromUtf8(c.after));
+        view.undo();
+        EXPECT_EQ(view.Text(), QString::fromUtf8(c.before));
+        EXPECT_FALSE(view.document()->isUndoAvailable());
+    }
+}
+
 TEST_F(EditingTest, TextRangeReadsAcrossLines) {
     const std::u16string text = u"ab\n\nc\u00e9d\n\n";
     view.LoadText(QString::fromStdU16String(text));

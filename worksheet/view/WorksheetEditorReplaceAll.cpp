@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -34,6 +35,50 @@ ChangedRange FindChange(std::u16string_view before, std::u16string_view after) {
     return {start, oldEnd + toBreak, newEnd + toBreak};
 }
 
+// [from, to) of the old text becomes `text`.
+struct Edit {
+    std::size_t from = 0;
+    std::size_t to = 0;
+    std::u16string_view text;
+    bool breakBefore = false;  // "\n" + text, appended after the last old paragraph
+    bool breakAfter = false;   // text + "\n", a paragraph inserted before an old one
+};
+
+std::vector<std::u16string_view> Paragraphs(std::u16string_view text) {
+    std::vector<std::u16string_view> paragraphs;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = text.find(u'\n', from);
+        paragraphs.push_back(text.substr(from, end == text.npos ? text.npos : end - from));
+        if (end == text.npos) return paragraphs;
+        from = end + 1;
+    }
+}
+
+// Paragraph by paragraph: a recalculation rewrites result lines and inserts new ones, so most
+// edits stay inside one paragraph. Rewriting the whole range instead would rebuild every
+// paragraph of a long worksheet, which costs more than the recalculation itself.
+std::vector<Edit> ParagraphEdits(std::u16string_view before, std::u16string_view after,
+                                 const ChangedRange& change) {
+    const auto olds = Paragraphs(before.substr(change.start, change.oldEnd - change.start));
+    const auto news = Paragraphs(after.substr(change.start, change.newEnd - change.start));
+    std::vector<Edit> edits;
+    std::size_t i = 0, j = 0, at = change.start;  // `at`: where olds[i] starts
+    while (i < olds.size() && j < news.size()) {
+        if (olds[i] != news[j] && news.size() - j > olds.size() - i && news[j].starts_with(u'>') &&
+            !olds[i].starts_with(u'>')) {
+            edits.push_back({at, at, news[j++], false, true});
+            continue;
+        }
+        if (olds[i] != news[j]) edits.push_back({at, at + olds[i].size(), news[j]});
+        at += olds[i++].size() + 1;
+        ++j;
+    }
+    const std::size_t lastEnd = at - 1;  // the end of the last old paragraph walked
+    for (; j < news.size(); ++j) edits.push_back({lastEnd, lastEnd, news[j], true});
+    if (i < olds.size()) edits.push_back({lastEnd, change.oldEnd, {}});
+    return edits;
+}
+
 }  // namespace
 
 void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
@@ -50,14 +95,24 @@ void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
     const int scrollY = verticalScrollBar()->value();
     const int scrollX = horizontalScrollBar()->value();
 
-    const std::u16string_view inserted = text.substr(change.start, change.newEnd - change.start);
+    const std::vector<Edit> edits = ParagraphEdits(before, text, change);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    cursor.setPosition(static_cast<int>(change.start));
-    cursor.setPosition(static_cast<int>(change.oldEnd), QTextCursor::KeepAnchor);
     // The lines take their colours as they are shown, as after any edit.
-    cursor.insertText(QString(reinterpret_cast<const QChar*>(inserted.data()),
-                              static_cast<qsizetype>(inserted.size())));
+    std::ptrdiff_t shift = 0;  // what the edits above have added
+    for (const Edit& edit : edits) {
+        QString inserted = QString(reinterpret_cast<const QChar*>(edit.text.data()),
+                                   static_cast<qsizetype>(edit.text.size()));
+        if (edit.breakBefore) inserted.prepend(u'\n');
+        if (edit.breakAfter) inserted.append(u'\n');
+        const auto from = static_cast<std::ptrdiff_t>(edit.from) + shift;
+        cursor.setPosition(static_cast<int>(from));
+        cursor.setPosition(
+            static_cast<int>(from + static_cast<std::ptrdiff_t>(edit.to - edit.from)),
+            QTextCursor::KeepAnchor);
+        cursor.insertText(inserted);
+        shift += inserted.size() - static_cast<std::ptrdiff_t>(edit.to - edit.from);
+    }
     cursor.endEditBlock();
 
     QTextBlock block = document()->findBlockByNumber(caretParagraph);
