@@ -21,25 +21,28 @@ TEST_F(EditingTest, EnterWritesResultLinesColouredByKind) {
 
 // Every range of a text with empty lines reads as the same slice of the whole text.
 // A whole new text, put in paragraph by paragraph: results rewritten, inserted, lines gone or
-// added at either end; one undo takes all of it back.
+// added at either end; the caret stays on its line; one undo takes all of it back.
 TEST_F(EditingTest, ReplaceAllTextIsTheNewTextInOneUndoStep) {
     const struct {
         const char* before;
         const char* after;
+        const char* caretLine;  // the caret starts on the last line
     } cases[] = {
-        {"a=1\n>1\nb\n>2", "a=2\n>2\nb\n>3"},
-        {"a=1\nb\nc", "a=1\n>1\nb\n>Error\nc\n>3"},
-        {"x\n>1\n>2\n>3\ny", "x\n>1\ny"},
-        {"x", "x\n>1\n\n>2"},
-        {"", "1\n>1"},
-        {">old\nz", "new\nz"},
-        {"p\nq\nr", ""},
+        {"a=1\n>1\nb\n>2", "a=2\n>2\nb\n>3", ">3"},
+        {"a=1\nb\nc", "a=1\n>1\nb\n>Error\nc\n>3", "c"},
+        {"x\n>1\n>2\n>3\ny", "x\n>1\ny", "y"},
+        {"x", "x\n>1\n\n>2", "x"},
+        {"", "1\n>1", "1"},
+        {">old\nz", "new\nz", "z"},
+        {"p\nq\nr", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
         view.LoadText(QString::fromUtf8(c.before));
+        view.moveCursor(QTextCursor::End);
         view.ReplaceAllText(QString::fromUtf8(c.after).toStdU16String());
         EXPECT_EQ(view.Text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(view.textCursor().block().text(), QString::fromUtf8(c.caretLine));
         view.undo();
         EXPECT_EQ(view.Text(), QString::fromUtf8(c.before));
         EXPECT_FALSE(view.document()->isUndoAvailable());

@@ -57,11 +57,29 @@ std::vector<std::u16string_view> Paragraphs(std::u16string_view text) {
 // Paragraph by paragraph: a recalculation rewrites result lines and inserts new ones, so most
 // edits stay inside one paragraph. Rewriting the whole range instead would rebuild every
 // paragraph of a long worksheet, which costs more than the recalculation itself.
-std::vector<Edit> ParagraphEdits(std::u16string_view before, std::u16string_view after,
-                                 const ChangedRange& change) {
+struct Plan {
+    std::vector<Edit> edits;
+    std::ptrdiff_t first = 0;        // the paragraph number of the range's first paragraph
+    std::vector<std::ptrdiff_t> to;  // where each old paragraph of the range ends up, relative
+    std::ptrdiff_t growth = 0;       // paragraphs added by the range
+
+    // Where the old paragraph `p` is afterwards: the same text line, when it stays.
+    std::ptrdiff_t Map(std::ptrdiff_t p) const {
+        if (p < first) return p;
+        const std::ptrdiff_t in = p - first;
+        return in < std::ssize(to) ? first + to[static_cast<std::size_t>(in)] : p + growth;
+    }
+};
+
+Plan ParagraphEdits(std::u16string_view before, std::u16string_view after,
+                    const ChangedRange& change) {
     const auto olds = Paragraphs(before.substr(change.start, change.oldEnd - change.start));
     const auto news = Paragraphs(after.substr(change.start, change.newEnd - change.start));
-    std::vector<Edit> edits;
+    Plan plan;
+    plan.first = std::count(before.begin(),
+                            before.begin() + static_cast<std::ptrdiff_t>(change.start), u'\n');
+    plan.growth = std::ssize(news) - std::ssize(olds);
+    std::vector<Edit>& edits = plan.edits;
     std::size_t i = 0, j = 0, at = change.start;  // `at`: where olds[i] starts
     while (i < olds.size() && j < news.size()) {
         if (olds[i] != news[j] && news.size() - j > olds.size() - i && news[j].starts_with(u'>') &&
@@ -70,13 +88,15 @@ std::vector<Edit> ParagraphEdits(std::u16string_view before, std::u16string_view
             continue;
         }
         if (olds[i] != news[j]) edits.push_back({at, at + olds[i].size(), news[j]});
+        plan.to.push_back(static_cast<std::ptrdiff_t>(j));
         at += olds[i++].size() + 1;
         ++j;
     }
     const std::size_t lastEnd = at - 1;  // the end of the last old paragraph walked
     for (; j < news.size(); ++j) edits.push_back({lastEnd, lastEnd, news[j], true});
     if (i < olds.size()) edits.push_back({lastEnd, change.oldEnd, {}});
-    return edits;
+    for (; i < olds.size(); ++i) plan.to.push_back(std::ssize(news) - 1);
+    return plan;
 }
 
 }  // namespace
@@ -94,13 +114,14 @@ void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
     const int caretColumn = caret.positionInBlock();
     const int scrollY = verticalScrollBar()->value();
     const int scrollX = horizontalScrollBar()->value();
+    const int top = firstVisibleBlock().blockNumber();
 
-    const std::vector<Edit> edits = ParagraphEdits(before, text, change);
+    const Plan plan = ParagraphEdits(before, text, change);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     // The lines take their colours as they are shown, as after any edit.
     std::ptrdiff_t shift = 0;  // what the edits above have added
-    for (const Edit& edit : edits) {
+    for (const Edit& edit : plan.edits) {
         QString inserted = QString(reinterpret_cast<const QChar*>(edit.text.data()),
                                    static_cast<qsizetype>(edit.text.size()));
         if (edit.breakBefore) inserted.prepend(u'\n');
@@ -115,12 +136,13 @@ void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
     }
     cursor.endEditBlock();
 
-    QTextBlock block = document()->findBlockByNumber(caretParagraph);
+    // Results inserted above move the lines down; the caret and the view follow their line.
+    QTextBlock block = document()->findBlockByNumber(static_cast<int>(plan.Map(caretParagraph)));
     if (!block.isValid()) block = document()->lastBlock();
     QTextCursor placed(block);
     placed.setPosition(block.position() + std::min(caretColumn, block.length() - 1));
     setTextCursor(placed);
-    verticalScrollBar()->setValue(scrollY);
+    verticalScrollBar()->setValue(scrollY + static_cast<int>(plan.Map(top) - top));
     horizontalScrollBar()->setValue(scrollX);
 }
 
