@@ -1,6 +1,7 @@
 // すべて再計算: the whole worksheet recalculated from the top on the worksheet's worker, exactly
 // as numora-calc recalculates the same text, then put in place as one undo step.
 #include <QStatusBar>
+#include <chrono>
 #include <memory>
 
 #include "engine/Cancel.h"
@@ -28,11 +29,16 @@ bool RecalculateAll(CMainFrame& frame) {
     options.enterComputesResultLine =
         (frame.AppSettings().Option & OptionBits::EnterComputesResultLine) != 0;
     options.cancel = &sheet.Engine().Cancel();
-    // Progress is posted from the worker; a report still queued when the work has ended finds
-    // `active` cleared and leaves the status bar alone.
+    // Progress is posted from the worker, a few times a second: the status bar redrawn for
+    // every report would cost the window a good part of the recalculation again. A report still
+    // queued when the work has ended finds `active` cleared and leaves the status bar alone.
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
-    options.progress = [panes, active](std::int32_t paragraph, std::int32_t paragraphs) {
+    options.progress = [panes, active, posted = std::chrono::steady_clock::time_point()](
+                           std::int32_t paragraph, std::int32_t paragraphs) mutable {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - posted < std::chrono::milliseconds(100)) return;
+        posted = now;
         QMetaObject::invokeMethod(
             panes,
             [panes, active, paragraph, paragraphs] {
