@@ -29,10 +29,10 @@ bool TypesText(const QKeyEvent& event) {
 
 }  // namespace
 
-WorksheetEditor::WorksheetEditor(QWidget* parent)
-    : QPlainTextEdit(parent),
-      groupCursor_(document()),
-      highlighter_(new WorksheetHighlighter(*document())) {
+WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
+    setDocument(NewWorksheetDocument(this));
+    groupCursor_ = QTextCursor(document());
+    highlighter_ = new WorksheetHighlighter(*document());
     ApplyColors(0, 0, 0, 0);  // black until the window hands its colours over
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setViewportMargins(kLeftMargin, 0, kRightMargin, 0);

@@ -90,7 +90,7 @@ private:
     QTextCursor groupCursor_;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
-    WorksheetHighlighter* highlighter_;  // owned by the document
+    WorksheetHighlighter* highlighter_ = nullptr;  // owned by the document
 };
 
 }  // namespace numora

@@ -1,6 +1,7 @@
 #include "worksheet/view/WorksheetHighlighter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -25,7 +26,26 @@ constexpr int kGenerationMask = (1 << 28) - 1;
 // take their colours as they are shown.
 constexpr int kColorAtOnce = 32;
 
+// The plain text layout lays out every paragraph from the change's start up to its start plus
+// the characters removed plus those added, although only the added ones are in the text now.
+class WorksheetLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int /*removed*/, int added) override {
+        // A removal alone still lays out the paragraph it happened in.
+        QPlainTextDocumentLayout::documentChanged(from, 0, std::max(added, 1));
+    }
+};
+
 }  // namespace
+
+QTextDocument* NewWorksheetDocument(QObject* parent) {
+    auto* document = new QTextDocument(parent);
+    document->setDocumentLayout(new WorksheetLayout(document));
+    return document;
+}
 
 WorksheetHighlighter::WorksheetHighlighter(QTextDocument& document)
     : QObject(&document), document_(document) {

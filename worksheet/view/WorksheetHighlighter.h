@@ -9,10 +9,17 @@
 
 #include "worksheet/Coloring.h"
 
+class QObject;
 class QTextBlock;
 class QTextDocument;
 
 namespace numora {
+
+// A document for the worksheet editor, owned by `parent`. Its layout lays out again only the
+// paragraphs that hold changed text, so that giving a paragraph its colours, which the document
+// announces as the whole paragraph removed and inserted again, does not also lay out as many
+// lines below it as the paragraph has characters.
+QTextDocument* NewWorksheetDocument(QObject* parent);
 
 // A paragraph the user edited keeps the per-edit rule; every paragraph takes the full-scan rule
 // again after a load and after new colours or a new font.
