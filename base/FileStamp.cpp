@@ -50,4 +50,19 @@ bool ChangedOnDisk(const std::filesystem::path& path, const FileStamp& stamp) {
     return !ReadStamp(path, now) || now != stamp;
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    const bool same = std::filesystem::equivalent(a, b, ec);
+    if (!ec) return same;  // both exist, or exactly one does
+    // Neither exists: where they would be. weakly_canonical resolves the part that exists.
+    const auto place = [](const std::filesystem::path& path) {
+        std::error_code error;
+        std::filesystem::path full = std::filesystem::weakly_canonical(path, error);
+        if (error) full = std::filesystem::absolute(path, error).lexically_normal();
+        return full;
+    };
+    return place(a) == place(b);
+}
+
 }  // namespace numora

@@ -35,4 +35,9 @@ bool ReadStamp(const std::filesystem::path& path, FileStamp& stamp);
 // file rewritten with the same bytes has lost nothing.
 bool ChangedOnDisk(const std::filesystem::path& path, const FileStamp& stamp);
 
+// True when `a` and `b` name the same file: the same file where both exist (through links and
+// different spellings), otherwise the same place once made absolute and normal. An empty path
+// names no file. Two files that do not exist yet are not the same file for being absent.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 }  // namespace numora

@@ -204,6 +204,21 @@ void CMainFrame::SetDocumentPath(const QString& path, const FileStamp& stamp) {
 
 std::filesystem::path CMainFrame::UntitledPath() const { return settings_.UntitledPath(); }
 
+FileStamp CMainFrame::KnownStamp(const std::filesystem::path& path) const {
+    if (!documentPath_.isEmpty() && SameFile(path, documentPath_.toStdU16String())) {
+        return documentStamp_;
+    }
+    if (SameFile(path, UntitledPath())) return untitledStamp_;
+    return {};
+}
+
+void CMainFrame::NoteStamp(const std::filesystem::path& path, const FileStamp& stamp) {
+    if (!documentPath_.isEmpty() && SameFile(path, documentPath_.toStdU16String())) {
+        documentStamp_ = stamp;
+    }
+    if (SameFile(path, UntitledPath())) untitledStamp_ = stamp;
+}
+
 void CMainFrame::UpdateTitle() {
     // Qt reads "[*]" in a title as its own modified mark; a file name may hold it literally.
     QString title = texts::WindowTitle(DocumentName(), modified_);

@@ -71,6 +71,11 @@ public:
     FileStamp& DocumentStamp() { return documentStamp_; }
     // What "Untitled.txt" held when this window read or wrote it.
     FileStamp& UntitledStamp() { return untitledStamp_; }
+    // What this window last read or wrote at `path`: known for the document's file and for
+    // Untitled.txt, unknown for any other file.
+    FileStamp KnownStamp(const std::filesystem::path& path) const;
+    // `path` was just read or written and now holds what `stamp` describes.
+    void NoteStamp(const std::filesystem::path& path, const FileStamp& stamp);
     bool Modified() const { return modified_; }
     std::filesystem::path UntitledPath() const;
     // Rebuilds "Numora - [ name ]" with " *" while modified.

@@ -18,11 +18,11 @@ namespace numora {
 
 namespace {
 
-// Saves the worksheet to `path`, which this window last read or wrote as `known` (unknown for a
-// file it never touched). A file that another program changed since is replaced only when the
-// user says so; false abandons the save. On success `known` describes what was written.
-bool SaveTo(CMainFrame& frame, const std::filesystem::path& path, FileStamp& known) {
-    if (ChangedOnDisk(path, known)) {
+// Saves the worksheet to `path`. A file that another program changed since this window last read
+// or wrote it is replaced only when the user says so; false abandons the save. On success
+// `written` describes what the file now holds.
+bool SaveTo(CMainFrame& frame, const std::filesystem::path& path, FileStamp& written) {
+    if (ChangedOnDisk(path, frame.KnownStamp(path))) {
         const QString name = QString::fromStdU16String(path.filename().u16string());
         const auto answer =
             CurrentPrompter().Message(&frame, QMessageBox::Warning, texts::kConfirmTitle(),
@@ -30,12 +30,16 @@ bool SaveTo(CMainFrame& frame, const std::filesystem::path& path, FileStamp& kno
                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) return false;
     }
-    FileStamp written;
     if (!SaveDocument(path, frame.View().Text().toStdU16String(), ReporterFor(&frame), &written)) {
         return false;
     }
-    known = written;
+    frame.NoteStamp(path, written);
     return true;
+}
+
+bool SaveTo(CMainFrame& frame, const std::filesystem::path& path) {
+    FileStamp written;
+    return SaveTo(frame, path, written);
 }
 
 }  // namespace
@@ -50,7 +54,7 @@ bool CMainFrame::ConfirmSaveIfModified() {
         if (noConfirm && !autoSave) return true;
         // A failed autosave keeps the window and the text: the user's typing is never dropped
         // silently. An autosave file that could not be read is asked about instead of replaced.
-        if (noConfirm && !untitledUnreadable_) return SaveTo(*this, UntitledPath(), untitledStamp_);
+        if (noConfirm && !untitledUnreadable_) return SaveTo(*this, UntitledPath());
         question = texts::kSaveUntitledQuestion();
     } else {
         question = texts::kSaveChangedQuestion().arg(DocumentName());
@@ -64,21 +68,16 @@ bool CMainFrame::ConfirmSaveIfModified() {
 
 bool CMainFrame::SaveOrSaveAs(CommandId id) {
     if (id == CommandId::FileSave && !DocumentPath().isEmpty()) {
-        return SaveTo(*this, ToPath(DocumentPath()), documentStamp_);
+        return SaveTo(*this, ToPath(DocumentPath()));
     }
     const QString path = AskDocumentPath(*this, true);
     if (path.isEmpty()) return false;
     // The dialog asked before replacing another file; the document's own file, or the one kept
     // for Untitled, is known here.
-    const QFileInfo chosen(path);
-    const bool untitledFile =
-        chosen == QFileInfo(QString::fromStdU16String(UntitledPath().u16string()));
-    FileStamp stamp = chosen == QFileInfo(DocumentPath()) ? documentStamp_
-                      : untitledFile                      ? untitledStamp_
-                                                          : FileStamp{};
-    if (!SaveTo(*this, ToPath(path), stamp)) return false;
-    if (untitledFile) untitledStamp_ = stamp;
-    SetDocumentPath(chosen.absoluteFilePath(), stamp);
+    const QString chosen = QFileInfo(path).absoluteFilePath();
+    FileStamp written;
+    if (!SaveTo(*this, ToPath(chosen), written)) return false;
+    SetDocumentPath(chosen, written);
     MarkSaved();
     RememberChosenDocument(*this, path);
     return true;

@@ -48,6 +48,7 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
     }
     frame.View().LoadText(QString::fromStdU16String(text));
     frame.SetDocumentPath(QFileInfo(path).absoluteFilePath(), stamp);
+    frame.NoteStamp(ToPath(path), stamp);  // Untitled.txt opened as a document is seen, too
     frame.MarkSaved();
     if (frame.AppSettings().Option & OptionBits::RecalculateOnOpen) RecalculateAll(frame);
     return true;

@@ -57,26 +57,39 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     driver.SetEnterComputesResultLine(options.enterComputesResultLine);
     const bool insertMode = IsInsertMode(options.enterComputesResultLine, false);
 
-    std::int32_t paragraph = 0;
-    std::int32_t nextReport = 0;
-    while (paragraph < buffer.ParagraphCount()) {
-        if (options.cancel && CancelRequested(*options.cancel)) {
-            return {{}, counting.evaluated, counting.failed, true};
-        }
-        if (options.progress && paragraph >= nextReport) {
-            options.progress(paragraph, buffer.ParagraphCount());
-            nextReport = paragraph + std::max<std::int32_t>(options.progressEvery, 1);
-        }
+    const auto kindOf = [&](std::int32_t paragraph) {
         const std::int32_t start = buffer.ParagraphStart(paragraph);
         const std::int32_t end = paragraph + 1 < buffer.ParagraphCount()
                                      ? buffer.ParagraphStart(paragraph + 1) - 1
                                      : buffer.TextLength();
-        if (KindOfParagraph(buffer.TextRange(start, end), insertMode) != LineKind::Expression) {
+        return KindOfParagraph(buffer.TextRange(start, end), insertMode);
+    };
+    // What the progress counts: the lines to calculate as the text stands, not its paragraphs,
+    // which grow as result lines go in.
+    std::int32_t total = 0;
+    if (options.progress) {
+        for (std::int32_t paragraph = 0; paragraph < buffer.ParagraphCount(); ++paragraph) {
+            if (kindOf(paragraph) == LineKind::Expression) ++total;
+        }
+    }
+    std::int32_t done = 0;
+    std::int32_t nextReport = 0;
+    std::int32_t paragraph = 0;
+    while (paragraph < buffer.ParagraphCount()) {
+        if (options.cancel && CancelRequested(*options.cancel)) {
+            return {{}, counting.evaluated, counting.failed, true};
+        }
+        if (kindOf(paragraph) != LineKind::Expression) {
             ++paragraph;
             continue;
         }
-        buffer.SetSelection(start, start);
+        if (options.progress && done >= nextReport) {
+            options.progress(std::min(done, total), total);
+            nextReport = done + std::max<std::int32_t>(options.progressEvery, 1);
+        }
+        buffer.SetSelection(buffer.ParagraphStart(paragraph), buffer.ParagraphStart(paragraph));
         driver.PressEnter(false, false);
+        ++done;
         // A line stopped by the token is no result of the worksheet's.
         if (options.cancel && CancelRequested(*options.cancel)) {
             return {{}, counting.evaluated, counting.failed, true};

@@ -19,9 +19,9 @@ struct RecalcOptions {
     bool enterComputesResultLine = false;
     // Checked before every line; once set, the recalculation stops and reports `canceled`.
     const CancelToken* cancel = nullptr;
-    // Called every `progressEvery` paragraphs with the paragraph reached and the paragraph
-    // count at that moment (it grows as result lines are inserted).
-    std::function<void(std::int32_t paragraph, std::int32_t paragraphs)> progress;
+    // Called before the first line and then every `progressEvery` lines with the lines
+    // calculated so far and the lines to calculate, counted once before the first.
+    std::function<void(std::int32_t done, std::int32_t total)> progress;
     std::int32_t progressEvery = 256;
     // With the engine: refreshed after every line that succeeds, as the window's list is.
     VariableListModel* variableList = nullptr;

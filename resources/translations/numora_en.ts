@@ -145,7 +145,7 @@ Find</translation>
     </message>
     <message>
         <source>置換	Ctrl+H(&amp;H)</source>
-        <translation>Replace...	Ctrl+&amp;H</translation>
+        <translation>R&amp;eplace...	Ctrl+H</translation>
     </message>
     <message>
         <source>指定した文字列を他の文字列で置換
@@ -406,6 +406,12 @@ Recalculate All</translation>
         <source>開いたときに再計算する</source>
         <translation>Recalculate when opened</translation>
     </message>
+    <message>
+        <source>設定ファイルのフォルダを開けませんでした。
+%1</source>
+        <translation>The settings folder could not be opened.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>
@@ -485,7 +491,7 @@ The changes last only until the program ends.</translation>
     </message>
     <message>
         <source>関数名に使用できない文字があります : %1 Space</source>
-        <translation>The function name holds a character it may not have : %1 Space</translation>
+        <translation>A function name may not hold %1 or a space</translation>
     </message>
     <message>
         <source>関数名の先頭は数字を使用できません</source>
@@ -497,7 +503,7 @@ The changes last only until the program ends.</translation>
     </message>
     <message>
         <source>パラメータに使用できない文字があります : %1 Space</source>
-        <translation>A parameter holds a character it may not have : %1 Space</translation>
+        <translation>A parameter may not hold %1 or a space</translation>
     </message>
     <message>
         <source>パラメータ文字の先頭に数字を使用できません</source>

@@ -1,6 +1,7 @@
 #include "settings/dialogs/CConfigDlg.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
@@ -11,6 +12,7 @@
 #include "settings/dialogs/CConfigBasic.h"
 #include "settings/dialogs/CConfigFontColor.h"
 #include "settings/dialogs/ConfigTexts.h"
+#include "ui/Prompter.h"
 
 namespace numora {
 
@@ -26,7 +28,7 @@ CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* paren
     pages_->setCurrentIndex(0);
 
     openFolder_ = [](const QString& folder) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     };
     // Mirrors Cancel: as far from the left edge as Cancel is from the right one.
     settingsFile_ = new QPushButton(T::kSettingsFile(), this);
@@ -34,7 +36,13 @@ CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* paren
     auto* cancel = new QPushButton(T::kCancel(), this);
     ok->setDefault(true);
     connect(settingsFile_, &QPushButton::clicked, this, [this] {
-        openFolder_(QString::fromStdU16String(settings_.SettingsFolder.u16string()));
+        // Without a file manager (or an opener for folders) the user still learns where it is.
+        const QString folder = QDir::toNativeSeparators(
+            QString::fromStdU16String(settings_.SettingsFolder.u16string()));
+        if (openFolder_(folder)) return;
+        CurrentPrompter().Message(this, QMessageBox::Warning, T::kTitle(),
+                                  T::kFolderNotOpened().arg(folder), QMessageBox::Ok,
+                                  QMessageBox::Ok);
     });
     connect(ok, &QPushButton::clicked, this, &CConfigDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CConfigDlg::reject);

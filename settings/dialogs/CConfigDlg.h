@@ -30,8 +30,8 @@ public:
     QPushButton* SettingsFileButton() const { return settingsFile_; }
     ConfigChanges Changes() const { return changes_; }
 
-    // Opens a folder in the desktop's file manager; tests replace it.
-    using FolderOpener = std::function<void(const QString& folder)>;
+    // Opens a folder in the desktop's file manager, false when none could; tests replace it.
+    using FolderOpener = std::function<bool(const QString& folder)>;
     void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
 
 public slots:

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -38,8 +39,8 @@ CConfigFontColor::CConfigFontColor(Settings& settings, const QFont& baseFont, QW
     fontLayout->addWidget(fontButton);
     connect(fontButton, &QPushButton::clicked, this, &CConfigFontColor::ChooseFont);
 
-    const QString sampleTexts[kColorCount] = {T::kDefaultSample(), T::kResultSample(), T::kErrorSample(),
-                                              T::kCommentSample()};
+    const QString sampleTexts[kColorCount] = {T::kDefaultSample(), T::kResultSample(),
+                                              T::kErrorSample(), T::kCommentSample()};
     auto* colorGroup = new QGroupBox(T::kColorGroup(), this);
     auto* colorLayout = new QGridLayout(colorGroup);
     for (int i = 0; i < kColorCount; ++i) {
@@ -99,6 +100,23 @@ void CConfigFontColor::ChooseFont() {
     font_ = ToFontData(font, Dpi());
     changed_ = true;
     RefreshSamples();
+    // Once the labels' new sizes have reached the layout.
+    QTimer::singleShot(0, this, &CConfigFontColor::FitWindow);
+}
+
+void CConfigFontColor::FitWindow() {
+    // A larger font needs more room than the dialog was given when it opened: it grows to show
+    // the description and the samples whole, as far as the screen allows, and never shrinks
+    // under the user's hands.
+    QWidget* dialog = window();
+    if (!dialog->isVisible()) return;
+    // The page knows what it needs; the tab widget around it keeps its old idea of that.
+    const QSize missing = (sizeHint() - size()).expandedTo(QSize(0, 0));
+    QSize wanted = dialog->size() + missing;
+    if (const QScreen* screen = dialog->screen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    }
+    if (wanted != dialog->size()) dialog->resize(wanted);
 }
 
 void CConfigFontColor::ChooseColor(ColorIndex index) {

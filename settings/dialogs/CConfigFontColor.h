@@ -36,6 +36,7 @@ protected:
 
 private:
     void RefreshSamples();
+    void FitWindow();
     int Dpi() const;
 
     Settings& settings_;

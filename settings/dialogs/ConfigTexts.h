@@ -12,6 +12,9 @@ public:
     static QString kBasicPage() { return tr("基本設定"); }
     static QString kFontColorPage() { return tr("フォント・文字色"); }
     static QString kSettingsFile() { return tr("設定ファイル"); }
+    static QString kFolderNotOpened() {
+        return tr("設定ファイルのフォルダを開けませんでした。\n%1");
+    }
     static inline const QString kOk = QStringLiteral("OK");
     static QString kCancel() { return tr("キャンセル"); }
 

@@ -104,5 +104,32 @@ TEST(FileStamp, TellsAChangeOnDiskFromTheSameBytes) {
     EXPECT_TRUE(ChangedOnDisk(path, stamp));
 }
 
+// Which file a save replaces: two absent files are not one file for being absent.
+TEST(FileStamp, SameFileByPlaceNotByAbsence) {
+    test::TempFolder temp;
+    const fs::path dir = temp.path();
+    fs::create_directory(dir / "sub");
+    test::WriteBytes(dir / "a", "1");
+    test::WriteBytes(dir / "b", "1");
+    struct Case {
+        fs::path first, second;
+        bool same;
+    };
+    const Case cases[] = {
+        {dir / "a", dir / "a", true},
+        {dir / "a", dir / "sub" / ".." / "a", true},
+        {dir / "a", dir / "b", false},           // the same bytes, another file
+        {dir / "a", dir / "absent", false},      // one exists
+        {dir / "absent", dir / "other", false},  // neither exists
+        {dir / "absent", dir / "sub" / ".." / "absent", true},
+        {dir / "a", fs::path(), false},
+        {fs::path(), fs::path(), false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SameFile(c.first, c.second), c.same) << c.first << " " << c.second;
+        EXPECT_EQ(SameFile(c.second, c.first), c.same) << c.second << " " << c.first;
+    }
+}
+
 }  // namespace
 }  // namespace numora

@@ -1,5 +1,10 @@
 // A save never silently replaces what another program (or another copy of this one) wrote to
 // the file since this window read or wrote it.
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
 #include "tests/shell/main_frame_support.h"
 
 namespace numora::test {
@@ -91,6 +96,49 @@ TEST_F(DiskChangesTest, TwoWindowsKeepEachOthersUntitled) {
     ExpectAsked(
         QStringLiteral("Untitled.txt は他のプログラムによって変更されています。上書きしますか？"));
     EXPECT_EQ(ReadFile("Untitled.txt"), QByteArray("222"));
+}
+
+// No Untitled.txt at start, then the document moves to a file and back to Untitled: Untitled.txt
+// was absent and still is, so New and close save it without a question.
+TEST_F(DiskChangesTest, AnUntitledThatNeverExistedHasNotChanged) {
+    enum class Away { SaveAs, Open, Drop };
+    for (const Away away : {Away::SaveAs, Away::Open, Away::Drop}) {
+        QDir(Folder()).removeRecursively();
+        Start();
+        TypeLine(QStringLiteral("4+4"));
+        if (away == Away::SaveAs) {
+            prompter_.files = {FilePath("sv.txt")};
+            frame_->Action(CommandId::FileSaveAs)->trigger();
+            EXPECT_EQ(ReadFile("sv.txt"), QByteArray("4+4\r\n>8\r\n"));
+        } else {
+            WriteFile("op.txt", "1\r\n");
+            if (away == Away::Open) {
+                prompter_.files = {FilePath("op.txt")};
+                frame_->Action(CommandId::FileOpen)->trigger();
+            } else {
+                QMimeData data;
+                data.setUrls({QUrl::fromLocalFile(FilePath("op.txt"))});
+                QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                      Qt::NoModifier);
+                QApplication::sendEvent(View().viewport(), &enter);
+                QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                Qt::NoModifier);
+                QApplication::sendEvent(View().viewport(), &drop);
+                QApplication::processEvents();
+            }
+            EXPECT_EQ(View().Text(), QStringLiteral("1\n"));
+        }
+        frame_->Action(CommandId::FileNew)->trigger();
+        TypeLine(QStringLiteral("5+5"));
+        frame_->Action(CommandId::FileNew)->trigger();
+        EXPECT_TRUE(prompter_.messages.empty()) << static_cast<int>(away);
+        prompter_.messages.clear();
+        EXPECT_EQ(ReadFile("Untitled.txt"), QByteArray("5+5\r\n>10\r\n"));
+        TypeLine(QStringLiteral("6"));
+        EXPECT_TRUE(Close());
+        EXPECT_TRUE(prompter_.messages.empty());
+        EXPECT_EQ(ReadFile("Untitled.txt"), QByteArray("6\r\n>6\r\n"));
+    }
 }
 
 }  // namespace

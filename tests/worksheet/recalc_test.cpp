@@ -93,20 +93,29 @@ TEST(Recalc, AfreshForgetsOldVariablesAndAStopPutsThemBack) {
     EXPECT_EQ(engine.GetVariables().Find(u"stale"), nullptr);
     ASSERT_NE(engine.GetVariables().Find(u"x"), nullptr);
 
-    std::vector<std::int32_t> reached;
+    // Progress counts the lines to calculate, as the text stood before any result went in.
+    std::vector<std::pair<std::int32_t, std::int32_t>> reached;
     RecalcOptions options;
-    options.cancel = &engine.Cancel();
     options.progressEvery = 1;
-    options.progress = [&](std::int32_t paragraph, std::int32_t) {
-        reached.push_back(paragraph);
-        if (paragraph == 2) RequestCancel(engine.Cancel());
+    options.progress = [&](std::int32_t done, std::int32_t total) {
+        reached.emplace_back(done, total);
+    };
+    RecalculateAfresh(u"// notes\na = 1\n\na + 1\n>old\na + 2", engine, options);
+    using Reached = std::vector<std::pair<std::int32_t, std::int32_t>>;
+    EXPECT_EQ(reached, Reached({{0, 3}, {1, 3}, {2, 3}}));
+
+    reached.clear();
+    options.cancel = &engine.Cancel();
+    options.progress = [&](std::int32_t done, std::int32_t total) {
+        reached.emplace_back(done, total);
+        if (done == 1) RequestCancel(engine.Cancel());
     };
     const RecalcOutcome stopped = RecalculateAfresh(u"y = 1\ny + 1\nz = 3", engine, options);
     ClearCancel(engine.Cancel());
     EXPECT_TRUE(stopped.canceled);
-    EXPECT_EQ(reached, std::vector<std::int32_t>({0, 2}));
+    EXPECT_EQ(reached, Reached({{0, 3}, {1, 3}}));
     EXPECT_EQ(engine.GetVariables().Find(u"y"), nullptr);
-    EXPECT_NE(engine.GetVariables().Find(u"x"), nullptr);
+    EXPECT_NE(engine.GetVariables().Find(u"a"), nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "ui/InsertionMark.h"
 
@@ -91,6 +92,23 @@ void FunctionListView::mouseReleaseEvent(QMouseEvent* event) {
 void FunctionListView::paintEvent(QPaintEvent* event) {
     QTreeWidget::paintEvent(event);
     if (Dragging()) PaintInsertionMark(*this, drag_.Insertion());
+}
+
+void FunctionListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    QTreeWidget::drawRow(painter, option, index);
+    const int hint = style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this);
+    const QColor grid =
+        hint ? QColor::fromRgba(static_cast<QRgb>(hint)) : option.palette.color(QPalette::Mid);
+    const QRect row = option.rect;
+    painter->save();
+    painter->setPen(grid);
+    painter->drawLine(row.left(), row.bottom(), row.right(), row.bottom());
+    for (int column = 0; column < header()->count(); ++column) {
+        const int x = header()->sectionViewportPosition(column) + header()->sectionSize(column) - 1;
+        painter->drawLine(x, row.top(), x, row.bottom());
+    }
+    painter->restore();
 }
 
 }  // namespace numora

@@ -28,6 +28,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Each row with grid lines under it and between its columns, as a table of rows shows them.
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
 private:
     int RowAt(const QPoint& position) const;  // the row count over no row

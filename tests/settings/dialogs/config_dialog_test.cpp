@@ -169,13 +169,49 @@ TEST_F(ConfigDialog, LargeFontKeepsTheButtonsInReach) {
     EXPECT_EQ(narrowest(-200), narrowest(-12));
 }
 
-TEST_F(ConfigDialog, SettingsFileButtonOpensTheFolder) {
+// A font chosen larger than the one the dialog opened with: the description and the samples are
+// shown whole at once, not first when the dialog is opened again.
+TEST_F(ConfigDialog, LargerFontLaysThePageOutAgain) {
+    settings.Font = FontData{-12, 0, 0, u"Sans"};
     CConfigDlg dlg(settings, QFont());
-    QString opened;
-    dlg.SetFolderOpener([&](const QString& folder) { opened = folder; });
-    dlg.SettingsFileButton()->click();
-    EXPECT_EQ(opened, "/nonexistent-numora-test");
-    EXPECT_FALSE(dlg.result() == QDialog::Accepted);
+    dlg.Pages()->setCurrentIndex(1);
+    dlg.show();
+    dlg.resize(dlg.sizeHint());
+    QApplication::processEvents();
+    QFont chosen("Sans");
+    chosen.setPixelSize(24);
+    prompter.fonts = {chosen};
+    dlg.FontColor()->ChooseFont();
+    QApplication::processEvents();
+    const CConfigFontColor& page = *dlg.FontColor();
+    EXPECT_TRUE(page.fontLabel->text().endsWith("pt"));
+    EXPECT_GE(page.fontLabel->width(), page.fontLabel->sizeHint().width());
+    for (int i = 0; i < CConfigFontColor::kColorCount; ++i) {
+        EXPECT_GE(page.samples[i]->width(), page.samples[i]->sizeHint().width()) << i;
+        EXPECT_LE(page.samples[i]->geometry().right(), page.colorButtons[i]->x()) << i;
+    }
+}
+
+TEST_F(ConfigDialog, SettingsFileButtonOpensTheFolderOrSaysWhereItIs) {
+    CConfigDlg dlg(settings, QFont());
+    for (const bool opens : {true, false}) {
+        QString opened;
+        dlg.SetFolderOpener([&](const QString& folder) {
+            opened = folder;
+            return opens;
+        });
+        prompter.messages.clear();
+        dlg.SettingsFileButton()->click();
+        EXPECT_EQ(opened, "/nonexistent-numora-test");
+        if (opens) {
+            EXPECT_TRUE(prompter.messages.empty());
+        } else {
+            ASSERT_EQ(prompter.messages.size(), 1u);
+            EXPECT_EQ(prompter.messages[0].text,
+                      "設定ファイルのフォルダを開けませんでした。\n/nonexistent-numora-test");
+        }
+        EXPECT_FALSE(dlg.result() == QDialog::Accepted);
+    }
 }
 
 }  // namespace
