@@ -23,13 +23,18 @@ BuiltinFunction Text(std::u16string_view name, BuiltinTextImpl impl, int minPara
             true};
 }
 
+BuiltinFunction Volatile(BuiltinFunction row) {
+    row.Volatile = true;
+    return row;
+}
+
 std::vector<BuiltinFunction> MakeTable() {
     // Table order matters only for lookup ties, and there are none; aliases share an Impl.
     return {
-        Row(u"date", FnDate, 0, 1),
-        Row(u"time", FnTime, 0, 1),
-        Row(u"now", FnNow, 0, 1),
-        Row(u"random", FnRandom, 0, 1),
+        Volatile(Row(u"date", FnDate, 0, 1)),
+        Volatile(Row(u"time", FnTime, 0, 1)),
+        Volatile(Row(u"now", FnNow, 0, 1)),
+        Volatile(Row(u"random", FnRandom, 0, 1)),
         Row(u"abs", FnAbs, 1, 1),
         Row(u"int", FnInt, 1, 1),
         Row(u"frac", FnFrac, 1, 1),

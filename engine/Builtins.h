@@ -23,6 +23,8 @@ struct BuiltinFunction {
     std::uint8_t MinParams = 0;
     std::uint8_t MaxParams = 0;
     bool ReturnsText = false;
+    // Its value changes from call to call (the clock, random numbers).
+    bool Volatile = false;
 };
 
 // The rows in table order; filled once on first use, never changed afterwards.

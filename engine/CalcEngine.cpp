@@ -39,9 +39,28 @@ void CalcEngine::RestoreSession(Session session) {
 }
 
 int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
+    return Guarded(line, position, true);
+}
+
+int CalcEngine::EvaluateTrial(std::u16string& line, std::int32_t& position) {
+    state_.RefuseVolatile = true;
+    state_.MetVolatile = false;
+    const Number result = Result;
+    const std::u16string valueText = ValueText;
+    int status = Guarded(line, position, false);
+    if (state_.MetVolatile) status = kVolatileStatus;
+    state_.RefuseVolatile = false;
+    state_.MetVolatile = false;
+    // What the status bar shows stays the last real line's.
+    Result = result;
+    ValueText = valueText;
+    return status;
+}
+
+int CalcEngine::Guarded(std::u16string& line, std::int32_t& position, bool store) {
     int status;
     try {
-        status = EvaluateLine(line, position);
+        status = EvaluateLine(line, position, store);
     } catch (const std::bad_alloc&) {
         MessageText = texts::kOutOfMemory;
         status = -3;
@@ -59,7 +78,7 @@ int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
     return status;
 }
 
-int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position) {
+int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool store) {
     AssignTargets.clear();
     if (line.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         MessageText = texts::kLineTooLong;
@@ -115,6 +134,7 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position) {
         MessageText += ValueText;
         MessageText += texts::kValueClose;
     }
+    if (!store) return 0;
     state_.LastAnswer = Result;
     for (const std::u16string& target : AssignTargets) {
         OwnVariables.Store(ToLowerAscii(target), Result);

@@ -29,6 +29,10 @@ public:
     // for a whole line; on failure it holds the error index. Returns 0 or a negative status.
     // Never throws.
     int Evaluate(std::u16string& line, std::int32_t& position);
+    // Evaluates as Evaluate does but leaves the variables and the last answer as they are, and
+    // returns kVolatileStatus for a line that calls the clock or random numbers (without calling
+    // them). The message text is what the result line would hold.
+    int EvaluateTrial(std::u16string& line, std::int32_t& position);
 
     const Number& GetResult() const { return Result; }
     const std::u16string& GetMessageText() const { return MessageText; }
@@ -65,7 +69,8 @@ public:
     void RestoreSession(Session session);
 
 private:
-    int EvaluateLine(std::u16string& line, std::int32_t& position);
+    int EvaluateLine(std::u16string& line, std::int32_t& position, bool store);
+    int Guarded(std::u16string& line, std::int32_t& position, bool store);
 
     std::u16string ValueText;
     std::vector<std::u16string> AssignTargets;

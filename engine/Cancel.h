@@ -8,6 +8,8 @@
 namespace numora {
 
 inline constexpr int kCanceledStatus = -4;
+// A trial evaluation met a function whose value changes from call to call.
+inline constexpr int kVolatileStatus = -5;
 
 struct CancelToken {
     // Lock-free, so setting it from a signal handler is safe.

@@ -30,6 +30,10 @@ struct EngineState {
     // Owned by whoever loads and edits it; it outlives the engine.
     const UserFunctionCatalogue* Functions;
     CancelToken Cancel;
+    // A trial evaluation: a call of a volatile built-in fails the line and sets MetVolatile
+    // instead of reading the clock or drawing a number.
+    bool RefuseVolatile = false;
+    bool MetVolatile = false;
     // The value of "@": the result of the last line that succeeded.
     Number LastAnswer{0};
 

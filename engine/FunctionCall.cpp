@@ -166,6 +166,11 @@ bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList
         if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
     }
     if (const BuiltinFunction* builtin = FindBuiltin(name)) {
+        if (builtin->Volatile && context.Engine->RefuseVolatile) {
+            context.Engine->MetVolatile = true;
+            context.MessageText.clear();
+            return false;
+        }
         return CallBuiltin(context, *builtin, arguments, value);
     }
     const UserFunctionCatalogue& catalogue = *context.Engine->Functions;

@@ -1,0 +1,116 @@
+// The value shown while a line is typed: what Enter would write, with nothing of the engine's
+// changed.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+
+#include "base/Text.h"
+#include "engine/CalcEngine.h"
+#include "engine/Format.h"
+#include "worksheet/LivePreview.h"
+
+namespace numora {
+namespace {
+
+std::optional<std::string> Shown(LivePreview& preview, const char16_t* paragraph,
+                                 std::optional<std::u16string> below = std::nullopt) {
+    const auto text = preview.Evaluate({paragraph, std::move(below), true});
+    if (!text) return std::nullopt;
+    return Utf16ToUtf8(*text);
+}
+
+TEST(LivePreview, ShowsWhatEnterWritesAndChangesNothing) {
+    UserFunctionCatalogue functions;
+    functions.Append({u"twice", {u"x"}, u"x*2", u""});
+    CalcEngine engine(functions);
+    engine.SetDigits(10);
+    for (std::u16string line : {u"a = 3", u"a * 2"}) {
+        std::int32_t position = 0;
+        ASSERT_EQ(engine.Evaluate(line, position), 0);
+    }
+    LivePreview preview;
+    preview.Prepare(engine, functions, 1);
+    struct Case {
+        const char16_t* paragraph;
+        std::optional<std::string> shown;
+    };
+    const Case cases[] = {
+        {u"a + @", "9"},                 // the variables and "@" Enter would use
+        {u"b = a / 7", "0.4285714286"},  // the digits too; nothing is assigned
+        {u"b", std::nullopt},            // so b is still unknown: an error shows nothing
+        {u"twice(a) // six", "6"},       // user functions, a comment cut as Enter cuts it
+        {u"hex(255)", "0xFF (@255)"},
+        {u"1 +", std::nullopt},  // half typed
+        {u"// only a comment", std::nullopt},
+        {u">6", std::nullopt},        // a result line
+        {u"random()", std::nullopt},  // a value that changes from call to call
+        {u"now() + 1", std::nullopt},
+        {u"date(1)", std::nullopt},
+        {u"a + @", "9"},  // and "@" has not moved
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Shown(preview, c.paragraph), c.shown) << Utf16ToUtf8(c.paragraph);
+    }
+    // A result line below that already says the same: nothing new to show.
+    EXPECT_EQ(Shown(preview, u"a * 3", u"9"), std::nullopt);
+    EXPECT_EQ(Shown(preview, u"a * 3", u"8"), "9");
+
+    EXPECT_EQ(engine.GetVariables().Find(u"b"), nullptr);
+    EXPECT_EQ(FormatNumber(engine.GetLastAnswer(), 10), u"6");
+
+    // The engine's state is taken again only when it has changed.
+    std::u16string line = u"a = 100";
+    std::int32_t position = 0;
+    ASSERT_EQ(engine.Evaluate(line, position), 0);
+    preview.Prepare(engine, functions, 1);
+    EXPECT_EQ(Shown(preview, u"a"), "3");
+    preview.Prepare(engine, functions, 2);
+    EXPECT_EQ(Shown(preview, u"a"), "100");
+}
+
+// The trial on the window's own engine leaves what the status bar shows.
+TEST(LivePreview, TrialKeepsTheLastRealResult) {
+    CalcEngine engine;
+    std::u16string line = u"x = 5";
+    std::int32_t position = 0;
+    ASSERT_EQ(engine.Evaluate(line, position), 0);
+    std::u16string trial = u"x * 100";
+    position = 0;
+    EXPECT_EQ(engine.EvaluateTrial(trial, position), 0);
+    EXPECT_EQ(engine.GetMessageText(), u"500");
+    EXPECT_EQ(engine.GetValueText(), u"5");
+    EXPECT_EQ(FormatNumber(engine.GetLastAnswer(), 32), u"5");
+    std::u16string timed = u"x + time()";
+    position = 0;
+    EXPECT_EQ(engine.EvaluateTrial(timed, position), kVolatileStatus);
+}
+
+// On its worker: a line that never ends is stopped by Cancel and shows nothing.
+TEST(LivePreview, RunsBesideAndStopsWhenCanceled) {
+    UserFunctionCatalogue functions;
+    functions.Append({u"f0", {u"x"}, u"x", u""});
+    for (int i = 1; i <= 40; ++i) {
+        const std::u16string lower = u"f" + Utf8ToUtf16(std::to_string(i - 1));
+        functions.Append(
+            {u"f" + Utf8ToUtf16(std::to_string(i)), {u"x"}, lower + u"(x)+" + lower + u"(x)", u""});
+    }
+    CalcEngine engine(functions);
+    LivePreview preview;
+    preview.Prepare(engine, functions, 0);
+
+    std::promise<std::optional<std::u16string>> quick;
+    preview.Start({u"f3(1)", std::nullopt, true}, [&](auto text) { quick.set_value(text); });
+    EXPECT_EQ(quick.get_future().get(), std::optional<std::u16string>(u"8"));
+
+    std::promise<std::optional<std::u16string>> endless;
+    auto ended = endless.get_future();
+    preview.Start({u"f40(1)", std::nullopt, true}, [&](auto text) { endless.set_value(text); });
+    EXPECT_EQ(ended.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
+    EXPECT_TRUE(preview.Running());
+    preview.Cancel();
+    EXPECT_EQ(ended.get(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace numora
