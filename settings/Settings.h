@@ -103,6 +103,8 @@ public:
                          SettingsDefaults::Margin,
                          SettingsDefaults::Margin};  // hundredths of a millimetre
     int32_t Digits = SettingsDefaults::Digits;
+    // [Edit] LivePreview: the value of the line being typed is shown after it.
+    bool LivePreview = true;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

@@ -24,6 +24,7 @@
 #include "userfunc/UserFunctionStore.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/LinePreviewer.h"
 #include "worksheet/view/VariableListPane.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -62,6 +63,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     // The editor, a child widget, outlives the worksheet by a moment.
+    previewer_.reset();
     view_->ShowWorksheet(nullptr);
 }
 
@@ -164,6 +166,7 @@ void CMainFrame::CreateClient() {
     view_ = new WorksheetEditor(splitter_);
     sheet_ = std::make_unique<Worksheet>(*view_, functions_);
     wait_ = std::make_unique<CalculationWait>(*sheet_);
+    previewer_ = std::make_unique<LinePreviewer>(*view_, *sheet_);
     view_->ShowWorksheet(sheet_.get());
     list_ = new VariableListPane(splitter_);
     list_->SetEngine(&sheet_->Engine());

@@ -19,6 +19,7 @@ class QToolBar;
 namespace numora {
 
 class CalculationWait;
+class LinePreviewer;
 class RecentDocumentsMenu;
 class RecoveryKeeper;
 class Settings;
@@ -51,6 +52,7 @@ public:
     Worksheet& Sheet() { return *sheet_; }
     // What the window does while a line runs: input kept, Esc, the wait cursor.
     CalculationWait& Waiting() { return *wait_; }
+    LinePreviewer& Previewer() { return *previewer_; }
     WorksheetEditor& View() { return *view_; }
     VariableListPane& VariableList() { return *list_; }
     StatusBarPanes& Panes() { return *panes_; }
@@ -119,6 +121,7 @@ private:
     // goes first).
     std::unique_ptr<Worksheet> sheet_;
     std::unique_ptr<CalculationWait> wait_;
+    std::unique_ptr<LinePreviewer> previewer_;
     VariableListPane* list_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QToolBar* toolbarA_ = nullptr;

@@ -11,6 +11,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/view/LinePreviewer.h"
 #include "worksheet/view/VariableListPane.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -71,6 +72,7 @@ void ApplyEditSettings(CMainFrame& frame) {
     sheet.SetOptions(
         {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
+    frame.Previewer().SetEnabled(settings.LivePreview);
     frame.View().ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
                              settings.CommentColor);
 }

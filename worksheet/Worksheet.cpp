@@ -37,6 +37,7 @@ void Worksheet::Run(const std::function<void()>& job) {
         worker_.Wait();
     }
     calculating_ = false;
+    ++generation_;
     ClearCancel(engine_.Cancel());
 }
 

@@ -3,6 +3,7 @@
 // and the Enter-key driver over its text. The window owns it; the editor is its text (the
 // TextBuffer) and forwards edits here. Nothing here knows Qt or the settings record: the window
 // hands digits and options over as values.
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -48,6 +49,9 @@ public:
     void Run(const std::function<void()>& job);
     // A line (or a job) has been started and its caller is still waiting for it.
     bool Calculating() const { return calculating_; }
+    // Counts the lines and jobs that have run: the engine's variables and last answer change
+    // only with it.
+    std::uint64_t Generation() const { return generation_; }
     // Stops the line being calculated; from any thread.
     void Cancel() { RequestCancel(engine_.Cancel()); }
 
@@ -60,6 +64,7 @@ private:
     WorksheetDriver driver_;
     LineWait* wait_ = nullptr;
     bool calculating_ = false;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace numora

@@ -412,6 +412,10 @@ Recalculate All</translation>
         <translation>The settings folder could not be opened.
 %1</translation>
     </message>
+    <message>
+        <source>入力中に結果を表示する</source>
+        <translation>Show results while typing</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>

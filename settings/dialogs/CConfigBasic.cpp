@@ -81,6 +81,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     keepStatusFormat->setChecked(option & B::StatusFormatSaved);
     recalculateOnOpen = new QCheckBox(T::kRecalculateOnOpen(), this);
     recalculateOnOpen->setChecked(option & B::RecalculateOnOpen);
+    livePreview = new QCheckBox(T::kLivePreview(), this);
+    livePreview->setChecked(settings.LivePreview);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -105,8 +107,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
-    layout->addWidget(
-        Group(T::kResultGroup(), this, {digitsRow, keepStatusFormat, recalculateOnOpen}));
+    layout->addWidget(Group(T::kResultGroup(), this,
+                            {digitsRow, keepStatusFormat, recalculateOnOpen, livePreview}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -131,6 +133,7 @@ void CConfigBasic::Apply() {
     option = WithStatusFormatSaved(option, keepStatusFormat->isChecked() ? 1 : 0);
     settings_.Option = option;
     settings_.Digits = DigitsFromText(digits->text());
+    settings_.LivePreview = livePreview->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

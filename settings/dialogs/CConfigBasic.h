@@ -31,6 +31,7 @@ public:
     QSpinBox* digits;
     QCheckBox* keepStatusFormat;
     QCheckBox* recalculateOnOpen;
+    QCheckBox* livePreview;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

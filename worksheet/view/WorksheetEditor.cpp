@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QTextBlock>
 #include <algorithm>
 #include <utility>
@@ -201,6 +202,34 @@ void WorksheetEditor::paintEvent(QPaintEvent* event) {
     const int lines = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 2;
     highlighter_->ColorShownLines(firstVisibleBlock(), lines);
     QPlainTextEdit::paintEvent(event);
+    PaintPreview();
+}
+
+void WorksheetEditor::ShowPreview(int block, const QString& text) {
+    if (block == previewBlock_ && text == previewText_) return;
+    if (previewBlock_ < 0 && block < 0) return;
+    previewBlock_ = block;
+    previewText_ = text;
+    viewport()->update();
+}
+
+void WorksheetEditor::PaintPreview() {
+    if (previewBlock_ < 0) return;
+    const QTextBlock block = document()->findBlockByNumber(previewBlock_);
+    const QTextLayout* layout = block.isValid() ? block.layout() : nullptr;
+    if (layout == nullptr || layout->lineCount() == 0 || !block.isVisible()) return;
+    const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+    if (box.bottom() < 0 || box.top() > viewport()->height()) return;
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    const QPointF at(box.left() + last.x() + last.naturalTextWidth(), box.top() + last.y());
+    QColor faded = LineColor(ColorKind::Result);
+    faded.setAlphaF(0.55);
+    QPainter painter(viewport());
+    painter.setFont(font());
+    painter.setPen(faded);
+    painter.drawText(QRectF(at, QSizeF(viewport()->width(), last.height())),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     QStringLiteral(" = ") + previewText_);
 }
 
 // ---- keys ----

@@ -47,6 +47,10 @@ public:
     // scrolled where it was.
     void ReplaceAllText(std::u16string_view text);
     QColor LineColor(ColorKind kind) const;
+    // Draws " = text" after the last line of paragraph `block`, in a faded result colour; it is
+    // no part of the text. A negative block shows nothing.
+    void ShowPreview(int block, const QString& text);
+    QString PreviewShown() const { return previewBlock_ < 0 ? QString() : previewText_; }
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only
     // ever work on whole paragraphs, and the editor lays wrapped lines out lazily (not at all
@@ -85,12 +89,15 @@ private:
     // (then it simply joins it).
     template <typename Edit>
     void RunInEditGroup(Edit&& edit);
+    void PaintPreview();
 
     Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
     WorksheetHighlighter* highlighter_ = nullptr;  // owned by the document
+    int previewBlock_ = -1;
+    QString previewText_;
 };
 
 }  // namespace numora
