@@ -20,8 +20,6 @@ LinePreviewer::LinePreviewer(WorksheetEditor& editor, Worksheet& sheet)
     connect(&deadline_, &QTimer::timeout, this, [this] { preview_.Cancel(); });
 }
 
-LinePreviewer::~LinePreviewer() { preview_.Cancel(); }
-
 void LinePreviewer::SetEnabled(bool on) {
     if (on == enabled_) return;
     enabled_ = on;

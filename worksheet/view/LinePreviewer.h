@@ -20,9 +20,8 @@ public:
     static constexpr int kPauseMs = 150;
     static constexpr int kDeadlineMs = 50;
 
-    // Both outlive the previewer.
+    // Both outlive the previewer; a preview still running is stopped with it.
     LinePreviewer(WorksheetEditor& editor, Worksheet& sheet);
-    ~LinePreviewer() override;
 
     void SetEnabled(bool on);
     bool Enabled() const { return enabled_; }
