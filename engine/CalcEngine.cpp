@@ -57,6 +57,31 @@ int CalcEngine::EvaluateTrial(std::u16string& line, std::int32_t& position) {
     return status;
 }
 
+int CalcEngine::EvaluateRecorded(std::u16string& line, std::int32_t& position,
+                                 LineUndo& undo) {
+    undo.Before.clear();
+    undo.Stored = false;
+    undo_ = &undo;
+    const int status = Guarded(line, position, true);
+    undo_ = nullptr;
+    return status;
+}
+
+void CalcEngine::TakeBack(LineUndo& undo) {
+    if (!undo.Stored) return;
+    // Backwards: a line that names one variable twice ("a = a = 1") restores the first value.
+    for (auto it = undo.Before.rbegin(); it != undo.Before.rend(); ++it) {
+        if (it->second) {
+            OwnVariables.Store(it->first, *it->second);
+        } else {
+            OwnVariables.Remove(it->first);
+        }
+    }
+    state_.LastAnswer = std::move(undo.LastAnswer);
+    undo.Before.clear();
+    undo.Stored = false;
+}
+
 int CalcEngine::Guarded(std::u16string& line, std::int32_t& position, bool store) {
     int status;
     try {
@@ -135,9 +160,18 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
         MessageText += texts::kValueClose;
     }
     if (!store) return 0;
+    if (undo_ != nullptr) {
+        undo_->LastAnswer = state_.LastAnswer;
+        undo_->Stored = true;
+    }
     state_.LastAnswer = Result;
     for (const std::u16string& target : AssignTargets) {
-        OwnVariables.Store(ToLowerAscii(target), Result);
+        std::u16string name = ToLowerAscii(target);
+        if (undo_ != nullptr) {
+            const Number* before = OwnVariables.Find(name);
+            undo_->Before.emplace_back(name, before ? std::optional<Number>(*before) : std::nullopt);
+        }
+        OwnVariables.Store(name, Result);
     }
     return 0;
 }

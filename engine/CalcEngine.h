@@ -1,7 +1,9 @@
 #pragma once
 // The calculation engine: evaluates one worksheet line.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/EngineState.h"
@@ -33,6 +35,23 @@ public:
     // returns kVolatileStatus for a line that calls the clock or random numbers (without calling
     // them). The message text is what the result line would hold.
     int EvaluateTrial(std::u16string& line, std::int32_t& position);
+
+    // What one evaluated line changed in the engine, enough to take it back.
+    struct LineUndo {
+        Number LastAnswer{0};  // before the line
+        // Each variable the line assigned, with its value before (none: it did not exist).
+        std::vector<std::pair<std::u16string, std::optional<Number>>> Before;
+        bool Stored = false;  // the line succeeded and changed the last answer
+    };
+    // Evaluates as Evaluate does and fills `undo` with what the line changed.
+    int EvaluateRecorded(std::u16string& line, std::int32_t& position, LineUndo& undo);
+    // Takes a line back; the lines after it must have been taken back first.
+    void TakeBack(LineUndo& undo);
+    // What the status bar shows: the result and the text of the line that should be seen.
+    void ShowResult(const Number& result, std::u16string valueText) {
+        Result = result;
+        ValueText = std::move(valueText);
+    }
 
     const Number& GetResult() const { return Result; }
     const std::u16string& GetMessageText() const { return MessageText; }
@@ -71,6 +90,8 @@ public:
 private:
     int EvaluateLine(std::u16string& line, std::int32_t& position, bool store);
     int Guarded(std::u16string& line, std::int32_t& position, bool store);
+
+    LineUndo* undo_ = nullptr;  // filled by the stores of the line being evaluated
 
     std::u16string ValueText;
     std::vector<std::u16string> AssignTargets;

@@ -185,7 +185,7 @@ void CMainFrame::WireView() {
         modified_ = modified;
         UpdateTitle();
     });
-    sheet_->Driver().SetCalculatedHandler([this] {
+    sheet_->SetCalculatedHandler([this] {
         panes_->RefreshResult();
         list_->Refresh(sheet_->Engine());
     });

@@ -14,6 +14,7 @@ void MemoryTextBuffer::ResetText(std::u16string&& text) {
     paragraphs_ = ParagraphIndex();
     paragraphs_.Replace(0, 0, text);
     text_.Adopt(std::move(text));
+    NoteEdit(0);
     anchor_ = caret_ = 0;
     undo_.clear();
     redo_.clear();
@@ -115,6 +116,7 @@ void MemoryTextBuffer::Apply(std::int32_t position, std::int32_t count,
                              std::u16string_view inserted) {
     paragraphs_.Replace(position, count, inserted);
     text_.Replace(position, count, inserted);
+    NoteEdit(paragraphs_.ParagraphOf(position));
 }
 
 void MemoryTextBuffer::ReplaceSelection(std::u16string_view text) {

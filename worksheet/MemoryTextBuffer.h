@@ -48,11 +48,11 @@ public:
     std::u16string Text() const { return text_.Copy(0, text_.Size()); }
     std::int32_t Caret() const { return caret_; }
     std::int32_t Anchor() const { return anchor_; }
-    std::int32_t ParagraphCount() const { return paragraphs_.Count(); }
-    std::int32_t ParagraphStart(std::int32_t paragraph) const {
+    std::int32_t ParagraphCount() const override { return paragraphs_.Count(); }
+    std::int32_t ParagraphStart(std::int32_t paragraph) const override {
         return paragraphs_.Start(paragraph);
     }
-    std::int32_t ParagraphOf(std::int32_t position) const {
+    std::int32_t ParagraphOf(std::int32_t position) const override {
         return paragraphs_.ParagraphOf(position);
     }
     std::int32_t LineCount() const;

@@ -2,6 +2,7 @@
 // The editor operations the worksheet logic is written against, so that the Enter-key driver
 // runs the same over the on-screen editor and over plain memory (tests, command line).
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,13 @@ public:
     // Length of the visual line holding `position`, without its line break.
     virtual std::int32_t LineLengthAt(std::int32_t position) const = 0;
 
+    // Paragraphs are numbered from 0; the text always has at least one.
+    virtual std::int32_t ParagraphCount() const = 0;
+    // Start of paragraph `paragraph` (which exists).
+    virtual std::int32_t ParagraphStart(std::int32_t paragraph) const = 0;
+    // Paragraph holding `position`; positions beyond the end belong to the last one.
+    virtual std::int32_t ParagraphOf(std::int32_t position) const = 0;
+
     // Selects between anchor and caret with the caret at `caret`; both are clamped to the text
     // and a negative position stands for its end, so (-1, -1) puts the caret at the end.
     virtual void SetSelection(std::int32_t anchor, std::int32_t caret) = 0;
@@ -69,6 +77,20 @@ public:
     virtual void SetCaretType(CaretType type) = 0;
     // Gives the editor the keyboard focus (after an insertion from another pane).
     virtual void FocusEditor() = 0;
+
+    // Told, after every change of the text (undo and redo included), the first paragraph it
+    // touched.
+    void SetEditListener(std::function<void(std::int32_t paragraph)> listener) {
+        editListener_ = std::move(listener);
+    }
+
+protected:
+    void NoteEdit(std::int32_t paragraph) const {
+        if (editListener_) editListener_(paragraph);
+    }
+
+private:
+    std::function<void(std::int32_t)> editListener_;
 };
 
 // One paragraph: its start, its characters without the line break, and their number.

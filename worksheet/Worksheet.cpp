@@ -1,8 +1,16 @@
 #include "worksheet/Worksheet.h"
 
+#include <algorithm>
+
 #include "engine/Cancel.h"
+#include "engine/EngineTexts.h"
+#include "worksheet/LineText.h"
 
 namespace numora {
+
+namespace {
+const std::u16string kCanceledText(texts::kCalculationCanceled);
+}  // namespace
 
 // Hands each line to the worker and waits there; the driver stays synchronous.
 class Worksheet::WorkerEvaluator final : public LineEvaluator {
@@ -10,22 +18,36 @@ public:
     explicit WorkerEvaluator(Worksheet& sheet) : sheet_(sheet) {}
 
     int Evaluate(std::u16string& line, std::int32_t& position) override {
+        sheet_.message_ = nullptr;
+        if (sheet_.enter_) return sheet_.EvaluateEnterLine(line, position);
         int status = 0;
         sheet_.Run([&] { status = sheet_.engine_.Evaluate(line, position); });
         return status;
     }
-    const std::u16string& MessageText() const override { return sheet_.engine_.GetMessageText(); }
+    const std::u16string& MessageText() const override {
+        return sheet_.message_ ? *sheet_.message_ : sheet_.engine_.GetMessageText();
+    }
 
 private:
     Worksheet& sheet_;
 };
 
 Worksheet::Worksheet(TextBuffer& text, const UserFunctionCatalogue& functions)
-    : engine_(functions),
+    : text_(text),
+      engine_(functions),
       evaluator_(std::make_unique<WorkerEvaluator>(*this)),
-      driver_(text, *evaluator_) {}
+      driver_(text, *evaluator_) {
+    // Under automatic recalculation the Enter is over only when the lines below are updated.
+    driver_.SetCalculatedHandler([this] {
+        if (!enter_ && onCalculated_) onCalculated_();
+    });
+    text_.SetEditListener([this](std::int32_t paragraph) { journal_.NoteEdit(paragraph); });
+}
 
-Worksheet::~Worksheet() { Cancel(); }
+Worksheet::~Worksheet() {
+    Cancel();
+    text_.SetEditListener(nullptr);
+}
 
 void Worksheet::Run(const std::function<void()>& job) {
     ClearCancel(engine_.Cancel());
@@ -39,6 +61,154 @@ void Worksheet::Run(const std::function<void()>& job) {
     calculating_ = false;
     ++generation_;
     ClearCancel(engine_.Cancel());
+}
+
+void Worksheet::SetAutoRecalculate(bool on) {
+    if (on == auto_) return;
+    auto_ = on;
+    journal_.Invalidate();
+}
+
+ResultPassOptions Worksheet::PassOptions(bool progress) {
+    ResultPassOptions options;
+    options.insertMode = IsInsertMode(driver_.EnterComputesResultLine(), false);
+    options.cancel = &engine_.Cancel();
+    if (progress) options.progress = onProgress_;
+    return options;
+}
+
+CalcEngine::Session Worksheet::StateForLine(std::int32_t paragraph) const {
+    if (!auto_) {
+        return {engine_.GetVariables(), engine_.GetLastAnswer(), Number(0), {}};
+    }
+    if (!JournalCurrent()) return {};
+    return journal_.StateBefore(engine_, journal_.StartFor(paragraph));
+}
+
+void Worksheet::PressEnter(bool shift, bool ctrl) {
+    if (!auto_ || ctrl || !driver_.CalcOn() || calculating_) {
+        driver_.PressEnter(shift, ctrl);
+        return;
+    }
+    enter_.emplace();
+    enter_->paragraph = text_.ParagraphOf(text_.CaretLineStart());
+    // One undo step for the Enter and every result line it brings up to date.
+    driver_.BeginEditGroup();
+    driver_.SetReplacing(true);
+    driver_.PressEnter(shift, ctrl);
+    driver_.SetReplacing(false);
+    AutoEnter enter = std::move(*enter_);
+    enter_.reset();
+    if (!enter.evaluated) {
+        driver_.EndEditGroup();
+        return;
+    }
+    if (enter.canceled) {
+        ApplyUpdates({}, enter.above);
+        driver_.EndEditGroup();
+        journal_.MarkCalculated(enter.stoppedAt);
+        journalGeneration_ = generation_;
+        if (onResultsEnded_) onResultsEnded_(true);
+        return;
+    }
+    // After the Enter's line and the result line it has now.
+    const std::int32_t first = enter.paragraph + 2;
+    std::u16string below;
+    if (first < text_.ParagraphCount()) {
+        below = text_.TextRange(text_.ParagraphStart(first), text_.TextLength());
+    }
+    ResultPassOutcome outcome;
+    const ResultPassOptions options = PassOptions(true);
+    Run([&] {
+        if (!below.empty()) outcome = CalculateResultLines(below, first, engine_, journal_, options);
+        engine_.ShowResult(enter.result, std::move(enter.valueText));
+    });
+    ApplyUpdates(outcome.updates, enter.above);
+    driver_.EndEditGroup();
+    PassEnded(outcome);
+}
+
+int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
+    AutoEnter& enter = *enter_;
+    enter.evaluated = true;
+    const std::int32_t paragraph = enter.paragraph;
+    const std::int32_t from = JournalCurrent() ? journal_.StartFor(paragraph) : 0;
+    // The lines above that changed since they were calculated come first.
+    std::u16string above;
+    if (from < paragraph) {
+        above = text_.TextRange(text_.ParagraphStart(from), text_.ParagraphStart(paragraph) - 1);
+    }
+    const ResultPassOptions options = PassOptions(false);
+    int status = 0;
+    Run([&] {
+        journal_.RollBack(engine_, from);
+        ResultPassOutcome before;
+        if (!above.empty()) before = CalculateResultLines(above, from, engine_, journal_, options);
+        enter.above = std::move(before.updates);
+        if (before.canceled) {
+            enter.stoppedAt = before.stoppedAt;
+            status = kCanceledStatus;
+            return;
+        }
+        enter.stoppedAt = paragraph;
+        CalcEngine::LineUndo undo;
+        status = engine_.EvaluateRecorded(line, position, undo);
+        journal_.Record(paragraph, std::move(undo));
+        enter.result = engine_.GetResult();
+        enter.valueText = engine_.GetValueText();
+    });
+    if (status == kCanceledStatus) {
+        enter.canceled = true;
+        message_ = &kCanceledText;
+    }
+    return status;
+}
+
+void Worksheet::ApplyUpdates(const std::vector<ResultUpdate>& below,
+                             const std::vector<ResultUpdate>& above) {
+    if (below.empty() && above.empty()) return;
+    const TextSelection selection = text_.GetSelection();
+    const auto where = [this](std::int32_t position) {
+        const std::int32_t paragraph = text_.ParagraphOf(position);
+        return std::pair{paragraph, position - text_.ParagraphStart(paragraph)};
+    };
+    const auto [startParagraph, startColumn] = where(selection.start);
+    const auto [endParagraph, endColumn] = where(selection.end);
+    const auto rewrite = [this](const ResultUpdate& update) {
+        const std::int32_t start = text_.ParagraphStart(update.paragraph);
+        const std::int32_t end = update.paragraph + 1 < text_.ParagraphCount()
+                                     ? text_.ParagraphStart(update.paragraph + 1) - 1
+                                     : text_.TextLength();
+        text_.ReplaceRange(start, end, update.text);
+    };
+    std::for_each(below.rbegin(), below.rend(), rewrite);
+    std::for_each(above.rbegin(), above.rend(), rewrite);
+    text_.SetSelection(text_.ParagraphStart(startParagraph) + startColumn,
+                       text_.ParagraphStart(endParagraph) + endColumn);
+}
+
+void Worksheet::PassEnded(const ResultPassOutcome& outcome) {
+    // The edits just made are the journal's own.
+    journal_.MarkCalculated(outcome.canceled ? outcome.stoppedAt : kNoParagraph);
+    journalGeneration_ = generation_;
+    if (onResultsEnded_) onResultsEnded_(outcome.canceled);
+    if (onCalculated_) onCalculated_();
+}
+
+bool Worksheet::RecalculateResults() {
+    if (calculating_) return false;
+    const std::u16string text = text_.TextRange(0, text_.TextLength());
+    const ResultPassOptions options = PassOptions(true);
+    ResultPassOutcome outcome;
+    Run([&] {
+        journal_.RollBack(engine_, 0);
+        outcome = CalculateResultLines(text, 0, engine_, journal_, options);
+    });
+    driver_.BeginEditGroup();
+    ApplyUpdates(outcome.updates, {});
+    driver_.EndEditGroup();
+    PassEnded(outcome);
+    return !outcome.canceled;
 }
 
 }  // namespace numora

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "engine/CalcEngine.h"
+#include "worksheet/AutoRecalc.h"
 #include "worksheet/LineWorker.h"
 #include "worksheet/TextBuffer.h"
 #include "worksheet/WorksheetDriver.h"
@@ -32,6 +35,7 @@ public:
     Worksheet& operator=(const Worksheet&) = delete;
 
     CalcEngine& Engine() { return engine_; }
+    TextBuffer& Text() { return text_; }
     const CalcEngine& Engine() const { return engine_; }
     WorksheetDriver& Driver() { return driver_; }
     LineWorker& Worker() { return worker_; }
@@ -42,6 +46,32 @@ public:
     void SetEnterComputesResultLine(bool on) { driver_.SetEnterComputesResultLine(on); }
     // Without a wait, a line blocks its caller until it ends.
     void SetLineWait(LineWait* wait) { wait_ = wait; }
+    // Called after each successful calculation (an Enter with the result lines it updated,
+    // or a recalculation of the result lines), once its undo group is closed.
+    void SetCalculatedHandler(std::function<void()> handler) { onCalculated_ = std::move(handler); }
+
+    // Automatic recalculation: every Enter that calculates a line first takes the engine back
+    // to the state the lines above leave (calculating again those above that changed since),
+    // then brings every result line below up to date, all in the Enter's undo step.
+    void SetAutoRecalculate(bool on);
+    bool AutoRecalculate() const { return auto_; }
+    // The Enter key, with or without automatic recalculation.
+    void PressEnter(bool shift, bool ctrl);
+    // Calculates every line that shows a result again from the top, as one undo step (with
+    // automatic recalculation, after a change of options or user functions, or a new file).
+    // False when stopped or while a line runs.
+    bool RecalculateResults();
+    const RecalcJournal& Journal() const { return journal_; }
+    // The variables and last answer that Enter on `paragraph` would calculate with now.
+    CalcEngine::Session StateForLine(std::int32_t paragraph) const;
+    // Progress of a recalculation of result lines, from the worker (as Recalculate All reports
+    // it); and, on the calling thread, its end: whether it was stopped before the last line.
+    void SetResultsProgressHandler(std::function<void(std::int32_t, std::int32_t)> handler) {
+        onProgress_ = std::move(handler);
+    }
+    void SetResultsEndedHandler(std::function<void(bool stopped)> handler) {
+        onResultsEnded_ = std::move(handler);
+    }
 
     // Runs `job` on the worker as a line runs: its caller waits through the LineWait, and
     // Cancel() stops it if the job looks at the engine's cancel token. For work beyond one
@@ -57,7 +87,24 @@ public:
 
 private:
     class WorkerEvaluator;
+    // An Enter under automatic recalculation, while the driver works on it.
+    struct AutoEnter {
+        std::int32_t paragraph = 0;  // the Enter's line
+        bool evaluated = false;
+        bool canceled = false;
+        std::int32_t stoppedAt = 0;       // the first line left uncalculated when canceled
+        std::vector<ResultUpdate> above;  // result lines above it that changed
+        Number result{0};                 // what the status bar shows afterwards
+        std::u16string valueText;
+    };
+    int EvaluateEnterLine(std::u16string& line, std::int32_t& position);
+    bool JournalCurrent() const { return journal_.Valid() && journalGeneration_ == generation_; }
+    ResultPassOptions PassOptions(bool progress);
+    // Rewrites result lines, bottom first, keeping the selection on its paragraphs.
+    void ApplyUpdates(const std::vector<ResultUpdate>& below, const std::vector<ResultUpdate>& above);
+    void PassEnded(const ResultPassOutcome& outcome);
 
+    TextBuffer& text_;
     CalcEngine engine_;
     LineWorker worker_;  // after the engine, so that it ends before the engine goes
     std::unique_ptr<WorkerEvaluator> evaluator_;
@@ -65,6 +112,14 @@ private:
     LineWait* wait_ = nullptr;
     bool calculating_ = false;
     std::uint64_t generation_ = 0;
+    std::function<void()> onCalculated_;
+    std::function<void(std::int32_t, std::int32_t)> onProgress_;
+    std::function<void(bool)> onResultsEnded_;
+    bool auto_ = false;
+    RecalcJournal journal_;
+    std::uint64_t journalGeneration_ = ~std::uint64_t{0};  // the generation the journal matches
+    std::optional<AutoEnter> enter_;
+    const std::u16string* message_ = nullptr;  // a message of the worksheet's own for the line
 };
 
 }  // namespace numora

@@ -21,7 +21,7 @@ protected:
         layout->addWidget(&view);
         layout->addWidget(&pane);
         pane.SetEngine(&sheet.Engine());
-        sheet.Driver().SetCalculatedHandler([this] { pane.Refresh(sheet.Engine()); });
+        sheet.SetCalculatedHandler([this] { pane.Refresh(sheet.Engine()); });
         QObject::connect(&pane, &VariableListPane::NameChosen, &view,
                          &WorksheetEditor::InsertAtCaret);
         window.resize(500, 300);

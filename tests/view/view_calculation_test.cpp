@@ -29,7 +29,7 @@ protected:
 
 TEST_F(CalculationTest, EscCancelsTheLineAndInputTypedMeanwhileArrivesAfterwards) {
     int calculated = 0;
-    sheet.Driver().SetCalculatedHandler([&] { ++calculated; });
+    sheet.SetCalculatedHandler([&] { ++calculated; });
     QSignalSpy busy(&wait, &CalculationWait::BusyChanged);
     bool waitCursor = false;
     QObject::connect(&wait, &CalculationWait::BusyChanged, &view, [&](bool on) {

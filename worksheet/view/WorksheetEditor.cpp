@@ -34,6 +34,10 @@ WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
     setDocument(NewWorksheetDocument(this));
     groupCursor_ = QTextCursor(document());
     highlighter_ = new WorksheetHighlighter(*document());
+    // Automatic recalculation follows which lines the text has changed.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int) {
+        NoteEdit(document()->findBlock(position).blockNumber());
+    });
     ApplyColors(0, 0, 0, 0);  // black until the window hands its colours over
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setViewportMargins(kLeftMargin, 0, kRightMargin, 0);
@@ -65,6 +69,7 @@ void WorksheetEditor::LoadText(const QString& text) {
     document()->setUndoRedoEnabled(false);
     setPlainText(text);
     document()->setUndoRedoEnabled(true);
+    NoteEdit(0);
     highlighter_->RecolorAll();
     const std::int32_t caret = CaretAfterColorAllLines(*this);
     SetSelection(caret, caret);
@@ -136,6 +141,16 @@ std::int32_t WorksheetEditor::LineFromPosition(std::int32_t position) const {
 
 std::int32_t WorksheetEditor::LineLengthAt(std::int32_t position) const {
     return document()->findBlock(std::clamp(position, 0, TextLength())).length() - 1;
+}
+
+std::int32_t WorksheetEditor::ParagraphCount() const { return document()->blockCount(); }
+
+std::int32_t WorksheetEditor::ParagraphStart(std::int32_t paragraph) const {
+    return document()->findBlockByNumber(paragraph).position();
+}
+
+std::int32_t WorksheetEditor::ParagraphOf(std::int32_t position) const {
+    return LineFromPosition(position);
 }
 
 void WorksheetEditor::SetSelection(std::int32_t anchor, std::int32_t caret) {
@@ -260,8 +275,7 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (sheet_ == nullptr) break;
-            sheet_->Driver().PressEnter(modifiers & Qt::ShiftModifier,
-                                        modifiers & Qt::ControlModifier);
+            sheet_->PressEnter(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
             ensureCursorVisible();
             return;
         case Qt::Key_Backspace:

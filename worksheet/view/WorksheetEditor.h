@@ -62,6 +62,9 @@ public:
     std::int32_t LineStart(std::int32_t line) const override;
     std::int32_t LineFromPosition(std::int32_t position) const override;
     std::int32_t LineLengthAt(std::int32_t position) const override;
+    std::int32_t ParagraphCount() const override;
+    std::int32_t ParagraphStart(std::int32_t paragraph) const override;
+    std::int32_t ParagraphOf(std::int32_t position) const override;
     void SetSelection(std::int32_t anchor, std::int32_t caret) override;
     TextSelection GetSelection() const override;
     void ReplaceSelection(std::u16string_view text) override;
