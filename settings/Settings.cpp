@@ -113,6 +113,7 @@ void Settings::Load() {
     Digits = std::clamp(ini.GetInt(kEdit, "Digits", D::Digits), 0, kMaxLoadedDigits);
     Option = ReadBits(ini, "Option", D::Option);
     LivePreview = ini.GetInt(kEdit, "LivePreview", 1) != 0;
+    AutoRecalculate = ini.GetInt(kEdit, "AutoRecalculate", 0) != 0;
     DefaultColor = ReadBits(ini, "DefaultColor", D::DefaultColor);
     ResultColor = ReadBits(ini, "ResultColor", D::ResultColor);
     ErrorColor = ReadBits(ini, "ErrorColor", D::ErrorColor);
@@ -153,6 +154,7 @@ bool Settings::Save() const {
     ini.SetInt(kEdit, "Digits", Digits);
     ini.SetInt(kEdit, "Option", static_cast<int32_t>(Option));
     ini.SetInt(kEdit, "LivePreview", LivePreview ? 1 : 0);
+    ini.SetInt(kEdit, "AutoRecalculate", AutoRecalculate ? 1 : 0);
     ini.SetInt(kEdit, "DefaultColor", static_cast<int32_t>(DefaultColor));
     ini.SetInt(kEdit, "ResultColor", static_cast<int32_t>(ResultColor));
     ini.SetInt(kEdit, "ErrorColor", static_cast<int32_t>(ErrorColor));

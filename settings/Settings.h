@@ -105,6 +105,8 @@ public:
     int32_t Digits = SettingsDefaults::Digits;
     // [Edit] LivePreview: the value of the line being typed is shown after it.
     bool LivePreview = true;
+    // [Edit] AutoRecalculate: an Enter brings every result line below up to date.
+    bool AutoRecalculate = false;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

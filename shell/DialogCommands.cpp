@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <tuple>
 
 #include "settings/Settings.h"
 #include "settings/dialogs/CConfigDlg.h"
@@ -7,6 +8,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/help/HelpWindow.h"
 #include "userfunc/dialogs/CFunctionDlg.h"
+#include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
@@ -19,8 +21,10 @@ void OpenUserFunctionDialog(CMainFrame& frame) {
     auto* dialog = new CFunctionDlg(frame.Functions(), frame.AppSettings().SettingsFolder,
                                     frame.View().font(), &frame);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, &frame,
-                     [&frame] { RebuildUserFunctionMenu(frame); });
+    QObject::connect(dialog, &QDialog::accepted, &frame, [&frame] {
+        RebuildUserFunctionMenu(frame);
+        UpdateResultLines(frame);
+    });
     dialog->open();
 }
 
@@ -44,12 +48,21 @@ void ApplyOptions(CMainFrame& frame, bool fontChanged) {
     WorksheetEditor& view = frame.View();
     // Changing options never marks the worksheet modified.
     const bool modified = view.document()->isModified();
+    Worksheet& sheet = frame.Sheet();
+    const auto calculation = [&sheet] {
+        const CalcEngine& engine = sheet.Engine();
+        return std::tuple{engine.GetDigits(), engine.GetOptions().UnaryMinusBindsBase,
+                          sheet.Driver().EnterComputesResultLine(), sheet.AutoRecalculate()};
+    };
+    const auto before = calculation();
     ApplyEditSettings(frame);
     if (fontChanged) {
         ApplyFontSetting(frame);
         view.RecolorAll();
     }
     view.document()->setModified(modified);
+    // What calculates differently now shows it at once.
+    if (calculation() != before) UpdateResultLines(frame);
     frame.UpdateTitle();
 }
 

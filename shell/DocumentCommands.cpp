@@ -113,6 +113,7 @@ void LoadUntitledAtStart(CMainFrame& frame) {
     }
     frame.View().LoadText(QString::fromStdU16String(text));
     frame.MarkSaved();
+    UpdateResultLines(frame);
 }
 
 }  // namespace numora

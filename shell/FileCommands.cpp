@@ -50,7 +50,11 @@ bool OpenDocumentFile(CMainFrame& frame, const QString& path) {
     frame.SetDocumentPath(QFileInfo(path).absoluteFilePath(), stamp);
     frame.NoteStamp(ToPath(path), stamp);  // Untitled.txt opened as a document is seen, too
     frame.MarkSaved();
-    if (frame.AppSettings().Option & OptionBits::RecalculateOnOpen) RecalculateAll(frame);
+    if (frame.AppSettings().Option & OptionBits::RecalculateOnOpen) {
+        RecalculateAll(frame);
+    } else {
+        UpdateResultLines(frame);
+    }
     return true;
 }
 

@@ -73,6 +73,7 @@ void ApplyEditSettings(CMainFrame& frame) {
         {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
     frame.Previewer().SetEnabled(settings.LivePreview);
+    sheet.SetAutoRecalculate(settings.AutoRecalculate);
     frame.View().ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
                              settings.CommentColor);
 }

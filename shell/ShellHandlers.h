@@ -28,5 +28,8 @@ void AttachPrintCommands(CMainFrame& frame);
 void AttachRecalculateCommand(CMainFrame& frame);
 // One undo step; the text stays as it was when the user stops it (false).
 bool RecalculateAll(CMainFrame& frame);
+// With automatic recalculation on, every line that shows a result calculated again from the
+// top as one undo step (after new options, user functions or a file); false when stopped.
+bool UpdateResultLines(CMainFrame& frame);
 
 }  // namespace numora

@@ -17,6 +17,9 @@ public:
     static QString kCalcOff() { return kCalcOffMark + tr("計算OFF"); }
     static QString kCalculating() { return tr("計算中... (Esc で中止)"); }
     static QString kRecalculating() { return tr("再計算中... %1/%2 行 (Esc で中止)"); }
+    static QString kResultsStopped() {
+        return tr("再計算を中止しました。ここから下の結果は更新されていません。");
+    }
     static QString kNoRecentDocuments() { return tr("(なし)"); }
     static inline const QString kAboutTitle = QStringLiteral("Numora");
     static inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);

@@ -24,13 +24,18 @@ LivePreview::LivePreview() = default;
 LivePreview::~LivePreview() { Cancel(); }
 
 void LivePreview::Prepare(const CalcEngine& engine, const UserFunctionCatalogue& functions,
-                          std::uint64_t generation) {
+                          std::uint64_t stateKey,
+                          const std::function<CalcEngine::Session()>& state) {
     engine_.SetDigits(engine.GetDigits());
     engine_.SetOptions(engine.GetOptions());
     functions_ = functions;
-    if (generation == generation_) return;
-    generation_ = generation;
-    engine_.RestoreSession({engine.GetVariables(), engine.GetLastAnswer(), Number(0), {}});
+    if (stateKey == stateKey_) return;
+    stateKey_ = stateKey;
+    if (state) {
+        engine_.RestoreSession(state());
+    } else {
+        engine_.RestoreSession({engine.GetVariables(), engine.GetLastAnswer(), Number(0), {}});
+    }
 }
 
 std::optional<std::u16string> LivePreview::Evaluate(PreviewLine line) {

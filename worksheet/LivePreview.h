@@ -36,10 +36,12 @@ public:
     LivePreview& operator=(const LivePreview&) = delete;
 
     // Takes over what Enter would evaluate with: digits, options, user functions, and the
-    // variables and last answer (copied only when `generation` differs from the last one
-    // taken: they change only when a line of the worksheet ends). Not while Running().
+    // variables and last answer, which are those of `engine` or, given `state`, what it
+    // returns. They are taken only when `stateKey` differs from the last one (they change only
+    // when a line of the worksheet ends). Not while Running().
     void Prepare(const CalcEngine& engine, const UserFunctionCatalogue& functions,
-                 std::uint64_t generation);
+                 std::uint64_t stateKey,
+                 const std::function<CalcEngine::Session()>& state = nullptr);
     // On the calling thread.
     std::optional<std::u16string> Evaluate(PreviewLine line);
     // On the preview's worker; `done` is called there, also after Cancel (with nothing).
@@ -51,7 +53,7 @@ public:
 private:
     UserFunctionCatalogue functions_;
     CalcEngine engine_{functions_};
-    std::uint64_t generation_ = ~std::uint64_t{0};
+    std::uint64_t stateKey_ = ~std::uint64_t{0};
     LineWorker worker_;  // after the engine, so that it ends before the engine goes
     bool started_ = false;
 };

@@ -416,6 +416,10 @@ Recalculate All</translation>
         <source>入力中に結果を表示する</source>
         <translation>Show results while typing</translation>
     </message>
+    <message>
+        <source>自動再計算</source>
+        <translation>Recalculate automatically</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>
@@ -1113,6 +1117,10 @@ The settings changed in this run will not be kept for the next start.</translati
     <message>
         <source>再計算中... %1/%2 行 (Esc で中止)</source>
         <translation>Recalculating... line %1/%2 (Esc to stop)</translation>
+    </message>
+    <message>
+        <source>再計算を中止しました。ここから下の結果は更新されていません。</source>
+        <translation>Recalculation stopped. The results from here down were not updated.</translation>
     </message>
 </context>
 <context>

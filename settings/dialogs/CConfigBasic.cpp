@@ -83,6 +83,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     recalculateOnOpen->setChecked(option & B::RecalculateOnOpen);
     livePreview = new QCheckBox(T::kLivePreview(), this);
     livePreview->setChecked(settings.LivePreview);
+    autoRecalculate = new QCheckBox(T::kAutoRecalculate(), this);
+    autoRecalculate->setChecked(settings.AutoRecalculate);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -108,7 +110,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     layout->addWidget(Group(T::kResultGroup(), this,
-                            {digitsRow, keepStatusFormat, recalculateOnOpen, livePreview}));
+                            {digitsRow, keepStatusFormat, recalculateOnOpen, livePreview,
+                             autoRecalculate}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -134,6 +137,7 @@ void CConfigBasic::Apply() {
     settings_.Option = option;
     settings_.Digits = DigitsFromText(digits->text());
     settings_.LivePreview = livePreview->isChecked();
+    settings_.AutoRecalculate = autoRecalculate->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

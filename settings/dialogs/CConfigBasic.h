@@ -32,6 +32,7 @@ public:
     QCheckBox* keepStatusFormat;
     QCheckBox* recalculateOnOpen;
     QCheckBox* livePreview;
+    QCheckBox* autoRecalculate;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

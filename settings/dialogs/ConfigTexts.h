@@ -33,6 +33,7 @@ public:
     static QString kKeepStatusFormat() { return tr("ステータスバーの表示形式を保存"); }
     static QString kRecalculateOnOpen() { return tr("開いたときに再計算する"); }
     static QString kLivePreview() { return tr("入力中に結果を表示する"); }
+    static QString kAutoRecalculate() { return tr("自動再計算"); }
     static QString kUnaryGroup() { return tr("べき乗の単項演算子結合"); }
     static inline const QString kUnaryPower = QStringLiteral("Power : [ -a^b = -(a^b) ]");
     static inline const QString kUnaryBase = QStringLiteral("Base : [-a^b = (-a)^b]");

@@ -72,7 +72,16 @@ void LinePreviewer::StartNow() {
     if (KindOfParagraph(line.paragraph, line.insertMode) != LineKind::Expression) return;
 
     const CalcEngine& engine = sheet_.Engine();
-    preview_.Prepare(engine, engine.GetFunctions(), sheet_.Generation());
+    if (sheet_.AutoRecalculate()) {
+        // The lines above as Enter would leave them: a key of its own for each place to start.
+        const std::int32_t start = sheet_.Journal().StartFor(block.blockNumber());
+        const std::uint64_t key = sheet_.Generation() * 0x9E3779B97F4A7C15u + 1 +
+                                  static_cast<std::uint32_t>(start);
+        preview_.Prepare(engine, engine.GetFunctions(), key,
+                         [this, start] { return sheet_.StateForLine(start); });
+    } else {
+        preview_.Prepare(engine, engine.GetFunctions(), sheet_.Generation());
+    }
     const std::uint64_t request = ++request_;
     const int blockNumber = block.blockNumber();
     pending_ = true;
