@@ -53,6 +53,7 @@ public:
     // What the window does while a line runs: input kept, Esc, the wait cursor.
     CalculationWait& Waiting() { return *wait_; }
     LinePreviewer& Previewer() { return *previewer_; }
+    CalculationWait& Wait() { return *wait_; }
     WorksheetEditor& View() { return *view_; }
     VariableListPane& VariableList() { return *list_; }
     StatusBarPanes& Panes() { return *panes_; }

@@ -1,0 +1,132 @@
+// Results without Ctrl+R in the window: the value of the line being typed shown after it, and
+// with automatic recalculation every result below an Enter brought up to date.
+#include <QSignalSpy>
+#include <QStatusBar>
+
+#include "shell/CMainFrame.h"
+#include "shell/ShellHandlers.h"
+#include "tests/shell/main_frame_support.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/view/CalculationWait.h"
+#include "worksheet/view/LinePreviewer.h"
+
+namespace numora::test {
+namespace {
+
+class LiveResultsTest : public MainFrameTest {
+protected:
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&View(), key, modifiers);
+    }
+    // Waits for the preview that the pause after typing starts.
+    QString Preview(CMainFrame& frame) {
+        QSignalSpy finished(&frame.Previewer(), &LinePreviewer::Finished);
+        if (!finished.wait(2000)) return QStringLiteral("(no preview ran)");
+        return View().PreviewShown();
+    }
+    // f40 makes 2^40 calls: a line that only ends when stopped.
+    void AddEndlessFunction(CMainFrame& frame) {
+        UserFunctionCatalogue& functions = frame.Functions();
+        functions.Append({u"f0", {u"x"}, u"x+1", u""});
+        for (int i = 1; i <= 40; ++i) {
+            const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
+            functions.Append(
+                {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
+        }
+    }
+};
+
+TEST_F(LiveResultsTest, ThePreviewIsWhatEnterWritesAndTouchesNothing) {
+    CMainFrame& frame = Start();
+    TypeLine("a = 6");
+    QTest::keyClicks(&View(), "q = a * 7");
+    QTextDocument& document = *View().document();
+    const QString text = View().Text();
+    const int undoSteps = document.availableUndoSteps();
+    const bool modified = document.isModified();
+    EXPECT_EQ(Preview(frame), QStringLiteral("42"));
+    EXPECT_EQ(View().Text(), text);
+    EXPECT_EQ(document.availableUndoSteps(), undoSteps);
+    EXPECT_EQ(document.isModified(), modified);
+    EXPECT_EQ(frame.Sheet().Engine().GetVariables().Find(u"q"), nullptr);
+    EXPECT_EQ(ResultPane(), QStringLiteral(">6"));
+
+    Key(Qt::Key_Return);
+    EXPECT_EQ(View().Text(), QStringLiteral("a = 6\n>6\nq = a * 7\n>42\n"));
+    // Back on the line: its result line already says it.
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_End);
+    QTest::keyClicks(&View(), " ");
+    EXPECT_EQ(Preview(frame), QString());
+}
+
+TEST_F(LiveResultsTest, ALineThatNeverEndsShowsNothingAndTypingGoesOn) {
+    CMainFrame& frame = Start();
+    AddEndlessFunction(frame);
+    QTest::keyClicks(&View(), "f40(1)");
+    EXPECT_EQ(Preview(frame), QString());
+    QTest::keyClicks(&View(), "+2");
+    EXPECT_EQ(View().Text(), QStringLiteral("f40(1)+2"));
+    EXPECT_FALSE(frame.Sheet().Calculating());
+    Key(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&View(), "1+2");
+    EXPECT_EQ(Preview(frame), QStringLiteral("3"));  // the next preview still runs
+}
+
+TEST_F(LiveResultsTest, AutomaticRecalculationUpdatesTheResultsBelowAnEnter) {
+    WriteFile("sheet.txt", "a=1\r\n>1\r\nb=a*10\r\n>5\r\nc=b+a\r\n");
+    WriteFile("Numora.ini", "[Edit]\r\nAutoRecalculate=1\r\nLivePreview=0\r\n");
+    CMainFrame& frame = Start();
+    prompter_.files = {FilePath("sheet.txt")};
+    frame.Action(CommandId::FileOpen)->trigger();
+    // Opened, the result lines are brought up to date once; c has none and gets none.
+    EXPECT_EQ(View().Text(), QStringLiteral("a=1\n>1\nb=a*10\n>10\nc=b+a\n"));
+    EXPECT_TRUE(frame.Modified());
+
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    QTest::keyClicks(&View(), "2");
+    const QString edited = View().Text();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(View().Text(), QStringLiteral("a=2\n>2\nb=a*10\n>20\nc=b+a\n"));
+    EXPECT_EQ(View().textCursor().blockNumber(), 2);
+    EXPECT_EQ(ResultPane(), QStringLiteral(">2"));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(View().Text(), edited);
+
+    // Esc stops a long update: the Enter's own result stays and the status bar says so.
+    AddEndlessFunction(frame);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    View().InsertAtCaret(QStringLiteral("f40(b)\n>0"));
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    QObject::connect(&frame.Wait(), &CalculationWait::BusyChanged, &View(), [this](bool busy) {
+        if (busy) Key(Qt::Key_Escape);
+    });
+    Key(Qt::Key_Return);
+    EXPECT_EQ(View().Text(), QStringLiteral("a=2\n>2\nb=a*10\n>20\nc=b+a\nf40(b)\n>0"));
+    EXPECT_FALSE(frame.statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(LiveResultsTest, TurningItOnRecalculatesOnceAndOffLeavesTheSheetAlone) {
+    CMainFrame& frame = Start();
+    TypeLine("x=3");
+    TypeLine("y=x*2");
+    TypeLine("x=10");  // y's result reads 6 while x is now 10 below it
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    QTest::keyClicks(&View(), "4");
+    const QString typed = View().Text();
+    frame.AppSettings().AutoRecalculate = true;
+    ApplyOptions(frame, false);
+    EXPECT_EQ(View().Text(), QStringLiteral("x=4\n>4\ny=x*2\n>8\nx=10\n>10\n"));
+    frame.AppSettings().AutoRecalculate = false;
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    ApplyOptions(frame, false);
+    EXPECT_EQ(View().Text(), typed);
+}
+
+}  // namespace
+}  // namespace numora::test
