@@ -14,7 +14,11 @@ export DISPLAY=$display
 unset QT_QPA_PLATFORM
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-fail() { echo "drive_window: $*" >&2; exit 1; }
+fail() {
+    echo "drive_window: $*" >&2
+    [[ -s $work/log ]] && sed 's/^/  program: /' "$work/log" >&2
+    exit 1
+}
 
 # Waits (up to 20 s) until the window's title is $1; sets $wid.
 wait_title() {
