@@ -187,7 +187,11 @@ void CMainFrame::WireView() {
     });
     sheet_->SetCalculatedHandler([this] {
         panes_->RefreshResult();
-        list_->Refresh(sheet_->Engine());
+        if (sheet_->AutoRecalculate()) {
+            list_->Follow(sheet_->Assigned(), sheet_->AssignedFromTop(), sheet_->Engine());
+        } else {
+            list_->Refresh(sheet_->Engine());
+        }
     });
     // The wait shows the wait cursor itself; the status bar says why.
     connect(wait_.get(), &CalculationWait::BusyChanged, panes_, &StatusBarPanes::ShowBusy);

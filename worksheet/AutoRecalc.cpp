@@ -131,6 +131,9 @@ ResultPassOutcome CalculateResultLines(std::u16string_view text, std::int32_t fi
         }
         journal.Record(paragraph, std::move(undo));
         ++outcome.evaluated;
+        if (status == 0 && !engine.GetAssignTargets().empty()) {
+            outcome.assigned.push_back({engine.GetAssignTargets(), engine.GetValueText()});
+        }
         result.assign(1, u'>');
         result += engine.GetMessageText();
         walk.Advance();

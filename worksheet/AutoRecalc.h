@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/CalcEngine.h"
+#include "worksheet/VariableList.h"
 
 namespace numora {
 
@@ -80,6 +81,7 @@ struct ResultPassOptions {
 
 struct ResultPassOutcome {
     std::vector<ResultUpdate> updates;  // top to bottom
+    std::vector<LineAssignment> assigned;  // in order, for the variable list
     std::int32_t evaluated = 0;
     bool canceled = false;
     std::int32_t stoppedAt = kNoParagraph;  // the first line left uncalculated when canceled

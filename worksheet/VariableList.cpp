@@ -3,6 +3,7 @@
 #include "base/Text.h"
 #include "engine/CalcEngine.h"
 #include "engine/CharClass.h"
+#include "engine/Format.h"
 #include "engine/VariableTable.h"
 
 namespace numora {
@@ -63,6 +64,27 @@ void VariableListModel::Refresh(const std::vector<std::u16string>& names,
 
 void VariableListModel::Refresh(const CalcEngine& engine) {
     Refresh(engine.GetAssignTargets(), engine.GetValueText(), &engine.GetVariables());
+}
+
+void VariableListModel::Follow(const std::vector<LineAssignment>& lines, bool fromTop,
+                               const VariableTable& table, int digits) {
+    if (fromTop) entries_.clear();
+    for (const LineAssignment& line : lines) Refresh(line.names, line.valueText, &table);
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (it->tableKey.empty()) {
+            ++it;
+            continue;
+        }
+        const Number* value = table.Find(it->tableKey);
+        if (value == nullptr) {
+            it = entries_.erase(it);
+            continue;
+        }
+        const std::size_t eq = it->text.find(u'=');
+        std::u16string text = it->text.substr(0, eq) + u'=' + FormatNumber(*value, digits);
+        if (text != it->text) it->text = std::move(text);
+        ++it;
+    }
 }
 
 std::u16string VariableListModel::InsertText(std::optional<std::size_t> index) const {

@@ -21,6 +21,12 @@ struct VariableListEntry {
     friend bool operator==(const VariableListEntry&, const VariableListEntry&) = default;
 };
 
+// What one successful line assigned: the names as written and the value's text.
+struct LineAssignment {
+    std::vector<std::u16string> names;
+    std::u16string valueText;
+};
+
 class VariableListModel {
 public:
     const std::vector<VariableListEntry>& Entries() const { return entries_; }
@@ -34,6 +40,11 @@ public:
                  const VariableTable* table);
     // The same from the engine's last successful evaluation.
     void Refresh(const CalcEngine& engine);
+    // After lines were calculated again (`fromTop`: the whole worksheet, from no variables):
+    // their assignments in order, then every entry made to agree with `table`, where a line
+    // taken back may have removed a variable or given it back an older value.
+    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const VariableTable& table,
+                int digits);
 
     // The text to insert for the entry at `index`: its name, trimmed; empty for no entry.
     std::u16string InsertText(std::optional<std::size_t> index) const;

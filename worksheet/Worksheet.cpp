@@ -125,6 +125,8 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
     });
     ApplyUpdates(outcome.updates, enter.above);
     driver_.EndEditGroup();
+    assigned_.insert(assigned_.end(), std::make_move_iterator(outcome.assigned.begin()),
+                     std::make_move_iterator(outcome.assigned.end()));
     PassEnded(outcome);
 }
 
@@ -133,6 +135,8 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
     enter.evaluated = true;
     const std::int32_t paragraph = enter.paragraph;
     const std::int32_t from = JournalCurrent() ? journal_.StartFor(paragraph) : 0;
+    assignedFromTop_ = from == 0;
+    assigned_.clear();
     // The lines above that changed since they were calculated come first.
     std::u16string above;
     if (from < paragraph) {
@@ -145,6 +149,7 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         ResultPassOutcome before;
         if (!above.empty()) before = CalculateResultLines(above, from, engine_, journal_, options);
         enter.above = std::move(before.updates);
+        assigned_ = std::move(before.assigned);
         if (before.canceled) {
             enter.stoppedAt = before.stoppedAt;
             status = kCanceledStatus;
@@ -154,6 +159,9 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         CalcEngine::LineUndo undo;
         status = engine_.EvaluateRecorded(line, position, undo);
         journal_.Record(paragraph, std::move(undo));
+        if (status == 0 && !engine_.GetAssignTargets().empty()) {
+            assigned_.push_back({engine_.GetAssignTargets(), engine_.GetValueText()});
+        }
         enter.result = engine_.GetResult();
         enter.valueText = engine_.GetValueText();
     });
@@ -204,6 +212,8 @@ bool Worksheet::RecalculateResults() {
         journal_.RollBack(engine_, 0);
         outcome = CalculateResultLines(text, 0, engine_, journal_, options);
     });
+    assigned_ = std::move(outcome.assigned);
+    assignedFromTop_ = true;
     driver_.BeginEditGroup();
     ApplyUpdates(outcome.updates, {});
     driver_.EndEditGroup();

@@ -62,6 +62,10 @@ public:
     // False when stopped or while a line runs.
     bool RecalculateResults();
     const RecalcJournal& Journal() const { return journal_; }
+    // What the last Enter or recalculation of result lines under automatic recalculation
+    // assigned, line by line, for the variable list; and whether it started without variables.
+    const std::vector<LineAssignment>& Assigned() const { return assigned_; }
+    bool AssignedFromTop() const { return assignedFromTop_; }
     // The variables and last answer that Enter on `paragraph` would calculate with now.
     CalcEngine::Session StateForLine(std::int32_t paragraph) const;
     // Progress of a recalculation of result lines, from the worker (as Recalculate All reports
@@ -119,6 +123,8 @@ private:
     RecalcJournal journal_;
     std::uint64_t journalGeneration_ = ~std::uint64_t{0};  // the generation the journal matches
     std::optional<AutoEnter> enter_;
+    std::vector<LineAssignment> assigned_;
+    bool assignedFromTop_ = false;
     const std::u16string* message_ = nullptr;  // a message of the worksheet's own for the line
 };
 

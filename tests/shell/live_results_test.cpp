@@ -1,5 +1,6 @@
 // Results without Ctrl+R in the window: the value of the line being typed shown after it, and
 // with automatic recalculation every result below an Enter brought up to date.
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -9,6 +10,8 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CalculationWait.h"
 #include "worksheet/view/LinePreviewer.h"
+#include "worksheet/view/VariableListBox.h"
+#include "worksheet/view/VariableListPane.h"
 
 namespace numora::test {
 namespace {
@@ -17,6 +20,12 @@ class LiveResultsTest : public MainFrameTest {
 protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&View(), key, modifiers);
+    }
+    QStringList Variables(CMainFrame& frame) {
+        QStringList entries;
+        const QListWidget& list = *frame.VariableList().List();
+        for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
+        return entries;
     }
     // Waits for the preview that the pause after typing starts.
     QString Preview(CMainFrame& frame) {
@@ -93,6 +102,7 @@ TEST_F(LiveResultsTest, AutomaticRecalculationUpdatesTheResultsBelowAnEnter) {
     EXPECT_EQ(View().Text(), QStringLiteral("a=2\n>2\nb=a*10\n>20\nc=b+a\n"));
     EXPECT_EQ(View().textCursor().blockNumber(), 2);
     EXPECT_EQ(ResultPane(), QStringLiteral(">2"));
+    EXPECT_EQ(Variables(frame), QStringList({"a=2", "b=20"}));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(View().Text(), edited);
 

@@ -91,5 +91,23 @@ TEST(VariableList, FollowsTheEngine) {
     EXPECT_EQ(TextsOf(list), (Texts{u"A=2", u"ab=2", u"Rate=0.25", u"x=0.25"}));
 }
 
+// Lines calculated again may take a variable back (a line removed) or give it an older value;
+// the list ends up agreeing with the table, and a calculation from the top starts it afresh.
+TEST(VariableList, FollowsLinesCalculatedAgain) {
+    VariableTable table;
+    VariableListModel list;
+    list.Refresh({u"Gone"}, u"1", nullptr);  // never in the table: stays as it is
+    table.Store(u"a", Number(2));
+    table.Store(u"rate", Number(5));
+    table.Store(u"old", Number(7));
+    list.Refresh({u"a"}, u"9", &table);
+    list.Refresh({u"old"}, u"7", &table);
+    table.Remove(u"old");
+    list.Follow({{{u"Rate"}, u"5"}}, false, table, 10);
+    EXPECT_EQ(TextsOf(list), (Texts{u"a=2", u"Gone=1", u"Rate=5"}));
+    list.Follow({{{u"b"}, u"3"}}, true, table, 10);
+    EXPECT_EQ(TextsOf(list), (Texts{u"b=3"}));
+}
+
 }  // namespace
 }  // namespace numora

@@ -44,4 +44,11 @@ void VariableListPane::SetEngine(CalcEngine* engine) { list_->SetEngine(engine);
 
 void VariableListPane::Refresh(const CalcEngine& engine) { list_->Refresh(engine); }
 
+void VariableListPane::Follow(const std::vector<LineAssignment>& lines, bool fromTop,
+                              const CalcEngine& engine) {
+    VariableListModel model = list_->Model();
+    model.Follow(lines, fromTop, engine.GetVariables(), engine.GetDigits());
+    list_->Replace(std::move(model));
+}
+
 }  // namespace numora

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "engine/CalcEngine.h"
+#include "worksheet/VariableList.h"
 
 namespace numora {
 
@@ -17,6 +18,8 @@ public:
     void SetEngine(CalcEngine* engine);
     // After a successful line: "%s=%s" entries of the assigned names, in sort order.
     void Refresh(const CalcEngine& engine);
+    // After result lines were calculated again (VariableListModel::Follow).
+    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const CalcEngine& engine);
     VariableListBox* List() const { return list_; }
 
 signals:
