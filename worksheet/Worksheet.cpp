@@ -143,6 +143,9 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         above = text_.TextRange(text_.ParagraphStart(from), text_.ParagraphStart(paragraph) - 1);
     }
     const ResultPassOptions options = PassOptions(false);
+    // A line that fails leaves the status bar showing what it showed.
+    enter.result = engine_.GetResult();
+    enter.valueText = engine_.GetValueText();
     int status = 0;
     Run([&] {
         journal_.RollBack(engine_, from);
@@ -162,8 +165,10 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         if (status == 0 && !engine_.GetAssignTargets().empty()) {
             assigned_.push_back({engine_.GetAssignTargets(), engine_.GetValueText()});
         }
-        enter.result = engine_.GetResult();
-        enter.valueText = engine_.GetValueText();
+        if (status == 0) {
+            enter.result = engine_.GetResult();
+            enter.valueText = engine_.GetValueText();
+        }
     });
     if (status == kCanceledStatus) {
         enter.canceled = true;
