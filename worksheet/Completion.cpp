@@ -1,0 +1,178 @@
+#include "worksheet/Completion.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "base/Text.h"
+#include "engine/CharClass.h"
+
+namespace numora {
+
+namespace {
+
+// Full-width ASCII reads as ASCII, as the engine reads it.
+char16_t Folded(char16_t c) {
+    return c >= 0xFF01 && c <= 0xFF5E ? static_cast<char16_t>(c - 0xFEE0) : c;
+}
+
+bool IsLetter(char16_t c) {
+    c = Folded(c);
+    if (c < 0x80) return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    // Names in any script: everything printing that is no operator.
+    return IsGraphic(c) && OperatorClass(c) == 0 && c != 0x3000;
+}
+
+bool IsNameChar(char16_t c) { return IsLetter(c) || IsDigit(Folded(c)) || Folded(c) == u'_'; }
+
+// Text before the caret that help may look at: none in a comment or on a result line.
+std::optional<std::u16string_view> CodeBeforeCaret(std::u16string_view paragraph,
+                                                    std::int32_t column) {
+    if (column < 0 || static_cast<std::size_t>(column) > paragraph.size()) return std::nullopt;
+    const std::u16string_view before = paragraph.substr(0, static_cast<std::size_t>(column));
+    if (before.find(u"//") != std::u16string_view::npos) return std::nullopt;
+    for (const char16_t c : paragraph) {
+        if (IsGraphic(c)) {
+            if (c == u'>') return std::nullopt;
+            break;
+        }
+    }
+    return before;
+}
+
+std::u16string_view Trimmed(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// How well a name matches: its own case first, then shorter, then by name.
+using Rank = std::tuple<bool, std::size_t, std::u16string_view>;
+
+Rank RankOf(const CompletionItem& item, std::u16string_view key, std::u16string_view typed) {
+    return {!std::u16string_view(item.name).starts_with(typed), item.name.size(), key};
+}
+
+}  // namespace
+
+std::optional<TypedName> NameBeforeCaret(std::u16string_view paragraph, std::int32_t column) {
+    const auto code = CodeBeforeCaret(paragraph, column);
+    if (!code) return std::nullopt;
+    // The name ends at the caret, not inside a longer one.
+    if (static_cast<std::size_t>(column) < paragraph.size() &&
+        IsNameChar(paragraph[static_cast<std::size_t>(column)])) {
+        return std::nullopt;
+    }
+    std::size_t start = code->size();
+    while (start > 0 && IsNameChar((*code)[start - 1])) --start;
+    // A number's digits before it are no part of it ("2pi").
+    while (start < code->size() && !IsLetter((*code)[start])) ++start;
+    if (code->size() - start < 2) return std::nullopt;
+    return TypedName{static_cast<std::int32_t>(start), std::u16string(code->substr(start))};
+}
+
+std::optional<CallAtCaret> CallAroundCaret(std::u16string_view paragraph, std::int32_t column) {
+    const auto code = CodeBeforeCaret(paragraph, column);
+    if (!code) return std::nullopt;
+    int depth = 0;
+    std::int32_t argument = 0;
+    for (std::size_t i = code->size(); i-- > 0;) {
+        const char16_t c = Folded((*code)[i]);
+        if (c == u')') {
+            ++depth;
+        } else if (c == u'(') {
+            if (depth > 0) {
+                --depth;
+                continue;
+            }
+            std::size_t start = i;
+            while (start > 0 && IsNameChar((*code)[start - 1])) --start;
+            while (start < i && !IsLetter((*code)[start])) ++start;
+            if (start < i) return CallAtCaret{std::u16string(code->substr(start, i - start)), argument};
+            argument = 0;  // plain parentheses: the call, if any, is further out
+        } else if (c == u';' && depth == 0) {
+            ++argument;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::u16string> SplitArguments(std::u16string_view arguments) {
+    std::vector<std::u16string> out;
+    if (Trimmed(arguments).empty()) return out;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = arguments.find(u';', from);
+        out.emplace_back(Trimmed(arguments.substr(from, end == arguments.npos ? arguments.npos
+                                                                              : end - from)));
+        if (end == arguments.npos) return out;
+        from = end + 1;
+    }
+}
+
+void CompletionIndex::Assign(std::vector<CompletionItem> items) {
+    items_ = std::move(items);
+    std::vector<std::pair<std::u16string, std::size_t>> keyed;
+    keyed.reserve(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) keyed.emplace_back(ToLowerAscii(items_[i].name), i);
+    std::sort(keyed.begin(), keyed.end());
+    keys_.clear();
+    order_.clear();
+    keys_.reserve(keyed.size());
+    order_.reserve(keyed.size());
+    for (auto& [key, index] : keyed) {
+        keys_.push_back(std::move(key));
+        order_.push_back(index);
+    }
+}
+
+std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::size_t limit) const {
+    const std::u16string lower = ToLowerAscii(typed);
+    const auto first = std::lower_bound(keys_.begin(), keys_.end(), lower);
+    auto last = first;
+    while (last != keys_.end() && std::u16string_view(*last).starts_with(lower)) ++last;
+    std::vector<std::size_t> found;  // positions in keys_
+    for (auto it = first; it != last; ++it) found.push_back(static_cast<std::size_t>(it - keys_.begin()));
+    const auto better = [&](std::size_t a, std::size_t b) {
+        return RankOf(items_[order_[a]], keys_[a], typed) < RankOf(items_[order_[b]], keys_[b], typed);
+    };
+    const std::size_t kept = std::min(limit, found.size());
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end(),
+                      better);
+    found.resize(kept);
+    for (std::size_t& position : found) position = order_[position];
+    return found;
+}
+
+const CompletionItem* CompletionIndex::Named(std::u16string_view name) const {
+    const std::u16string lower = ToLowerAscii(name);
+    const CompletionItem* named = nullptr;
+    for (auto it = std::lower_bound(keys_.begin(), keys_.end(), lower);
+         it != keys_.end() && *it == lower; ++it) {
+        const CompletionItem& item = items_[order_[static_cast<std::size_t>(it - keys_.begin())]];
+        if (named == nullptr || (item.IsFunction() && !named->IsFunction())) named = &item;
+    }
+    return named;
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> FindInAll(
+    const std::vector<const CompletionIndex*>& indexes, std::u16string_view typed,
+    std::size_t limit) {
+    std::vector<std::pair<std::size_t, std::size_t>> all;
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        for (const std::size_t item : indexes[i]->Find(typed, limit)) all.emplace_back(i, item);
+    }
+    std::vector<std::u16string> keys;
+    keys.reserve(all.size());
+    for (const auto& [index, item] : all) keys.push_back(ToLowerAscii(indexes[index]->Item(item).name));
+    std::vector<std::size_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    // Stable: among equals, the earlier index (built-ins before variables) comes first.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return RankOf(indexes[all[a].first]->Item(all[a].second), keys[a], typed) <
+               RankOf(indexes[all[b].first]->Item(all[b].second), keys[b], typed);
+    });
+    std::vector<std::pair<std::size_t, std::size_t>> best;
+    for (std::size_t i = 0; i < order.size() && i < limit; ++i) best.push_back(all[order[i]]);
+    return best;
+}
+
+}  // namespace numora
