@@ -107,6 +107,8 @@ public:
     bool LivePreview = true;
     // [Edit] AutoRecalculate: an Enter brings every result line below up to date.
     bool AutoRecalculate = false;
+    // [Edit] Completion: names are completed as they are typed, with the call's arguments shown.
+    bool Completion = true;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

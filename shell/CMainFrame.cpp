@@ -25,6 +25,8 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CalculationWait.h"
 #include "worksheet/view/LinePreviewer.h"
+#include "shell/insert/CompletionCatalogue.h"
+#include "worksheet/view/TypingHelp.h"
 #include "worksheet/view/VariableListPane.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -64,6 +66,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
 CMainFrame::~CMainFrame() {
     // The editor, a child widget, outlives the worksheet by a moment.
     previewer_.reset();
+    typingHelp_.reset();
     view_->ShowWorksheet(nullptr);
 }
 
@@ -167,6 +170,8 @@ void CMainFrame::CreateClient() {
     sheet_ = std::make_unique<Worksheet>(*view_, functions_);
     wait_ = std::make_unique<CalculationWait>(*sheet_);
     previewer_ = std::make_unique<LinePreviewer>(*view_, *sheet_);
+    completion_ = std::make_unique<CompletionCatalogue>(functions_, *sheet_);
+    typingHelp_ = std::make_unique<TypingHelp>(*view_, *sheet_, completion_->Source());
     view_->ShowWorksheet(sheet_.get());
     list_ = new VariableListPane(splitter_);
     list_->SetEngine(&sheet_->Engine());

@@ -20,6 +20,8 @@ namespace numora {
 
 class CalculationWait;
 class LinePreviewer;
+class CompletionCatalogue;
+class TypingHelp;
 class RecentDocumentsMenu;
 class RecoveryKeeper;
 class Settings;
@@ -54,6 +56,8 @@ public:
     CalculationWait& Waiting() { return *wait_; }
     LinePreviewer& Previewer() { return *previewer_; }
     CalculationWait& Wait() { return *wait_; }
+    TypingHelp& Typing() { return *typingHelp_; }
+    CompletionCatalogue& Completion() { return *completion_; }
     WorksheetEditor& View() { return *view_; }
     VariableListPane& VariableList() { return *list_; }
     StatusBarPanes& Panes() { return *panes_; }
@@ -123,6 +127,8 @@ private:
     std::unique_ptr<Worksheet> sheet_;
     std::unique_ptr<CalculationWait> wait_;
     std::unique_ptr<LinePreviewer> previewer_;
+    std::unique_ptr<CompletionCatalogue> completion_;
+    std::unique_ptr<TypingHelp> typingHelp_;
     VariableListPane* list_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QToolBar* toolbarA_ = nullptr;

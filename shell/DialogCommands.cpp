@@ -8,6 +8,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/help/HelpWindow.h"
 #include "userfunc/dialogs/CFunctionDlg.h"
+#include "shell/insert/CompletionCatalogue.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -23,6 +24,7 @@ void OpenUserFunctionDialog(CMainFrame& frame) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, &frame, [&frame] {
         RebuildUserFunctionMenu(frame);
+        frame.Completion().FunctionsChanged();
         UpdateResultLines(frame);
     });
     dialog->open();

@@ -12,6 +12,7 @@
 #include "shell/StatusBarPanes.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/LinePreviewer.h"
+#include "worksheet/view/TypingHelp.h"
 #include "worksheet/view/VariableListPane.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -74,6 +75,7 @@ void ApplyEditSettings(CMainFrame& frame) {
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
     frame.Previewer().SetEnabled(settings.LivePreview);
     sheet.SetAutoRecalculate(settings.AutoRecalculate);
+    frame.Typing().SetEnabled(settings.Completion);
     frame.View().ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
                              settings.CommentColor);
 }

@@ -129,17 +129,30 @@ std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::s
     const auto first = std::lower_bound(keys_.begin(), keys_.end(), lower);
     auto last = first;
     while (last != keys_.end() && std::u16string_view(*last).starts_with(lower)) ++last;
-    std::vector<std::size_t> found;  // positions in keys_
-    for (auto it = first; it != last; ++it) found.push_back(static_cast<std::size_t>(it - keys_.begin()));
-    const auto better = [&](std::size_t a, std::size_t b) {
-        return RankOf(items_[order_[a]], keys_[a], typed) < RankOf(items_[order_[b]], keys_[b], typed);
+    // Ranked once each: many variables may share a start.
+    struct Ranked {
+        bool otherCase;
+        std::size_t length;
+        std::size_t position;  // in keys_, which are sorted by name
+        bool operator<(const Ranked& other) const {
+            return std::tie(otherCase, length, position) <
+                   std::tie(other.otherCase, other.length, other.position);
+        }
     };
+    std::vector<Ranked> found;
+    found.reserve(static_cast<std::size_t>(last - first));
+    for (auto it = first; it != last; ++it) {
+        const std::size_t position = static_cast<std::size_t>(it - keys_.begin());
+        const CompletionItem& item = items_[order_[position]];
+        found.push_back({!std::u16string_view(item.name).starts_with(typed), item.name.size(),
+                         position});
+    }
     const std::size_t kept = std::min(limit, found.size());
-    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end(),
-                      better);
-    found.resize(kept);
-    for (std::size_t& position : found) position = order_[position];
-    return found;
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end());
+    std::vector<std::size_t> best;
+    best.reserve(kept);
+    for (std::size_t i = 0; i < kept; ++i) best.push_back(order_[found[i].position]);
+    return best;
 }
 
 const CompletionItem* CompletionIndex::Named(std::u16string_view name) const {

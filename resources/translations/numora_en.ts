@@ -420,6 +420,10 @@ Recalculate All</translation>
         <source>自動再計算</source>
         <translation>Recalculate automatically</translation>
     </message>
+    <message>
+        <source>名前の補完</source>
+        <translation>Complete names</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>

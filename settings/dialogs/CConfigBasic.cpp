@@ -85,6 +85,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     livePreview->setChecked(settings.LivePreview);
     autoRecalculate = new QCheckBox(T::kAutoRecalculate(), this);
     autoRecalculate->setChecked(settings.AutoRecalculate);
+    completion = new QCheckBox(T::kCompletion(), this);
+    completion->setChecked(settings.Completion);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -111,7 +113,7 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     layout->addWidget(Group(T::kResultGroup(), this,
                             {digitsRow, keepStatusFormat, recalculateOnOpen, livePreview,
-                             autoRecalculate}));
+                             autoRecalculate, completion}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -138,6 +140,7 @@ void CConfigBasic::Apply() {
     settings_.Digits = DigitsFromText(digits->text());
     settings_.LivePreview = livePreview->isChecked();
     settings_.AutoRecalculate = autoRecalculate->isChecked();
+    settings_.Completion = completion->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

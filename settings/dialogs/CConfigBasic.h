@@ -33,6 +33,7 @@ public:
     QCheckBox* recalculateOnOpen;
     QCheckBox* livePreview;
     QCheckBox* autoRecalculate;
+    QCheckBox* completion;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

@@ -1,0 +1,132 @@
+#include "shell/insert/CompletionCatalogue.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <set>
+
+#include "base/Text.h"
+#include "engine/Builtins.h"
+#include "engine/Format.h"
+#include "engine/Names.h"
+#include "shell/insert/FunctionMenuTable.h"
+#include "worksheet/Worksheet.h"
+
+namespace numora {
+
+namespace {
+
+using Kind = CompletionItem::Kind;
+
+constexpr const char16_t* kConstants[] = {u"pi",    u"π",      u"exp",   u"root2",
+                                          u"sqr2",  u"euler",  u"radian", u"degree"};
+
+}  // namespace
+
+std::vector<CompletionItem> BuiltinCompletionItems() {
+    std::vector<CompletionItem> items;
+    std::set<std::u16string> named;  // lower case
+    // "正弦 : Sin(Radian)": the help before " : ", the call after it; "or Log10(x)" names
+    // another spelling of the same function.
+    static const QRegularExpression call(QStringLiteral("([A-Za-z][A-Za-z0-9_]*)\\(([^)]*)\\)"));
+    for (const FunctionSubmenu& submenu : BuiltinFunctionMenuTable()) {
+        for (const FunctionMenuItem& entry : submenu.items) {
+            if (entry.text == nullptr) continue;
+            const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
+            const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
+            const qsizetype colon = help.indexOf(QStringLiteral(" : "));
+            const QString description = colon < 0 ? help : help.left(colon);
+            const QString calls = colon < 0 ? QString() : help.mid(colon + 3);
+            QString arguments;
+            for (const auto& match : call.globalMatch(calls)) {
+                const QString spelling = match.captured(1);
+                if (arguments.isEmpty() && spelling.compare(name, Qt::CaseInsensitive) == 0) {
+                    arguments = match.captured(2);
+                }
+            }
+            for (const auto& match : call.globalMatch(calls)) {
+                const std::u16string spelling = match.captured(1).toStdU16String();
+                const std::u16string lower = ToLowerAscii(spelling);
+                if (FindBuiltin(lower) == nullptr || !named.insert(lower).second) continue;
+                items.push_back({spelling, arguments.toStdU16String(),
+                                 description.toStdU16String(), Kind::Builtin});
+            }
+            if (named.insert(ToLowerAscii(name.toStdU16String())).second) {
+                items.push_back({name.toStdU16String(), arguments.toStdU16String(),
+                                 description.toStdU16String(), Kind::Builtin});
+            }
+        }
+    }
+    // Functions that no menu shows still complete, with their places as arguments.
+    for (const BuiltinFunction& function : BuiltinTable()) {
+        if (named.count(std::u16string(function.Name)) != 0) continue;
+        named.insert(std::u16string(function.Name));
+        std::u16string arguments;
+        for (int i = 0; i < function.MaxParams; ++i) {
+            if (i > 0) arguments += u"; ";
+            arguments += static_cast<char16_t>(u'a' + i);
+        }
+        items.push_back({std::u16string(function.Name), arguments, {}, Kind::Builtin});
+    }
+    for (const char16_t* constant : kConstants) items.push_back({constant, {}, {}, Kind::Constant});
+    return items;
+}
+
+CompletionCatalogue::CompletionCatalogue(const UserFunctionCatalogue& functions,
+                                         const Worksheet& sheet)
+    : functionSource_(functions), sheet_(sheet) {}
+
+TypingHelp::Source CompletionCatalogue::Source() {
+    return {[this] { return Indexes(); },
+            [this](std::size_t index, std::size_t item) { return HelpOf(index, item); }};
+}
+
+std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
+    if (!builtinsBuilt_) {
+        builtins_.Assign(BuiltinCompletionItems());
+        builtinsBuilt_ = true;
+    }
+    if (functionsStale_) {
+        std::vector<CompletionItem> items;
+        for (const auto& [key, function] : functionSource_.Entries()) {
+            std::u16string arguments;
+            for (const std::u16string& parameter : function.Parameter) {
+                if (!arguments.empty()) arguments += u"; ";
+                arguments += parameter;
+            }
+            std::u16string help = function.Explain.substr(0, function.Explain.find(u'\n'));
+            items.push_back({function.FuncName, arguments, help, Kind::UserFunction});
+        }
+        functions_.Assign(std::move(items));
+        functionsStale_ = false;
+    }
+    if (variablesGeneration_ != sheet_.Generation()) {
+        // The variables change only when a line has run.
+        std::vector<CompletionItem> items;
+        for (const auto& [key, value] : sheet_.Engine().GetVariables().Entries()) {
+            items.push_back({key, {}, {}, Kind::Variable});
+        }
+        variables_.Assign(std::move(items));
+        variableHelp_.assign(variables_.Size(), std::nullopt);
+        variablesGeneration_ = sheet_.Generation();
+    }
+    return {&builtins_, &functions_, &variables_};
+}
+
+QString CompletionCatalogue::HelpOf(std::size_t index, std::size_t item) {
+    const int digits = sheet_.Engine().GetDigits();
+    if (index == 0) {
+        const CompletionItem& entry = builtins_.Item(item);
+        if (entry.kind != Kind::Constant) return {};
+        const int constant = ConstantIndex(ToLowerAscii(entry.name));
+        return QString::fromStdU16String(FormatNumber(ConstantValue(constant, Number(0)), digits));
+    }
+    if (index != 2 || item >= variableHelp_.size()) return {};
+    if (!variableHelp_[item]) {
+        const Number* value = sheet_.Engine().GetVariables().Find(variables_.Item(item).name);
+        variableHelp_[item] =
+            value ? QString::fromStdU16String(FormatNumber(*value, digits)) : QString();
+    }
+    return *variableHelp_[item];
+}
+
+}  // namespace numora

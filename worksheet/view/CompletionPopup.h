@@ -1,0 +1,49 @@
+#pragma once
+// The list of names a typed name may become, drawn under the caret inside the editor: each row
+// the name with its arguments and one line of help. It never takes the keyboard focus; the
+// editor's keys choose a row (TypingHelp).
+#include <QFrame>
+#include <QString>
+#include <vector>
+
+namespace numora {
+
+struct CompletionRow {
+    QString name;       // what is inserted
+    QString signature;  // "LogN(base; x)", or the name alone
+    QString help;
+    bool function = false;  // inserted with "(" after it
+};
+
+class CompletionPopup final : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kVisibleRows = 8;
+
+    explicit CompletionPopup(QWidget* parent);
+
+    // Shows `rows` (the first chosen) with its top left at `at`, kept inside the parent; one
+    // line above `lineTop` when there is no room below.
+    void Show(std::vector<CompletionRow> rows, QPoint at, int lineTop);
+    const std::vector<CompletionRow>& Rows() const { return rows_; }
+    int Current() const { return current_; }
+    // Up and Down: the row above or below, wrapping around.
+    void Step(int by);
+
+signals:
+    void Clicked(int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int RowHeight() const;
+    int RowAt(int y) const;
+
+    std::vector<CompletionRow> rows_;
+    int current_ = 0;
+    int top_ = 0;  // the first row shown
+};
+
+}  // namespace numora
