@@ -55,7 +55,6 @@ public:
     // What the window does while a line runs: input kept, Esc, the wait cursor.
     CalculationWait& Waiting() { return *wait_; }
     LinePreviewer& Previewer() { return *previewer_; }
-    CalculationWait& Wait() { return *wait_; }
     TypingHelp& Typing() { return *typingHelp_; }
     CompletionCatalogue& Completion() { return *completion_; }
     WorksheetEditor& View() { return *view_; }

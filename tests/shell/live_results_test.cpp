@@ -111,7 +111,7 @@ TEST_F(LiveResultsTest, AutomaticRecalculationUpdatesTheResultsBelowAnEnter) {
     Key(Qt::Key_End, Qt::ControlModifier);
     View().InsertAtCaret(QStringLiteral("f40(b)\n>0"));
     Key(Qt::Key_Home, Qt::ControlModifier);
-    QObject::connect(&frame.Wait(), &CalculationWait::BusyChanged, &View(), [this](bool busy) {
+    QObject::connect(&frame.Waiting(), &CalculationWait::BusyChanged, &View(), [this](bool busy) {
         if (busy) Key(Qt::Key_Escape);
     });
     Key(Qt::Key_Return);
