@@ -45,6 +45,9 @@ std::u16string_view Trimmed(std::u16string_view text) {
     return text;
 }
 
+constexpr std::size_t kLongestBucket = 255;
+constexpr std::size_t kFewMatches = 64;
+
 // How well a name matches: its own case first, then shorter, then by name.
 using Rank = std::tuple<bool, std::size_t, std::u16string_view>;
 
@@ -118,7 +121,13 @@ void CompletionIndex::Assign(std::vector<CompletionItem> items) {
     order_.clear();
     keys_.reserve(keyed.size());
     order_.reserve(keyed.size());
+    allLower_ = true;
+    byLength_.clear();
     for (auto& [key, index] : keyed) {
+        if (key != items_[index].name) allLower_ = false;
+        const std::size_t length = std::min<std::size_t>(key.size(), kLongestBucket);
+        if (byLength_.size() <= length) byLength_.resize(length + 1);
+        byLength_[length].push_back(keys_.size());
         keys_.push_back(std::move(key));
         order_.push_back(index);
     }
@@ -127,8 +136,23 @@ void CompletionIndex::Assign(std::vector<CompletionItem> items) {
 std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::size_t limit) const {
     const std::u16string lower = ToLowerAscii(typed);
     const auto first = std::lower_bound(keys_.begin(), keys_.end(), lower);
-    auto last = first;
-    while (last != keys_.end() && std::u16string_view(*last).starts_with(lower)) ++last;
+    const auto last = std::partition_point(first, keys_.end(), [&](const std::u16string& key) {
+        return std::u16string_view(key).starts_with(lower);
+    });
+    const auto from = static_cast<std::size_t>(first - keys_.begin());
+    const auto to = static_cast<std::size_t>(last - keys_.begin());
+    if (allLower_ && to - from > kFewMatches) {
+        // All in one case: shortest first, then by name, bucket by bucket.
+        std::vector<std::size_t> best;
+        for (const std::vector<std::size_t>& bucket : byLength_) {
+            for (auto it = std::lower_bound(bucket.begin(), bucket.end(), from);
+                 it != bucket.end() && *it < to && best.size() < limit; ++it) {
+                best.push_back(order_[*it]);
+            }
+            if (best.size() >= limit) break;
+        }
+        return best;
+    }
     // Ranked once each: many variables may share a start.
     struct Ranked {
         bool otherCase;

@@ -56,6 +56,10 @@ private:
     std::vector<CompletionItem> items_;
     std::vector<std::u16string> keys_;   // lower-case names, in sorted order
     std::vector<std::size_t> order_;     // item of each key
+    // Where every name is its own key (variables), the best of many matches are simply the
+    // shortest: the keys' positions by length, each in sorted order.
+    bool allLower_ = false;
+    std::vector<std::vector<std::size_t>> byLength_;
 };
 
 // The best matches of several indexes together (built-ins, user functions, variables), each

@@ -90,6 +90,15 @@ TEST(Completion, MatchesInTheirOwnCaseComeFirstThenShorterNames) {
               (std::vector<std::string>{"sq", "sqrtx", "square", "Sqr", "Sqrt", "SQ_total"}));
     EXPECT_EQ(names_of(u"Sq", 3), (std::vector<std::string>{"Sqr", "Sqrt", "sq"}));
     EXPECT_TRUE(names_of(u"zz", 10).empty());
+    // Many variables: the shortest, then by name.
+    std::vector<CompletionItem> many;
+    for (int i = 300; i >= 1; --i) many.push_back({u"v" + Utf8ToUtf16(std::to_string(i)), {}, {}, Kind::Variable});
+    CompletionIndex lots;
+    lots.Assign(std::move(many));
+    std::vector<std::string> shortest;
+    for (const std::size_t item : lots.Find(u"v", 11)) shortest.push_back(Utf16ToUtf8(lots.Item(item).name));
+    EXPECT_EQ(shortest, (std::vector<std::string>{"v1", "v2", "v3", "v4", "v5", "v6", "v7", "v8",
+                                                  "v9", "v10", "v11"}));
     ASSERT_NE(builtins.Named(u"SQRT"), nullptr);
     EXPECT_EQ(builtins.Named(u"SQRT")->name, u"Sqrt");
 }

@@ -14,7 +14,8 @@ constexpr int kMaxWidth = 560;
 CompletionPopup::CompletionPopup(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Box);
     setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(true);
+    // Every pixel is painted here: the editor need not paint what lies beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
     setCursor(Qt::ArrowCursor);
@@ -33,23 +34,32 @@ void CompletionPopup::Show(std::vector<CompletionRow> rows, QPoint at, int lineT
     current_ = 0;
     top_ = 0;
     const QFontMetrics metrics = fontMetrics();
-    int nameWidth = 0;
-    int helpWidth = 0;
-    for (const CompletionRow& row : rows_) {
-        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(row.signature));
-        helpWidth = std::max(helpWidth, metrics.horizontalAdvance(row.help));
-    }
     const int shown = std::min<int>(static_cast<int>(rows_.size()), kVisibleRows);
+    // Measured over the rows shown first: measuring text is what a long list would cost.
+    nameWidth_ = 0;
+    int helpWidth = 0;
+    for (int i = 0; i < shown; ++i) {
+        nameWidth_ = std::max(nameWidth_, metrics.horizontalAdvance(rows_[i].signature));
+        helpWidth = std::max(helpWidth, metrics.horizontalAdvance(rows_[i].help));
+    }
+    const int nameWidth = nameWidth_;
     const QWidget& area = *parentWidget();
-    const int width = std::min({nameWidth + helpWidth + 4 * kMargin + 2 * frameWidth(), kMaxWidth,
-                                area.width()});
+    int width = std::min({nameWidth + helpWidth + 4 * kMargin + 2 * frameWidth(), kMaxWidth,
+                          area.width()});
+    // While it stays open it only grows: the editor beneath need not be painted again for
+    // every character typed.
+    if (isVisible() && pos().y() >= 0) width = std::max(width, this->width());
+    nameWidth_ = std::max(nameWidth_, isVisible() ? shownNameWidth_ : 0);
+    shownNameWidth_ = nameWidth_;
     const int height = shown * RowHeight() + 2 * frameWidth();
     int x = std::clamp(at.x(), 0, std::max(0, area.width() - width));
     int y = at.y();
     if (y + height > area.height() && lineTop - height >= 0) y = lineTop - height;
     setGeometry(x, y, width, height);
-    show();
-    raise();
+    if (!isVisible()) {
+        show();
+        raise();
+    }
     update();
 }
 
@@ -63,34 +73,38 @@ void CompletionPopup::Step(int by) {
 }
 
 void CompletionPopup::paintEvent(QPaintEvent* event) {
+    {
+        QPainter background(this);
+        background.fillRect(rect(), palette().color(QPalette::ToolTipBase));
+    }
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
-    int nameWidth = 0;
-    for (const CompletionRow& row : rows_) {
-        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(row.signature));
-    }
+    const int nameWidth = nameWidth_;
     const int left = frameWidth() + kMargin;
     const int right = width() - frameWidth() - kMargin;
-    const QColor faded = [&] {
-        QColor color = palette().color(QPalette::ToolTipText);
-        color.setAlphaF(0.6);
-        return color;
-    }();
+    // Halfway between the text and its background, without blending each glyph.
+    const QColor text = palette().color(QPalette::ToolTipText);
+    const QColor base = palette().color(QPalette::ToolTipBase);
+    const QColor faded((text.red() * 3 + base.red() * 2) / 5, (text.green() * 3 + base.green() * 2) / 5,
+                       (text.blue() * 3 + base.blue() * 2) / 5);
     for (int i = 0; i < kVisibleRows && top_ + i < static_cast<int>(rows_.size()); ++i) {
         const CompletionRow& row = rows_[static_cast<std::size_t>(top_ + i)];
         const QRect box(frameWidth(), frameWidth() + i * RowHeight(), width() - 2 * frameWidth(),
                         RowHeight());
         const bool chosen = top_ + i == current_;
         if (chosen) painter.fillRect(box, palette().color(QPalette::Highlight));
+        // Drawn at a baseline, the plain way: formatting text into rectangles costs more than
+        // the rest of the list.
+        const int baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
         painter.setPen(palette().color(chosen ? QPalette::HighlightedText : QPalette::ToolTipText));
-        painter.drawText(QRect(left, box.top(), nameWidth, box.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, row.signature);
+        painter.setClipRect(QRect(left, box.top(), nameWidth + kMargin, box.height()));
+        painter.drawText(QPoint(left, baseline), row.signature);
         if (!chosen) painter.setPen(faded);
         const int helpLeft = left + nameWidth + 2 * kMargin;
-        painter.drawText(QRect(helpLeft, box.top(), std::max(0, right - helpLeft), box.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(row.help, Qt::ElideRight, std::max(0, right - helpLeft)));
+        painter.setClipRect(QRect(helpLeft, box.top(), std::max(0, right - helpLeft), box.height()));
+        painter.drawText(QPoint(helpLeft, baseline), row.help);
+        painter.setClipping(false);
     }
 }
 

@@ -44,6 +44,8 @@ private:
     std::vector<CompletionRow> rows_;
     int current_ = 0;
     int top_ = 0;  // the first row shown
+    int nameWidth_ = 0;
+    int shownNameWidth_ = 0;
 };
 
 }  // namespace numora

@@ -71,6 +71,7 @@ bool TypingHelp::PopupShown() const { return popup_->isVisible(); }
 QString TypingHelp::TipShown() const { return tip_->isVisible() ? tip_->text() : QString(); }
 
 void TypingHelp::HidePopup() {
+    position_ = -1;
     popup_->hide();
     anchorBlock_ = anchorStart_ = -1;
 }
@@ -87,7 +88,10 @@ void TypingHelp::Update() {
         block.layout() != nullptr && !block.layout()->preeditAreaText().isEmpty();
     const int revision = editor_.document()->revision();
     const bool edited = revision != revision_;
+    // The colouring, and the caret's move after a typed character, change nothing to look at.
+    if (!edited && caret.position() == position_ && !composing) return;
     revision_ = revision;
+    position_ = caret.position();
     if (composing || sheet_.Calculating() || caret.hasSelection()) {
         HideAll();
         return;
@@ -123,9 +127,12 @@ void TypingHelp::Update() {
     }
     anchorBlock_ = block.blockNumber();
     anchorStart_ = typed->start;
-    const QRect line = editor_.cursorRect(caret);
+    // Under the name's first character, which stays put while the name is typed on.
+    QTextCursor nameStart = caret;
+    nameStart.setPosition(block.position() + typed->start);
+    const QRect line = editor_.cursorRect(nameStart);
     const int below = tip_->isVisible() ? tip_->geometry().bottom() + 1 : line.bottom() + 1;
-    popup_->setFont(editor_.font());
+    if (popup_->font() != editor_.font()) popup_->setFont(editor_.font());
     popup_->Show(std::move(rows), QPoint(line.left(), below), line.top());
 }
 

@@ -22,7 +22,7 @@ class WorksheetEditor;
 class TypingHelp final : public QObject {
     Q_OBJECT
 public:
-    static constexpr std::size_t kMaxRows = 50;
+    static constexpr std::size_t kMaxRows = 24;
 
     // Where the names come from.
     struct Source {
@@ -59,6 +59,7 @@ private:
     QLabel* tip_;
     bool enabled_ = false;
     int revision_ = -1;
+    int position_ = -1;
     int anchorBlock_ = -1;  // where the name the list is for starts
     int anchorStart_ = -1;
 };
