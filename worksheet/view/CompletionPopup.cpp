@@ -73,12 +73,12 @@ void CompletionPopup::Step(int by) {
 }
 
 void CompletionPopup::paintEvent(QPaintEvent* event) {
-    {
-        QPainter background(this);
-        background.fillRect(rect(), palette().color(QPalette::ToolTipBase));
-    }
-    QFrame::paintEvent(event);
+    Q_UNUSED(event);
     QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::ToolTipBase));
+    // The border by hand: the style's frame costs as much as the rows.
+    painter.setPen(palette().color(QPalette::ToolTipText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     const QFontMetrics metrics = fontMetrics();
     const int nameWidth = nameWidth_;
     const int left = frameWidth() + kMargin;
