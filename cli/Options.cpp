@@ -39,6 +39,7 @@ const char* UsageText() {
            "  -i FILE                   rewrite FILE in place (CR LF line ends)\n"
            "  --digits N                significant digits of results (0..255, 0 = all)\n"
            "  --unary-minus-binds-base  -a^b means (-a)^b\n"
+           "  --group-digits            write results as 1,234,567.5\n"
            "  --settings-dir DIR        folder of Numora.ini, UserFunction.dat and the history\n"
            "  -h, --help                show this text\n"
            "  --version                 show the program's version\n"
@@ -102,6 +103,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.Digits = digits;
         } else if (arg == "--unary-minus-binds-base" && !hasInline) {
             options.UnaryMinusBindsBase = true;
+        } else if (arg == "--group-digits" && !hasInline) {
+            options.GroupDigits = true;
         } else if (arg == "--settings-dir") {
             if (!takeValue(value)) return false;
             options.SettingsDir = value;

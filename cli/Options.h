@@ -10,6 +10,7 @@ struct Options {
     std::vector<std::string> Expressions;      // -e EXPR, in order (UTF-8)
     std::optional<int> Digits;                 // --digits N, 0..255
     bool UnaryMinusBindsBase = false;          // --unary-minus-binds-base
+    bool GroupDigits = false;                  // --group-digits
     std::optional<std::string> SettingsDir;    // --settings-dir DIR
     std::optional<std::string> InPlaceFile;    // -i FILE: rewrite FILE in place
     std::optional<std::string> WorksheetFile;  // FILE, or "-" for standard input

@@ -84,7 +84,8 @@ int Run(const std::vector<std::string>& args) {
     engine.SetDigits(options.Digits.value_or(settings.Digits));
     engine.SetOptions(
         {.UnaryMinusBindsBase = options.UnaryMinusBindsBase ||
-                                (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
+                                (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
+         .GroupDigits = options.GroupDigits || settings.GroupDigits});
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     const bool noSource =

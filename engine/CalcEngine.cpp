@@ -150,7 +150,7 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     const int status = EvaluateExpression(*this, line, position);
     if (status != 0) return status;
 
-    ValueText = FormatNumber(Result, Digits);
+    ValueText = FormatValue(Result);
     if (MessageText.empty()) {
         MessageText = ValueText;
     } else {
@@ -174,6 +174,11 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
         OwnVariables.Store(name, Result);
     }
     return 0;
+}
+
+std::u16string CalcEngine::FormatValue(const Number& value) const {
+    std::u16string text = FormatNumber(value, Digits);
+    return state_.Options.GroupDigits ? GroupedDigits(text) : text;
 }
 
 std::u16string CalcEngine::FormatForStatus(StatusFormat format, bool grouped) const {

@@ -74,6 +74,8 @@ public:
     CancelToken& Cancel() { return state_.Cancel; }
 
     std::u16string FormatForStatus(StatusFormat format, bool grouped) const;
+    // A value as a result line writes it, with these digits and options.
+    std::u16string FormatValue(const Number& value) const;
 
     // What a worksheet's lines leave behind in the engine. A whole recalculation starts from
     // a fresh one and puts the old one back when it is stopped half way.

@@ -16,6 +16,8 @@ namespace numora {
 struct EvalOptions {
     // -a^b is (-a)^b rather than -(a^b).
     bool UnaryMinusBindsBase = false;
+    // Results are written with their integer digits in groups of three ("1,234,567").
+    bool GroupDigits = false;
 };
 
 struct Workspace;  // engine/Workspace.h

@@ -15,6 +15,24 @@ std::u16string FormatNumber(const Number& value, int digits) {
     return std::u16string(text.begin(), text.end());
 }
 
+std::u16string GroupedDigits(std::u16string_view text) {
+    const std::size_t sign = !text.empty() && text.front() == u'-' ? 1 : 0;
+    const std::size_t point = std::min(text.find(u'.'), text.size());
+    for (std::size_t i = sign; i < text.size(); ++i) {
+        if (i != point && (text[i] < u'0' || text[i] > u'9')) return std::u16string(text);
+    }
+    const std::size_t digits = point - sign;
+    if (digits <= 3) return std::u16string(text);
+    std::u16string out(text.substr(0, sign));
+    out.reserve(text.size() + digits / 3);
+    for (std::size_t i = 0; i < digits; ++i) {
+        if (i > 0 && (digits - i) % 3 == 0) out.push_back(u',');
+        out.push_back(text[sign + i]);
+    }
+    out += text.substr(point);
+    return out;
+}
+
 namespace {
 
 constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";

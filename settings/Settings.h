@@ -109,6 +109,8 @@ public:
     bool AutoRecalculate = false;
     // [Edit] Completion: names are completed as they are typed, with the call's arguments shown.
     bool Completion = true;
+    // [Edit] GroupDigits: decimal results are written with their integer digits in threes.
+    bool GroupDigits = false;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

@@ -54,7 +54,8 @@ void ApplyOptions(CMainFrame& frame, bool fontChanged) {
     const auto calculation = [&sheet] {
         const CalcEngine& engine = sheet.Engine();
         return std::tuple{engine.GetDigits(), engine.GetOptions().UnaryMinusBindsBase,
-                          sheet.Driver().EnterComputesResultLine(), sheet.AutoRecalculate()};
+                          engine.GetOptions().GroupDigits, sheet.Driver().EnterComputesResultLine(),
+                          sheet.AutoRecalculate()};
     };
     const auto before = calculation();
     ApplyEditSettings(frame);

@@ -70,8 +70,8 @@ void ApplyEditSettings(CMainFrame& frame) {
     const Settings& settings = frame.AppSettings();
     Worksheet& sheet = frame.Sheet();
     sheet.SetDigits(settings.Digits);
-    sheet.SetOptions(
-        {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0});
+    sheet.SetOptions({.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
+                      .GroupDigits = settings.GroupDigits});
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
     frame.Previewer().SetEnabled(settings.LivePreview);
     sheet.SetAutoRecalculate(settings.AutoRecalculate);

@@ -67,7 +67,8 @@ void VariableListModel::Refresh(const CalcEngine& engine) {
 }
 
 void VariableListModel::Follow(const std::vector<LineAssignment>& lines, bool fromTop,
-                               const VariableTable& table, int digits) {
+                               const CalcEngine& engine) {
+    const VariableTable& table = engine.GetVariables();
     if (fromTop) entries_.clear();
     for (const LineAssignment& line : lines) Refresh(line.names, line.valueText, &table);
     for (auto it = entries_.begin(); it != entries_.end();) {
@@ -81,7 +82,7 @@ void VariableListModel::Follow(const std::vector<LineAssignment>& lines, bool fr
             continue;
         }
         const std::size_t eq = it->text.find(u'=');
-        std::u16string text = it->text.substr(0, eq) + u'=' + FormatNumber(*value, digits);
+        std::u16string text = it->text.substr(0, eq) + u'=' + engine.FormatValue(*value);
         if (text != it->text) it->text = std::move(text);
         ++it;
     }

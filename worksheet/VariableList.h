@@ -43,8 +43,7 @@ public:
     // After lines were calculated again (`fromTop`: the whole worksheet, from no variables):
     // their assignments in order, then every entry made to agree with `table`, where a line
     // taken back may have removed a variable or given it back an older value.
-    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const VariableTable& table,
-                int digits);
+    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const CalcEngine& engine);
 
     // The text to insert for the entry at `index`: its name, trimmed; empty for no entry.
     std::u16string InsertText(std::optional<std::size_t> index) const;

@@ -424,6 +424,10 @@ Recalculate All</translation>
         <source>名前の補完</source>
         <translation>Complete names</translation>
     </message>
+    <message>
+        <source>結果を3桁ごとに区切る</source>
+        <translation>Group digits in results</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>

@@ -87,6 +87,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     autoRecalculate->setChecked(settings.AutoRecalculate);
     completion = new QCheckBox(T::kCompletion(), this);
     completion->setChecked(settings.Completion);
+    groupDigits = new QCheckBox(T::kGroupDigits(), this);
+    groupDigits->setChecked(settings.GroupDigits);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -112,8 +114,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     layout->addWidget(Group(T::kResultGroup(), this,
-                            {digitsRow, keepStatusFormat, recalculateOnOpen, livePreview,
-                             autoRecalculate, completion}));
+                            {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen,
+                             livePreview, autoRecalculate, completion}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -141,6 +143,7 @@ void CConfigBasic::Apply() {
     settings_.LivePreview = livePreview->isChecked();
     settings_.AutoRecalculate = autoRecalculate->isChecked();
     settings_.Completion = completion->isChecked();
+    settings_.GroupDigits = groupDigits->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

@@ -34,6 +34,7 @@ public:
     QCheckBox* livePreview;
     QCheckBox* autoRecalculate;
     QCheckBox* completion;
+    QCheckBox* groupDigits;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

@@ -113,18 +113,18 @@ std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
 }
 
 QString CompletionCatalogue::HelpOf(std::size_t index, std::size_t item) {
-    const int digits = sheet_.Engine().GetDigits();
     if (index == 0) {
         const CompletionItem& entry = builtins_.Item(item);
         if (entry.kind != Kind::Constant) return {};
         const int constant = ConstantIndex(ToLowerAscii(entry.name));
-        return QString::fromStdU16String(FormatNumber(ConstantValue(constant, Number(0)), digits));
+        return QString::fromStdU16String(
+            sheet_.Engine().FormatValue(ConstantValue(constant, Number(0))));
     }
     if (index != 2 || item >= variableHelp_.size()) return {};
     if (!variableHelp_[item]) {
         const Number* value = sheet_.Engine().GetVariables().Find(variables_.Item(item).name);
         variableHelp_[item] =
-            value ? QString::fromStdU16String(FormatNumber(*value, digits)) : QString();
+            value ? QString::fromStdU16String(sheet_.Engine().FormatValue(*value)) : QString();
     }
     return *variableHelp_[item];
 }

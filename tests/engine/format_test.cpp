@@ -7,6 +7,7 @@
 #include "EngineTestSupport.h"
 #include "base/Text.h"
 #include "engine/BuiltinImpls.h"
+#include "engine/Format.h"
 
 namespace numora::test {
 namespace {
@@ -41,6 +42,27 @@ TEST_F(FormatTest, ResultTextFollowsDigits) {
     EXPECT_EQ(all.find_first_not_of('3', 2), std::string::npos) << all;
     engine.SetDigits(255);
     EXPECT_EQ(Text("1/3"), all);
+}
+
+TEST_F(FormatTest, GroupedDigitsReadBackAsTheSameNumber) {
+    engine.SetOptions({.GroupDigits = true});
+    const std::pair<const char*, const char*> cases[] = {
+        {"2^64", "18,446,744,073,709,551,616"}, {"-1234.5678", "-1,234.5678"},
+        {"999", "999"},     {"1000", "1,000"},   {"123456", "123,456"},
+        {"0.00012345", "0.00012345"},           {"1e40", "1e+40"},
+        {"1/0", "Error : Division by zero"},
+    };
+    for (const auto& [line, expected] : cases) {
+        EXPECT_EQ(Text(line), expected) << line;
+        // What is copied from a result line calculates to the same number.
+        if (std::string(expected).find("Error") == std::string::npos) {
+            const Number shown = engine.GetResult();
+            EXPECT_EQ(Text(expected), expected);
+            EXPECT_EQ(engine.GetResult(), shown) << expected;
+        }
+    }
+    EXPECT_EQ(Utf16ToUtf8(GroupedDigits(u"inf")), "inf");
+    EXPECT_EQ(Utf16ToUtf8(GroupedDigits(u"-nan")), "-nan");
 }
 
 TEST_F(FormatTest, StatusForms) {

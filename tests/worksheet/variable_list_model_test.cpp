@@ -94,7 +94,9 @@ TEST(VariableList, FollowsTheEngine) {
 // Lines calculated again may take a variable back (a line removed) or give it an older value;
 // the list ends up agreeing with the table, and a calculation from the top starts it afresh.
 TEST(VariableList, FollowsLinesCalculatedAgain) {
-    VariableTable table;
+    CalcEngine engine;
+    engine.SetDigits(10);
+    VariableTable& table = engine.GetVariables();
     VariableListModel list;
     list.Refresh({u"Gone"}, u"1", nullptr);  // never in the table: stays as it is
     table.Store(u"a", Number(2));
@@ -103,9 +105,9 @@ TEST(VariableList, FollowsLinesCalculatedAgain) {
     list.Refresh({u"a"}, u"9", &table);
     list.Refresh({u"old"}, u"7", &table);
     table.Remove(u"old");
-    list.Follow({{{u"Rate"}, u"5"}}, false, table, 10);
+    list.Follow({{{u"Rate"}, u"5"}}, false, engine);
     EXPECT_EQ(TextsOf(list), (Texts{u"a=2", u"Gone=1", u"Rate=5"}));
-    list.Follow({{{u"b"}, u"3"}}, true, table, 10);
+    list.Follow({{{u"b"}, u"3"}}, true, engine);
     EXPECT_EQ(TextsOf(list), (Texts{u"b=3"}));
 }
 

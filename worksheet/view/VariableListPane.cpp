@@ -47,7 +47,7 @@ void VariableListPane::Refresh(const CalcEngine& engine) { list_->Refresh(engine
 void VariableListPane::Follow(const std::vector<LineAssignment>& lines, bool fromTop,
                               const CalcEngine& engine) {
     VariableListModel model = list_->Model();
-    model.Follow(lines, fromTop, engine.GetVariables(), engine.GetDigits());
+    model.Follow(lines, fromTop, engine);
     list_->Replace(std::move(model));
 }
 
