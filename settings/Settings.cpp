@@ -107,8 +107,10 @@ void Settings::Load() {
     TopMost = ReadBool(ini, "TopMost", false);
     WordWrap = ReadBool(ini, "WordWrap", false);
     const std::optional<std::string> language = ini.GetString(kView, "Language");
-    const bool english = language && AsciiLower(*language) == kLanguageEnglish;
-    Language = std::string(english ? kLanguageEnglish : kLanguageJapanese);
+    const std::string chosen = language ? AsciiLower(*language) : std::string();
+    Language = std::string(chosen == kLanguageEnglish    ? kLanguageEnglish
+                           : chosen == kLanguageJapanese ? kLanguageJapanese
+                                                         : kLanguageSystem);
 
     Digits = std::clamp(ini.GetInt(kEdit, "Digits", D::Digits), 0, kMaxLoadedDigits);
     Option = ReadBits(ini, "Option", D::Option);

@@ -54,9 +54,11 @@ inline constexpr int32_t Margin = 1000;
 inline constexpr std::u16string_view FaceName = u"Meiryo UI";
 }  // namespace SettingsDefaults
 
-// The values of [View] Language. Any other value reads as Japanese.
+// The values of [View] Language. "system", any other value and none follow the system's
+// interface language.
 inline constexpr std::string_view kLanguageJapanese = "ja";
 inline constexpr std::string_view kLanguageEnglish = "en";
+inline constexpr std::string_view kLanguageSystem = "system";
 
 class Settings {
 public:
@@ -98,7 +100,7 @@ public:
     bool TopMost = false;
     bool WordWrap = false;
     // The interface language, "ja" or "en"; the program reads it at start.
-    std::string Language{kLanguageJapanese};
+    std::string Language{kLanguageSystem};
     IntRect PrintMargins{SettingsDefaults::Margin, SettingsDefaults::Margin,
                          SettingsDefaults::Margin,
                          SettingsDefaults::Margin};  // hundredths of a millimetre

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "settings/Settings.h"
@@ -34,7 +35,15 @@ bool Install(QCoreApplication& app, bool (*load)(QTranslator&)) {
 
 }  // namespace
 
-bool InstallTranslators(QCoreApplication& app, std::string_view language) {
+std::string_view ResolveLanguage(std::string_view stored, const QStringList& systemLanguages) {
+    if (stored == kLanguageEnglish || stored == kLanguageJapanese) return stored;
+    const bool japanese = !systemLanguages.isEmpty() &&
+                          systemLanguages.first().startsWith(QStringLiteral("ja"), Qt::CaseInsensitive);
+    return japanese ? kLanguageJapanese : kLanguageEnglish;
+}
+
+bool InstallTranslators(QCoreApplication& app, std::string_view stored) {
+    const std::string_view language = ResolveLanguage(stored, QLocale::system().uiLanguages());
     if (language == kLanguageEnglish) {
         return Install(
             app, [](QTranslator& t) { return t.load(QStringLiteral(":/i18n/numora_en.qm")); });

@@ -3,14 +3,20 @@
 // with Qt's own texts (standard buttons, the file, font, colour, print and page setup dialogs)
 // brought along by Qt's Japanese translations; or English, the program's own translation built
 // into it, with Qt's texts as they are.
+#include <QStringList>
 #include <string_view>
 
 class QCoreApplication;
 
 namespace numora {
 
-// Installs every translator the program uses for `language` ("ja" or "en", as stored in
-// [View] Language), once, right after the application is made. False when a translation was
+// The language a stored [View] Language stands for: "ja" or "en" as stored; otherwise Japanese
+// when the first of the system's interface languages (QLocale::uiLanguages) is Japanese, and
+// English for any other.
+std::string_view ResolveLanguage(std::string_view stored, const QStringList& systemLanguages);
+
+// Installs every translator the program uses for `language` (as stored in [View] Language),
+// once, right after the application is made. False when a translation was
 // not found (those texts then stay in the language they are written in).
 bool InstallTranslators(QCoreApplication& app, std::string_view language);
 

@@ -428,6 +428,10 @@ Recalculate All</translation>
         <source>結果を3桁ごとに区切る</source>
         <translation>Group digits in results</translation>
     </message>
+    <message>
+        <source>システムに合わせる</source>
+        <translation>System default</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>

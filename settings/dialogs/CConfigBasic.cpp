@@ -60,9 +60,11 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     const uint32_t option = settings.Option;
 
     language = new QComboBox(this);
+    language->addItem(T::kSystemLanguage(), QString::fromLatin1(kLanguageSystem));
     language->addItem(T::kJapanese, QString::fromLatin1(kLanguageJapanese));
     language->addItem(T::kEnglish, QString::fromLatin1(kLanguageEnglish));
-    language->setCurrentIndex(settings.Language == kLanguageEnglish ? 1 : 0);
+    language->setCurrentIndex(std::max(
+        0, language->findData(QString::fromStdString(settings.Language))));
     auto* languageRow = new QWidget(this);
     auto* languageLayout = new QHBoxLayout(languageRow);
     languageLayout->setContentsMargins(0, 0, 0, 0);

@@ -23,6 +23,7 @@ public:
     static inline const QString kLanguageGroup = QStringLiteral("表示言語 / Language");
     static inline const QString kJapanese = QStringLiteral("日本語");
     static inline const QString kEnglish = QStringLiteral("English");
+    static QString kSystemLanguage() { return tr("システムに合わせる"); }
     static QString kLanguageAtNextStart() { return tr("次回の起動から有効になります。"); }
 
     static QString kUntitledGroup() { return tr("[Untitled]ドキュメントの動作"); }

@@ -175,3 +175,27 @@ TEST(EnglishTranslation, EveryTextIsTranslated) {
 
 }  // namespace
 }  // namespace numora::test
+
+namespace numora {
+namespace {
+
+// With nothing stored the interface follows the system's language; a stored one wins.
+TEST(InterfaceLanguageChoice, TheSystemsLanguageUnlessOneIsStored) {
+    const auto system = [](const char* locale) { return QLocale(QString::fromLatin1(locale)).uiLanguages(); };
+    struct Case {
+        std::string_view stored;
+        const char* locale;
+        std::string_view shown;
+    };
+    const Case cases[] = {
+        {kLanguageSystem, "en_US", kLanguageEnglish}, {kLanguageSystem, "ja_JP", kLanguageJapanese},
+        {kLanguageSystem, "de_DE", kLanguageEnglish}, {kLanguageSystem, "C", kLanguageEnglish},
+        {kLanguageJapanese, "en_US", kLanguageJapanese}, {kLanguageEnglish, "ja_JP", kLanguageEnglish},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ResolveLanguage(c.stored, system(c.locale)), c.shown) << c.stored << " " << c.locale;
+    }
+}
+
+}  // namespace
+}  // namespace numora

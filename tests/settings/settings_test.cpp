@@ -35,6 +35,7 @@ TEST(Settings, LoadReadsValuesWithTheirRules) {
         {"garbage and empty", "[Edit]\nDigits=abc\nOption=\nErrorColor=x1",
          [](Settings& s) { s.Digits = 0, s.ErrorColor = 0; }},
         {"English", "[View]\nLanguage=EN", [](Settings& s) { s.Language = "en"; }},
+        {"Japanese", "[View]\nLanguage=ja", [](Settings& s) { s.Language = "ja"; }},
         {"unknown language", "[View]\nLanguage=fr", [](Settings&) {}},
         // A height no one can read keeps the font the caller put in, as 0 does.
         {"font height out of range", "[Font]\nHeight=-2147483648", [](Settings&) {}},
@@ -80,7 +81,7 @@ TEST(Settings, SaveWritesEveryKeyInOrderAndKeepsOthers) {
               "; top\r\n[General]\r\nExtra=1\r\nDataPath=/home/u/\xE8\xA8\x88\xE7\xAE\x97\r\n"
               "Top=-2147483648\r\nLeft=-2147483648\r\nWidth=0\r\nHeight=0\r\n"
               "[view]\r\nList=1\r\n; note\r\nSplitterPos=-2147483648\r\nToolbar=1\r\n"
-              "Status=1\r\nTopMost=0\r\nWordWrap=0\r\nLanguage=ja\r\n\r\n[Plugin]\r\nX=y\r\n\r\n"
+              "Status=1\r\nTopMost=0\r\nWordWrap=0\r\nLanguage=system\r\n\r\n[Plugin]\r\nX=y\r\n\r\n"
               "[Edit]\r\nDigits=32\r\nOption=3\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nDefaultColor=0\r\nResultColor=16711680\r\n"
               "ErrorColor=255\r\nCommentColor=32768\r\n\r\n"
               "[Font]\r\nHeight=0\r\nWeight=0\r\nItalic=0\r\nFaceName=Meiryo UI\r\n\r\n"

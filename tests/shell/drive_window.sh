@@ -51,6 +51,9 @@ exit_through_menu() {
     fail "the program did not end through File > Exit"
 }
 
+# The Japanese interface, whatever the system's language.
+mkdir -p "$work/Numora"
+printf '[View]\r\nLanguage=ja\r\n' >"$work/Numora/Numora.ini"
 start "Numora - [ Untitled ]"
 xdotool type --delay 30 "a=6*7"
 xdotool key Return

@@ -94,7 +94,10 @@ TEST_F(ConfigDialog, OpenAndOkKeepsEveryCombinationOfTheRadioBits) {
 
 // The first page starts with the language, named in both languages, applied at the next start.
 TEST_F(ConfigDialog, LanguageIsChosenOnTheFirstPage) {
-    for (const std::string stored : {"ja", "en"}) {
+    // Each stored choice is shown, and the next one in the list is stored on OK.
+    const std::pair<std::string, std::string> cases[] = {
+        {"system", "ja"}, {"ja", "en"}, {"en", "system"}};
+    for (const auto& [stored, next] : cases) {
         settings.Language = stored;
         CConfigDlg dlg(settings, QFont());
         dlg.show();
@@ -102,10 +105,11 @@ TEST_F(ConfigDialog, LanguageIsChosenOnTheFirstPage) {
         EXPECT_EQ(dlg.Basic()->findChild<QGroupBox*>()->title(), "表示言語 / Language");
         QComboBox* box = dlg.Basic()->language;
         EXPECT_EQ(box->currentData().toString().toStdString(), stored);
-        EXPECT_EQ(box->itemText(0) + "," + box->itemText(1), "日本語,English");
-        box->setCurrentIndex(1 - box->currentIndex());
+        EXPECT_EQ(box->itemText(0) + "," + box->itemText(1) + "," + box->itemText(2),
+                  "システムに合わせる,日本語,English");
+        box->setCurrentIndex((box->currentIndex() + 1) % box->count());
         dlg.accept();
-        EXPECT_EQ(settings.Language, stored == "ja" ? "en" : "ja");
+        EXPECT_EQ(settings.Language, next);
     }
 }
 
