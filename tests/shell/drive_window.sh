@@ -5,14 +5,16 @@
 set -euo pipefail
 exe=$1
 work=$(mktemp -d)
-display=:$((200 + RANDOM % 500))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 app=""
-trap '[[ -n $app ]] && kill $app 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
+trap 'if [[ -n $app ]]; then kill $app 2>/dev/null || true; fi; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
+[[ -s $work/display ]] || { echo "drive_window: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
 unset QT_QPA_PLATFORM
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 fail() {
     echo "drive_window: $*" >&2
@@ -31,8 +33,16 @@ wait_title() {
 }
 
 start() {
-    XDG_CONFIG_HOME=$work "$exe" >>"$work/log" 2>&1 &
-    app=$!
+    # A program that could not reach the display at once is started again: the server, not
+    # the program, is what failed.
+    for _ in 1 2 3; do
+        XDG_CONFIG_HOME=$work "$exe" >>"$work/log" 2>&1 &
+        app=$!
+        sleep 0.5
+        kill -0 "$app" 2>/dev/null && break
+        grep -q "could not connect to display" "$work/log" || break
+        sleep 1
+    done
     wait_title "$1"
     xdotool windowfocus --sync "$wid" 2>/dev/null || true
 }
