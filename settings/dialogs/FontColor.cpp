@@ -1,13 +1,29 @@
 #include "settings/dialogs/FontColor.h"
 
+#include <QFontDatabase>
 #include <algorithm>
 #include <cmath>
 
 namespace numora {
 
+QString InstalledFace(const QString& face) {
+    if (!face.isEmpty() && QFontDatabase::hasFamily(face)) return face;
+    // The platform's Japanese interface font, which shows every character a worksheet holds.
+    static const char* const kJapaneseUiFaces[] = {
+        "Meiryo UI",        "Yu Gothic UI", "MS UI Gothic", "Hiragino Sans", "Hiragino Kaku Gothic ProN",
+        "Noto Sans CJK JP", "Noto Sans JP", "IPAexGothic",  "IPAGothic",     "TakaoGothic",
+        "VL Gothic"};
+    for (const char* candidate : kJapaneseUiFaces) {
+        const QString family = QString::fromLatin1(candidate);
+        if (QFontDatabase::hasFamily(family)) return family;
+    }
+    return {};
+}
+
 QFont ToQFont(const FontData& font, const QFont& base) {
     QFont result = base;
-    if (!font.FaceName.empty()) result.setFamily(QString::fromStdU16String(font.FaceName));
+    const QString face = InstalledFace(QString::fromStdU16String(font.FaceName));
+    if (!face.isEmpty()) result.setFamily(face);
     // Negative: the character height; positive: the cell height, close enough to it.
     // A height from a damaged file must not make a font of absurd size.
     if (font.Height != 0) {

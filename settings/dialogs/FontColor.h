@@ -13,6 +13,9 @@ namespace numora {
 
 // `base` supplies what the record leaves open (height or weight 0).
 QFont ToQFont(const FontData& font, const QFont& base);
+// `face` when it is installed; otherwise the first installed of the platform's Japanese
+// interface fonts (Meiryo UI on Windows, Noto Sans CJK JP on Debian, ...), or nothing.
+QString InstalledFace(const QString& face);
 // `dpi` converts a point size into the record's pixel height.
 FontData ToFontData(const QFont& font, int dpi);
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,7 +129,10 @@ TEST_F(ConfigDialog, FontAndColoursApplyOnlyFromAShownPageAndOnOk) {
                 EXPECT_EQ(dlg.FontColor()->samples[CConfigFontColor::kResult]->palette().color(
                               QPalette::WindowText),
                           QColor(0x12, 0x34, 0x56));
-                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), " Sans , 12pt");
+                // "Sans" is no installed face: the one really used is named, an installed one.
+                const QString used = ToQFont(font, QFont()).family();
+                EXPECT_TRUE(QFontDatabase::hasFamily(used)) << used.toStdString();
+                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), QString(" %1 , 12pt").arg(used));
             }
             ok ? dlg.accept() : dlg.reject();
             EXPECT_EQ(settings.ResultColor, showPage && ok ? 0x563412u : 0xFF0000u);
@@ -152,6 +156,14 @@ TEST_F(ConfigDialog, ChosenFontReplacesTheCopy) {
     EXPECT_EQ(settings.Font, (FontData{-20, 700, 1, u"Mono"}));
     EXPECT_EQ(ToQFont(settings.Font, QFont()).pixelSize(), 20);
     EXPECT_EQ(ToQFont({INT32_MIN, 0, 0, u""}, QFont()).pixelSize(), 1000);
+    // The stored default face, missing here, gives way to an installed Japanese one; an
+    // installed face stays.
+    if (!QFontDatabase::hasFamily("Meiryo UI")) {
+        EXPECT_EQ(ToQFont({0, 0, 0, u"Meiryo UI"}, QFont()).family(), InstalledFace({}));
+        EXPECT_FALSE(InstalledFace({}).isEmpty());
+    }
+    const QString installed = QFontDatabase::families().value(0);
+    EXPECT_EQ(ToQFont({0, 0, 0, installed.toStdU16String()}, QFont()).family(), installed);
 }
 
 TEST_F(ConfigDialog, LargeFontKeepsTheButtonsInReach) {
