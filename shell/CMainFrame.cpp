@@ -63,6 +63,16 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     recovery_->OfferRecovery();
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A desktop switched between light and dark recolours the worksheet at once.
+    if ((event->type() == QEvent::PaletteChange ||
+         event->type() == QEvent::ApplicationPaletteChange) &&
+        panes_ != nullptr) {
+        ApplyLineColors(*this);
+    }
+}
+
 CMainFrame::~CMainFrame() {
     // The editor, a child widget, outlives the worksheet by a moment.
     previewer_.reset();

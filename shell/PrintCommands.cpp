@@ -1,4 +1,6 @@
 // Print and Page setup: one print job for the window's whole life.
+#include "settings/dialogs/ThemeColors.h"
+#include "ui/ColorRef.h"
 #include <memory>
 
 #include "settings/Settings.h"
@@ -22,6 +24,14 @@ void AttachPrintCommands(CMainFrame& frame) {
     frame.Attach(CommandId::FilePrint, [&frame, job] {
         // Lines not yet shown have no colours yet; paper shows them all.
         frame.View().Highlighter().ColorEveryLine();
+        // White paper takes the light colours, whatever the screen shows.
+        const LineColorSet stored = StoredLineColors(frame.AppSettings());
+        const LineColorSet shown = ShownLineColors(stored, frame.palette());
+        PaperColors paper;
+        for (std::size_t i = 0; i < stored.size(); ++i) {
+            if (shown[i] != stored[i]) paper.emplace_back(FromColorRef(shown[i]), FromColorRef(stored[i]));
+        }
+        job().SetPaperColors(std::move(paper));
         job().Print(&frame, *frame.View().document(), frame.DocumentName());
     });
 }

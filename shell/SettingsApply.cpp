@@ -8,6 +8,7 @@
 
 #include "engine/CalcEngine.h"
 #include "settings/dialogs/FontColor.h"
+#include "settings/dialogs/ThemeColors.h"
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
 #include "worksheet/Worksheet.h"
@@ -76,8 +77,15 @@ void ApplyEditSettings(CMainFrame& frame) {
     frame.Previewer().SetEnabled(settings.LivePreview);
     sheet.SetAutoRecalculate(settings.AutoRecalculate);
     frame.Typing().SetEnabled(settings.Completion);
-    frame.View().ApplyColors(settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
-                             settings.CommentColor);
+    ApplyLineColors(frame);
+}
+
+void ApplyLineColors(CMainFrame& frame) {
+    // The window's palette is the desktop's; it has changed before the widgets inside do.
+    const LineColorSet shown =
+        ShownLineColors(StoredLineColors(frame.AppSettings()), frame.palette());
+    frame.View().ApplyColors(shown[0], shown[1], shown[2], shown[3]);
+    frame.Panes().ShowCalcState();
 }
 
 void ApplyFontSetting(CMainFrame& frame) {

@@ -24,6 +24,8 @@ inline constexpr int kSplitterBarWidth = 4;
 
 // Digits, colours, unary minus and the Enter option into the worksheet and its engine.
 void ApplyEditSettings(CMainFrame& frame);
+// The line colours and the calculation pane's, for the palette in use (again after it changes).
+void ApplyLineColors(CMainFrame& frame);
 void ApplyFontSetting(CMainFrame& frame);
 // Every setting in creation order, except the splitter (applied once the window is laid out).
 void ApplySettingsAtCreation(CMainFrame& frame);

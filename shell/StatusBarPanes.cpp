@@ -1,3 +1,4 @@
+#include "settings/dialogs/ThemeColors.h"
 #include "shell/StatusBarPanes.h"
 
 #include <QApplication>
@@ -118,7 +119,7 @@ void StatusBarPanes::ShowCalcState() {
     // Drawn on the status bar's own background.
     calc_->setAutoFillBackground(false);
     QPalette palette = calc_->palette();
-    palette.setColor(QPalette::WindowText, on ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    palette.setColor(QPalette::WindowText, CalcStateColor(on, bar_.window()->palette()));
     calc_->setPalette(palette);
 }
 

@@ -22,7 +22,7 @@ bool CPrint::PageSetup(QWidget* parent) {
 bool CPrint::Print(QWidget* parent, const QTextDocument& worksheet, const QString& documentName) {
     margins_ = ApplyMargins(printer_, margins_);
     const qreal dpi = ScreenDpi(parent);
-    const int pages = PaginatedCopy(worksheet, printer_, dpi)->pageCount();
+    const int pages = PaginatedCopy(worksheet, printer_, dpi, paper_)->pageCount();
     printer_.setPrintRange(QPrinter::AllPages);
     printer_.setFromTo(0, 0);
     if (!CurrentPrompter().SetUpPrint(parent, printer_, pages)) return false;
@@ -30,7 +30,7 @@ bool CPrint::Print(QWidget* parent, const QTextDocument& worksheet, const QStrin
     // The dialog may have chosen another printer or paper.
     margins_ = ApplyMargins(printer_, margins_);
     printer_.setDocName(documentName);
-    const auto paginated = PaginatedCopy(worksheet, printer_, dpi);
+    const auto paginated = PaginatedCopy(worksheet, printer_, dpi, paper_);
     int from = 1, to = paginated->pageCount();
     if (printer_.printRange() == QPrinter::PageRange && printer_.fromPage() > 0) {
         from = printer_.fromPage();

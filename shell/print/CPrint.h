@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "settings/Settings.h"
+#include "shell/print/PrintLayout.h"
 
 class QTextDocument;
 class QWidget;
@@ -35,6 +36,8 @@ public:
     // failure message. True when pages were printed.
     bool Print(QWidget* parent, const QTextDocument& worksheet, const QString& documentName);
 
+    // The colours the worksheet shows that print as others.
+    void SetPaperColors(PaperColors paper) { paper_ = std::move(paper); }
     QPrinter& Printer() { return printer_; }
     const IntRect& Margins() const { return margins_; }
 
@@ -42,6 +45,7 @@ private:
     QPrinter printer_{QPrinter::HighResolution};
     IntRect& stored_;
     IntRect margins_;
+    PaperColors paper_;
 };
 
 }  // namespace numora

@@ -56,7 +56,8 @@ void SizeFontsInPoints(QTextDocument& document, qreal screenDpi) {
 
 // The worksheet's colours are display formats of its lines' layouts, which a copy of the
 // document does not have: on the copy they become character formats.
-void CarryDisplayFormats(const QTextDocument& worksheet, QTextDocument& copy) {
+void CarryDisplayFormats(const QTextDocument& worksheet, QTextDocument& copy,
+                         const PaperColors& paper) {
     QTextCursor cursor(&copy);
     cursor.beginEditBlock();
     for (QTextBlock from = worksheet.begin(), to = copy.begin(); from.isValid() && to.isValid();
@@ -66,7 +67,14 @@ void CarryDisplayFormats(const QTextDocument& worksheet, QTextDocument& copy) {
         for (const QTextLayout::FormatRange& range : layout->formats()) {
             cursor.setPosition(to.position() + range.start);
             cursor.setPosition(to.position() + range.start + range.length, QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(range.format);
+            QTextCharFormat format = range.format;
+            for (const auto& [shown, printed] : paper) {
+                if (format.foreground().color() == shown) {
+                    format.setForeground(printed);
+                    break;
+                }
+            }
+            cursor.mergeCharFormat(format);
         }
     }
     cursor.endEditBlock();
@@ -110,10 +118,10 @@ IntRect ApplyMargins(QPrinter& printer, const IntRect& margins) {
 }
 
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
-                                             qreal screenDpi) {
+                                             qreal screenDpi, const PaperColors& paper) {
     std::unique_ptr<QTextDocument> copy(worksheet.clone());
     copy->setUndoRedoEnabled(false);
-    CarryDisplayFormats(worksheet, *copy);
+    CarryDisplayFormats(worksheet, *copy, paper);
     SizeFontsInPoints(*copy, screenDpi);
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);

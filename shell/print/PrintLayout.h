@@ -1,6 +1,9 @@
 #pragma once
 // Laying the worksheet out on printed pages and painting them. Margins are in hundredths of a
 // millimetre, as the settings keep them.
+#include <QColor>
+#include <utility>
+#include <vector>
 #include <QMarginsF>
 #include <memory>
 
@@ -29,8 +32,10 @@ qreal ScreenDpi(const QWidget* widget);
 // formats), laid out in pages of the printer's text rectangle at the printer's resolution. Fonts
 // sized in pixels print at the size they have on a screen of `screenDpi`. The worksheet itself is
 // left as it is.
+// Colours shown on the screen that print as others (a dark theme's on white paper).
+using PaperColors = std::vector<std::pair<QColor, QColor>>;
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
-                                             qreal screenDpi);
+                                             qreal screenDpi, const PaperColors& paper = {});
 
 // Paints pages `from`..`to` (1-based, clamped to the document's pages). False when the printer
 // could not be started or a page failed; the job is then aborted.

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include "ui/ColorRef.h"
 #include "settings/Settings.h"
 #include "shell/print/CPrint.h"
 #include "shell/print/PrintLayout.h"
@@ -161,6 +162,39 @@ TEST_F(PrintPdfTest, LinesKeepTheirColours) {
     RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", pdf, dir.filePath("page")});
     const QImage image(dir.filePath("page.png"));
     ASSERT_FALSE(image.isNull());
+    int reds = 0, blues = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            reds += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            blues += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+        }
+    }
+    EXPECT_GT(reds, 10);
+    EXPECT_GT(blues, 10);
+}
+
+// On a dark desktop the worksheet shows light colours; white paper gets the stored ones.
+TEST_F(PrintPdfTest, ADarkScreensColoursPrintInTheLightOnes) {
+    WorksheetEditor view;
+    const QColor lightRed(0xFF, 0x7A, 0x7A), lightBlue(0x6E, 0xB4, 0xFF);
+    view.ApplyColors(0xE6E6E6, ToColorRef(lightBlue), ToColorRef(lightRed), 0x70D070);
+    QFont font = view.font();
+    font.setPointSize(28);
+    view.setFont(font);
+    view.LoadText("1/0\n>Error : Division by zero\n>12345" + QString(40, u'\n'));
+    view.Highlighter().ColorEveryLine();
+
+    const QString path = dir.filePath("out.pdf");
+    prompter.printToFile = path;
+    prompter.printAnswers.push_back(true);
+    CPrint print(margins);
+    print.SetPaperColors({{lightRed, QColor(255, 0, 0)}, {lightBlue, QColor(0, 0, 255)}});
+    ASSERT_TRUE(print.Print(nullptr, *view.document(), "sheet"));
+    RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", path, dir.filePath("page")});
+    const QImage image(dir.filePath("page.png"));
+    ASSERT_FALSE(image.isNull());
+    // The screen's colours would count as neither.
     int reds = 0, blues = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

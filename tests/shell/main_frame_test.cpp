@@ -230,6 +230,27 @@ TEST(Startup, QtsOwnTextsAreJapanese) {
     }
 }
 
+// A desktop switched to a dark palette recolours the open worksheet; back to light, the
+// stored colours return.
+TEST_F(MainFrameTest, ADarkPaletteRecoloursTheWorksheetAtOnce) {
+    CMainFrame& frame = Start();
+    TypeLine("1+1");
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(View().LineColor(ColorKind::Result), QColor(0x6E, 0xB4, 0xFF));
+    EXPECT_EQ(View().LineColor(ColorKind::Default), QColor(0xE6, 0xE6, 0xE6));
+    EXPECT_EQ(frame.Panes().CalcPane().palette().color(QPalette::WindowText), QColor(0x6E, 0xB4, 0xFF));
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(View().LineColor(ColorKind::Result), QColor(0, 0, 255));
+}
+
 TEST(Startup, VersionAndHelpNeedNoDisplay) {
     const struct {
         QString option;
