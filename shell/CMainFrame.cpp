@@ -17,6 +17,8 @@
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/RecoveryKeeper.h"
 #include "shell/SettingsApply.h"
+#include "shell/ThemedIcons.h"
+#include "settings/dialogs/ThemeColors.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
@@ -55,6 +57,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     WireView();
     AttachShellHandlers(*this);
     ApplySettingsAtCreation(*this);
+    ApplyIcons();
 
     UpdateTitle();
     view_->setFocus();
@@ -70,6 +73,7 @@ void CMainFrame::changeEvent(QEvent* event) {
          event->type() == QEvent::ApplicationPaletteChange) &&
         panes_ != nullptr) {
         ApplyLineColors(*this);
+        ApplyIcons();
     }
 }
 
@@ -125,6 +129,15 @@ void CMainFrame::RunKeysNow(QAction* action) { wait_->PassKeysOf(action); }
 
 QAction* CMainFrame::Action(CommandId id) const { return actions_.value(static_cast<int>(id)); }
 
+void CMainFrame::ApplyIcons() {
+    const bool dark = IsDarkPalette(palette());
+    if (dark == darkIcons_) return;
+    darkIcons_ = dark;
+    for (auto it = iconPaths_.cbegin(); it != iconPaths_.cend(); ++it) {
+        if (QAction* action = actions_.value(it.key())) action->setIcon(ThemedIcon(it.value(), dark));
+    }
+}
+
 void CMainFrame::CreateActions() {
     for (const CommandInfo& command : Commands()) {
         auto* action = new QAction(this);
@@ -133,6 +146,7 @@ void CMainFrame::CreateActions() {
         action->setToolTip(command.ToolTip());
         action->setShortcuts(command.keys);
         if (!command.icon.isEmpty()) action->setIcon(QIcon(command.icon));
+        if (!command.icon.isEmpty()) iconPaths_.insert(static_cast<int>(command.id), command.icon);
         action->setCheckable(command.checkable);
         action->setEnabled(false);  // until a handler is attached
         addAction(action);          // keys work while the menus and toolbars are hidden

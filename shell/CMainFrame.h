@@ -111,6 +111,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The toolbar icons for the palette in use.
+    void ApplyIcons();
 
 private:
     void CreateActions();
@@ -129,6 +131,8 @@ private:
     std::unique_ptr<LinePreviewer> previewer_;
     std::unique_ptr<CompletionCatalogue> completion_;
     std::unique_ptr<TypingHelp> typingHelp_;
+    QHash<int, QString> iconPaths_;
+    bool darkIcons_ = false;
     VariableListPane* list_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QToolBar* toolbarA_ = nullptr;

@@ -12,6 +12,7 @@
 
 #include "settings/dialogs/ConfigTexts.h"
 #include "settings/dialogs/FontColor.h"
+#include "settings/dialogs/ThemeColors.h"
 #include "ui/Prompter.h"
 
 namespace numora {
@@ -86,10 +87,13 @@ void CConfigFontColor::RefreshSamples() {
     fontLabel->setText(ConfigTexts::kFontDescription.arg(font.family())
                            .arg(FontPointSize(font_, baseFont_, Dpi())));
     ShowInFont(*fontLabel, font, baseFont_);
+    // As the worksheet shows them, on a dark desktop too.
+    static_assert(kColorCount == 4);
+    const LineColorSet shown = ShownLineColors({colors_[0], colors_[1], colors_[2], colors_[3]}, palette());
     for (int i = 0; i < kColorCount; ++i) {
         ShowInFont(*samples[i], font, baseFont_);
         QPalette palette = samples[i]->palette();
-        palette.setColor(QPalette::WindowText, FromColorRef(colors_[i]));
+        palette.setColor(QPalette::WindowText, FromColorRef(shown[static_cast<std::size_t>(i)]));
         samples[i]->setPalette(palette);
     }
 }
