@@ -25,11 +25,13 @@ CConfigFontColor::CConfigFontColor(Settings& settings, const QFont& baseFont, QW
       colors_{settings.DefaultColor, settings.ResultColor, settings.ErrorColor,
               settings.CommentColor} {
     using T = ConfigTexts;
-    // The samples are shown as the worksheet shows text: on white.
+    // The samples are shown as the worksheet shows text: on its background, white on a light
+    // desktop.
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    QPalette sheet = palette();
+    sheet.setColor(QPalette::Window, sheet.color(QPalette::Base));
+    sheet.setColor(QPalette::WindowText, sheet.color(QPalette::Text));
+    setPalette(sheet);
 
     fontLabel = new QLabel(T::kFontLabel(), this);
     fontLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
