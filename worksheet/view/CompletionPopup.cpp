@@ -1,8 +1,10 @@
 #include "worksheet/view/CompletionPopup.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace numora {
 
@@ -33,14 +35,14 @@ void CompletionPopup::Show(std::vector<CompletionRow> rows, QPoint at, int lineT
     rows_ = std::move(rows);
     current_ = 0;
     top_ = 0;
-    const QFontMetrics metrics = fontMetrics();
     const int shown = std::min<int>(static_cast<int>(rows_.size()), kVisibleRows);
     // Measured over the rows shown first: measuring text is what a long list would cost.
     nameWidth_ = 0;
     int helpWidth = 0;
     for (int i = 0; i < shown; ++i) {
-        nameWidth_ = std::max(nameWidth_, metrics.horizontalAdvance(rows_[i].signature));
-        helpWidth = std::max(helpWidth, metrics.horizontalAdvance(rows_[i].help));
+        const CompletionRow& row = rows_[static_cast<std::size_t>(i)];
+        nameWidth_ = std::max(nameWidth_, static_cast<int>(std::ceil(Laid(row.signature).size().width())));
+        helpWidth = std::max(helpWidth, static_cast<int>(std::ceil(Laid(row.help).size().width())));
     }
     const int nameWidth = nameWidth_;
     const QWidget& area = *parentWidget();
@@ -94,18 +96,35 @@ void CompletionPopup::paintEvent(QPaintEvent* event) {
                         RowHeight());
         const bool chosen = top_ + i == current_;
         if (chosen) painter.fillRect(box, palette().color(QPalette::Highlight));
-        // Drawn at a baseline, the plain way: formatting text into rectangles costs more than
-        // the rest of the list.
-        const int baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+        const int top = box.top() + (box.height() - metrics.height()) / 2;
         painter.setPen(palette().color(chosen ? QPalette::HighlightedText : QPalette::ToolTipText));
         painter.setClipRect(QRect(left, box.top(), nameWidth + kMargin, box.height()));
-        painter.drawText(QPoint(left, baseline), row.signature);
+        painter.drawStaticText(QPoint(left, top), Laid(row.signature));
         if (!chosen) painter.setPen(faded);
         const int helpLeft = left + nameWidth + 2 * kMargin;
         painter.setClipRect(QRect(helpLeft, box.top(), std::max(0, right - helpLeft), box.height()));
-        painter.drawText(QPoint(helpLeft, baseline), row.help);
+        painter.drawStaticText(QPoint(helpLeft, top), Laid(row.help));
         painter.setClipping(false);
     }
+}
+
+const QStaticText& CompletionPopup::Laid(const QString& text) const {
+    // The same names and help lines come back as a name is typed on and taken back: each is
+    // laid out once, not for every character.
+    auto it = laidOut_.find(text);
+    if (it == laidOut_.end()) {
+        if (laidOut_.size() >= kLaidOutKept) laidOut_.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font());
+        it = laidOut_.insert(text, laid);
+    }
+    return *it;
+}
+
+void CompletionPopup::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) laidOut_.clear();
+    QFrame::changeEvent(event);
 }
 
 void CompletionPopup::mousePressEvent(QMouseEvent* event) {

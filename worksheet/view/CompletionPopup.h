@@ -3,6 +3,8 @@
 // the name with its arguments and one line of help. It never takes the keyboard focus; the
 // editor's keys choose a row (TypingHelp).
 #include <QFrame>
+#include <QHash>
+#include <QStaticText>
 #include <QString>
 #include <vector>
 
@@ -18,7 +20,7 @@ struct CompletionRow {
 class CompletionPopup final : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kVisibleRows = 8;
+    static constexpr int kVisibleRows = 7;
 
     explicit CompletionPopup(QWidget* parent);
 
@@ -36,16 +38,20 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int RowHeight() const;
     int RowAt(int y) const;
+    const QStaticText& Laid(const QString& text) const;
+    static constexpr qsizetype kLaidOutKept = 1024;
 
     std::vector<CompletionRow> rows_;
     int current_ = 0;
     int top_ = 0;  // the first row shown
     int nameWidth_ = 0;
     int shownNameWidth_ = 0;
+    mutable QHash<QString, QStaticText> laidOut_;
 };
 
 }  // namespace numora

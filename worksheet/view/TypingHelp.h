@@ -22,7 +22,7 @@ class WorksheetEditor;
 class TypingHelp final : public QObject {
     Q_OBJECT
 public:
-    static constexpr std::size_t kMaxRows = 24;
+    static constexpr std::size_t kMaxRows = 16;
 
     // Where the names come from.
     struct Source {
