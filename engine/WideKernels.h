@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/ConstantDigits.h"
 #include "engine/DecFloatAccess.h"
 #include "engine/Number.h"
 
@@ -102,37 +103,23 @@ bool Negligible(const W& term, const W& sum) {
 
 // --- constants ---------------------------------------------------------------------------------
 
-// atanh(1/n), the series of odd powers.
-template <class W>
-W AtanhOfReciprocal(unsigned n) {
-    const unsigned long long square = static_cast<unsigned long long>(n) * n;
-    W power = W(1) / n;
-    W sum = power;
-    for (unsigned long long k = 3;; k += 2) {
-        power /= square;
-        const W term = power / k;
-        sum += term;
-        if (Negligible(term, sum)) break;
-    }
-    return sum;
-}
-
+// Read from their digits: summed at run time, the widest type's would cost a process a tenth
+// of a second on its first hard-case value.
 template <class W>
 const W& Ln2() {
-    static const W value = 2 * AtanhOfReciprocal<W>(3);
+    static const W value(kLn2Digits);
     return value;
 }
 
-// ln 10 = 3 ln 2 + ln 1.25.
 template <class W>
 const W& Ln10() {
-    static const W value = 3 * Ln2<W>() + 2 * AtanhOfReciprocal<W>(9);
+    static const W value(kLn10Digits);
     return value;
 }
 
 template <class W>
 const W& Pi() {
-    static const W value = boost::math::constants::pi<W>();
+    static const W value(kPiDigits);
     return value;
 }
 
