@@ -10,6 +10,7 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CalculationWait.h"
 #include "worksheet/view/LinePreviewer.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 #include "worksheet/view/VariableListBox.h"
 #include "worksheet/view/VariableListPane.h"
 
@@ -103,6 +104,10 @@ TEST_F(LiveResultsTest, AutomaticRecalculationUpdatesTheResultsBelowAnEnter) {
     EXPECT_EQ(View().textCursor().blockNumber(), 2);
     EXPECT_EQ(ResultPane(), QStringLiteral(">2"));
     EXPECT_EQ(Variables(frame), QStringList({"a=2", "b=20"}));
+    // Colouring lines is no edit: the next Enter has nothing above it to calculate again.
+    View().RecolorAll();
+    View().Highlighter().ColorEveryLine();
+    EXPECT_EQ(frame.Sheet().Journal().Dirty(), kNoParagraph);
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(View().Text(), edited);
 

@@ -34,8 +34,11 @@ WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
     setDocument(NewWorksheetDocument(this));
     groupCursor_ = QTextCursor(document());
     highlighter_ = new WorksheetHighlighter(*document());
-    // Automatic recalculation follows which lines the text has changed.
+    // Automatic recalculation follows which lines the text has changed; colouring a line
+    // changes its formats only, and no revision.
     connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int) {
+        if (document()->revision() == notedRevision_) return;
+        notedRevision_ = document()->revision();
         NoteEdit(document()->findBlock(position).blockNumber());
     });
     ApplyColors(0, 0, 0, 0);  // black until the window hands its colours over

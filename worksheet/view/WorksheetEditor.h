@@ -100,6 +100,7 @@ private:
     int redrawSuspended_ = 0;
     WorksheetHighlighter* highlighter_ = nullptr;  // owned by the document
     int previewBlock_ = -1;
+    int notedRevision_ = -1;
     QString previewText_;
 };
 
