@@ -6,7 +6,7 @@ set -euo pipefail
 exe=$1
 work=$(mktemp -d)
 # The server picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 app=""
 trap 'if [[ -n $app ]]; then kill $app 2>/dev/null || true; fi; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -19,6 +19,8 @@ for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep
 fail() {
     echo "drive_window: $*" >&2
     [[ -s $work/log ]] && sed 's/^/  program: /' "$work/log" >&2
+    kill -0 "$xvfb" 2>/dev/null && echo "  the X server still runs" >&2 || echo "  the X server has ended" >&2
+    [[ -s $work/xvfb.log ]] && sed 's/^/  Xvfb: /' "$work/xvfb.log" >&2
     exit 1
 }
 
@@ -32,17 +34,24 @@ wait_title() {
     fail "no window titled '$1' (last: '$(xdotool getwindowname "${wid:-0}" 2>/dev/null || true)')"
 }
 
-start() {
-    # A program that could not reach the display at once is started again: the server, not
-    # the program, is what failed.
+# Starts the program; one that could not reach the display is started again: the server, not
+# the program, is what failed.
+launch() {
     for _ in 1 2 3; do
+        local before
+        before=$(grep -c "could not connect to display" "$work/log" 2>/dev/null || true)
         XDG_CONFIG_HOME=$work "$exe" >>"$work/log" 2>&1 &
         app=$!
         sleep 0.5
-        kill -0 "$app" 2>/dev/null && break
-        grep -q "could not connect to display" "$work/log" || break
+        kill -0 "$app" 2>/dev/null && return 0
+        [[ $(grep -c "could not connect to display" "$work/log" 2>/dev/null || true) != "$before" ]] ||
+            return 0
         sleep 1
     done
+}
+
+start() {
+    launch
     wait_title "$1"
     xdotool windowfocus --sync "$wid" 2>/dev/null || true
 }
@@ -82,8 +91,7 @@ sleep 3.5
 kill -9 "$app"
 wait "$app" 2>/dev/null || true
 app=""
-XDG_CONFIG_HOME=$work "$exe" >>"$work/log" 2>&1 &
-app=$!
+launch
 for _ in $(seq 200); do
     ask=$(xdotool search --onlyvisible --name '^確認$' 2>/dev/null | head -1 || true)
     [[ -n $ask ]] && break
