@@ -34,11 +34,6 @@ std::u16string FromTheTop(const std::u16string& text, const UserFunctionCatalogu
     return RecalculateAfresh(text, engine).text;
 }
 
-std::int32_t ParagraphEnd(const MemoryTextBuffer& text, std::int32_t paragraph) {
-    return paragraph + 1 < text.ParagraphCount() ? text.ParagraphStart(paragraph + 1) - 1
-                                                 : text.TextLength();
-}
-
 }  // namespace
 
 // Input: a byte with the number of lines (1..16), a byte per line choosing it, then pairs of
@@ -69,12 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (data[at] & 1) {
             const std::int32_t typed = source(data[at]);
             text.BeginUndoGroup();
-            text.ReplaceRange(text.ParagraphStart(typed), ParagraphEnd(text, typed),
+            text.ReplaceRange(text.ParagraphStart(typed), ParagraphEndOf(text, typed),
                               kLines[data[at + 1] % kLineCount]);
             text.EndUndoGroup();
         }
         const std::int32_t enter = source(data[at + 1]);
-        text.SetSelection(ParagraphEnd(text, enter), ParagraphEnd(text, enter));
+        text.SetSelection(ParagraphEndOf(text, enter), ParagraphEndOf(text, enter));
         sheet.PressEnter(false, false);
         const std::u16string now = text.Text();
         Require(now == FromTheTop(now, functions));

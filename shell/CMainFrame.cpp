@@ -133,8 +133,8 @@ void CMainFrame::ApplyIcons() {
     const bool dark = IsDarkPalette(palette());
     if (dark == darkIcons_) return;
     darkIcons_ = dark;
-    for (auto it = iconPaths_.cbegin(); it != iconPaths_.cend(); ++it) {
-        if (QAction* action = actions_.value(it.key())) action->setIcon(ThemedIcon(it.value(), dark));
+    for (const CommandInfo& command : Commands()) {
+        if (!command.icon.isEmpty()) Action(command.id)->setIcon(ThemedIcon(command.icon, dark));
     }
 }
 
@@ -146,7 +146,6 @@ void CMainFrame::CreateActions() {
         action->setToolTip(command.ToolTip());
         action->setShortcuts(command.keys);
         if (!command.icon.isEmpty()) action->setIcon(QIcon(command.icon));
-        if (!command.icon.isEmpty()) iconPaths_.insert(static_cast<int>(command.id), command.icon);
         action->setCheckable(command.checkable);
         action->setEnabled(false);  // until a handler is attached
         addAction(action);          // keys work while the menus and toolbars are hidden

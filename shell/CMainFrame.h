@@ -131,7 +131,6 @@ private:
     std::unique_ptr<LinePreviewer> previewer_;
     std::unique_ptr<CompletionCatalogue> completion_;
     std::unique_ptr<TypingHelp> typingHelp_;
-    QHash<int, QString> iconPaths_;
     bool darkIcons_ = false;
     VariableListPane* list_ = nullptr;
     QSplitter* splitter_ = nullptr;

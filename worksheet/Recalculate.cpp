@@ -58,11 +58,9 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     const bool insertMode = IsInsertMode(options.enterComputesResultLine, false);
 
     const auto kindOf = [&](std::int32_t paragraph) {
-        const std::int32_t start = buffer.ParagraphStart(paragraph);
-        const std::int32_t end = paragraph + 1 < buffer.ParagraphCount()
-                                     ? buffer.ParagraphStart(paragraph + 1) - 1
-                                     : buffer.TextLength();
-        return KindOfParagraph(buffer.TextRange(start, end), insertMode);
+        return KindOfParagraph(
+            buffer.TextRange(buffer.ParagraphStart(paragraph), ParagraphEndOf(buffer, paragraph)),
+            insertMode);
     };
     // What the progress counts: the lines to calculate as the text stands, not its paragraphs,
     // which grow as result lines go in.

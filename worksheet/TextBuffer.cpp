@@ -34,6 +34,11 @@ Paragraph GetParagraph(const TextBuffer& buffer, std::int32_t position) {
     return paragraph;
 }
 
+std::int32_t ParagraphEndOf(const TextBuffer& buffer, std::int32_t paragraph) {
+    return paragraph + 1 < buffer.ParagraphCount() ? buffer.ParagraphStart(paragraph + 1) - 1
+                                                   : buffer.TextLength();
+}
+
 std::int32_t GetParagraphEnd(const TextBuffer& buffer, std::int32_t start) {
     std::int32_t line = buffer.LineFromPosition(start);
     std::int32_t lineStart = buffer.LineStart(line);

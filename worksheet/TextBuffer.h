@@ -102,6 +102,8 @@ struct Paragraph {
 
 // The paragraph holding `position`, found by walking visual lines back to a line break.
 Paragraph GetParagraph(const TextBuffer& buffer, std::int32_t position);
+// End of paragraph `paragraph` (numbered from 0): its line break, or the end of the text.
+std::int32_t ParagraphEndOf(const TextBuffer& buffer, std::int32_t paragraph);
 // Position of the line break ending the paragraph that starts at `start` (or the end of the
 // text), found by walking wrapped visual lines forward.
 std::int32_t GetParagraphEnd(const TextBuffer& buffer, std::int32_t start);

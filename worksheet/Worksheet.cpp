@@ -188,11 +188,8 @@ void Worksheet::ApplyUpdates(const std::vector<ResultUpdate>& below,
     const auto [startParagraph, startColumn] = where(selection.start);
     const auto [endParagraph, endColumn] = where(selection.end);
     const auto rewrite = [this](const ResultUpdate& update) {
-        const std::int32_t start = text_.ParagraphStart(update.paragraph);
-        const std::int32_t end = update.paragraph + 1 < text_.ParagraphCount()
-                                     ? text_.ParagraphStart(update.paragraph + 1) - 1
-                                     : text_.TextLength();
-        text_.ReplaceRange(start, end, update.text);
+        text_.ReplaceRange(text_.ParagraphStart(update.paragraph),
+                           ParagraphEndOf(text_, update.paragraph), update.text);
     };
     std::for_each(below.rbegin(), below.rend(), rewrite);
     std::for_each(above.rbegin(), above.rend(), rewrite);

@@ -35,7 +35,6 @@ public:
     Worksheet& operator=(const Worksheet&) = delete;
 
     CalcEngine& Engine() { return engine_; }
-    TextBuffer& Text() { return text_; }
     const CalcEngine& Engine() const { return engine_; }
     WorksheetDriver& Driver() { return driver_; }
     LineWorker& Worker() { return worker_; }

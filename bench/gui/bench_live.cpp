@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <ctime>
 
+#include "bench/gui/bench_worksheet.h"
 #include "engine/CalcEngine.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
@@ -30,12 +31,6 @@ namespace {
 using namespace numora;
 
 constexpr int kLines = 100000;
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 // A running total threads through the worksheet, so a new first line changes every result
 // below it; every expression has its result line, as on a worksheet in use: 100,000 lines.
@@ -90,7 +85,7 @@ void BM_TypedCharacterPreviewOnOverOff(benchmark::State& state) {
             window.previewer.SetEnabled(preview);
             window.CaretTo(last, true);
             QCoreApplication::processEvents();
-            const double t0 = CpuSeconds();
+            const double t0 = bench::ProcessCpuSeconds();
             for (const Qt::Key key : {Qt::Key_1, Qt::Key_Backspace}) {
                 window.Key(key);
                 if (!preview) continue;
@@ -99,7 +94,7 @@ void BM_TypedCharacterPreviewOnOverOff(benchmark::State& state) {
                 while (window.previewer.Pending()) QCoreApplication::processEvents();
                 if (!window.view.PreviewShown().isEmpty()) ++shown;
             }
-            (preview ? on : off) += CpuSeconds() - t0;
+            (preview ? on : off) += bench::ProcessCpuSeconds() - t0;
         }
     }
     if (shown == 0) state.SkipWithError("no preview was shown");
@@ -122,9 +117,9 @@ void BM_AutoEnterNearTheEndOverManualEnter(benchmark::State& state) {
         for (Window* window : {&manual, &automatic}) {
             window->CaretTo(kLine, true);
             QCoreApplication::processEvents();
-            const double t0 = CpuSeconds();
+            const double t0 = bench::ProcessCpuSeconds();
             window->Key(Qt::Key_Return);
-            (window == &automatic ? autoTime : manualTime) += CpuSeconds() - t0;
+            (window == &automatic ? autoTime : manualTime) += bench::ProcessCpuSeconds() - t0;
         }
     }
     if (manual.view.document()->blockCount() != automatic.view.document()->blockCount()) {
@@ -158,14 +153,14 @@ void BM_AutoEnterAtTheTopOverRecalculateAll(benchmark::State& state) {
             first.movePosition(QTextCursor::EndOfBlock);
             frame.View().setTextCursor(first);
             QCoreApplication::processEvents();
-            const double t0 = CpuSeconds();
+            const double t0 = bench::ProcessCpuSeconds();
             if (automatic) {
                 QTest::keyClick(&frame.View(), Qt::Key_Return);
             } else {
                 frame.Action(CommandId::EditRecalculateAll)->trigger();
             }
             QCoreApplication::processEvents();
-            (automatic ? autoTime : allTime) += CpuSeconds() - t0;
+            (automatic ? autoTime : allTime) += bench::ProcessCpuSeconds() - t0;
         }
     }
     state.counters["recalculate_all_cpu_s"] = allTime / static_cast<double>(state.iterations());

@@ -13,6 +13,7 @@
 #include <ctime>
 #include <fstream>
 
+#include "bench/gui/bench_worksheet.h"
 #include "engine/CalcEngine.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
@@ -35,12 +36,6 @@ std::u16string Worksheet() {
     for (int i = 0; i < kLines / 2; ++i) text += std::u16string(kBody[i % 5]) + u"\n";
     CalcEngine engine;
     return RecalculateWorksheet(std::move(text), engine).text;  // with its result lines
-}
-
-double ProcessCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 double ChildrenCpuSeconds() {
@@ -81,10 +76,10 @@ void BM_RecalculateWindowOverCalc(benchmark::State& state) {
         }
         state.ResumeTiming();
 
-        const double w0 = ProcessCpuSeconds();
+        const double w0 = bench::ProcessCpuSeconds();
         frame.Action(CommandId::EditRecalculateAll)->trigger();
         QCoreApplication::processEvents();  // laid out and painted, as the user sees it
-        const double w1 = ProcessCpuSeconds();
+        const double w1 = bench::ProcessCpuSeconds();
         const double c0 = ChildrenCpuSeconds();
         if (std::system(calc.c_str()) == -1) state.SkipWithError("numora-calc did not run");
         const double c1 = ChildrenCpuSeconds();

@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <ctime>
 
+#include "bench/gui/bench_worksheet.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "tests/support/qt_app_support.h"
@@ -21,12 +22,6 @@
 namespace {
 
 using namespace numora;
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 // state.range(0): 1 when the worksheet holds the lines that assign the variables, 0 when they
 // are put into an empty worksheet's engine directly (the least there is to type into).
@@ -61,13 +56,13 @@ void BM_TypedCharacterCompletionOnOverOff(benchmark::State& state) {
         for (const bool help : {false, true}) {
             frame.Typing().SetEnabled(help);
             QCoreApplication::processEvents();
-            const double t0 = CpuSeconds();
+            const double t0 = bench::ProcessCpuSeconds();
             for (const Qt::Key key : {Qt::Key_1, Qt::Key_Backspace}) {
                 QTest::keyClick(&view, key);
                 QCoreApplication::processEvents();  // the list painted, as the user sees it
                 if (help && frame.Typing().PopupShown()) ++opened;
             }
-            (help ? on : off) += CpuSeconds() - t0;
+            (help ? on : off) += bench::ProcessCpuSeconds() - t0;
         }
     }
     frame.Typing().SetEnabled(false);

@@ -1,6 +1,7 @@
 #pragma once
-// The worksheet the window benchmarks work on.
+// The worksheet the window benchmarks work on, and the clock they measure with.
 #include <QString>
+#include <ctime>
 
 namespace numora::bench {
 
@@ -15,6 +16,13 @@ inline QString Worksheet(int lines) {
         text += QLatin1String(kLines[(lines - 1 - i) % 8 == 0 ? 7 : i % 7]);
     }
     return text;
+}
+
+// CPU time of the whole process, every thread's: the window's workers are counted too.
+inline double ProcessCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 }  // namespace numora::bench

@@ -45,11 +45,13 @@ protected:
     static void SetUpTestSuite() { test::App(); }
 
     // Prints `document` to a PDF file and returns its path.
-    QString PrintToPdf(const QTextDocument& document, bool expectSuccess = true) {
+    QString PrintToPdf(const QTextDocument& document, bool expectSuccess = true,
+                       PaperColors paper = {}) {
         const QString path = dir.filePath("out.pdf");
         prompter.printToFile = path;
         prompter.printAnswers.push_back(true);
         CPrint print(margins);
+        print.SetPaperColors(std::move(paper));
         EXPECT_EQ(print.Print(nullptr, document, "sheet"), expectSuccess);
         return path;
     }
@@ -147,6 +149,20 @@ TEST_F(PrintPdfTest, FontSizedInPixelsPrintsAtItsSizeOnTheScreen) {
 
 // The colours are display formats of the editor's lines: a worksheet too long to be coloured at
 // once and never shown gets them for the print.
+// Pure red and pure blue ink on the page, as the default error and result colours print.
+void ExpectRedAndBlueInk(const QImage& image) {
+    int reds = 0, blues = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            reds += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            blues += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+        }
+    }
+    EXPECT_GT(reds, 10);
+    EXPECT_GT(blues, 10);
+}
+
 TEST_F(PrintPdfTest, LinesKeepTheirColours) {
     WorksheetEditor view;
     namespace defaults = SettingsDefaults;
@@ -162,16 +178,7 @@ TEST_F(PrintPdfTest, LinesKeepTheirColours) {
     RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", pdf, dir.filePath("page")});
     const QImage image(dir.filePath("page.png"));
     ASSERT_FALSE(image.isNull());
-    int reds = 0, blues = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            reds += c.red() > 200 && c.green() < 80 && c.blue() < 80;
-            blues += c.blue() > 200 && c.red() < 80 && c.green() < 80;
-        }
-    }
-    EXPECT_GT(reds, 10);
-    EXPECT_GT(blues, 10);
+    ExpectRedAndBlueInk(image);
 }
 
 // On a dark desktop the worksheet shows light colours; white paper gets the stored ones.
@@ -185,26 +192,13 @@ TEST_F(PrintPdfTest, ADarkScreensColoursPrintInTheLightOnes) {
     view.LoadText("1/0\n>Error : Division by zero\n>12345" + QString(40, u'\n'));
     view.Highlighter().ColorEveryLine();
 
-    const QString path = dir.filePath("out.pdf");
-    prompter.printToFile = path;
-    prompter.printAnswers.push_back(true);
-    CPrint print(margins);
-    print.SetPaperColors({{lightRed, QColor(255, 0, 0)}, {lightBlue, QColor(0, 0, 255)}});
-    ASSERT_TRUE(print.Print(nullptr, *view.document(), "sheet"));
+    const QString path = PrintToPdf(*view.document(), true,
+                                    {{lightRed, QColor(255, 0, 0)}, {lightBlue, QColor(0, 0, 255)}});
     RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", path, dir.filePath("page")});
     const QImage image(dir.filePath("page.png"));
     ASSERT_FALSE(image.isNull());
     // The screen's colours would count as neither.
-    int reds = 0, blues = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            reds += c.red() > 200 && c.green() < 80 && c.blue() < 80;
-            blues += c.blue() > 200 && c.red() < 80 && c.green() < 80;
-        }
-    }
-    EXPECT_GT(reds, 10);
-    EXPECT_GT(blues, 10);
+    ExpectRedAndBlueInk(image);
 }
 
 }  // namespace

@@ -14,20 +14,15 @@
 namespace numora {
 namespace {
 
-std::int32_t ParagraphEnd(const MemoryTextBuffer& text, std::int32_t paragraph) {
-    return paragraph + 1 < text.ParagraphCount() ? text.ParagraphStart(paragraph + 1) - 1
-                                                 : text.TextLength();
-}
-
 // Types over a paragraph as the user would, without Enter.
 void Retype(MemoryTextBuffer& text, std::int32_t paragraph, std::u16string_view line) {
     text.BeginUndoGroup();
-    text.ReplaceRange(text.ParagraphStart(paragraph), ParagraphEnd(text, paragraph), line);
+    text.ReplaceRange(text.ParagraphStart(paragraph), ParagraphEndOf(text, paragraph), line);
     text.EndUndoGroup();
 }
 
 void EnterOn(MemoryTextBuffer& text, Worksheet& sheet, std::int32_t paragraph) {
-    text.SetSelection(ParagraphEnd(text, paragraph), ParagraphEnd(text, paragraph));
+    text.SetSelection(ParagraphEndOf(text, paragraph), ParagraphEndOf(text, paragraph));
     sheet.PressEnter(false, false);
 }
 
@@ -103,7 +98,7 @@ TEST(AutoRecalculate, AnEnterNearTheEndLeavesTheLinesAboveAlone) {
     Retype(s.text, 90, u"v=r*0");
     EnterOn(s.text, s.sheet, 90);
     EXPECT_EQ(s.text.TextRange(0, s.text.ParagraphStart(2)), random);
-    EXPECT_EQ(Utf16ToUtf8(s.text.TextRange(s.text.ParagraphStart(91), ParagraphEnd(s.text, 91))),
+    EXPECT_EQ(Utf16ToUtf8(s.text.TextRange(s.text.ParagraphStart(91), ParagraphEndOf(s.text, 91))),
               ">0");
     // The last line calculated again is the last one: 49.
     EXPECT_EQ(Utf16ToUtf8(s.text.TextRange(s.text.ParagraphStart(101), s.text.TextLength())),
