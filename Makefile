@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package translations test-windows sanitize bench fuzz format clean
+.PHONY: all deps configure build run test package translations test-windows sanitize soak bench fuzz format clean
 
 all: build
 
@@ -57,6 +57,15 @@ sanitize: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# The window's random session of make test, 100,000 actions long, with a new seed each run
+# (SOAK_SEED=N replays one). It reports the memory after each half.
+SOAK_ACTIONS ?= 100000
+SOAK_SEED ?= $(shell od -An -N4 -tu4 /dev/urandom | tr -d ' ')
+
+soak: build
+	QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$(BUILD_DIR)/test-config-none \
+		NUMORA_SOAK_ACTIONS=$(SOAK_ACTIONS) NUMORA_SOAK_SEED=$(SOAK_SEED) $(BUILD_DIR)/tests/test_soak
 
 # perf, to find where the time of a benchmark goes.
 BENCH_PACKAGES = linux-perf

@@ -35,5 +35,20 @@ TEST_F(FindViewTest, ReplaceAllOfTenThousandIsOneUndoStepWithItsColours) {
     EXPECT_TRUE(Colors().endsWith("DDDCCC\nDDDCCC\n"));
 }
 
+// The caret ends out of view, inside a line the replacement lengthened, whose old layout was
+// kept from when it was shown: the scroll to it must use the line as it is now.
+TEST_F(FindViewTest, ReplaceAllEndingOutOfViewInAShownLine) {
+    QString sheet;
+    for (int i = 0; i < 200; ++i) sheet += "a=x1\n";
+    sheet += "a=x1";
+    view.LoadText(sheet);
+    Press(Qt::Key_End, Qt::ControlModifier);  // the last lines are laid out and shown
+    QCoreApplication::processEvents();
+    find.Session().Last() = {"x", "yy", {}, true};
+    EXPECT_EQ(find.Session().ReplaceAll(), 201);
+    EXPECT_TRUE(view.Text().endsWith("a=yy1\na=yy1"));
+    EXPECT_EQ(Caret(), view.Text().size() - 1);
+}
+
 }  // namespace
 }  // namespace numora::test

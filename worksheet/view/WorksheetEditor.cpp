@@ -1,5 +1,7 @@
 #include "worksheet/view/WorksheetEditor.h"
 
+#include <QTextLayout>
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -162,6 +164,14 @@ void WorksheetEditor::SetSelection(std::int32_t anchor, std::int32_t caret) {
     QTextCursor cursor = textCursor();
     cursor.setPosition(clamp(anchor));
     cursor.setPosition(clamp(caret), QTextCursor::KeepAnchor);
+    PlaceCursor(cursor);
+}
+
+void WorksheetEditor::PlaceCursor(const QTextCursor& cursor) {
+    // Inside an edit group the caret's line may still hold the layout of its text before the
+    // edit, and the toolkit's scroll to the caret would read a line position that no longer
+    // exists (and crash). Cleared, the line is laid out afresh from its text when asked.
+    if (groupDepth_ > 0) cursor.block().layout()->clearLayout();
     setTextCursor(cursor);
 }
 
@@ -254,6 +264,10 @@ void WorksheetEditor::PaintPreview() {
 
 template <typename Edit>
 void WorksheetEditor::RunInEditGroup(Edit&& edit) {
+    // The toolkit scrolls to the caret after its edit, while the group still holds back the
+    // layout of the changed line; with the caret out of view that scroll reads a line the
+    // edit has just emptied, and crashes. Scrolled there first, it has nothing to do.
+    if (!viewport()->rect().contains(cursorRect())) ensureCursorVisible();
     if (sheet_ == nullptr) {
         BeginUndoGroup();
         edit();

@@ -92,6 +92,8 @@ private:
     // (then it simply joins it).
     template <typename Edit>
     void RunInEditGroup(Edit&& edit);
+    // setTextCursor, safe while an edit group holds back the layout.
+    void PlaceCursor(const QTextCursor& cursor);
     void PaintPreview();
 
     Worksheet* sheet_ = nullptr;

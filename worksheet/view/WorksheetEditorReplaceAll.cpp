@@ -141,7 +141,7 @@ void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
     if (!block.isValid()) block = document()->lastBlock();
     QTextCursor placed(block);
     placed.setPosition(block.position() + std::min(caretColumn, block.length() - 1));
-    setTextCursor(placed);
+    PlaceCursor(placed);
     verticalScrollBar()->setValue(scrollY + static_cast<int>(plan.Map(top) - top));
     horizontalScrollBar()->setValue(scrollX);
 }
