@@ -90,7 +90,7 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
         driver_.PressEnter(shift, ctrl);
         return;
     }
-    enter_.emplace();
+    enter_ = AutoEnter{};
     enter_->paragraph = text_.ParagraphOf(text_.CaretLineStart());
     // One undo step for the Enter and every result line it brings up to date.
     driver_.BeginEditGroup();
