@@ -7,7 +7,6 @@
 #include <QStatusBar>
 #include <QUuid>
 #include <QtConcurrent/QtConcurrentRun>
-#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -18,26 +17,26 @@
 #include "shell/ShellTexts.h"
 #include "ui/Prompter.h"
 #include "worksheet/Document.h"
+#include "worksheet/RecoveryCopy.h"
 #include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
 
 namespace {
 
-// The copy: a marker line, the document's path (empty for Untitled), what the document's file
-// (Untitled.txt for Untitled) held when this window read or wrote it (empty when unknown; so that a
-// save after recovery still notices a change made to the file meanwhile), then the worksheet as a
-// worksheet file holds it. Copies of the first form have no stamp line.
-constexpr std::string_view kMarker1 = "Numora recovery 1\r\n";
-constexpr std::string_view kMarker = "Numora recovery 2\r\n";
-const QString kPrefix = QStringLiteral("Recovery-");
+const QString kPrefix = QString::fromLatin1(kRecoveryCopyPrefix.data(),
+                                            static_cast<qsizetype>(kRecoveryCopyPrefix.size()));
+const QString kSuffix = QString::fromLatin1(kRecoveryCopySuffix.data(),
+                                            static_cast<qsizetype>(kRecoveryCopySuffix.size()));
 
 QString LockPathOf(const QString& copyPath) {
     QString lock = copyPath;
-    lock.chop(4);  // ".txt"
+    lock.chop(kSuffix.size());
     return lock + QStringLiteral(".lock");
 }
 
+// The snapshot taken on the user-interface thread; QString shares the text, so taking it costs
+// nothing, and the worker encodes straight from it.
 struct Copy {
     QString documentPath;
     FileStamp stamp;
@@ -45,55 +44,19 @@ struct Copy {
 };
 
 std::string Encode(const Copy& copy) {
-    std::string bytes(kMarker);
-    bytes += copy.documentPath.toStdString() + "\r\n";
-    if (copy.stamp.known) {
-        bytes += std::to_string(copy.stamp.exists) + ' ' + std::to_string(copy.stamp.size) + ' ' +
-                 std::to_string(copy.stamp.hash);
-    }
-    bytes += "\r\n";
-    bytes += EncodeWorksheet(copy.text.toStdU16String());
-    return bytes;
+    return EncodeRecoveryCopy(
+        copy.documentPath.toStdString(), copy.stamp,
+        std::u16string_view(reinterpret_cast<const char16_t*>(copy.text.utf16()),
+                            static_cast<std::size_t>(copy.text.size())));
 }
 
-// The next line of `view` (without its CR LF), which moves past it; false when there is none.
-bool NextLine(std::string_view& view, std::string_view& line) {
-    const std::size_t end = view.find("\r\n");
-    if (end == std::string_view::npos) return false;
-    line = view.substr(0, end);
-    view.remove_prefix(end + 2);
-    return true;
-}
-
-// "exists size hash"; anything else is an unknown stamp.
-FileStamp ParseStamp(std::string_view line) {
-    std::uint64_t fields[3];
-    const char* at = line.data();
-    const char* end = at + line.size();
-    for (std::uint64_t& field : fields) {
-        if (at < end && *at == ' ') ++at;
-        const auto [next, error] = std::from_chars(at, end, field);
-        if (error != std::errc()) return {};
-        at = next;
-    }
-    if (at != end) return {};
-    return {true, fields[0] != 0, fields[1], fields[2]};
-}
-
-bool Decode(const QString& copyPath, Copy& copy) {
-    std::string bytes;
-    if (ReadFileBytes(ToPath(copyPath), bytes) != FileError::None) return false;
-    std::string_view view(bytes);
-    const bool stamped = view.starts_with(kMarker);
-    if (!stamped && !view.starts_with(kMarker1)) return false;
-    view.remove_prefix((stamped ? kMarker : kMarker1).size());
-    std::string_view path, stamp;
-    if (!NextLine(view, path) || (stamped && !NextLine(view, stamp))) return false;
-    std::u16string decoded;
-    if (DecodeWorksheet(view, decoded) != DocumentStatus::Ok) return false;
-    copy.documentPath = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-    copy.stamp = ParseStamp(stamp);
-    copy.text = QString::fromStdU16String(decoded);
+bool Decode(const std::filesystem::path& copyPath, Copy& copy) {
+    RecoveryCopy decoded;
+    if (!ReadRecoveryCopy(copyPath, decoded)) return false;
+    copy.documentPath = QString::fromUtf8(decoded.documentPath.data(),
+                                          static_cast<qsizetype>(decoded.documentPath.size()));
+    copy.stamp = decoded.stamp;
+    copy.text = QString::fromStdU16String(decoded.text);
     return true;
 }
 
@@ -102,7 +65,7 @@ bool Decode(const QString& copyPath, Copy& copy) {
 RecoveryKeeper::RecoveryKeeper(CMainFrame& frame) : frame_(frame) {
     folder_ = QString::fromStdU16String(frame.AppSettings().SettingsFolder.u16string());
     copyPath_ = QDir(folder_).filePath(
-        kPrefix + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".txt"));
+        kPrefix + QUuid::createUuid().toString(QUuid::WithoutBraces) + kSuffix);
     // Taken with the first copy, on the worker: the lock is flushed to disk, which a start
     // need not wait for, and until a copy exists there is nothing to guard.
     lock_ = std::make_unique<QLockFile>(LockPathOf(copyPath_));
@@ -172,16 +135,15 @@ void RecoveryKeeper::Discard() {
 }
 
 void RecoveryKeeper::OfferRecovery() {
-    const QStringList copies =
-        QDir(folder_).entryList({kPrefix + QStringLiteral("*.txt")}, QDir::Files, QDir::Time);
-    for (const QString& file : copies) {
-        const QString copyPath = QDir(folder_).filePath(file);
-        if (copyPath == copyPath_) continue;
+    const std::filesystem::path own = ToPath(copyPath_).filename();
+    for (const std::filesystem::path& found : FindRecoveryCopies(ToPath(folder_))) {
+        if (found.filename() == own) continue;
+        const QString copyPath = QString::fromStdU16String(found.u16string());
         // A lock still held belongs to a running copy of the program: its work is its own.
         QLockFile owner(LockPathOf(copyPath));
         if (!owner.tryLock(0)) continue;
         Copy copy;
-        if (!Decode(copyPath, copy)) continue;
+        if (!Decode(found, copy)) continue;
         const QString name = copy.documentPath.isEmpty() ? texts::kUntitled
                                                          : QFileInfo(copy.documentPath).fileName();
         const auto answer =

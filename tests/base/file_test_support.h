@@ -21,10 +21,11 @@ namespace numora::test {
 
 class TempFolder {
 public:
-    TempFolder() {
+    TempFolder() : TempFolder(std::filesystem::temp_directory_path()) {}
+    explicit TempFolder(const std::filesystem::path& parent) {
         std::random_device random;
         do {
-            path_ = std::filesystem::temp_directory_path() / ("numora-" + std::to_string(random()));
+            path_ = parent / ("numora-" + std::to_string(random()));
         } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
