@@ -1,6 +1,8 @@
 // Typing, Enter and undo in the worksheet editor, checked by text, caret and colour.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -185,6 +187,32 @@ TEST_F(EditingTest, LoadedTextIsColouredUnmodifiedAndCannotBeUndone) {
     EXPECT_EQ(view.LineColor(ColorKind::Result), QColor(0, 0xFF, 0));
     EXPECT_EQ(Colors().toStdString(), "DDD\nDR\nCCCC\nDRRRRRRRR");
     EXPECT_FALSE(view.document()->isModified());
+}
+
+// Keys that leave the caret on a line out of view, which the editor has shown before: the view
+// follows the caret there, as it does for any key.
+TEST_F(EditingTest, KeysThatTakeTheCaretOutOfViewScrollToIt) {
+    QString sheet;
+    for (int i = 0; i < 200; ++i) sheet += QStringLiteral("a=%1\n").arg(100 + i);
+    view.LoadText(sheet);
+    QCoreApplication::processEvents();
+    // Backspace at the start of the top line joins it to the line above the view.
+    view.SetSelection(100 * 6, 100 * 6);
+    QCoreApplication::processEvents();
+    view.verticalScrollBar()->setValue(100);
+    QCoreApplication::processEvents();
+    Press(Qt::Key_Backspace);
+    EXPECT_TRUE(view.Text().contains(u"a=199a=200\n"));
+    EXPECT_TRUE(view.viewport()->rect().contains(view.cursorRect()));
+    // Typing with the caret scrolled out of view, just before a line's last character.
+    const int inLine = view.document()->findBlockByNumber(150).position() + 4;
+    view.SetSelection(inLine, inLine);
+    QCoreApplication::processEvents();
+    view.verticalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    Type("7");
+    EXPECT_TRUE(view.Text().contains(u"\na=2571\n"));
+    EXPECT_TRUE(view.viewport()->rect().contains(view.cursorRect()));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
 #include <utility>
@@ -167,6 +168,23 @@ void WorksheetEditor::SetSelection(std::int32_t anchor, std::int32_t caret) {
     PlaceCursor(cursor);
 }
 
+void WorksheetEditor::ScrollToShow(const QTextCursor& at) {
+    const QRect view = viewport()->rect();
+    const int line = std::max(1, fontMetrics().lineSpacing());
+    QScrollBar* bar = verticalScrollBar();
+    // The bar counts lines; a wrapped line above may take more than one step.
+    for (int tries = 0; tries < 8; ++tries) {
+        const QRect caret = cursorRect(at);
+        if (caret.top() < view.top()) {
+            bar->setValue(bar->value() - std::max(1, (view.top() - caret.top()) / line));
+        } else if (caret.bottom() > view.bottom()) {
+            bar->setValue(bar->value() + std::max(1, (caret.bottom() - view.bottom()) / line));
+        } else {
+            return;
+        }
+    }
+}
+
 void WorksheetEditor::PlaceCursor(const QTextCursor& cursor) {
     // Inside an edit group the caret's line may still hold the layout of its text before the
     // edit, and the toolkit's scroll to the caret would read a line position that no longer
@@ -262,12 +280,25 @@ void WorksheetEditor::PaintPreview() {
 
 // ---- keys ----
 
+// The toolkit scrolls to the caret after its edit, while the edit group still holds back the
+// layout of the lines the edit changed; when the caret ends out of view (Backspace joining the
+// top line to the one above it, a character typed with the caret scrolled away, a selection
+// typed over from below) that scroll reads positions of the text before the edit, and crashes.
+// Where the caret will be is shown first, so the toolkit has nothing to scroll.
+void WorksheetEditor::ShowCaretLanding(bool backspace, bool word) {
+    const QTextCursor caret = textCursor();
+    QTextCursor landing = caret;
+    if (caret.hasSelection()) {
+        landing.setPosition(caret.selectionStart());
+    } else if (backspace) {
+        landing.movePosition(word ? QTextCursor::PreviousWord : QTextCursor::PreviousCharacter);
+    }
+    ScrollToShow(caret);
+    ScrollToShow(landing);
+}
+
 template <typename Edit>
 void WorksheetEditor::RunInEditGroup(Edit&& edit) {
-    // The toolkit scrolls to the caret after its edit, while the group still holds back the
-    // layout of the changed line; with the caret out of view that scroll reads a line the
-    // edit has just emptied, and crashes. Scrolled there first, it has nothing to do.
-    if (!viewport()->rect().contains(cursorRect())) ensureCursorVisible();
     if (sheet_ == nullptr) {
         BeginUndoGroup();
         edit();
@@ -297,6 +328,7 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
+            ShowCaretLanding(event->key() == Qt::Key_Backspace, modifiers & Qt::ControlModifier);
             RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
             return;
         case Qt::Key_Insert:
@@ -311,6 +343,7 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     // So do its cut and paste keys: they edit.
     if (TypesText(*event) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Paste)) {
+        ShowCaretLanding(false, false);
         RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
         return;
     }
@@ -324,10 +357,12 @@ void WorksheetEditor::inputMethodEvent(QInputMethodEvent* event) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
+    ShowCaretLanding(false, false);
     RunInEditGroup([&] { QPlainTextEdit::inputMethodEvent(event); });
 }
 
 void WorksheetEditor::insertFromMimeData(const QMimeData* source) {
+    ShowCaretLanding(false, false);
     RunInEditGroup([&] { QPlainTextEdit::insertFromMimeData(source); });
 }
 

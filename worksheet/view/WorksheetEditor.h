@@ -94,6 +94,9 @@ private:
     void RunInEditGroup(Edit&& edit);
     // setTextCursor, safe while an edit group holds back the layout.
     void PlaceCursor(const QTextCursor& cursor);
+    // Scrolls the view, as little as it takes, to show `at` / where an edit leaves the caret.
+    void ScrollToShow(const QTextCursor& at);
+    void ShowCaretLanding(bool backspace, bool word);
     void PaintPreview();
 
     Worksheet* sheet_ = nullptr;
