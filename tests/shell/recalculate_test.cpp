@@ -96,8 +96,8 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndLeavesEverythingAsItWas) {
     QObject::connect(&frame.Waiting(), &CalculationWait::BusyChanged, &frame, [&](bool busy) {
         if (!busy) return;
         // The lines are counted before the first progress report, which takes a moment.
-        QTest::qWaitFor(
-            [&] { return frame.Panes().DefaultPane().text().startsWith(u"再計算中"); }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return frame.Panes().DefaultPane().text().startsWith(u"再計算中"); }, 5000));
         shown = frame.Panes().DefaultPane().text();
         Key(Qt::Key_Escape);
     });

@@ -33,7 +33,9 @@ TEST(Completion, TheNameBeingTypedEndsAtTheCaret) {
     for (const Case& c : cases) {
         const auto typed = NameBeforeCaret(c.paragraph, c.column);
         ASSERT_EQ(typed.has_value(), c.name.has_value()) << Utf16ToUtf8(c.paragraph);
-        if (typed) EXPECT_EQ(typed->text, *c.name) << Utf16ToUtf8(c.paragraph);
+        if (typed) {
+            EXPECT_EQ(typed->text, *c.name) << Utf16ToUtf8(c.paragraph);
+        }
     }
 }
 
