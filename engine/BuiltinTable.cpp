@@ -8,7 +8,8 @@ namespace {
 std::uint8_t Count(int params) { return static_cast<std::uint8_t>(params); }
 
 BuiltinFunction Row(std::u16string_view name, BuiltinImpl impl, int minParams, int maxParams) {
-    return {.Name = name, .Impl = impl, .MinParams = Count(minParams), .MaxParams = Count(maxParams)};
+    return {
+        .Name = name, .Impl = impl, .MinParams = Count(minParams), .MaxParams = Count(maxParams)};
 }
 
 BuiltinFunction Text(std::u16string_view name, BuiltinTextImpl impl, int minParams, int maxParams) {

@@ -148,7 +148,8 @@ bool RecoveryKeeper::StartWrite() {
         const FileError error = WriteFileAtomically(ToPath(copyPath), Encode(copy));
         written_ = error;
         // Also after a wait has taken the result: reporting it is the window's, in turn.
-        QMetaObject::invokeMethod(this, [this, error] { Finished(error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, error] { Finished(error); }, Qt::QueuedConnection);
     });
     return true;
 }

@@ -119,8 +119,9 @@ TEST(BuiltinTable, EveryNameFindsItsOwnRowWithOneCallingShape) {
     for (const BuiltinFunction& row : table) {
         EXPECT_EQ(FindBuiltin(row.Name), &row) << Narrow(row.Name);
         EXPECT_LE(row.MinParams, row.MaxParams) << Narrow(row.Name);
-        EXPECT_EQ((row.Impl != nullptr) + (row.TextImpl != nullptr) + (row.EngineImpl != nullptr), 1)
-            << Narrow(row.Name);
+        const int shapes =
+            (row.Impl != nullptr) + (row.TextImpl != nullptr) + (row.EngineImpl != nullptr);
+        EXPECT_EQ(shapes, 1) << Narrow(row.Name);
         EXPECT_EQ(row.TextImpl != nullptr, row.ReturnsText) << Narrow(row.Name);
         if (row.Impl != nullptr) values.insert(row.Impl);
         if (row.TextImpl != nullptr) texts.insert(row.TextImpl);
