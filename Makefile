@@ -59,14 +59,15 @@ sanitize: deps
 		ctest --output-on-failure -j $(JOBS)
 
 # The tests whose work runs on more than one thread (the worksheet's line worker, Esc, keys typed
-# meanwhile, Recalculate All, two engines at once, the live preview, the recovery copy's writer)
-# again under ThreadSanitizer, in a build directory of its own; only their programs are built.
-# Any report fails the run. Qt is not built with the sanitizer: scripts/tsan.supp says what of
-# Qt's own it cannot see through. The runtime, libtsan2, comes with g++.
+# meanwhile, Recalculate All, two engines at once, the live preview, the recovery copy's writer,
+# the window's random session) again under ThreadSanitizer, in a build directory of its own;
+# only their programs are built. Any report fails the run. Qt is not built with the sanitizer:
+# scripts/tsan.supp says what of Qt's own it cannot see through. The runtime, libtsan2, comes
+# with g++.
 TSAN_DIR ?= build-tsan
 TSAN_FLAGS = -O1 -fsanitize=thread -fno-omit-frame-pointer
-TSAN_TARGETS = test_engine test_worksheet test_view test_shell
-TSAN_TESTS = ^(TwoEngines|CancelTest|Worksheet|AutoRecalculate|LivePreview|CalculationTest|TypingAheadTest|RecalculateTest|LiveResultsTest|RecoveryTest)\.
+TSAN_TARGETS = test_engine test_worksheet test_view test_shell test_soak
+TSAN_TESTS = ^(TwoEngines|CancelTest|Worksheet|AutoRecalculate|LivePreview|CalculationTest|TypingAheadTest|RecalculateTest|LiveResultsTest|RecoveryTest|EditorSoak)\.
 
 tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DNUMORA_BUILD_BENCH=OFF \
