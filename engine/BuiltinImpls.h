@@ -54,8 +54,8 @@ Number FnTimeSpan(const ArgList& a);
 Number FnUnixTime(const ArgList& a);
 Number FnExcelTime(const ArgList& a);
 
-// Bit operations, Format, Hex and Random.
-Number FnRandom(const ArgList& a);
+// Bit operations, Format, Hex and Random (whose generator is the engine's).
+Number FnRandom(const ArgList& a, EngineState& engine);
 Number FnNot(const ArgList& a);
 Number FnHex(const ArgList& a, std::u16string& text);
 Number FnOr(const ArgList& a);

@@ -5,22 +5,27 @@ namespace numora {
 
 namespace {
 
+std::uint8_t Count(int params) { return static_cast<std::uint8_t>(params); }
+
 BuiltinFunction Row(std::u16string_view name, BuiltinImpl impl, int minParams, int maxParams) {
-    return {name,
-            impl,
-            nullptr,
-            static_cast<std::uint8_t>(minParams),
-            static_cast<std::uint8_t>(maxParams),
-            false};
+    return {
+        .Name = name, .Impl = impl, .MinParams = Count(minParams), .MaxParams = Count(maxParams)};
 }
 
 BuiltinFunction Text(std::u16string_view name, BuiltinTextImpl impl, int minParams, int maxParams) {
-    return {name,
-            nullptr,
-            impl,
-            static_cast<std::uint8_t>(minParams),
-            static_cast<std::uint8_t>(maxParams),
-            true};
+    return {.Name = name,
+            .TextImpl = impl,
+            .MinParams = Count(minParams),
+            .MaxParams = Count(maxParams),
+            .ReturnsText = true};
+}
+
+BuiltinFunction Stateful(std::u16string_view name, BuiltinEngineImpl impl, int minParams,
+                         int maxParams) {
+    return {.Name = name,
+            .EngineImpl = impl,
+            .MinParams = Count(minParams),
+            .MaxParams = Count(maxParams)};
 }
 
 BuiltinFunction Volatile(BuiltinFunction row) {
@@ -34,7 +39,7 @@ std::vector<BuiltinFunction> MakeTable() {
         Volatile(Row(u"date", FnDate, 0, 1)),
         Volatile(Row(u"time", FnTime, 0, 1)),
         Volatile(Row(u"now", FnNow, 0, 1)),
-        Volatile(Row(u"random", FnRandom, 0, 1)),
+        Volatile(Stateful(u"random", FnRandom, 0, 1)),
         Row(u"abs", FnAbs, 1, 1),
         Row(u"int", FnInt, 1, 1),
         Row(u"frac", FnFrac, 1, 1),

@@ -16,8 +16,8 @@ namespace numora {
 // Display forms of the last result in the status bar.
 enum class StatusFormat { Decimal = 0, Hexadecimal = 1, Binary = 2 };
 
-// One engine per worksheet: its variables, options, last answer and cancel token are its own,
-// so engines on different threads never meet.
+// One engine per worksheet: its variables, options, last answer, random generator and cancel
+// token are its own, so engines on different threads never meet.
 class CalcEngine : public EvalContext {
 public:
     // Without user functions.

@@ -1,5 +1,6 @@
 #include "engine/EngineState.h"
 
+#include "engine/RandomFunction.h"
 #include "engine/Workspace.h"
 
 namespace numora {

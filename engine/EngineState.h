@@ -20,7 +20,8 @@ struct EvalOptions {
     bool GroupDigits = false;
 };
 
-struct Workspace;  // engine/Workspace.h
+struct Workspace;    // engine/Workspace.h
+struct RandomState;  // engine/RandomFunction.h
 
 struct EngineState {
     explicit EngineState(const UserFunctionCatalogue& functions);
@@ -38,6 +39,9 @@ struct EngineState {
     bool MetVolatile = false;
     // The value of "@": the result of the last line that succeeded.
     Number LastAnswer{0};
+    // The generator of random(), made by its first call: until then the engine is where a run
+    // of the program starts. A session handed over or restored leaves it as it is.
+    std::unique_ptr<RandomState> Random;
 
     // EvaluateExpression calls running now (1 while a line's top level runs), and the buffers
     // of each nesting level, kept for the engine's life: a line allocates only while its stacks

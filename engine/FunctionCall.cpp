@@ -112,6 +112,8 @@ bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
     if (function.ReturnsText) {
         value = function.TextImpl != nullptr ? function.TextImpl(values, context.MessageText)
                                              : std::numeric_limits<Number>::quiet_NaN();
+    } else if (function.EngineImpl != nullptr) {
+        value = function.EngineImpl(values, *context.Engine);
     } else {
         value = function.Impl != nullptr ? function.Impl(values)
                                          : std::numeric_limits<Number>::quiet_NaN();

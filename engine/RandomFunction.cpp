@@ -1,34 +1,22 @@
-// random(Seed): the process-wide Mersenne Twister and its seed rules.
+// random(Seed): the engine's Mersenne Twister and its seed rules.
 #include "engine/RandomFunction.h"
 
 #include <boost/random/generate_canonical.hpp>
-#include <boost/random/mersenne_twister.hpp>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <random>
 
 #include "engine/BuiltinImpls.h"
+#include "engine/EngineState.h"
 #include "engine/IntConvert.h"
 
 namespace numora {
 
 namespace {
 
-constexpr std::uint32_t kFirstSeed = 5489;
-// No seed has been given yet; -1 itself therefore continues the first-call sequence.
-constexpr std::int64_t kNoSeed = -1;
 // Bits of randomness per value: four 32-bit draws.
 constexpr std::size_t kRandomBits = 100;
-
-struct RandomState {
-    boost::random::mt19937 Generator{kFirstSeed};
-    std::int64_t LastSeed = kNoSeed;
-};
-
-RandomState& State() {
-    static RandomState state;
-    return state;
-}
 
 std::uint32_t SeedFromSystem() {
     try {
@@ -43,10 +31,10 @@ std::uint32_t SeedFromSystem() {
 
 }  // namespace
 
-void ResetRandomState() { State() = RandomState{}; }
-
-Number FnRandom(const ArgList& a) {
-    RandomState& state = State();
+Number FnRandom(const ArgList& a, EngineState& engine) {
+    // Made on the first draw: most engines never draw, and the generator is 2.5 KB.
+    if (!engine.Random) engine.Random = std::make_unique<RandomState>();
+    RandomState& state = *engine.Random;
     const std::int64_t seed = ToInt64(a[0]);
     if (seed != state.LastSeed) {
         state.LastSeed = seed;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/Builtins.h"
+#include "engine/EngineState.h"
 
 namespace {
 
@@ -74,6 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::u16string text;
         const Number value = row.TextImpl(args, text);
         (void)value;
+    } else if (row.EngineImpl != nullptr) {
+        // A new engine for each input, so that an input means the same whatever ran before.
+        numora::EngineState engine(numora::NoUserFunctions());
+        (void)row.EngineImpl(args, engine);
     } else {
         (void)row.Impl(args);
     }

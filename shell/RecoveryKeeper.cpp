@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QUuid>
-#include <QtConcurrent/QtConcurrentRun>
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -78,10 +78,13 @@ RecoveryKeeper::RecoveryKeeper(CMainFrame& frame) : frame_(frame) {
     connect(document, &QTextDocument::modificationChanged, this, [this](bool modified) {
         if (!modified) Discard();
     });
-    connect(&writing_, &QFutureWatcher<FileError>::finished, this, &RecoveryKeeper::Finished);
 }
 
-RecoveryKeeper::~RecoveryKeeper() { writing_.waitForFinished(); }
+RecoveryKeeper::~RecoveryKeeper() { writer_.Wait(); }
+
+bool RecoveryKeeper::Writing() {
+    return started_ && !writer_.WaitFor(std::chrono::milliseconds(0));
+}
 
 void RecoveryKeeper::Schedule() {
     again_ = false;
@@ -90,7 +93,7 @@ void RecoveryKeeper::Schedule() {
 
 bool RecoveryKeeper::StartWrite() {
     if (!frame_.Modified()) return false;
-    if (writing_.isRunning()) {
+    if (Writing()) {
         again_ = true;
         return true;
     }
@@ -102,15 +105,19 @@ bool RecoveryKeeper::StartWrite() {
               frame_.View().Text()};
     const QString copyPath = copyPath_;
     QLockFile* lock = lock_.get();  // used by one write at a time, and only there
-    writing_.setFuture(QtConcurrent::run([lock, copyPath, copy = std::move(copy)] {
+    started_ = true;
+    writer_.Start([this, lock, copyPath, copy = std::move(copy)] {
         if (!lock->isLocked()) lock->tryLock(0);
-        return WriteFileAtomically(ToPath(copyPath), Encode(copy));
-    }));
+        const FileError error = WriteFileAtomically(ToPath(copyPath), Encode(copy));
+        written_ = error;
+        // Also after a wait has taken the result: reporting it is the window's, in turn.
+        QMetaObject::invokeMethod(
+            this, [this, error] { Finished(error); }, Qt::QueuedConnection);
+    });
     return true;
 }
 
-void RecoveryKeeper::Finished() {
-    const FileError error = writing_.result();
+void RecoveryKeeper::Finished(FileError error) {
     if (error != FileError::None && !reported_) {
         // Not a message box: the user is typing, and the work itself is still there.
         reported_ = true;
@@ -122,15 +129,15 @@ void RecoveryKeeper::Finished() {
 
 FileError RecoveryKeeper::WriteNow() {
     pause_.stop();
-    writing_.waitForFinished();
+    writer_.Wait();
     if (!StartWrite()) return FileError::None;
-    writing_.waitForFinished();
-    return writing_.result();
+    writer_.Wait();
+    return written_;
 }
 
 void RecoveryKeeper::Discard() {
     pause_.stop();
-    writing_.waitForFinished();
+    writer_.Wait();
     QFile::remove(copyPath_);
 }
 

@@ -6,7 +6,6 @@
 // back is at once a copy of this run, so that a second crash loses nothing either. Each running
 // copy of the program holds a lock on its own recovery file, so two copies never take each
 // other's work. A copy that cannot be written is reported once, in the status bar.
-#include <QFutureWatcher>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -14,6 +13,7 @@
 #include <memory>
 
 #include "base/FileError.h"
+#include "worksheet/LineWorker.h"
 
 namespace numora {
 
@@ -42,17 +42,23 @@ private:
     void Schedule();
     // False when there is nothing to write.
     bool StartWrite();
+    // A write has been started and has not ended yet.
+    bool Writing();
+    void Finished(FileError error);
 
     CMainFrame& frame_;
     QString folder_;
     QString copyPath_;
     std::unique_ptr<QLockFile> lock_;
     QTimer pause_;
-    void Finished();
-
-    QFutureWatcher<FileError> writing_;
+    bool started_ = false;   // a write has been started since the keeper began
     bool again_ = false;     // the text changed while a copy was being written
     bool reported_ = false;  // a failure was shown; once a run is enough
+    // Written by the writer, read after a wait for it.
+    FileError written_ = FileError::None;
+    // Writes the copies one at a time, off the window's thread. Last, so that a write still
+    // running ends before the lock and the paths go.
+    LineWorker writer_;
 };
 
 }  // namespace numora

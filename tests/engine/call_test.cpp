@@ -115,15 +115,19 @@ TEST(BuiltinTable, EveryNameFindsItsOwnRowWithOneCallingShape) {
     ASSERT_EQ(table.size(), 63u);
     std::set<BuiltinImpl> values;
     std::set<BuiltinTextImpl> texts;
+    std::set<BuiltinEngineImpl> stateful;
     for (const BuiltinFunction& row : table) {
         EXPECT_EQ(FindBuiltin(row.Name), &row) << Narrow(row.Name);
         EXPECT_LE(row.MinParams, row.MaxParams) << Narrow(row.Name);
-        EXPECT_NE(row.Impl != nullptr, row.TextImpl != nullptr) << Narrow(row.Name);
+        const int shapes =
+            (row.Impl != nullptr) + (row.TextImpl != nullptr) + (row.EngineImpl != nullptr);
+        EXPECT_EQ(shapes, 1) << Narrow(row.Name);
         EXPECT_EQ(row.TextImpl != nullptr, row.ReturnsText) << Narrow(row.Name);
         if (row.Impl != nullptr) values.insert(row.Impl);
         if (row.TextImpl != nullptr) texts.insert(row.TextImpl);
+        if (row.EngineImpl != nullptr) stateful.insert(row.EngineImpl);
     }
-    EXPECT_EQ(values.size() + texts.size(), 56u);
+    EXPECT_EQ(values.size() + texts.size() + stateful.size(), 56u);
     for (std::u16string_view miss : {u"Sin", u"sin ", u"", u"si", u"pi", u"atan2x"}) {
         EXPECT_EQ(FindBuiltin(miss), nullptr) << Narrow(miss);
     }

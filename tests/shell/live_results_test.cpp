@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 
+#include "engine/CalcEngine.h"
 #include "shell/CMainFrame.h"
 #include "shell/ShellHandlers.h"
 #include "tests/shell/main_frame_support.h"
@@ -69,6 +70,27 @@ TEST_F(LiveResultsTest, ThePreviewIsWhatEnterWritesAndTouchesNothing) {
     Key(Qt::Key_End);
     QTest::keyClicks(&View(), " ");
     EXPECT_EQ(Preview(frame), QString());
+}
+
+TEST_F(LiveResultsTest, PreviewsDrawNoRandomNumbersFromTheWorksheet) {
+    // The worksheet's random(5) sequence as a new engine of its own draws it.
+    CalcEngine reference;
+    QString expected[2];
+    for (QString& text : expected) {
+        std::u16string line = u"random(5)";
+        std::int32_t position = 0;
+        ASSERT_EQ(reference.Evaluate(line, position), 0);
+        text = QString::fromStdU16String(reference.GetMessageText());
+    }
+    CMainFrame& frame = Start();
+    TypeLine("random(5)");
+    QTest::keyClicks(&View(), "random(5)");
+    EXPECT_EQ(Preview(frame), QString());  // its value changes from call to call
+    QTest::keyClicks(&View(), "+0");
+    EXPECT_EQ(Preview(frame), QString());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(View().Text(), QStringLiteral("random(5)\n>") + expected[0] +
+                                 QStringLiteral("\nrandom(5)+0\n>") + expected[1] + u'\n');
 }
 
 TEST_F(LiveResultsTest, ALineThatNeverEndsShowsNothingAndTypingGoesOn) {
