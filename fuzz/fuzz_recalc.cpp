@@ -37,9 +37,7 @@ const UserFunctionCatalogue& Functions() {
 
 // Whether any line may read the clock or the random generator.
 bool Repeatable(const std::u16string& text) {
-    std::u16string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; });
+    const std::u16string lower = ToLowerAscii(text);
     for (std::u16string_view name : {u"random", u"now", u"date", u"time"}) {
         if (lower.find(name) != std::u16string::npos) return false;
     }

@@ -35,16 +35,6 @@ protected:
         if (!finished.wait(2000)) return QStringLiteral("(no preview ran)");
         return View().PreviewShown();
     }
-    // f40 makes 2^40 calls: a line that only ends when stopped.
-    void AddEndlessFunction(CMainFrame& frame) {
-        UserFunctionCatalogue& functions = frame.Functions();
-        functions.Append({u"f0", {u"x"}, u"x+1", u""});
-        for (int i = 1; i <= 40; ++i) {
-            const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
-            functions.Append(
-                {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
-        }
-    }
 };
 
 TEST_F(LiveResultsTest, ThePreviewIsWhatEnterWritesAndTouchesNothing) {
@@ -95,7 +85,7 @@ TEST_F(LiveResultsTest, PreviewsDrawNoRandomNumbersFromTheWorksheet) {
 
 TEST_F(LiveResultsTest, ALineThatNeverEndsShowsNothingAndTypingGoesOn) {
     CMainFrame& frame = Start();
-    AddEndlessFunction(frame);
+    AddEndlessFunctions(frame.Functions());
     QTest::keyClicks(&View(), "f40(1)");
     EXPECT_EQ(Preview(frame), QString());
     QTest::keyClicks(&View(), "+2");
@@ -134,7 +124,7 @@ TEST_F(LiveResultsTest, AutomaticRecalculationUpdatesTheResultsBelowAnEnter) {
     EXPECT_EQ(View().Text(), edited);
 
     // Esc stops a long update: the Enter's own result stays and the status bar says so.
-    AddEndlessFunction(frame);
+    AddEndlessFunctions(frame.Functions());
     Key(Qt::Key_End, Qt::ControlModifier);
     View().InsertAtCaret(QStringLiteral("f40(b)\n>0"));
     Key(Qt::Key_Home, Qt::ControlModifier);

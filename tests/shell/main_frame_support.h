@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
@@ -28,6 +29,17 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace numora::test {
+
+// f0 .. f40, where f40 calls f39 twice, which calls f38 twice, ...: 2^40 calls, a line that
+// only ends when it is stopped.
+inline void AddEndlessFunctions(UserFunctionCatalogue& functions) {
+    functions.Append({u"f0", {u"x"}, u"x+1", u""});
+    for (int i = 1; i <= 40; ++i) {
+        const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
+        functions.Append(
+            {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
+    }
+}
 
 class MainFrameTest : public ::testing::Test {
 protected:

@@ -78,12 +78,7 @@ TEST_F(RecalculateTest, OpeningRecalculatesWhenTheOptionIsSet) {
 TEST_F(RecalculateTest, EscStopsALongRecalculationAndLeavesEverythingAsItWas) {
     CMainFrame& frame = Start();
     // A line that would run for days sits half way down 100,000 lines.
-    frame.Functions().Append({u"f0", {u"x"}, u"x+1", u""});
-    for (int i = 1; i <= 40; ++i) {
-        const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
-        frame.Functions().Append(
-            {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
-    }
+    AddEndlessFunctions(frame.Functions());
     TypeLine(QStringLiteral("n = 7"));
     QString text = View().Text();
     for (int i = 0; i < 50'000; ++i) text += QStringLiteral("n = n + 1\n");

@@ -7,21 +7,9 @@
 namespace numora::test {
 namespace {
 
-class TypingAheadTest : public MainFrameTest {
-protected:
-    // f40 calls f39 twice, which calls f38 twice, ...: 2^40 calls, a line that never ends.
-    void WriteSlowFunctions() {
-        QByteArray functions = "f0\tx\tx+1\t\r\n";
-        for (int i = 1; i <= 40; ++i) {
-            const QByteArray inner = "f" + QByteArray::number(i - 1) + "(x)";
-            functions += "f" + QByteArray::number(i) + "\tx\t" + inner + "+" + inner + "\t\r\n";
-        }
-        WriteFile("UserFunction.dat", functions);
-    }
-};
+using TypingAheadTest = MainFrameTest;
 
 TEST_F(TypingAheadTest, CommandsWaitTheirTurnAndExitCancelsThenCloses) {
-    WriteSlowFunctions();
     const std::function<void(CMainFrame&)> exits[] = {
         [](CMainFrame& frame) { frame.Action(CommandId::AppExit)->trigger(); },  // the menu
         [](CMainFrame& frame) { QTest::keyClick(&frame.View(), Qt::Key_Q, Qt::ControlModifier); },
@@ -29,6 +17,7 @@ TEST_F(TypingAheadTest, CommandsWaitTheirTurnAndExitCancelsThenCloses) {
     for (const auto& exit : exits) {
         WriteFile("a.txt", "v=1\r\n");
         Start();
+        AddEndlessFunctions(frame_->Functions());
         prompter_.files = {FilePath("a.txt")};
         frame_->Action(CommandId::FileOpen)->trigger();
         QObject::connect(

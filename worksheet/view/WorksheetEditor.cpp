@@ -1,12 +1,11 @@
 #include "worksheet/view/WorksheetEditor.h"
 
-#include <QTextLayout>
-
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 #include <utility>
 
@@ -294,11 +293,12 @@ void WorksheetEditor::ShowCaretLanding(bool backspace, bool word) {
         landing.movePosition(word ? QTextCursor::PreviousWord : QTextCursor::PreviousCharacter);
     }
     ScrollToShow(caret);
-    ScrollToShow(landing);
+    if (landing != caret) ScrollToShow(landing);
 }
 
 template <typename Edit>
-void WorksheetEditor::RunInEditGroup(Edit&& edit) {
+void WorksheetEditor::RunInEditGroup(Edit&& edit, bool backspace, bool word) {
+    ShowCaretLanding(backspace, word);
     if (sheet_ == nullptr) {
         BeginUndoGroup();
         edit();
@@ -328,8 +328,8 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
-            ShowCaretLanding(event->key() == Qt::Key_Backspace, modifiers & Qt::ControlModifier);
-            RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
+            RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); },
+                           event->key() == Qt::Key_Backspace, modifiers & Qt::ControlModifier);
             return;
         case Qt::Key_Insert:
             if (sheet_ && !(modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
@@ -343,7 +343,6 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     // So do its cut and paste keys: they edit.
     if (TypesText(*event) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Paste)) {
-        ShowCaretLanding(false, false);
         RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
         return;
     }
@@ -357,12 +356,10 @@ void WorksheetEditor::inputMethodEvent(QInputMethodEvent* event) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
-    ShowCaretLanding(false, false);
     RunInEditGroup([&] { QPlainTextEdit::inputMethodEvent(event); });
 }
 
 void WorksheetEditor::insertFromMimeData(const QMimeData* source) {
-    ShowCaretLanding(false, false);
     RunInEditGroup([&] { QPlainTextEdit::insertFromMimeData(source); });
 }
 

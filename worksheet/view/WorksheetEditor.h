@@ -89,12 +89,13 @@ protected:
 
 private:
     // Runs an edit of the editor's own as one undo step, unless an edit group is already open
-    // (then it simply joins it).
+    // (then it simply joins it), once the view shows where the edit leaves the caret (before
+    // it, for Backspace; a word before it, for Ctrl+Backspace).
     template <typename Edit>
-    void RunInEditGroup(Edit&& edit);
+    void RunInEditGroup(Edit&& edit, bool backspace = false, bool word = false);
     // setTextCursor, safe while an edit group holds back the layout.
     void PlaceCursor(const QTextCursor& cursor);
-    // Scrolls the view, as little as it takes, to show `at` / where an edit leaves the caret.
+    // Scrolls the view, as little as it takes, to show `at`.
     void ScrollToShow(const QTextCursor& at);
     void ShowCaretLanding(bool backspace, bool word);
     void PaintPreview();
