@@ -3,6 +3,10 @@
 #include <QStatusBar>
 #include <chrono>
 #include <memory>
+#include <mutex>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/Cancel.h"
 #include "settings/Settings.h"
@@ -46,13 +50,64 @@ std::function<void(std::int32_t, std::int32_t)> PostProgress(StatusBarPanes* pan
     };
 }
 
+// The new text on its way from the worker to the window, a piece at a time.
+class PieceQueue {
+public:
+    explicit PieceQueue(WorksheetEditor& view) : view_(view) {}
+
+    // On the worker: queued, and the window asked to come for it unless it already is.
+    void Push(const std::shared_ptr<PieceQueue>& self, std::u16string_view piece) {
+        bool ask = false;
+        {
+            const std::lock_guard lock(mutex_);
+            queued_.emplace_back(piece);
+            ask = !std::exchange(asked_, true);
+        }
+        if (ask)
+            QMetaObject::invokeMethod(
+                &view_, [self] { self->Feed(); }, Qt::QueuedConnection);
+    }
+
+    // On the window's thread; a call that comes after the work has ended does nothing.
+    void Feed() {
+        std::vector<std::u16string> taken;
+        {
+            const std::lock_guard lock(mutex_);
+            taken.swap(queued_);
+            asked_ = false;
+        }
+        if (closed_) return;
+        for (const std::u16string& piece : taken) {
+            view_.ReplaceAllPiece(piece);
+            fed_ += piece.size();
+        }
+    }
+
+    // The work has ended: what is still queued goes in, and nothing after it.
+    std::size_t Close() {
+        Feed();
+        closed_ = true;
+        return fed_;
+    }
+
+private:
+    WorksheetEditor& view_;
+    std::mutex mutex_;
+    std::vector<std::u16string> queued_;
+    bool asked_ = false;
+    bool closed_ = false;  // these two: the window's thread only
+    std::size_t fed_ = 0;
+};
+
 }  // namespace
 
 bool RecalculateAll(CMainFrame& frame) {
     WorksheetEditor& view = frame.View();
     Worksheet& sheet = frame.Sheet();
     if (sheet.Calculating()) return false;
-    std::u16string text = view.Text().toStdU16String();
+    // The edits of a long worksheet take about as long as its lines: the window makes them
+    // while the worker goes on with the lines below (on a second core).
+    std::u16string text(view.BeginReplaceAll());
 
     RecalcOptions options;
     options.enterComputesResultLine =
@@ -60,18 +115,25 @@ bool RecalculateAll(CMainFrame& frame) {
     options.cancel = &sheet.Engine().Cancel();
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
-    options.progress = PostProgress(panes, [active] { return *active; }, 0);
+    options.progress = PostProgress(
+        panes, [active] { return *active; }, 0);
 
     // The window's own engine does the work, so afterwards it holds the variables of the last
     // line; when the user stops, it gets its old ones back.
     VariableListModel list;
     options.variableList = &list;
+    auto pieces = std::make_shared<PieceQueue>(view);
+    options.piece = [pieces](std::u16string_view piece) { pieces->Push(pieces, piece); };
     RecalcOutcome outcome;
     sheet.Run([&] { outcome = RecalculateAfresh(std::move(text), sheet.Engine(), options); });
     *active = false;
     panes->ShowProgress({});
-    if (outcome.canceled) return false;
-    view.ReplaceAllText(outcome.text);
+    const std::size_t fed = pieces->Close();
+    if (outcome.canceled) {
+        view.AbandonReplaceAll();
+        return false;
+    }
+    view.EndReplaceAll(std::u16string_view(outcome.text).substr(fed));
     frame.VariableList().List()->Replace(std::move(list));
     frame.Panes().RefreshResult();
     return true;

@@ -72,6 +72,8 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     }
     std::int32_t done = 0;
     std::int32_t nextReport = 0;
+    std::int32_t nextPiece = std::max<std::int32_t>(options.piecesEvery, 1);
+    std::int32_t pieceFrom = 0;
     std::int32_t paragraph = 0;
     while (paragraph < buffer.ParagraphCount()) {
         if (options.cancel && CancelRequested(*options.cancel)) {
@@ -94,6 +96,12 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
         }
         // The result line now sits directly below; carry on after it.
         paragraph += 2;
+        if (options.piece && done >= nextPiece && paragraph < buffer.ParagraphCount()) {
+            const std::int32_t pieceTo = buffer.ParagraphStart(paragraph);
+            options.piece(buffer.TextRange(pieceFrom, pieceTo));
+            pieceFrom = pieceTo;
+            nextPiece = done + std::max<std::int32_t>(options.piecesEvery, 1);
+        }
     }
     return {buffer.TakeText(), counting.evaluated, counting.failed};
 }

@@ -23,6 +23,11 @@ struct RecalcOptions {
     // calculated so far and the lines to calculate, counted once before the first.
     std::function<void(std::int32_t done, std::int32_t total)> progress;
     std::int32_t progressEvery = 256;
+    // Called on the way, about every `piecesEvery` lines, with the text of the paragraphs that
+    // no later line can change, from the top down. The pieces followed by the rest of the
+    // outcome's text make the whole of it.
+    std::function<void(std::u16string_view piece)> piece;
+    std::int32_t piecesEvery = 1024;
     // With the engine: refreshed after every line that succeeds, as the window's list is.
     VariableListModel* variableList = nullptr;
 };

@@ -1,11 +1,10 @@
 // Typing, Enter and undo in the worksheet editor, checked by text, caret and colour.
 #include <gtest/gtest.h>
 
-#include <QScrollBar>
-
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QScrollBar>
 
 #include "tests/view/view_support.h"
 
@@ -38,17 +37,59 @@ TEST_F(EditingTest, ReplaceAllTextIsTheNewTextInOneUndoStep) {
         {">old\nz", "new\nz", "z"},
         {"p\nq\nr", "", ""},
     };
+    // At once, and in pieces of 1, 2 and 5 characters as they come while the text is made.
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.before);
-        view.LoadText(QString::fromUtf8(c.before));
-        view.moveCursor(QTextCursor::End);
-        view.ReplaceAllText(QString::fromUtf8(c.after).toStdU16String());
-        EXPECT_EQ(view.Text(), QString::fromUtf8(c.after));
-        EXPECT_EQ(view.textCursor().block().text(), QString::fromUtf8(c.caretLine));
-        view.undo();
-        EXPECT_EQ(view.Text(), QString::fromUtf8(c.before));
-        EXPECT_FALSE(view.document()->isUndoAvailable());
+        const std::u16string after = QString::fromUtf8(c.after).toStdU16String();
+        for (const std::size_t piece :
+             {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
+            SCOPED_TRACE(std::string(c.before) + " in pieces of " + std::to_string(piece));
+            view.LoadText(QString::fromUtf8(c.before));
+            view.moveCursor(QTextCursor::End);
+            if (piece == 0) {
+                view.ReplaceAllText(after);
+            } else {
+                EXPECT_EQ(view.BeginReplaceAll(), QString::fromUtf8(c.before).toStdU16String());
+                std::size_t at = 0;
+                for (; at + piece < after.size(); at += piece) {
+                    view.ReplaceAllPiece(std::u16string_view(after).substr(at, piece));
+                }
+                view.EndReplaceAll(std::u16string_view(after).substr(at));
+            }
+            EXPECT_EQ(view.Text(), QString::fromUtf8(c.after));
+            EXPECT_EQ(view.textCursor().block().text(), QString::fromUtf8(c.caretLine));
+            view.undo();
+            EXPECT_EQ(view.Text(), QString::fromUtf8(c.before));
+            EXPECT_FALSE(view.document()->isUndoAvailable());
+        }
     }
+}
+
+// Stopped half way, the pieces already in are taken back: the text, the caret and the view as
+// they were, the user's own undo step still there, and nothing to redo.
+TEST_F(EditingTest, AnAbandonedReplacementLeavesEverythingAsItWas) {
+    QString text;
+    for (int i = 0; i < 300; ++i) text += QStringLiteral("x = %1\n").arg(i);
+    view.resize(300, 200);
+    view.show();
+    view.LoadText(text);
+    view.moveCursor(QTextCursor::End);
+    Type("7");
+    const QString before = view.Text();
+    view.verticalScrollBar()->setValue(150);
+    const int scroll = view.verticalScrollBar()->value();
+    const int caret = view.textCursor().position();
+
+    view.BeginReplaceAll();
+    view.ReplaceAllPiece(u"x = 0\n>0\nx = 1\n>1\nx =");
+    view.ReplaceAllPiece(u" 2\n>2\n");
+    EXPECT_TRUE(view.Text().startsWith(QStringLiteral("x = 0\n>0\nx = 1\n>1\nx = 2\n>2\nx = 3\n")));
+    view.AbandonReplaceAll();
+    EXPECT_EQ(view.Text(), before);
+    EXPECT_EQ(view.textCursor().position(), caret);
+    EXPECT_EQ(view.verticalScrollBar()->value(), scroll);
+    EXPECT_FALSE(view.document()->isRedoAvailable());
+    view.undo();
+    EXPECT_EQ(view.Text(), text);
 }
 
 TEST_F(EditingTest, TextRangeReadsAcrossLines) {

@@ -79,6 +79,31 @@ TEST(Recalc, SameAsPressingEnterWithTheEngine) {
               std::u16string::npos);
 }
 
+// The window puts the text in while the lines below are still calculated: each piece is whole
+// paragraphs that no later line changes, and the pieces and the rest are the text.
+TEST(Recalc, PiecesOnTheWayMakeTheText) {
+    const std::u16string text = u"a = 1\n>9\n\n// note\na + 1\nb = a * 3\n>old\n1/0\nb\n>3";
+    for (const std::int32_t every : {1, 2, 3, 100}) {
+        SCOPED_TRACE(every);
+        std::u16string streamed;
+        RecalcOptions options;
+        options.piecesEvery = every;
+        options.piece = [&](std::u16string_view piece) {
+            EXPECT_TRUE(piece.ends_with(u'\n'));
+            streamed += piece;
+        };
+        CalcEngine engine;
+        const RecalcOutcome outcome = RecalculateWorksheet(text, engine, options);
+        ASSERT_TRUE(outcome.text.starts_with(streamed));
+        EXPECT_EQ(Utf16ToUtf8(outcome.text),
+                  "a = 1\n>1\n\n// note\na + 1\n>2\nb = a * 3\n>3\n1/0\n"
+                  ">Error : Division by zero\nb\n>3\n");
+        // Line by line, nothing is left for the rest but the empty last paragraph.
+        if (every == 1) EXPECT_EQ(streamed, outcome.text);
+        if (every == 100) EXPECT_EQ(streamed, u"");
+    }
+}
+
 // The window's engine is recalculated in: a stale variable must not leak into the result, and a
 // stop half way must leave the old variables.
 TEST(Recalc, AfreshForgetsOldVariablesAndAStopPutsThemBack) {

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <string_view>
 
 #include "worksheet/Coloring.h"
 #include "worksheet/TextBuffer.h"
@@ -46,6 +48,15 @@ public:
     // that changed are rewritten. The caret stays on its paragraph and column, the view
     // scrolled where it was.
     void ReplaceAllText(std::u16string_view text);
+    // The same for a new text that comes in pieces, from the top down, while it is being made:
+    // each piece goes in as it comes, and the view is redrawn once, at the end. The pieces and
+    // the rest given to EndReplaceAll make the whole new text; all of it is one undo step.
+    // Abandoned, the old text comes back with the caret and the view where they were. Begun, it
+    // gives the text as it stands, "\n" between paragraphs, there until the end.
+    std::u16string_view BeginReplaceAll();
+    void ReplaceAllPiece(std::u16string_view piece);
+    void EndReplaceAll(std::u16string_view rest);
+    void AbandonReplaceAll();
     QColor LineColor(ColorKind kind) const;
     // Draws " = text" after the last line of paragraph `block`, in a faded result colour; it is
     // no part of the text. A negative block shows nothing.
@@ -99,6 +110,16 @@ private:
     void ScrollToShow(const QTextCursor& at);
     void ShowCaretLanding(bool backspace, bool word);
     void PaintPreview();
+    struct Replacement;
+    struct EndReplacement {
+        void operator()(Replacement* replacement) const;
+    };
+    void StartReplacement(QString text, std::size_t start, std::size_t oldEnd);
+    void WalkParagraph(std::u16string_view paragraph);
+    void ReplaceOld(std::size_t from, std::size_t to, std::u16string_view text, bool breakBefore,
+                    bool breakAfter);
+    void ClosePiece();
+    void FinishReplacement();
 
     Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;
@@ -108,6 +129,7 @@ private:
     int previewBlock_ = -1;
     int notedRevision_ = -1;
     QString previewText_;
+    std::unique_ptr<Replacement, EndReplacement> replacement_;
 };
 
 }  // namespace numora

@@ -1,4 +1,5 @@
-// Replacing the whole worksheet text with a recalculated one.
+// Replacing the whole worksheet text with a recalculated one, at once or piece by piece while
+// the recalculation still runs.
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
@@ -35,15 +36,6 @@ ChangedRange FindChange(std::u16string_view before, std::u16string_view after) {
     return {start, oldEnd + toBreak, newEnd + toBreak};
 }
 
-// [from, to) of the old text becomes `text`.
-struct Edit {
-    std::size_t from = 0;
-    std::size_t to = 0;
-    std::u16string_view text;
-    bool breakBefore = false;  // "\n" + text, appended after the last old paragraph
-    bool breakAfter = false;   // text + "\n", a paragraph inserted before an old one
-};
-
 std::vector<std::u16string_view> Paragraphs(std::u16string_view text) {
     std::vector<std::u16string_view> paragraphs;
     for (std::size_t from = 0;;) {
@@ -54,96 +46,216 @@ std::vector<std::u16string_view> Paragraphs(std::u16string_view text) {
     }
 }
 
+std::u16string_view View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+}  // namespace
+
 // Paragraph by paragraph: a recalculation rewrites result lines and inserts new ones, so most
 // edits stay inside one paragraph. Rewriting the whole range instead would rebuild every
 // paragraph of a long worksheet, which costs more than the recalculation itself.
-struct Plan {
-    std::vector<Edit> edits;
-    std::ptrdiff_t first = 0;        // the paragraph number of the range's first paragraph
-    std::vector<std::ptrdiff_t> to;  // where each old paragraph of the range ends up, relative
-    std::ptrdiff_t growth = 0;       // paragraphs added by the range
+struct WorksheetEditor::Replacement {
+    QString before;                         // the old text, which `olds` views
+    std::vector<std::u16string_view> olds;  // the old paragraphs of the range
+    std::ptrdiff_t first = 0;               // the paragraph number of olds[0]
+    std::ptrdiff_t newCount = -1;           // the range's new paragraphs, when known in advance
+    std::size_t i = 0;                      // the next old paragraph
+    std::ptrdiff_t j = 0;                   // the new paragraphs walked
+    std::size_t at = 0;                     // where olds[i] starts in the old text
+    std::ptrdiff_t shift = 0;               // what the edits so far have added
+    std::vector<std::ptrdiff_t> to;         // where each old paragraph walked ends up, relative
+    std::u16string pending;                 // a new paragraph whose end has not come yet
+    QTextCursor cursor;                     // the one that makes the edits
+    bool grouped = false;                   // an edit was made: the undo step exists
+    bool open = false;                      // an edit block is open for this piece
+    bool streamed = false;                  // pieces come while the work runs
+    int caretParagraph = 0;
+    int caretColumn = 0;
+    int scrollY = 0;
+    int scrollX = 0;
+    int top = 0;
 
     // Where the old paragraph `p` is afterwards: the same text line, when it stays.
     std::ptrdiff_t Map(std::ptrdiff_t p) const {
         if (p < first) return p;
         const std::ptrdiff_t in = p - first;
-        return in < std::ssize(to) ? first + to[static_cast<std::size_t>(in)] : p + growth;
+        if (in < std::ssize(to)) return first + to[static_cast<std::size_t>(in)];
+        if (in < std::ssize(olds)) return first + j - 1;  // taken away: onto the last new one
+        return p + j - std::ssize(olds);
     }
 };
 
-Plan ParagraphEdits(std::u16string_view before, std::u16string_view after,
-                    const ChangedRange& change) {
-    const auto olds = Paragraphs(before.substr(change.start, change.oldEnd - change.start));
-    const auto news = Paragraphs(after.substr(change.start, change.newEnd - change.start));
-    Plan plan;
-    plan.first = std::count(before.begin(),
-                            before.begin() + static_cast<std::ptrdiff_t>(change.start), u'\n');
-    plan.growth = std::ssize(news) - std::ssize(olds);
-    std::vector<Edit>& edits = plan.edits;
-    std::size_t i = 0, j = 0, at = change.start;  // `at`: where olds[i] starts
-    while (i < olds.size() && j < news.size()) {
-        if (olds[i] != news[j] && news.size() - j > olds.size() - i && news[j].starts_with(u'>') &&
-            !olds[i].starts_with(u'>')) {
-            edits.push_back({at, at, news[j++], false, true});
-            continue;
-        }
-        if (olds[i] != news[j]) edits.push_back({at, at + olds[i].size(), news[j]});
-        plan.to.push_back(static_cast<std::ptrdiff_t>(j));
-        at += olds[i++].size() + 1;
-        ++j;
-    }
-    const std::size_t lastEnd = at - 1;  // the end of the last old paragraph walked
-    for (; j < news.size(); ++j) edits.push_back({lastEnd, lastEnd, news[j], true});
-    if (i < olds.size()) edits.push_back({lastEnd, change.oldEnd, {}});
-    for (; i < olds.size(); ++i) plan.to.push_back(std::ssize(news) - 1);
-    return plan;
+void WorksheetEditor::EndReplacement::operator()(Replacement* replacement) const {
+    delete replacement;
 }
 
-}  // namespace
-
-void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, u'\n');
-    const std::u16string_view before(reinterpret_cast<const char16_t*>(raw.utf16()),
-                                     static_cast<std::size_t>(raw.size()));
-    if (before == text) return;
-    const ChangedRange change = FindChange(before, text);
-
+void WorksheetEditor::StartReplacement(QString text, std::size_t start, std::size_t oldEnd) {
+    std::unique_ptr<Replacement, EndReplacement> run(new Replacement);
+    run->before = std::move(text);
+    const std::u16string_view before = View(run->before);
+    run->olds = Paragraphs(before.substr(start, oldEnd - start));
+    run->first =
+        std::count(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(start), u'\n');
+    run->at = start;
+    run->cursor = QTextCursor(document());
     const QTextCursor caret = textCursor();
-    const int caretParagraph = caret.blockNumber();
-    const int caretColumn = caret.positionInBlock();
-    const int scrollY = verticalScrollBar()->value();
-    const int scrollX = horizontalScrollBar()->value();
-    const int top = firstVisibleBlock().blockNumber();
+    run->caretParagraph = caret.blockNumber();
+    run->caretColumn = caret.positionInBlock();
+    run->scrollY = verticalScrollBar()->value();
+    run->scrollX = horizontalScrollBar()->value();
+    run->top = firstVisibleBlock().blockNumber();
+    replacement_ = std::move(run);
+}
 
-    const Plan plan = ParagraphEdits(before, text, change);
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    // The lines take their colours as they are shown, as after any edit.
-    std::ptrdiff_t shift = 0;  // what the edits above have added
-    for (const Edit& edit : plan.edits) {
-        QString inserted = QString(reinterpret_cast<const QChar*>(edit.text.data()),
-                                   static_cast<qsizetype>(edit.text.size()));
-        if (edit.breakBefore) inserted.prepend(u'\n');
-        if (edit.breakAfter) inserted.append(u'\n');
-        const auto from = static_cast<std::ptrdiff_t>(edit.from) + shift;
-        cursor.setPosition(static_cast<int>(from));
-        cursor.setPosition(
-            static_cast<int>(from + static_cast<std::ptrdiff_t>(edit.to - edit.from)),
-            QTextCursor::KeepAnchor);
-        cursor.insertText(inserted);
-        shift += inserted.size() - static_cast<std::ptrdiff_t>(edit.to - edit.from);
+// [from, to) of the old text, where the walk has come, becomes `text`.
+void WorksheetEditor::ReplaceOld(std::size_t from, std::size_t to, std::u16string_view text,
+                                 bool breakBefore, bool breakAfter) {
+    Replacement& run = *replacement_;
+    QString inserted =
+        QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    if (breakBefore) inserted.prepend(u'\n');
+    if (breakAfter) inserted.append(u'\n');
+    QTextCursor& cursor = run.cursor;
+    // Each piece's edits are a block of their own, so that the layout follows the text between
+    // pieces; joined, all of them undo as one. The lines take their colours as they are shown.
+    if (!run.open) {
+        if (run.grouped) {
+            cursor.joinPreviousEditBlock();
+        } else {
+            cursor.beginEditBlock();
+        }
+        run.grouped = run.open = true;
     }
-    cursor.endEditBlock();
+    const auto start = static_cast<std::ptrdiff_t>(from) + run.shift;
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(start + static_cast<std::ptrdiff_t>(to - from)),
+                       QTextCursor::KeepAnchor);
+    cursor.insertText(inserted);
+    run.shift += inserted.size() - static_cast<std::ptrdiff_t>(to - from);
+}
+
+// The next new paragraph against the old one where the walk stands: kept, rewritten, put in
+// before it (a result line where there was none) or, once the old ones are used up, added.
+void WorksheetEditor::WalkParagraph(std::u16string_view paragraph) {
+    Replacement& run = *replacement_;
+    if (run.i >= run.olds.size()) {
+        ReplaceOld(run.at - 1, run.at - 1, paragraph, true, false);
+        ++run.j;
+        return;
+    }
+    const std::u16string_view old = run.olds[run.i];
+    const bool more =
+        run.newCount < 0 ||
+        run.newCount - run.j > std::ssize(run.olds) - static_cast<std::ptrdiff_t>(run.i);
+    if (old != paragraph && more && paragraph.starts_with(u'>') && !old.starts_with(u'>')) {
+        ReplaceOld(run.at, run.at, paragraph, false, true);
+        ++run.j;
+        return;
+    }
+    if (old != paragraph) ReplaceOld(run.at, run.at + old.size(), paragraph, false, false);
+    run.to.push_back(run.j++);
+    run.at += old.size() + 1;
+    ++run.i;
+}
+
+void WorksheetEditor::ClosePiece() {
+    Replacement& run = *replacement_;
+    if (!run.open) return;
+    run.cursor.endEditBlock();
+    run.open = false;
+}
+
+void WorksheetEditor::FinishReplacement() {
+    Replacement& run = *replacement_;
+    if (run.newCount < 0) run.newCount = run.j + 1;  // the last one is walked now
+    WalkParagraph(run.pending);
+    if (run.i < run.olds.size()) {
+        // The old paragraphs left over go, with the line break before the first of them.
+        const std::size_t oldEnd = static_cast<std::size_t>(
+            run.olds.back().data() + run.olds.back().size() - View(run.before).data());
+        ReplaceOld(run.at - 1, oldEnd, {}, false, false);
+    }
+    ClosePiece();
 
     // Results inserted above move the lines down; the caret and the view follow their line.
-    QTextBlock block = document()->findBlockByNumber(static_cast<int>(plan.Map(caretParagraph)));
+    QTextBlock block = document()->findBlockByNumber(static_cast<int>(run.Map(run.caretParagraph)));
     if (!block.isValid()) block = document()->lastBlock();
     QTextCursor placed(block);
-    placed.setPosition(block.position() + std::min(caretColumn, block.length() - 1));
+    placed.setPosition(block.position() + std::min(run.caretColumn, block.length() - 1));
+    const bool streamed = run.streamed;
+    const int scrollY = run.scrollY + static_cast<int>(run.Map(run.top) - run.top);
+    const int scrollX = run.scrollX;
+    replacement_.reset();
     PlaceCursor(placed);
-    verticalScrollBar()->setValue(scrollY + static_cast<int>(plan.Map(top) - top));
+    verticalScrollBar()->setValue(scrollY);
     horizontalScrollBar()->setValue(scrollX);
+    if (streamed) ResumeRedraw();
+}
+
+void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
+    QString raw = Text();
+    const std::u16string_view before = View(raw);
+    if (before == text) return;
+    const ChangedRange change = FindChange(before, text);
+    StartReplacement(std::move(raw), change.start, change.oldEnd);
+    const auto news = Paragraphs(text.substr(change.start, change.newEnd - change.start));
+    replacement_->newCount = std::ssize(news);
+    for (std::size_t k = 0; k + 1 < news.size(); ++k) WalkParagraph(news[k]);
+    replacement_->pending = news.back();
+    FinishReplacement();
+}
+
+std::u16string_view WorksheetEditor::BeginReplaceAll() {
+    QString text = Text();
+    const auto length = static_cast<std::size_t>(text.size());
+    StartReplacement(std::move(text), 0, length);
+    replacement_->streamed = true;
+    SuspendRedraw();
+    return View(replacement_->before);
+}
+
+void WorksheetEditor::ReplaceAllPiece(std::u16string_view piece) {
+    if (!replacement_) return;
+    std::u16string& pending = replacement_->pending;
+    for (std::size_t end; (end = piece.find(u'\n')) != piece.npos; piece.remove_prefix(end + 1)) {
+        if (pending.empty()) {
+            WalkParagraph(piece.substr(0, end));
+        } else {
+            pending.append(piece.substr(0, end));
+            const std::u16string paragraph = std::move(pending);
+            pending.clear();
+            WalkParagraph(paragraph);
+        }
+    }
+    pending.append(piece);
+    ClosePiece();
+}
+
+void WorksheetEditor::EndReplaceAll(std::u16string_view rest) {
+    if (!replacement_) return;
+    ReplaceAllPiece(rest);
+    FinishReplacement();
+}
+
+void WorksheetEditor::AbandonReplaceAll() {
+    if (!replacement_) return;
+    ClosePiece();
+    const Replacement run = std::move(*replacement_);
+    replacement_.reset();
+    if (run.grouped) {
+        document()->undo();
+        // What was taken back was never the user's to redo.
+        document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+    }
+    QTextBlock block = document()->findBlockByNumber(run.caretParagraph);
+    if (!block.isValid()) block = document()->lastBlock();
+    QTextCursor placed(block);
+    placed.setPosition(block.position() + std::min(run.caretColumn, block.length() - 1));
+    PlaceCursor(placed);
+    verticalScrollBar()->setValue(run.scrollY);
+    horizontalScrollBar()->setValue(run.scrollX);
+    if (run.streamed) ResumeRedraw();
 }
 
 }  // namespace numora
