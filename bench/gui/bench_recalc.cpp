@@ -101,7 +101,7 @@ void BM_RecalculateWindowOverCalc(benchmark::State& state) {
     state.counters["wall_ratio"] =
         std::chrono::duration<double>(windowWall) / std::chrono::duration<double>(programWall);
 }
-BENCHMARK(BM_RecalculateWindowOverCalc)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RecalculateWindowOverCalc)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 }  // namespace
 
