@@ -64,6 +64,33 @@ TEST_F(EditingTest, ReplaceAllTextIsTheNewTextInOneUndoStep) {
     }
 }
 
+// Results put in above the shown lines leave the view on them; scrolled by the user meanwhile,
+// the view stays where the user put it.
+TEST_F(EditingTest, TheViewStaysOnItsLinesWhilePiecesComeIn) {
+    QString text, after;
+    for (int i = 0; i < 300; ++i) {
+        text += QStringLiteral("x = %1\n").arg(i);
+        after += QStringLiteral("x = %1\n>%1\n").arg(i);
+    }
+    const std::u16string news = after.toStdU16String();
+    const std::size_t half = news.find(u"x = 200\n");
+    view.resize(300, 200);
+    view.show();
+    const auto topLine = [&] { return view.cursorForPosition(QPoint(4, 4)).block().text(); };
+    for (const bool userScrolls : {false, true}) {
+        SCOPED_TRACE(userScrolls);
+        view.LoadText(text);
+        view.verticalScrollBar()->setValue(150);
+        view.BeginReplaceAll();
+        view.ReplaceAllPiece(std::u16string_view(news).substr(0, half));
+        EXPECT_EQ(topLine(), QStringLiteral("x = 150"));
+        if (userScrolls) view.verticalScrollBar()->setValue(10);
+        view.EndReplaceAll(std::u16string_view(news).substr(half));
+        EXPECT_EQ(view.Text(), after);
+        EXPECT_EQ(topLine(), userScrolls ? QStringLiteral("x = 5") : QStringLiteral("x = 150"));
+    }
+}
+
 // Stopped half way, the pieces already in are taken back: the text, the caret and the view as
 // they were, the user's own undo step still there, and nothing to redo.
 TEST_F(EditingTest, AnAbandonedReplacementLeavesEverythingAsItWas) {

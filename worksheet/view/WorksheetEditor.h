@@ -49,10 +49,11 @@ public:
     // scrolled where it was.
     void ReplaceAllText(std::u16string_view text);
     // The same for a new text that comes in pieces, from the top down, while it is being made:
-    // each piece goes in as it comes, and the view is redrawn once, at the end. The pieces and
-    // the rest given to EndReplaceAll make the whole new text; all of it is one undo step.
-    // Abandoned, the old text comes back with the caret and the view where they were. Begun, it
-    // gives the text as it stands, "\n" between paragraphs, there until the end.
+    // each piece goes in as it comes, shown as it is. The pieces and the rest given to
+    // EndReplaceAll make the whole new text; all of it is one undo step. Abandoned, the old
+    // text comes back with the caret and the view where they were. Begun, it gives the text as
+    // it stands, "\n" between paragraphs, there until the end. A view the user scrolls
+    // meanwhile stays where they put it.
     std::u16string_view BeginReplaceAll();
     void ReplaceAllPiece(std::u16string_view piece);
     void EndReplaceAll(std::u16string_view rest);
@@ -119,6 +120,7 @@ private:
     void ReplaceOld(std::size_t from, std::size_t to, std::u16string_view text, bool breakBefore,
                     bool breakAfter);
     void ClosePiece();
+    void KeepView();
     void FinishReplacement();
 
     Worksheet* sheet_ = nullptr;

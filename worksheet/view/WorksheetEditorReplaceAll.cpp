@@ -69,18 +69,21 @@ struct WorksheetEditor::Replacement {
     QTextCursor cursor;                     // the one that makes the edits
     bool grouped = false;                   // an edit was made: the undo step exists
     bool open = false;                      // an edit block is open for this piece
-    bool streamed = false;                  // pieces come while the work runs
+    bool done = false;                      // every new paragraph has been walked
     int caretParagraph = 0;
     int caretColumn = 0;
     int scrollY = 0;
     int scrollX = 0;
     int top = 0;
+    int keptY = 0;  // where the view was last put: moved from there, the user scrolled it
+    bool scrolled = false;
 
-    // Where the old paragraph `p` is afterwards: the same text line, when it stays.
+    // Where the old paragraph `p` is now: the same text line, when it stays.
     std::ptrdiff_t Map(std::ptrdiff_t p) const {
         if (p < first) return p;
         const std::ptrdiff_t in = p - first;
         if (in < std::ssize(to)) return first + to[static_cast<std::size_t>(in)];
+        if (!done) return p + j - std::ssize(to);         // below the walk: moved by its edits
         if (in < std::ssize(olds)) return first + j - 1;  // taken away: onto the last new one
         return p + j - std::ssize(olds);
     }
@@ -105,6 +108,7 @@ void WorksheetEditor::StartReplacement(QString text, std::size_t start, std::siz
     run->scrollY = verticalScrollBar()->value();
     run->scrollX = horizontalScrollBar()->value();
     run->top = firstVisibleBlock().blockNumber();
+    run->keptY = run->scrollY;
     replacement_ = std::move(run);
 }
 
@@ -164,12 +168,28 @@ void WorksheetEditor::ClosePiece() {
     if (!run.open) return;
     run.cursor.endEditBlock();
     run.open = false;
+    KeepView();
+}
+
+// Results put in above move the lines down: the view follows the line it showed at the top,
+// unless the user has scrolled it meanwhile.
+void WorksheetEditor::KeepView() {
+    Replacement& run = *replacement_;
+    QScrollBar* bar = verticalScrollBar();
+    if (run.scrolled || bar->value() != run.keptY ||
+        horizontalScrollBar()->value() != run.scrollX) {
+        run.scrolled = true;
+        return;
+    }
+    bar->setValue(run.scrollY + static_cast<int>(run.Map(run.top) - run.top));
+    run.keptY = bar->value();
 }
 
 void WorksheetEditor::FinishReplacement() {
     Replacement& run = *replacement_;
     if (run.newCount < 0) run.newCount = run.j + 1;  // the last one is walked now
     WalkParagraph(run.pending);
+    run.done = true;
     if (run.i < run.olds.size()) {
         // The old paragraphs left over go, with the line break before the first of them.
         const std::size_t oldEnd = static_cast<std::size_t>(
@@ -183,14 +203,14 @@ void WorksheetEditor::FinishReplacement() {
     if (!block.isValid()) block = document()->lastBlock();
     QTextCursor placed(block);
     placed.setPosition(block.position() + std::min(run.caretColumn, block.length() - 1));
-    const bool streamed = run.streamed;
-    const int scrollY = run.scrollY + static_cast<int>(run.Map(run.top) - run.top);
-    const int scrollX = run.scrollX;
+    // Where the user scrolled meanwhile, the view stays.
+    const int scrollY = run.scrolled ? verticalScrollBar()->value()
+                                     : run.scrollY + static_cast<int>(run.Map(run.top) - run.top);
+    const int scrollX = run.scrolled ? horizontalScrollBar()->value() : run.scrollX;
     replacement_.reset();
     PlaceCursor(placed);
     verticalScrollBar()->setValue(scrollY);
     horizontalScrollBar()->setValue(scrollX);
-    if (streamed) ResumeRedraw();
 }
 
 void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
@@ -210,8 +230,6 @@ std::u16string_view WorksheetEditor::BeginReplaceAll() {
     QString text = Text();
     const auto length = static_cast<std::size_t>(text.size());
     StartReplacement(std::move(text), 0, length);
-    replacement_->streamed = true;
-    SuspendRedraw();
     return View(replacement_->before);
 }
 
@@ -252,10 +270,11 @@ void WorksheetEditor::AbandonReplaceAll() {
     if (!block.isValid()) block = document()->lastBlock();
     QTextCursor placed(block);
     placed.setPosition(block.position() + std::min(run.caretColumn, block.length() - 1));
+    const int scrollY = run.scrolled ? verticalScrollBar()->value() : run.scrollY;
+    const int scrollX = run.scrolled ? horizontalScrollBar()->value() : run.scrollX;
     PlaceCursor(placed);
-    verticalScrollBar()->setValue(run.scrollY);
-    horizontalScrollBar()->setValue(run.scrollX);
-    if (run.streamed) ResumeRedraw();
+    verticalScrollBar()->setValue(scrollY);
+    horizontalScrollBar()->setValue(scrollX);
 }
 
 }  // namespace numora
