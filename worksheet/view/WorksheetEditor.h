@@ -49,7 +49,7 @@ public:
     // scrolled where it was.
     void ReplaceAllText(std::u16string_view text);
     // The same for a new text that comes in pieces, from the top down, while it is being made:
-    // each piece goes in as it comes, shown as it is. The pieces and the rest given to
+    // each piece goes in as it comes, drawn at the end. The pieces and the rest given to
     // EndReplaceAll make the whole new text; all of it is one undo step. Abandoned, the old
     // text comes back with the caret and the view where they were. Begun, it gives the text as
     // it stands, "\n" between paragraphs, there until the end. A view the user scrolls
@@ -121,6 +121,8 @@ private:
                     bool breakAfter);
     void ClosePiece();
     void KeepView();
+    void WatchScrolling();
+    void StopWatchingScrolling();
     void FinishReplacement();
 
     Worksheet* sheet_ = nullptr;

@@ -75,8 +75,10 @@ struct WorksheetEditor::Replacement {
     int scrollY = 0;
     int scrollX = 0;
     int top = 0;
-    int keptY = 0;  // where the view was last put: moved from there, the user scrolled it
-    bool scrolled = false;
+    bool scrolled = false;   // by the user, meanwhile
+    bool suspended = false;  // the view is not redrawn until the end, or until the user scrolls
+    bool scrolling = false;  // the view is being put back on its lines
+    QMetaObject::Connection watchY, watchX;
 
     // Where the old paragraph `p` is now: the same text line, when it stays.
     std::ptrdiff_t Map(std::ptrdiff_t p) const {
@@ -108,7 +110,6 @@ void WorksheetEditor::StartReplacement(QString text, std::size_t start, std::siz
     run->scrollY = verticalScrollBar()->value();
     run->scrollX = horizontalScrollBar()->value();
     run->top = firstVisibleBlock().blockNumber();
-    run->keptY = run->scrollY;
     replacement_ = std::move(run);
 }
 
@@ -175,14 +176,34 @@ void WorksheetEditor::ClosePiece() {
 // unless the user has scrolled it meanwhile.
 void WorksheetEditor::KeepView() {
     Replacement& run = *replacement_;
-    QScrollBar* bar = verticalScrollBar();
-    if (run.scrolled || bar->value() != run.keptY ||
-        horizontalScrollBar()->value() != run.scrollX) {
-        run.scrolled = true;
-        return;
-    }
-    bar->setValue(run.scrollY + static_cast<int>(run.Map(run.top) - run.top));
-    run.keptY = bar->value();
+    if (run.scrolled) return;
+    run.scrolling = true;
+    verticalScrollBar()->setValue(run.scrollY + static_cast<int>(run.Map(run.top) - run.top));
+    run.scrolling = false;
+}
+
+// While the pieces come, the view is drawn once they are all in (each redraw would cost the
+// recalculation's time again), unless the user scrolls it: then they see where they go.
+void WorksheetEditor::WatchScrolling() {
+    Replacement& run = *replacement_;
+    SuspendRedraw();
+    run.suspended = true;
+    const auto scrolled = [this] {
+        if (!replacement_ || replacement_->scrolling || replacement_->scrolled) return;
+        replacement_->scrolled = true;
+        StopWatchingScrolling();
+    };
+    run.watchY = connect(verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+    run.watchX = connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+}
+
+void WorksheetEditor::StopWatchingScrolling() {
+    Replacement& run = *replacement_;
+    disconnect(run.watchY);
+    disconnect(run.watchX);
+    if (!run.suspended) return;
+    run.suspended = false;
+    ResumeRedraw();
 }
 
 void WorksheetEditor::FinishReplacement() {
@@ -207,6 +228,7 @@ void WorksheetEditor::FinishReplacement() {
     const int scrollY = run.scrolled ? verticalScrollBar()->value()
                                      : run.scrollY + static_cast<int>(run.Map(run.top) - run.top);
     const int scrollX = run.scrolled ? horizontalScrollBar()->value() : run.scrollX;
+    StopWatchingScrolling();
     replacement_.reset();
     PlaceCursor(placed);
     verticalScrollBar()->setValue(scrollY);
@@ -230,6 +252,7 @@ std::u16string_view WorksheetEditor::BeginReplaceAll() {
     QString text = Text();
     const auto length = static_cast<std::size_t>(text.size());
     StartReplacement(std::move(text), 0, length);
+    WatchScrolling();
     return View(replacement_->before);
 }
 
@@ -259,6 +282,7 @@ void WorksheetEditor::EndReplaceAll(std::u16string_view rest) {
 void WorksheetEditor::AbandonReplaceAll() {
     if (!replacement_) return;
     ClosePiece();
+    StopWatchingScrolling();
     const Replacement run = std::move(*replacement_);
     replacement_.reset();
     if (run.grouped) {
