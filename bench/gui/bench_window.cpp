@@ -1,7 +1,8 @@
 // The worksheet editor against a bare QPlainTextEdit doing the same work in the same process:
 // opening and colouring a large worksheet, Enter at the end of a large worksheet against a
-// small one (and the bare editor's own growth for the same step), and one typed character in
-// the middle of a large worksheet. Keys are key events on both sides.
+// small one (and the bare editor's own growth for the same step, and both in turn for a ratio
+// under the same load), and one typed character in the middle of a large worksheet. Keys are key
+// events on both sides.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -123,6 +124,51 @@ void BM_EnterAtEndBare(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EnterAtEndBare)->Arg(10)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+
+// Both of the above in turn, each Enter against the bare one made right after it, so that the
+// ratio (of CPU time, every thread's) compares them under the same machine load.
+void BM_EnterAtEndInTurn(benchmark::State& state) {
+    App();
+    const int lines = static_cast<int>(state.range(0));
+    Editor editor;
+    WorksheetEditor& view = editor.view;
+    QPlainTextEdit edit;
+    Show(view);
+    Show(edit);
+    view.LoadText(Worksheet(lines));
+    edit.setPlainText(Worksheet(lines));
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_End);
+    QTest::keyClick(&view, Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+    Settle();
+    double window = 0, bare = 0;
+    for (auto _ : state) {
+        const double t0 = numora::bench::ProcessCpuSeconds();
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const double t1 = numora::bench::ProcessCpuSeconds();
+        QTest::keyClick(&edit, Qt::Key_Return);
+        edit.textCursor().insertText(QStringLiteral(">75\n"));
+        QCoreApplication::processEvents();
+        const double t2 = numora::bench::ProcessCpuSeconds();
+        window += t1 - t0;
+        bare += t2 - t1;
+        state.PauseTiming();
+        QTest::keyClicks(&view, "a*2");
+        QTest::keyClicks(&edit, "a*2");
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (!view.Text().endsWith(u"a*2\n>75\na*2")) state.SkipWithError("Enter did not calculate");
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["window_us"] = window / n * 1e6;
+    state.counters["bare_us"] = bare / n * 1e6;
+    state.counters["ratio"] = window / bare;
+}
+BENCHMARK(BM_EnterAtEndInTurn)->Arg(10)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 
 void BM_TypeInMiddleView(benchmark::State& state) {
     App();

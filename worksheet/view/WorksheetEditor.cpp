@@ -133,7 +133,7 @@ std::u16string WorksheetEditor::TextRange(std::int32_t from, std::int32_t to) co
     return text;
 }
 
-std::int32_t WorksheetEditor::CaretLineStart() const { return textCursor().block().position(); }
+std::int32_t WorksheetEditor::CaretLineStart() const { return Caret().block().position(); }
 
 std::int32_t WorksheetEditor::LineStart(std::int32_t line) const {
     const QTextBlock block = document()->findBlockByNumber(line);
@@ -161,9 +161,30 @@ std::int32_t WorksheetEditor::ParagraphOf(std::int32_t position) const {
 void WorksheetEditor::SetSelection(std::int32_t anchor, std::int32_t caret) {
     const std::int32_t length = TextLength();
     const auto clamp = [length](std::int32_t p) { return p < 0 ? length : std::min(p, length); };
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = Caret();
     cursor.setPosition(clamp(anchor));
     cursor.setPosition(clamp(caret), QTextCursor::KeepAnchor);
+    MoveCaret(cursor);
+}
+
+QTextCursor WorksheetEditor::Caret() const { return caretPending_ ? caret_ : textCursor(); }
+
+// The driver moves the caret a few times in an edit group (to the result line, after it, onto
+// an error); each move of the editor's own caret would scroll, lay out its line and tell every
+// listener. Inside a group the caret is kept here and put in place once, when the group ends or
+// before the toolkit edits at it.
+void WorksheetEditor::MoveCaret(const QTextCursor& cursor) {
+    if (groupDepth_ > 0) {
+        caret_ = cursor;
+        caretPending_ = true;
+    } else {
+        PlaceCursor(cursor);
+    }
+}
+
+void WorksheetEditor::PlaceKeptCaret() {
+    if (!caretPending_) return;
+    const QTextCursor cursor = caret_;
     PlaceCursor(cursor);
 }
 
@@ -189,18 +210,24 @@ void WorksheetEditor::PlaceCursor(const QTextCursor& cursor) {
     // edit, and the toolkit's scroll to the caret would read a line position that no longer
     // exists (and crash). Cleared, the line is laid out afresh from its text when asked.
     if (groupDepth_ > 0) cursor.block().layout()->clearLayout();
+    caretPending_ = false;
+    caret_ = QTextCursor();
     setTextCursor(cursor);
 }
 
 TextSelection WorksheetEditor::GetSelection() const {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = Caret();
     return {cursor.selectionStart(), cursor.selectionEnd()};
 }
 
 void WorksheetEditor::ReplaceSelection(std::u16string_view text) {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = Caret();
     cursor.insertText(ToQString(text));
-    setTextCursor(cursor);
+    if (groupDepth_ > 0) {
+        MoveCaret(cursor);
+    } else {
+        setTextCursor(cursor);
+    }
 }
 
 void WorksheetEditor::ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) {
@@ -220,6 +247,7 @@ void WorksheetEditor::EndUndoGroup() {
     if (groupDepth_ == 0) return;
     if (--groupDepth_ > 0) return;
     groupCursor_.endEditBlock();
+    PlaceKeptCaret();
 }
 
 void WorksheetEditor::SuspendRedraw() {
@@ -298,6 +326,7 @@ void WorksheetEditor::ShowCaretLanding(bool backspace, bool word) {
 
 template <typename Edit>
 void WorksheetEditor::RunInEditGroup(Edit&& edit, bool backspace, bool word) {
+    PlaceKeptCaret();  // the toolkit edits at its own caret
     ShowCaretLanding(backspace, word);
     if (sheet_ == nullptr) {
         BeginUndoGroup();

@@ -107,6 +107,10 @@ private:
     void RunInEditGroup(Edit&& edit, bool backspace = false, bool word = false);
     // setTextCursor, safe while an edit group holds back the layout.
     void PlaceCursor(const QTextCursor& cursor);
+    // The caret as the driver last put it, and moving it (kept until the group ends).
+    QTextCursor Caret() const;
+    void MoveCaret(const QTextCursor& cursor);
+    void PlaceKeptCaret();
     // Scrolls the view, as little as it takes, to show `at`.
     void ScrollToShow(const QTextCursor& at);
     void ShowCaretLanding(bool backspace, bool word);
@@ -127,6 +131,8 @@ private:
 
     Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;
+    QTextCursor caret_;  // the caret moved inside an edit group, not yet the editor's
+    bool caretPending_ = false;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
     WorksheetHighlighter* highlighter_ = nullptr;  // owned by the document
