@@ -1,7 +1,8 @@
 // The worksheet editor against a bare QPlainTextEdit doing the same work in the same process:
 // opening and colouring a large worksheet, Enter at the end of a large worksheet against a
 // small one (and the bare editor's own growth for the same step, and both in turn for a ratio
-// under the same load), and one typed character in the middle of a large worksheet. Keys are key
+// under the same load), and one typed character in the middle of a large worksheet (also in
+// turn with the bare one). Keys are key
 // events on both sides.
 #include <benchmark/benchmark.h>
 
@@ -204,6 +205,48 @@ void BM_TypeInMiddleBare(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TypeInMiddleBare)->Unit(benchmark::kMicrosecond);
+
+// Both in turn, each character against the bare one typed right after it, and each taken back
+// outside the timing, so that the line keeps its length however many rounds run.
+void BM_TypeInMiddleInTurn(benchmark::State& state) {
+    App();
+    Editor editor;
+    WorksheetEditor& view = editor.view;
+    QPlainTextEdit edit;
+    Show(view);
+    Show(edit);
+    view.LoadText(Worksheet(kLarge));
+    edit.setPlainText(Worksheet(kLarge));
+    Settle();
+    for (QPlainTextEdit* side : {static_cast<QPlainTextEdit*>(&view), &edit}) {
+        QTextCursor cursor(side->document()->findBlockByNumber(kLarge / 2));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        side->setTextCursor(cursor);
+    }
+    double window = 0, bare = 0;
+    for (auto _ : state) {
+        const double t0 = numora::bench::ProcessCpuSeconds();
+        QTest::keyClick(&view, Qt::Key_1);
+        QCoreApplication::processEvents();
+        const double t1 = numora::bench::ProcessCpuSeconds();
+        QTest::keyClick(&edit, Qt::Key_1);
+        QCoreApplication::processEvents();
+        const double t2 = numora::bench::ProcessCpuSeconds();
+        window += t1 - t0;
+        bare += t2 - t1;
+        state.PauseTiming();
+        QTest::keyClick(&view, Qt::Key_Backspace);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (view.Text() != edit.toPlainText()) state.SkipWithError("the texts differ");
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["window_us"] = window / n * 1e6;
+    state.counters["bare_us"] = bare / n * 1e6;
+    state.counters["ratio"] = window / bare;
+}
+BENCHMARK(BM_TypeInMiddleInTurn)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -51,6 +51,9 @@ WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
     margins.setColor(QPalette::Window, margins.color(QPalette::Base));
     setPalette(margins);
     setAutoFillBackground(true);
+    // The editor fills its own background as it paints (see paintEvent), so that a paint held
+    // back leaves what was shown.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 WorksheetEditor::~WorksheetEditor() = default;
@@ -250,14 +253,16 @@ void WorksheetEditor::EndUndoGroup() {
     PlaceKeptCaret();
 }
 
-void WorksheetEditor::SuspendRedraw() {
-    if (redrawSuspended_++ == 0) viewport()->setUpdatesEnabled(false);
-}
+// Held back are only the paints that come meanwhile: while the window waits for a line inside
+// an edit, say, when the edited lines' layout is not yet made. An edit that is over before any
+// paint comes (a typed character) is drawn as ever, where it changed, not the whole view again.
+void WorksheetEditor::SuspendRedraw() { ++redrawSuspended_; }
 
 void WorksheetEditor::ResumeRedraw() {
     if (redrawSuspended_ == 0 || --redrawSuspended_ > 0) return;
-    viewport()->setUpdatesEnabled(true);
-    viewport()->update();
+    if (heldBack_.isEmpty()) return;
+    viewport()->update(heldBack_);
+    heldBack_ = {};
 }
 
 void WorksheetEditor::SetCaretType(CaretType type) {
@@ -270,6 +275,15 @@ void WorksheetEditor::SetCaretType(CaretType type) {
 // ---- colouring ----
 
 void WorksheetEditor::paintEvent(QPaintEvent* event) {
+    if (redrawSuspended_ > 0) {
+        heldBack_ += event->region();
+        return;
+    }
+    {
+        QPainter background(viewport());
+        background.fillRect(event->rect(),
+                            viewport()->palette().brush(viewport()->backgroundRole()));
+    }
     // Lines take their colours as they come into view: a long worksheet is coloured only where
     // it is shown. Wrapped lines make fewer paragraphs fit; colouring a few extra costs little.
     const int lines = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 2;

@@ -5,6 +5,7 @@
 // one undo step; the line colours are display formats that follow the text
 // (WorksheetHighlighter).
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -135,6 +136,7 @@ private:
     bool caretPending_ = false;
     int groupDepth_ = 0;
     int redrawSuspended_ = 0;
+    QRegion heldBack_;  // what paints asked for while redrawing was suspended
     WorksheetHighlighter* highlighter_ = nullptr;  // owned by the document
     int previewBlock_ = -1;
     int notedRevision_ = -1;

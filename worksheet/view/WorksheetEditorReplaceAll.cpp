@@ -186,7 +186,7 @@ void WorksheetEditor::KeepView() {
 // recalculation's time again), unless the user scrolls it: then they see where they go.
 void WorksheetEditor::WatchScrolling() {
     Replacement& run = *replacement_;
-    SuspendRedraw();
+    viewport()->setUpdatesEnabled(false);
     run.suspended = true;
     const auto scrolled = [this] {
         if (!replacement_ || replacement_->scrolling || replacement_->scrolled) return;
@@ -203,7 +203,7 @@ void WorksheetEditor::StopWatchingScrolling() {
     disconnect(run.watchX);
     if (!run.suspended) return;
     run.suspended = false;
-    ResumeRedraw();
+    viewport()->setUpdatesEnabled(true);  // which redraws it all
 }
 
 void WorksheetEditor::FinishReplacement() {
