@@ -126,18 +126,48 @@ void BM_EnterAtEndBare(benchmark::State& state) {
 }
 BENCHMARK(BM_EnterAtEndBare)->Arg(10)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 
-// Both of the above in turn, each Enter against the bare one made right after it, so that the
-// ratio (of CPU time, every thread's) compares them under the same machine load.
-void BM_EnterAtEndInTurn(benchmark::State& state) {
-    App();
-    const int lines = static_cast<int>(state.range(0));
+// The worksheet editor and a bare one with the same text, each step made on both in turn
+// (the worksheet's first) and timed in CPU time of every thread, so that the ratio compares
+// them under the same machine load.
+struct InTurn {
+    explicit InTurn(int lines) {
+        Show(editor.view);
+        Show(edit);
+        editor.view.LoadText(Worksheet(lines));
+        edit.setPlainText(Worksheet(lines));
+    }
+    template <typename WindowStep, typename BareStep>
+    void Step(WindowStep&& windowStep, BareStep&& bareStep) {
+        const double t0 = numora::bench::ProcessCpuSeconds();
+        windowStep();
+        QCoreApplication::processEvents();
+        const double t1 = numora::bench::ProcessCpuSeconds();
+        bareStep();
+        QCoreApplication::processEvents();
+        const double t2 = numora::bench::ProcessCpuSeconds();
+        window += t1 - t0;
+        bare += t2 - t1;
+    }
+    void Report(benchmark::State& state) const {
+        const auto n = static_cast<double>(state.iterations());
+        state.counters["window_us"] = window / n * 1e6;
+        state.counters["bare_us"] = bare / n * 1e6;
+        state.counters["ratio"] = window / bare;
+    }
+
+    struct AppFirst {
+        AppFirst() { App(); }
+    } app;
     Editor editor;
-    WorksheetEditor& view = editor.view;
     QPlainTextEdit edit;
-    Show(view);
-    Show(edit);
-    view.LoadText(Worksheet(lines));
-    edit.setPlainText(Worksheet(lines));
+    double window = 0, bare = 0;
+};
+
+// Both of the above in turn.
+void BM_EnterAtEndInTurn(benchmark::State& state) {
+    InTurn sides(static_cast<int>(state.range(0)));
+    WorksheetEditor& view = sides.editor.view;
+    QPlainTextEdit& edit = sides.edit;
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(&view, Qt::Key_End);
@@ -145,18 +175,12 @@ void BM_EnterAtEndInTurn(benchmark::State& state) {
     QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
     Settle();
-    double window = 0, bare = 0;
     for (auto _ : state) {
-        const double t0 = numora::bench::ProcessCpuSeconds();
-        QTest::keyClick(&view, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        const double t1 = numora::bench::ProcessCpuSeconds();
-        QTest::keyClick(&edit, Qt::Key_Return);
-        edit.textCursor().insertText(QStringLiteral(">75\n"));
-        QCoreApplication::processEvents();
-        const double t2 = numora::bench::ProcessCpuSeconds();
-        window += t1 - t0;
-        bare += t2 - t1;
+        sides.Step([&] { QTest::keyClick(&view, Qt::Key_Return); },
+                   [&] {
+                       QTest::keyClick(&edit, Qt::Key_Return);
+                       edit.textCursor().insertText(QStringLiteral(">75\n"));
+                   });
         state.PauseTiming();
         QTest::keyClicks(&view, "a*2");
         QTest::keyClicks(&edit, "a*2");
@@ -164,10 +188,7 @@ void BM_EnterAtEndInTurn(benchmark::State& state) {
         state.ResumeTiming();
     }
     if (!view.Text().endsWith(u"a*2\n>75\na*2")) state.SkipWithError("Enter did not calculate");
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["window_us"] = window / n * 1e6;
-    state.counters["bare_us"] = bare / n * 1e6;
-    state.counters["ratio"] = window / bare;
+    sides.Report(state);
 }
 BENCHMARK(BM_EnterAtEndInTurn)->Arg(10)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 
@@ -206,34 +227,21 @@ void BM_TypeInMiddleBare(benchmark::State& state) {
 }
 BENCHMARK(BM_TypeInMiddleBare)->Unit(benchmark::kMicrosecond);
 
-// Both in turn, each character against the bare one typed right after it, and each taken back
-// outside the timing, so that the line keeps its length however many rounds run.
+// Both in turn, each character taken back outside the timing, so that the line keeps its
+// length however many rounds run.
 void BM_TypeInMiddleInTurn(benchmark::State& state) {
-    App();
-    Editor editor;
-    WorksheetEditor& view = editor.view;
-    QPlainTextEdit edit;
-    Show(view);
-    Show(edit);
-    view.LoadText(Worksheet(kLarge));
-    edit.setPlainText(Worksheet(kLarge));
+    InTurn sides(kLarge);
+    WorksheetEditor& view = sides.editor.view;
+    QPlainTextEdit& edit = sides.edit;
     Settle();
     for (QPlainTextEdit* side : {static_cast<QPlainTextEdit*>(&view), &edit}) {
         QTextCursor cursor(side->document()->findBlockByNumber(kLarge / 2));
         cursor.movePosition(QTextCursor::EndOfBlock);
         side->setTextCursor(cursor);
     }
-    double window = 0, bare = 0;
     for (auto _ : state) {
-        const double t0 = numora::bench::ProcessCpuSeconds();
-        QTest::keyClick(&view, Qt::Key_1);
-        QCoreApplication::processEvents();
-        const double t1 = numora::bench::ProcessCpuSeconds();
-        QTest::keyClick(&edit, Qt::Key_1);
-        QCoreApplication::processEvents();
-        const double t2 = numora::bench::ProcessCpuSeconds();
-        window += t1 - t0;
-        bare += t2 - t1;
+        sides.Step([&] { QTest::keyClick(&view, Qt::Key_1); },
+                   [&] { QTest::keyClick(&edit, Qt::Key_1); });
         state.PauseTiming();
         QTest::keyClick(&view, Qt::Key_Backspace);
         QTest::keyClick(&edit, Qt::Key_Backspace);
@@ -241,10 +249,7 @@ void BM_TypeInMiddleInTurn(benchmark::State& state) {
         state.ResumeTiming();
     }
     if (view.Text() != edit.toPlainText()) state.SkipWithError("the texts differ");
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["window_us"] = window / n * 1e6;
-    state.counters["bare_us"] = bare / n * 1e6;
-    state.counters["ratio"] = window / bare;
+    sides.Report(state);
 }
 BENCHMARK(BM_TypeInMiddleInTurn)->Unit(benchmark::kMicrosecond);
 

@@ -226,11 +226,7 @@ TextSelection WorksheetEditor::GetSelection() const {
 void WorksheetEditor::ReplaceSelection(std::u16string_view text) {
     QTextCursor cursor = Caret();
     cursor.insertText(ToQString(text));
-    if (groupDepth_ > 0) {
-        MoveCaret(cursor);
-    } else {
-        setTextCursor(cursor);
-    }
+    MoveCaret(cursor);
 }
 
 void WorksheetEditor::ReplaceRange(std::int32_t from, std::int32_t to, std::u16string_view text) {

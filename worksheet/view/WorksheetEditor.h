@@ -129,6 +129,7 @@ private:
     void WatchScrolling();
     void StopWatchingScrolling();
     void FinishReplacement();
+    void PutBack(int paragraph, int column, bool scrolled, int scrollY, int scrollX);
 
     Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;

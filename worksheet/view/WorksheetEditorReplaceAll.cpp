@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/QtText.h"
 #include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
@@ -44,10 +45,6 @@ std::vector<std::u16string_view> Paragraphs(std::u16string_view text) {
         if (end == text.npos) return paragraphs;
         from = end + 1;
     }
-}
-
-std::u16string_view View(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 }  // namespace
@@ -98,7 +95,7 @@ void WorksheetEditor::EndReplacement::operator()(Replacement* replacement) const
 void WorksheetEditor::StartReplacement(QString text, std::size_t start, std::size_t oldEnd) {
     std::unique_ptr<Replacement, EndReplacement> run(new Replacement);
     run->before = std::move(text);
-    const std::u16string_view before = View(run->before);
+    const std::u16string_view before = ToU16View(run->before);
     run->olds = Paragraphs(before.substr(start, oldEnd - start));
     run->first =
         std::count(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(start), u'\n');
@@ -117,8 +114,7 @@ void WorksheetEditor::StartReplacement(QString text, std::size_t start, std::siz
 void WorksheetEditor::ReplaceOld(std::size_t from, std::size_t to, std::u16string_view text,
                                  bool breakBefore, bool breakAfter) {
     Replacement& run = *replacement_;
-    QString inserted =
-        QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    QString inserted = ToQString(text);
     if (breakBefore) inserted.prepend(u'\n');
     if (breakAfter) inserted.append(u'\n');
     QTextCursor& cursor = run.cursor;
@@ -214,30 +210,41 @@ void WorksheetEditor::FinishReplacement() {
     if (run.i < run.olds.size()) {
         // The old paragraphs left over go, with the line break before the first of them.
         const std::size_t oldEnd = static_cast<std::size_t>(
-            run.olds.back().data() + run.olds.back().size() - View(run.before).data());
+            run.olds.back().data() + run.olds.back().size() - ToU16View(run.before).data());
         ReplaceOld(run.at - 1, oldEnd, {}, false, false);
     }
     ClosePiece();
 
     // Results inserted above move the lines down; the caret and the view follow their line.
-    QTextBlock block = document()->findBlockByNumber(static_cast<int>(run.Map(run.caretParagraph)));
-    if (!block.isValid()) block = document()->lastBlock();
-    QTextCursor placed(block);
-    placed.setPosition(block.position() + std::min(run.caretColumn, block.length() - 1));
-    // Where the user scrolled meanwhile, the view stays.
-    const int scrollY = run.scrolled ? verticalScrollBar()->value()
-                                     : run.scrollY + static_cast<int>(run.Map(run.top) - run.top);
-    const int scrollX = run.scrolled ? horizontalScrollBar()->value() : run.scrollX;
+    const auto caretParagraph = static_cast<int>(run.Map(run.caretParagraph));
+    const int caretColumn = run.caretColumn;
+    const int scrollY = run.scrollY + static_cast<int>(run.Map(run.top) - run.top);
+    const bool scrolled = run.scrolled;
+    const int scrollX = run.scrollX;
     StopWatchingScrolling();
     replacement_.reset();
-    PlaceCursor(placed);
+    PutBack(caretParagraph, caretColumn, scrolled, scrollY, scrollX);
+}
+
+// The caret on `column` of `paragraph` (or of the last one), and the view scrolled to
+// `scrollY` and `scrollX`, unless the user has scrolled it.
+void WorksheetEditor::PutBack(int paragraph, int column, bool scrolled, int scrollY, int scrollX) {
+    QTextBlock block = document()->findBlockByNumber(paragraph);
+    if (!block.isValid()) block = document()->lastBlock();
+    QTextCursor placed(block);
+    placed.setPosition(block.position() + std::min(column, block.length() - 1));
+    if (scrolled) {
+        scrollY = verticalScrollBar()->value();
+        scrollX = horizontalScrollBar()->value();
+    }
+    PlaceCursor(placed);  // which may scroll to the caret
     verticalScrollBar()->setValue(scrollY);
     horizontalScrollBar()->setValue(scrollX);
 }
 
 void WorksheetEditor::ReplaceAllText(std::u16string_view text) {
     QString raw = Text();
-    const std::u16string_view before = View(raw);
+    const std::u16string_view before = ToU16View(raw);
     if (before == text) return;
     const ChangedRange change = FindChange(before, text);
     StartReplacement(std::move(raw), change.start, change.oldEnd);
@@ -253,7 +260,7 @@ std::u16string_view WorksheetEditor::BeginReplaceAll() {
     const auto length = static_cast<std::size_t>(text.size());
     StartReplacement(std::move(text), 0, length);
     WatchScrolling();
-    return View(replacement_->before);
+    return ToU16View(replacement_->before);
 }
 
 void WorksheetEditor::ReplaceAllPiece(std::u16string_view piece) {
@@ -290,15 +297,7 @@ void WorksheetEditor::AbandonReplaceAll() {
         // What was taken back was never the user's to redo.
         document()->clearUndoRedoStacks(QTextDocument::RedoStack);
     }
-    QTextBlock block = document()->findBlockByNumber(run.caretParagraph);
-    if (!block.isValid()) block = document()->lastBlock();
-    QTextCursor placed(block);
-    placed.setPosition(block.position() + std::min(run.caretColumn, block.length() - 1));
-    const int scrollY = run.scrolled ? verticalScrollBar()->value() : run.scrollY;
-    const int scrollX = run.scrolled ? horizontalScrollBar()->value() : run.scrollX;
-    PlaceCursor(placed);
-    verticalScrollBar()->setValue(scrollY);
-    horizontalScrollBar()->setValue(scrollX);
+    PutBack(run.caretParagraph, run.caretColumn, run.scrolled, run.scrollY, run.scrollX);
 }
 
 }  // namespace numora
