@@ -2,12 +2,11 @@
 // the desktop entry and a file manager's "Open with" use).
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "shell/FileCommands.h"
-#include "shell/Translations.h"
+#include "shell/Startup.h"
 
 namespace {
 
@@ -39,17 +38,13 @@ int main(int argc, char** argv) {
     AnswerWithoutDisplay(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/numora.svg")));
 
     QCommandLineParser parser;
     DescribeArguments(parser);
     parser.process(app);
 
-    // The settings folder exists before the window is created; the interface language is read
-    // before any text is made.
     numora::Settings settings;
-    settings.Load();
-    numora::InstallTranslators(app, settings.Language);
+    numora::PrepareApplication(app, settings);
     numora::CMainFrame frame(settings);
     frame.show();
     if (!parser.positionalArguments().isEmpty()) {
