@@ -41,7 +41,6 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     LoadUserFunctions(functions_, settings_.SettingsFolder, [](const char* source) {
         return QCoreApplication::translate(kDefaultUserFunctionsContext, source).toStdU16String();
     });
-    setWindowIcon(QIcon(QStringLiteral(":/icons/numora.svg")));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbars are shown and hidden together
 
     CreateActions();
@@ -134,7 +133,7 @@ void CMainFrame::ApplyIcons() {
     if (dark == darkIcons_) return;
     darkIcons_ = dark;
     for (const CommandInfo& command : Commands()) {
-        if (!command.icon.isEmpty()) Action(command.id)->setIcon(ThemedIcon(command.icon, dark));
+        if (!command.icon.isEmpty()) Action(command.id)->setIcon(SvgIcon(command.icon, dark));
     }
 }
 
@@ -145,7 +144,7 @@ void CMainFrame::CreateActions() {
         action->setStatusTip(command.StatusText());
         action->setToolTip(command.ToolTip());
         action->setShortcuts(command.keys);
-        if (!command.icon.isEmpty()) action->setIcon(QIcon(command.icon));
+        if (!command.icon.isEmpty()) action->setIcon(SvgIcon(command.icon));
         action->setCheckable(command.checkable);
         action->setEnabled(false);  // until a handler is attached
         addAction(action);          // keys work while the menus and toolbars are hidden

@@ -1,9 +1,16 @@
 #include "shell/ThemedIcons.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHash>
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+#include <memory>
 #include <utility>
 
 namespace numora {
@@ -18,28 +25,97 @@ constexpr std::pair<const char*, const char*> kDarkInks[] = {
     {"#8a6512", "#e0b860"},
 };
 
+// The drawing of one icon, read and parsed when it is first drawn, shared by the copies of
+// its QIcon.
+class SvgDrawing {
+public:
+    SvgDrawing(QString path, bool dark) : path_(std::move(path)), dark_(dark) {}
+
+    QSvgRenderer& Renderer() {
+        if (renderer_ == nullptr) {
+            QByteArray svg;
+            QFile file(path_);
+            if (file.open(QIODevice::ReadOnly)) svg = file.readAll();
+            if (dark_) {
+                for (const auto& [ink, light] : kDarkInks) svg.replace(ink, light);
+            }
+            renderer_ = std::make_unique<QSvgRenderer>(svg);
+        }
+        return *renderer_;
+    }
+
+private:
+    QString path_;
+    bool dark_;
+    std::unique_ptr<QSvgRenderer> renderer_;
+};
+
+// Draws the icon at the size and scale asked, keeping its proportions, when a toolbar or menu
+// first shows it. Qt's own SVG icon engine would do the same, but it is a plugin that is loaded
+// and asked for its files before the window can show; of the icons only the toolbar's are
+// drawn at start.
+class SvgIconEngine final : public QIconEngine {
+public:
+    explicit SvgIconEngine(std::shared_ptr<SvgDrawing> drawing) : drawing_(std::move(drawing)) {}
+
+    QIconEngine* clone() const override { return new SvgIconEngine(*this); }
+    QString key() const override { return QStringLiteral("numora-svg"); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QSize shown = drawing_->Renderer().defaultSize();
+        if (shown.isEmpty()) return size;
+        shown.scale(size, Qt::KeepAspectRatio);
+        return shown;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
+        const QPixmap drawn = scaledPixmap(rect.size() * scale, mode, state, scale);
+        QRect placed({}, drawn.deviceIndependentSize().toSize());
+        placed.moveCenter(rect.center());
+        painter->drawPixmap(placed, drawn);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1);
+    }
+
+    // `size` is in device pixels; `scale` is the device pixel ratio it is for.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        const QSize shown = actualSize(size, mode, state);
+        const QString key = QStringLiteral("%1x%2@%3:%4")
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(scale)
+                                .arg(static_cast<int>(mode));
+        if (const auto found = drawn_.constFind(key); found != drawn_.cend()) return *found;
+        QImage image(shown, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        drawing_->Renderer().render(&painter);
+        painter.end();
+        QPixmap pixmap = QPixmap::fromImage(std::move(image));
+        if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        drawn_.insert(key, pixmap);
+        return pixmap;
+    }
+
+private:
+    std::shared_ptr<SvgDrawing> drawing_;
+    QHash<QString, QPixmap> drawn_;
+};
+
 }  // namespace
 
-QIcon ThemedIcon(const QString& path, bool dark) {
-    if (!dark) return QIcon(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QIcon(path);
-    QByteArray svg = file.readAll();
-    for (const auto& [ink, light] : kDarkInks) svg.replace(ink, light);
-    QSvgRenderer renderer(svg);
-    if (!renderer.isValid()) return QIcon(path);
-    QIcon icon;
-    const QSize size = renderer.defaultSize();
-    for (const int scale : {1, 2, 3}) {
-        QPixmap pixmap(size * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        pixmap.setDevicePixelRatio(scale);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+QIcon SvgIcon(const QString& path, bool dark) {
+    return QIcon(new SvgIconEngine(std::make_shared<SvgDrawing>(path, dark)));
 }
 
 }  // namespace numora

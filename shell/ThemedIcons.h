@@ -1,11 +1,12 @@
 #pragma once
-// The toolbar icons for the palette in use: drawn as they are on a light one; on a dark one
-// their dark inks are swapped for light ones, so that they stand out from a dark toolbar.
+// The program's icons, drawn from their SVG files when first shown. For a dark palette the
+// toolbar icons' dark inks are swapped for light ones, so that they stand out from a dark
+// toolbar.
 #include <QIcon>
 #include <QString>
 
 namespace numora {
 
-QIcon ThemedIcon(const QString& path, bool dark);
+QIcon SvgIcon(const QString& path, bool dark = false);
 
 }  // namespace numora

@@ -7,7 +7,13 @@
 namespace numora {
 
 QString InstalledFace(const QString& face) {
-    if (!face.isEmpty() && QFontDatabase::hasFamily(face)) return face;
+    // Asking for each name in turn would resolve it as an alias through the platform's font
+    // configuration, a long step at start; the installed families are listed once.
+    const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [&installed](const QString& family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
+    if (!face.isEmpty() && (isInstalled(face) || QFontDatabase::hasFamily(face))) return face;
     // The platform's Japanese interface font, which shows every character a worksheet holds.
     static const char* const kJapaneseUiFaces[] = {
         "Meiryo UI",        "Yu Gothic UI", "MS UI Gothic", "Hiragino Sans", "Hiragino Kaku Gothic ProN",
@@ -15,7 +21,7 @@ QString InstalledFace(const QString& face) {
         "VL Gothic"};
     for (const char* candidate : kJapaneseUiFaces) {
         const QString family = QString::fromLatin1(candidate);
-        if (QFontDatabase::hasFamily(family)) return family;
+        if (isInstalled(family)) return family;
     }
     return {};
 }
