@@ -1,5 +1,7 @@
 #include "shell/ThemedIcons.h"
 
+#include "shell/SvgPixels.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QHash>
@@ -11,6 +13,7 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace numora {
@@ -25,11 +28,35 @@ constexpr std::pair<const char*, const char*> kDarkInks[] = {
     {"#8a6512", "#e0b860"},
 };
 
-// The drawing of one icon, read and parsed when it is first drawn, shared by the copies of
-// its QIcon.
+// The drawing of one icon, shared by the copies of its QIcon. The sizes drawn when the program
+// was built are read as pixels; any other size is drawn from the SVG file, which is read and
+// parsed when it is first needed.
 class SvgDrawing {
 public:
     SvgDrawing(QString path, bool dark) : path_(std::move(path)), dark_(dark) {}
+
+    QSize DefaultSize() {
+        if (!defaultSize_) {
+            const QSize built = dark_ ? QSize() : PixelsFileSize(BuiltPixels(1));
+            defaultSize_ = built.isEmpty() ? Renderer().defaultSize() : built;
+        }
+        return *defaultSize_;
+    }
+
+    QImage Draw(QSize pixels) {
+        for (const int scale : {1, 2}) {
+            if (dark_ || pixels != DefaultSize() * scale) continue;
+            QImage built = FromPixelsFile(BuiltPixels(scale));
+            if (!built.isNull()) return built;
+        }
+        return DrawSvg(Renderer(), pixels);
+    }
+
+private:
+    QByteArray BuiltPixels(int scale) const {
+        QFile file(PixelsPath(path_, scale));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     QSvgRenderer& Renderer() {
         if (renderer_ == nullptr) {
@@ -44,16 +71,15 @@ public:
         return *renderer_;
     }
 
-private:
     QString path_;
     bool dark_;
+    std::optional<QSize> defaultSize_;
     std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 // Draws the icon at the size and scale asked, keeping its proportions, when a toolbar or menu
-// first shows it. Qt's own SVG icon engine would do the same, but it is a plugin that is loaded
-// and asked for its files before the window can show; of the icons only the toolbar's are
-// drawn at start.
+// first shows it. Qt's own SVG icon engine would draw it too, but it is a plugin that is loaded
+// and asked for its files before the window can show, and it draws from the SVG every time.
 class SvgIconEngine final : public QIconEngine {
 public:
     explicit SvgIconEngine(std::shared_ptr<SvgDrawing> drawing) : drawing_(std::move(drawing)) {}
@@ -62,7 +88,7 @@ public:
     QString key() const override { return QStringLiteral("numora-svg"); }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-        QSize shown = drawing_->Renderer().defaultSize();
+        QSize shown = drawing_->DefaultSize();
         if (shown.isEmpty()) return size;
         shown.scale(size, Qt::KeepAspectRatio);
         return shown;
@@ -91,12 +117,7 @@ public:
                                 .arg(scale)
                                 .arg(static_cast<int>(mode));
         if (const auto found = drawn_.constFind(key); found != drawn_.cend()) return *found;
-        QImage image(shown, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        drawing_->Renderer().render(&painter);
-        painter.end();
-        QPixmap pixmap = QPixmap::fromImage(std::move(image));
+        QPixmap pixmap = QPixmap::fromImage(drawing_->Draw(shown));
         if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
             QStyleOption option;
             option.palette = QGuiApplication::palette();

@@ -1,20 +1,48 @@
-// Renders the program's SVG icon to a PNG of the given size, for the desktop's icon theme.
-//   render_icon IN.svg OUT.png SIZE
+// Draws the program's SVG icons in pixels when it is built.
+//   render_icon IN.svg OUT.png SIZE       the program's icon for the desktop's icon theme
+//   render_icon --pixels OUT_DIR IN.svg...  each icon once and twice its own size, as pixels
+//                                           files OUT_DIR/NAME@1x and NAME@2x (SvgPixels.h)
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cstdio>
+
+#include "shell/SvgPixels.h"
+
+namespace {
+
+int Pixels(const QString& folder, const QStringList& inputs) {
+    for (const QString& input : inputs) {
+        QSvgRenderer svg(input);
+        if (!svg.isValid() || svg.defaultSize().isEmpty()) return 1;
+        for (const int scale : {1, 2}) {
+            const QString name =
+                QStringLiteral("%1@%2x").arg(QFileInfo(input).completeBaseName()).arg(scale);
+            QFile out(QDir(folder).filePath(name));
+            const QByteArray pixels =
+                numora::ToPixelsFile(numora::DrawSvg(svg, svg.defaultSize() * scale));
+            if (!out.open(QIODevice::WriteOnly) || out.write(pixels) != pixels.size()) return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: render_icon IN.svg OUT.png SIZE\n");
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.size() >= 3 && arguments[0] == QLatin1String("--pixels")) {
+        return Pixels(arguments[1], arguments.mid(2));
+    }
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: render_icon IN.svg OUT.png SIZE\n"
+                             "       render_icon --pixels OUT_DIR IN.svg...\n");
         return 2;
     }
-    const int size = QString::fromLocal8Bit(argv[3]).toInt();
-    QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
+    const int size = arguments[2].toInt();
+    QSvgRenderer svg(arguments[0]);
     if (!svg.isValid() || size <= 0) return 1;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -22,5 +50,5 @@ int main(int argc, char** argv) {
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    return image.save(arguments[1], "PNG") ? 0 : 1;
 }

@@ -2,12 +2,15 @@
 // palette's inks, and the style's overflow arrow drawn as the style draws it.
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QStyle>
 #include <memory>
 
 #include "shell/Startup.h"
+#include "shell/SvgPixels.h"
 #include "shell/ThemedIcons.h"
 #include "tests/support/qt_app_support.h"
 
@@ -35,6 +38,26 @@ TEST(Icons, AnSvgIconIsDrawnAtTheSizeAndScaleAsked) {
     // A missing file draws nothing, and does not crash.
     const QImage missing = SvgIcon(QStringLiteral(":/icons/none.svg")).pixmap(16, 16).toImage();
     EXPECT_TRUE(missing.isNull() || missing.pixel(8, 8) == 0);
+}
+
+// The pixels drawn when the program was built are what the SVG files draw now.
+TEST(Icons, TheToolbarIconsKeptAsPixelsAreTheirDrawings) {
+    App();
+    int kept = 0;
+    for (QDirIterator it(QStringLiteral(":/icons"), {QStringLiteral("*.svg")}); it.hasNext();) {
+        const QString path = it.next();
+        if (path.endsWith(QLatin1String("/numora.svg"))) continue;
+        QSvgRenderer svg(path);
+        for (const int scale : {1, 2}) {
+            QFile file(PixelsPath(path, scale));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+            const QImage built = FromPixelsFile(file.readAll());
+            EXPECT_EQ(built, DrawSvg(svg, svg.defaultSize() * scale)) << path.toStdString();
+            ++kept;
+        }
+    }
+    EXPECT_EQ(kept, 40);
+    EXPECT_TRUE(FromPixelsFile(QByteArray("\x10\0\0\0\x10\0\0\0", 8)).isNull());  // cut short
 }
 
 TEST(Icons, TheOverflowArrowIsTheStylesOwn) {
