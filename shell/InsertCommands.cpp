@@ -15,6 +15,7 @@ namespace numora {
 namespace {
 
 const QString kUserFunctionMenuName = QStringLiteral("UserFunctionMenu");
+const QString kBuiltinFunctionMenuName = QStringLiteral("BuiltinFunctionMenu");
 
 // While a function menu is open the status bar is in its simple mode and shows the highlighted
 // function's help text; a submenu title has none.
@@ -53,20 +54,28 @@ void RebuildUserFunctionMenu(CMainFrame& frame) {
     }
 }
 
-void AttachInsertCommands(CMainFrame& frame) {
+QMenu& BuiltinFunctionMenu(CMainFrame& frame) {
+    if (auto* menu = frame.findChild<QMenu*>(kBuiltinFunctionMenuName,
+                                             Qt::FindDirectChildrenOnly)) {
+        return *menu;
+    }
     QMenu* builtin = CreateBuiltinFunctionMenu(&frame);
-    builtin->setObjectName(QStringLiteral("BuiltinFunctionMenu"));
+    builtin->setObjectName(kBuiltinFunctionMenuName);
     ShowHelpWhileOpen(frame, *builtin, true);
     for (QAction* sub : builtin->actions()) {
         if (sub->menu() != nullptr) ShowHelpWhileOpen(frame, *sub->menu(), false);
     }
+    return *builtin;
+}
+
+void AttachInsertCommands(CMainFrame& frame) {
     auto* user = new QMenu(&frame);
     user->setObjectName(kUserFunctionMenuName);
     ShowHelpWhileOpen(frame, *user, true);
     RebuildUserFunctionMenu(frame);
 
-    frame.Attach(CommandId::InsertBuiltinFunction, [&frame, builtin] {
-        PopupAndInsert(*builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction),
+    frame.Attach(CommandId::InsertBuiltinFunction, [&frame] {
+        PopupAndInsert(BuiltinFunctionMenu(frame), PopupPoint(frame, CommandId::InsertBuiltinFunction),
                        frame.Sheet().Driver(), frame.View());
     });
     frame.Attach(CommandId::InsertUserFunction, [&frame, user] {

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's command handlers, grouped by subsystem. Each Attach function connects its
 // commands to CMainFrame's actions and enables them; AttachShellHandlers calls them all.
+class QMenu;
+
 namespace numora {
 
 class CMainFrame;
@@ -16,6 +18,9 @@ void LoadUntitledAtStart(CMainFrame& frame);
 void AttachInsertCommands(CMainFrame& frame);
 // Refills the user function menu from the catalogue (after the user function dialog's OK).
 void RebuildUserFunctionMenu(CMainFrame& frame);
+// The built-in function menu, made when it is first needed: it holds every function, and the
+// window shows without it.
+QMenu& BuiltinFunctionMenu(CMainFrame& frame);
 // DialogCommands.cpp: the user function dialog, the options dialog and the help window.
 void AttachDialogCommands(CMainFrame& frame);
 // After the options dialog's OK: the settings into the worksheet, the modified flag kept.

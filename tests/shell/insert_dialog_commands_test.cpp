@@ -13,6 +13,7 @@
 #include "settings/dialogs/CConfigBasic.h"
 #include "settings/dialogs/CConfigDlg.h"
 #include "settings/dialogs/CConfigFontColor.h"
+#include "shell/ShellHandlers.h"
 #include "shell/help/HelpWindow.h"
 #include "tests/shell/main_frame_support.h"
 #include "userfunc/dialogs/CFunctionDlg.h"
@@ -46,8 +47,9 @@ TEST_F(MainFrameTest, InsertKeysEditTheSelectionAsOneUndoStep) {
 
 TEST_F(MainFrameTest, StatusBarShowsTheHighlightedFunctionsHelpWhileTheMenuIsOpen) {
     CMainFrame& frame = Start();
-    auto* builtin = frame.findChild<QMenu*>("BuiltinFunctionMenu");
-    ASSERT_NE(builtin, nullptr);
+    EXPECT_EQ(frame.findChild<QMenu*>("BuiltinFunctionMenu"), nullptr);  // made when first needed
+    QMenu* builtin = &BuiltinFunctionMenu(frame);
+    EXPECT_EQ(&BuiltinFunctionMenu(frame), builtin);
     QAction* trigonometric = builtin->actions().value(0);
     ASSERT_NE(trigonometric->menu(), nullptr);
     StatusBarPanes& panes = frame.Panes();
