@@ -21,6 +21,7 @@ inline QImage DrawSvg(QSvgRenderer& renderer, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     return image;
 }

@@ -44,11 +44,5 @@ int main(int argc, char** argv) {
     const int size = arguments[2].toInt();
     QSvgRenderer svg(arguments[0]);
     if (!svg.isValid() || size <= 0) return 1;
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg.render(&painter);
-    painter.end();
-    return image.save(arguments[1], "PNG") ? 0 : 1;
+    return numora::DrawSvg(svg, {size, size}).save(arguments[1], "PNG") ? 0 : 1;
 }
