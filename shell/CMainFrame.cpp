@@ -17,7 +17,7 @@
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/RecoveryKeeper.h"
 #include "shell/SettingsApply.h"
-#include "shell/ThemedIcons.h"
+#include "shell/SvgIcon.h"
 #include "settings/dialogs/ThemeColors.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"

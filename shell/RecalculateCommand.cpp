@@ -115,8 +115,7 @@ bool RecalculateAll(CMainFrame& frame) {
     options.cancel = &sheet.Engine().Cancel();
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
-    options.progress = PostProgress(
-        panes, [active] { return *active; }, 0);
+    options.progress = PostProgress(panes, [active] { return *active; }, 0);
 
     // The window's own engine does the work, so afterwards it holds the variables of the last
     // line; when the user stops, it gets its old ones back.

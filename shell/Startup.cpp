@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <memory>
 #include <optional>
 
 #include "settings/Settings.h"
-#include "shell/ThemedIcons.h"
+#include "shell/SvgIcon.h"
 #include "shell/Translations.h"
 
 namespace numora {
@@ -22,7 +23,7 @@ namespace {
 class DeferredStyleIcon final : public QIconEngine {
 public:
     DeferredStyleIcon(const QStyle& style, QStyle::StandardPixmap which)
-        : made_(std::make_shared<Made>(Made{&style, which, std::nullopt})) {}
+        : made_(std::make_shared<Made>(Made{QPointer<const QStyle>(&style), which, std::nullopt})) {}
 
     QIconEngine* clone() const override { return new DeferredStyleIcon(*this); }
     bool isNull() override { return made_->icon.has_value() && made_->icon->isNull(); }
@@ -47,13 +48,15 @@ public:
 
 private:
     struct Made {
-        const QStyle* style;
+        QPointer<const QStyle> style;  // none once the application has another style
         QStyle::StandardPixmap which;
         std::optional<QIcon> icon;
     };
 
     QIcon& Icon() {
-        if (!made_->icon) made_->icon = made_->style->standardIcon(made_->which);
+        if (!made_->icon) {
+            made_->icon = made_->style ? made_->style->standardIcon(made_->which) : QIcon();
+        }
         return *made_->icon;
     }
 

@@ -26,12 +26,15 @@ inline QImage DrawSvg(QSvgRenderer& renderer, QSize size) {
     return image;
 }
 
-// The resource of the pixels of the icon `svgPath` (":/icons/NAME.svg") drawn `scale` times
-// its own size.
+// The name of the pixels of the icon `svgPath` (".../NAME.svg") drawn `scale` times its own
+// size, and the resource that holds them.
+inline QString PixelsName(const QString& svgPath, int scale) {
+    const QString file = svgPath.mid(svgPath.lastIndexOf(u'/') + 1);
+    return QStringLiteral("%1@%2x").arg(file.chopped(4)).arg(scale);  // without ".svg"
+}
+
 inline QString PixelsPath(const QString& svgPath, int scale) {
-    const qsizetype slash = svgPath.lastIndexOf(u'/');
-    const QString name = svgPath.mid(slash + 1).chopped(4);  // without ".svg"
-    return QStringLiteral(":/icons/pixels/%1@%2x").arg(name).arg(scale);
+    return QStringLiteral(":/icons/pixels/") + PixelsName(svgPath, scale);
 }
 
 inline QByteArray ToPixelsFile(const QImage& drawn) {

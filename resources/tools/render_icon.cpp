@@ -4,7 +4,6 @@
 //                                           files OUT_DIR/NAME@1x and NAME@2x (SvgPixels.h)
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -17,9 +16,7 @@ int Pixels(const QString& folder, const QStringList& inputs) {
         QSvgRenderer svg(input);
         if (!svg.isValid() || svg.defaultSize().isEmpty()) return 1;
         for (const int scale : {1, 2}) {
-            const QString name =
-                QStringLiteral("%1@%2x").arg(QFileInfo(input).completeBaseName()).arg(scale);
-            QFile out(QDir(folder).filePath(name));
+            QFile out(QDir(folder).filePath(numora::PixelsName(input, scale)));
             const QByteArray pixels =
                 numora::ToPixelsFile(numora::DrawSvg(svg, svg.defaultSize() * scale));
             if (!out.open(QIODevice::WriteOnly) || out.write(pixels) != pixels.size()) return 1;

@@ -11,7 +11,7 @@
 
 #include "shell/Startup.h"
 #include "shell/SvgPixels.h"
-#include "shell/ThemedIcons.h"
+#include "shell/SvgIcon.h"
 #include "tests/support/qt_app_support.h"
 
 namespace numora::test {

@@ -1,4 +1,4 @@
-#include "shell/ThemedIcons.h"
+#include "shell/SvgIcon.h"
 
 #include "shell/SvgPixels.h"
 
@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -37,7 +38,7 @@ public:
 
     QSize DefaultSize() {
         if (!defaultSize_) {
-            const QSize built = dark_ ? QSize() : PixelsFileSize(BuiltPixels(1));
+            const QSize built = Built(1).size();
             defaultSize_ = built.isEmpty() ? Renderer().defaultSize() : built;
         }
         return *defaultSize_;
@@ -45,17 +46,22 @@ public:
 
     QImage Draw(QSize pixels) {
         for (const int scale : {1, 2}) {
-            if (dark_ || pixels != DefaultSize() * scale) continue;
-            QImage built = FromPixelsFile(BuiltPixels(scale));
-            if (!built.isNull()) return built;
+            if (pixels == DefaultSize() * scale && !Built(scale).isNull()) return Built(scale);
         }
         return DrawSvg(Renderer(), pixels);
     }
 
 private:
-    QByteArray BuiltPixels(int scale) const {
-        QFile file(PixelsPath(path_, scale));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // The pixels drawn when the program was built, `scale` times the icon's size; null for
+    // the dark inks, which were not.
+    const QImage& Built(int scale) {
+        std::optional<QImage>& built = built_[scale - 1];
+        if (!built) {
+            QFile file(PixelsPath(path_, scale));
+            built = !dark_ && file.open(QIODevice::ReadOnly) ? FromPixelsFile(file.readAll())
+                                                             : QImage();
+        }
+        return *built;
     }
 
     QSvgRenderer& Renderer() {
@@ -74,6 +80,7 @@ private:
     QString path_;
     bool dark_;
     std::optional<QSize> defaultSize_;
+    std::array<std::optional<QImage>, 2> built_;
     std::unique_ptr<QSvgRenderer> renderer_;
 };
 
