@@ -1,10 +1,12 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QThreadPool>
 #include <memory>
 #include <optional>
 
@@ -81,6 +83,12 @@ public:
 QStyle* NewProgramStyle() { return new StartStyle; }
 
 void PrepareApplication(QApplication& app, Settings& settings) {
+    // Listing the installed fonts reads the whole font configuration, the longest step before
+    // the window can show. The font database may be used from any thread and keeps the list
+    // for all, so it is filled on another while this one reads the settings and makes the
+    // window's actions, menus and toolbars, which need no font; the window's first font waits
+    // for it.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
     QApplication::setStyle(NewProgramStyle());
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/icons/numora.svg")));
     settings.Load();

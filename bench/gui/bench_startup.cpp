@@ -3,7 +3,7 @@
 // folder of their own that also holds a Numora.ini.
 //
 // Start: constructing (the Settings too: reading the ini is part of starting), showing, and
-// events up to the first paint of the editor's viewport. Destruction is outside the timing on
+// events until the first frame is painted, the editor's text in it. Destruction is outside the timing on
 // both sides. Both run in this process after a warm-up window has loaded the platform plugin
 // and the fonts, so this is the window's own cost, not the process's.
 //
@@ -11,8 +11,8 @@
 // --start-child) until it has painted, as a user waits for it, the window and the bare editor
 // one after the other so that both meet the same load. The window side starts as `numora`
 // does (its icon, settings and translators first); loading Qt, the platform plugin and the
-// fonts is paid by both. The child reports the moment of its first paint on the monotonic
-// clock, so that its exit is not counted. Arg 0 is the interface language the system asks for,
+// fonts is paid by both. The child reports the moment its first frame was painted on the
+// monotonic clock, so that its exit is not counted. Arg 0 is the interface language the system asks for,
 // Arg 1 Japanese. The platform is the offscreen one unless QT_QPA_PLATFORM names another: run
 // it under an X server (QT_QPA_PLATFORM=xcb) to see what a desktop user waits for.
 //
@@ -93,32 +93,58 @@ private:
     QTemporaryDir dir_;
 };
 
-class PaintSeen : public QObject {
+// The first frame: the viewport's first paint is part of the window's first paint pass, which
+// ends with the frame handed to the screen. A call queued from that paint runs once the pass is
+// over, so `when` is the moment the whole first frame, the editor's text too, is done.
+class EvT : public QObject {
+public:
+    bool on = false;
+    std::string last = "paint";
+    std::chrono::steady_clock::time_point t;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!on) return false;
+        auto now = std::chrono::steady_clock::now();
+        double ms = std::chrono::duration<double, std::milli>(now - t).count();
+        if (ms > 0.05) std::fprintf(stderr, "ev %s %.2f\n", last.c_str(), ms);
+        t = now;
+        last = std::to_string(int(e->type())) + " " + o->metaObject()->className() + "/" + o->objectName().toStdString();
+        return false;
+    }
+};
+EvT* evt() { static EvT* t = [] { auto* t = new EvT; qApp->installEventFilter(t); return t; }(); return t; }
+class FramePainted : public QObject {
 public:
     bool seen = false;
+    bool done = false;
     std::chrono::steady_clock::time_point when;
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen) {
-            seen = true;
-            when = std::chrono::steady_clock::now();
+            seen = true; if (getenv("NUMORA_TRACE")) { evt()->on = true; evt()->t = std::chrono::steady_clock::now(); }
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    when = std::chrono::steady_clock::now();
+                    done = true; evt()->on = false; if (getenv("NUMORA_TRACE")) fprintf(stderr, "done %.2f\n", std::chrono::duration<double, std::milli>(when - evt()->t).count());
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
 };
 
-// Shows `window` and processes events until `viewport` has painted; false if it never does.
-// `painted` receives the moment of the first paint.
+// Shows `window` and processes events until its first frame, `viewport` in it, has been
+// painted; false if it never is. `painted` receives the moment the frame was done.
 bool ShowUntilPainted(QWidget& window, QWidget& viewport,
                       std::chrono::steady_clock::time_point* painted = nullptr) {
-    PaintSeen paint;
-    viewport.installEventFilter(&paint);
+    FramePainted frame;
+    viewport.installEventFilter(&frame);
     window.show();
     QElapsedTimer waited;
     waited.start();
-    while (!paint.seen && waited.elapsed() < 10000) QCoreApplication::processEvents();
-    viewport.removeEventFilter(&paint);
-    if (painted != nullptr) *painted = paint.when;
-    return paint.seen;
+    while (!frame.done && waited.elapsed() < 10000) QCoreApplication::processEvents();
+    viewport.removeEventFilter(&frame);
+    if (painted != nullptr) *painted = frame.when;
+    return frame.done;
 }
 
 // What a bare editor does at start: read the file, show it.
@@ -207,7 +233,7 @@ bool OpenAndPaint(const char* side, int lines,
            bare->edit->document()->blockCount() == lines;
 }
 
-// Prints the moment of the first paint, in nanoseconds on the monotonic clock.
+// Prints the moment the first frame was painted, in nanoseconds on the monotonic clock.
 int StartChild(const char* side) {
     std::chrono::steady_clock::time_point painted;
     const bool ok = OpenAndPaint(side, kSmall, &painted);
