@@ -47,6 +47,8 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     CreateMenusAndToolbars();
     recent_ = std::make_unique<RecentDocumentsMenu>(*this);
     recent_->Read();
+    // Read while the installed fonts are still being listed at start: reading needs no font.
+    const std::optional<std::u16string> untitled = ReadUntitledAtStart(*this);
     CreateClient();
     // Files dropped anywhere on the window, the worksheet included, are opened.
     setAcceptDrops(true);
@@ -60,7 +62,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
 
     UpdateTitle();
     view_->setFocus();
-    LoadUntitledAtStart(*this);
+    if (untitled) ShowUntitledAtStart(*this, *untitled);
     recovery_ = std::make_unique<RecoveryKeeper>(*this);
     recovery_->OfferRecovery();
 }
@@ -188,14 +190,18 @@ void CMainFrame::CreateClient() {
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setHandleWidth(kSplitterBarWidth);
     splitter_->setChildrenCollapsible(false);
+    // The list pane needs no font to be made, so it is made first, while the installed fonts
+    // are still being listed at start; the editor, which does, goes to its left.
+    list_ = new VariableListPane(splitter_);
     view_ = new WorksheetEditor(splitter_);
+    splitter_->insertWidget(0, view_);
+    setTabOrder(view_, list_);
     sheet_ = std::make_unique<Worksheet>(*view_, functions_);
     wait_ = std::make_unique<CalculationWait>(*sheet_);
     previewer_ = std::make_unique<LinePreviewer>(*view_, *sheet_);
     completion_ = std::make_unique<CompletionCatalogue>(functions_, *sheet_);
     typingHelp_ = std::make_unique<TypingHelp>(*view_, *sheet_, completion_->Source());
     view_->ShowWorksheet(sheet_.get());
-    list_ = new VariableListPane(splitter_);
     list_->SetEngine(&sheet_->Engine());
     view_->setMinimumWidth(kMinPaneWidth);
     list_->setMinimumWidth(kMinPaneWidth);

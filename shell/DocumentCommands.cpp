@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <filesystem>
+#include <optional>
 
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
@@ -98,19 +99,23 @@ void AttachExitCommand(CMainFrame& frame) {
         CMainFrame::Turn::RunNow);
 }
 
-void LoadUntitledAtStart(CMainFrame& frame) {
-    if ((frame.AppSettings().Option & OptionBits::AutoSaveUntitled) == 0) return;
+std::optional<std::u16string> ReadUntitledAtStart(CMainFrame& frame) {
+    if ((frame.AppSettings().Option & OptionBits::AutoSaveUntitled) == 0) return std::nullopt;
     std::error_code ec;
     if (!std::filesystem::exists(frame.UntitledPath(), ec)) {
         frame.UntitledStamp() = {true, false, 0, 0};  // another copy may create it meanwhile
-        return;
+        return std::nullopt;
     }
     std::u16string text;
     if (!LoadDocument(frame.UntitledPath(), text, ReporterFor(&frame), kDefaultReadChunkBytes,
                       &frame.UntitledStamp())) {
         frame.KeepUnreadableUntitled();
-        return;
+        return std::nullopt;
     }
+    return text;
+}
+
+void ShowUntitledAtStart(CMainFrame& frame, const std::u16string& text) {
     frame.View().LoadText(QString::fromStdU16String(text));
     frame.MarkSaved();
     UpdateResultLines(frame);

@@ -1,6 +1,9 @@
 #pragma once
 // The main window's command handlers, grouped by subsystem. Each Attach function connects its
 // commands to CMainFrame's actions and enables them; AttachShellHandlers calls them all.
+#include <optional>
+#include <string>
+
 class QMenu;
 
 namespace numora {
@@ -13,7 +16,11 @@ void AttachShellHandlers(CMainFrame& frame);
 void AttachViewCommands(CMainFrame& frame);
 // DocumentCommands.cpp: exit, and the Untitled document kept between runs.
 void AttachExitCommand(CMainFrame& frame);
-void LoadUntitledAtStart(CMainFrame& frame);
+// At start the Untitled document is read before the window is built, and shown once it is.
+// Read: its text; nothing when it is not kept, not there yet, or unreadable (then it is kept
+// aside, as the user left it).
+std::optional<std::u16string> ReadUntitledAtStart(CMainFrame& frame);
+void ShowUntitledAtStart(CMainFrame& frame, const std::u16string& text);
 // InsertCommands.cpp: F4 to F10 and the function menus.
 void AttachInsertCommands(CMainFrame& frame);
 // Refills the user function menu from the catalogue (after the user function dialog's OK).

@@ -24,6 +24,31 @@ QString PlainText(QString text) {
     return text;
 }
 
+// Runs `then` once, as soon as `widget` has first been painted (the paint itself done).
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget& widget, std::function<void()> then)
+        : QObject(&widget), then_(std::move(then)) {
+        widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    then_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
 }  // namespace
 
 EditCommands::EditCommands(WorksheetEditor& view, Worksheet& sheet, const EditActions& actions,
@@ -112,9 +137,17 @@ void EditCommands::TrackEnabling() {
     connect(&view_, &QPlainTextEdit::copyAvailable, this, selection);
     selection(CanCutOrCopy());
     if (paste) {
-        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, paste,
-                [this, paste] { paste->setEnabled(CanPaste()); });
-        paste->setEnabled(CanPaste());
+        const auto check = [this, paste] { paste->setEnabled(CanPaste()); };
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, paste, check);
+        // Asking the desktop's clipboard what it holds is a round trip to the window system,
+        // and to the program that owns the clipboard, before the window could show. While the
+        // worksheet has not been painted yet, Paste waits, off, for its first paint.
+        if (view_.isVisible()) {
+            check();
+        } else {
+            paste->setEnabled(false);
+            new AfterFirstPaint(*view_.viewport(), check);
+        }
     }
     if (undo) {
         connect(view_.document(), &QTextDocument::undoAvailable, undo, &QAction::setEnabled);

@@ -36,6 +36,19 @@ TEST_F(MainFrameTest, EditCommandsActOnTheWorksheetOnlyWhileItHasTheFocus) {
     EXPECT_NE(frame.findChild<FindDialog*>(), nullptr);
 }
 
+TEST_F(MainFrameTest, PasteAsksTheClipboardOnceTheWorksheetHasBeenPainted) {
+    QGuiApplication::clipboard()->setText("x");
+    CMainFrame& frame = Start();
+    QAction* paste = frame.Action(CommandId::EditPaste);
+    EXPECT_FALSE(paste->isEnabled()) << "not asked before the first paint";
+    EXPECT_TRUE(QTest::qWaitFor([paste] { return paste->isEnabled(); }));
+
+    QGuiApplication::clipboard()->clear();
+    EXPECT_FALSE(paste->isEnabled());
+    QGuiApplication::clipboard()->setText("y");
+    EXPECT_TRUE(paste->isEnabled());
+}
+
 TEST_F(MainFrameTest, PageSetupMarginsAreKeptAndPrintWritesThePdf) {
     CMainFrame& frame = Start();
     prompter_.pageSetupMargins = QMarginsF(15, 16, 17, 18.004);
