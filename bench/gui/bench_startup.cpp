@@ -30,6 +30,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -48,6 +49,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/Startup.h"
 #include "tests/support/qt_app_support.h"
+#include "ui/AfterFirstPaint.h"
 #include "tests/support/scripted_prompter.h"
 #include "worksheet/Document.h"
 #include "worksheet/view/WorksheetEditor.h"
@@ -93,58 +95,24 @@ private:
     QTemporaryDir dir_;
 };
 
-// The first frame: the viewport's first paint is part of the window's first paint pass, which
-// ends with the frame handed to the screen. A call queued from that paint runs once the pass is
-// over, so `when` is the moment the whole first frame, the editor's text too, is done.
-class EvT : public QObject {
-public:
-    bool on = false;
-    std::string last = "paint";
-    std::chrono::steady_clock::time_point t;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (!on) return false;
-        auto now = std::chrono::steady_clock::now();
-        double ms = std::chrono::duration<double, std::milli>(now - t).count();
-        if (ms > 0.05) std::fprintf(stderr, "ev %s %.2f\n", last.c_str(), ms);
-        t = now;
-        last = std::to_string(int(e->type())) + " " + o->metaObject()->className() + "/" + o->objectName().toStdString();
-        return false;
-    }
-};
-EvT* evt() { static EvT* t = [] { auto* t = new EvT; qApp->installEventFilter(t); return t; }(); return t; }
-class FramePainted : public QObject {
-public:
-    bool seen = false;
-    bool done = false;
-    std::chrono::steady_clock::time_point when;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen) {
-            seen = true; if (getenv("NUMORA_TRACE")) { evt()->on = true; evt()->t = std::chrono::steady_clock::now(); }
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    when = std::chrono::steady_clock::now();
-                    done = true; evt()->on = false; if (getenv("NUMORA_TRACE")) fprintf(stderr, "done %.2f\n", std::chrono::duration<double, std::milli>(when - evt()->t).count());
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 // Shows `window` and processes events until its first frame, `viewport` in it, has been
-// painted; false if it never is. `painted` receives the moment the frame was done.
+// painted, the editor's text too; false if it never is. `painted` receives the moment the frame
+// was done.
 bool ShowUntilPainted(QWidget& window, QWidget& viewport,
                       std::chrono::steady_clock::time_point* painted = nullptr) {
-    FramePainted frame;
-    viewport.installEventFilter(&frame);
+    bool done = false;
+    std::chrono::steady_clock::time_point when;
+    const QPointer<numora::AfterFirstPaint> frame = new numora::AfterFirstPaint(viewport, [&] {
+        when = std::chrono::steady_clock::now();
+        done = true;
+    });
     window.show();
     QElapsedTimer waited;
     waited.start();
-    while (!frame.done && waited.elapsed() < 10000) QCoreApplication::processEvents();
-    viewport.removeEventFilter(&frame);
-    if (painted != nullptr) *painted = frame.when;
-    return frame.done;
+    while (!done && waited.elapsed() < 10000) QCoreApplication::processEvents();
+    delete frame;  // when it never painted: nothing may write here later
+    if (painted != nullptr) *painted = when;
+    return done;
 }
 
 // What a bare editor does at start: read the file, show it.

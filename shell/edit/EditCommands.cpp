@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <functional>
 
+#include "ui/AfterFirstPaint.h"
 #include "ui/QtText.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetEditor.h"
@@ -23,31 +24,6 @@ QString PlainText(QString text) {
     text.replace(u'\r', u'\n');
     return text;
 }
-
-// Runs `then` once, as soon as `widget` has first been painted (the paint itself done).
-class AfterFirstPaint final : public QObject {
-public:
-    AfterFirstPaint(QWidget& widget, std::function<void()> then)
-        : QObject(&widget), then_(std::move(then)) {
-        widget.installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    then_();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
 
 }  // namespace
 
