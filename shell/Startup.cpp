@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIconEngine>
+#include <QLocale>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QThreadPool>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "settings/Settings.h"
 #include "shell/SvgIcon.h"
@@ -83,6 +85,10 @@ public:
 QStyle* NewProgramStyle() { return new StartStyle; }
 
 void PrepareApplication(QApplication& app, Settings& settings) {
+    settings.Load();
+    const std::string_view language =
+        ResolveLanguage(settings.Language, QLocale::system().uiLanguages());
+    MatchFontsToLanguage(language);
     // Listing the installed fonts reads the whole font configuration, the longest step before
     // the window can show. The font database may be used from any thread and keeps the list
     // for all, so it is filled on another while this one reads the settings and makes the
@@ -91,8 +97,7 @@ void PrepareApplication(QApplication& app, Settings& settings) {
     QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
     QApplication::setStyle(NewProgramStyle());
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/icons/numora.svg")));
-    settings.Load();
-    InstallTranslators(app, settings.Language);
+    InstallTranslators(app, language);
 }
 
 }  // namespace numora

@@ -14,7 +14,8 @@ class Settings;
 QStyle* NewProgramStyle();
 
 // Gives the application the program's style and icon, reads `settings` (the settings folder exists afterwards) and
-// installs the translators for the interface language it names, before any text is made.
+// installs the translators for the interface language it names, before any text is made; the
+// platform's fonts are matched to that language before they are first listed.
 void PrepareApplication(QApplication& app, Settings& settings);
 
 }  // namespace numora

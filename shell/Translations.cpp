@@ -42,6 +42,17 @@ std::string_view ResolveLanguage(std::string_view stored, const QStringList& sys
     return japanese ? kLanguageJapanese : kLanguageEnglish;
 }
 
+void MatchFontsToLanguage(std::string_view language) {
+    // Fontconfig, which matches fonts where there is no other font service, takes the language
+    // from FC_LANG before the locale's. On a system in another language, the desktop's font has
+    // no kana or kanji, and every menu and toolbar text of the Japanese interface would have Qt
+    // search the installed fonts for a fallback that has them, several times at start. Told
+    // the language, fontconfig makes a Japanese font the default one. Other platforms' font
+    // matching does not read the variable. A language set for fontconfig already is kept.
+    if (language != kLanguageJapanese || qEnvironmentVariableIsSet("FC_LANG")) return;
+    qputenv("FC_LANG", "ja");
+}
+
 bool InstallTranslators(QCoreApplication& app, std::string_view stored) {
     const std::string_view language = ResolveLanguage(stored, QLocale::system().uiLanguages());
     if (language == kLanguageEnglish) {

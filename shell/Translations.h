@@ -15,6 +15,11 @@ namespace numora {
 // English for any other.
 std::string_view ResolveLanguage(std::string_view stored, const QStringList& systemLanguages);
 
+// Has the platform's font matching choose fonts for `language` (as resolved), before the fonts
+// are first listed: the default font is then one that writes the interface's language, as on a
+// desktop in that language, rather than one that needs a fallback font for each of its texts.
+void MatchFontsToLanguage(std::string_view language);
+
 // Installs every translator the program uses for `language` (as stored in [View] Language),
 // once, right after the application is made. False when a translation was
 // not found (those texts then stay in the language they are written in).

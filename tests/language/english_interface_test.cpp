@@ -4,12 +4,15 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -195,6 +198,33 @@ TEST(InterfaceLanguageChoice, TheSystemsLanguageUnlessOneIsStored) {
     for (const Case& c : cases) {
         EXPECT_EQ(ResolveLanguage(c.stored, system(c.locale)), c.shown) << c.stored << " " << c.locale;
     }
+}
+
+// A Japanese interface on a system in another language is drawn in a font that has kana and
+// kanji, as on a Japanese desktop, not in a Latin one patched up from fallback fonts. In a
+// process of its own, with an English system: the platform's fonts are matched once a process.
+TEST(InterfaceLanguageChoice, AJapaneseInterfaceOnAnEnglishSystemHasAJapaneseDefaultFont) {
+    test::App();
+    if (qEnvironmentVariableIsSet("NUMORA_FONT_LANGUAGE_CHILD")) {
+        MatchFontsToLanguage(ResolveLanguage(kLanguageJapanese, QLocale::system().uiLanguages()));
+        const QString family = QFontInfo(QApplication::font()).family();
+        EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese))
+            << family.toStdString();
+        return;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"FC_LANG", "LANGUAGE", "LC_CTYPE"}) environment.remove(name);
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("NUMORA_FONT_LANGUAGE_CHILD"), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=InterfaceLanguageChoice.AJapaneseInterface*")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAllStandardOutput());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
 }
 
 }  // namespace
