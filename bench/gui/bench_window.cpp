@@ -163,34 +163,77 @@ struct InTurn {
     double window = 0, bare = 0;
 };
 
-// Both of the above in turn.
-void BM_EnterAtEndInTurn(benchmark::State& state) {
-    InTurn sides(static_cast<int>(state.range(0)));
+// Enter at the end of the last line, after which the line "a*2" is typed outside the timing.
+void PrepareEnterAtEnd(InTurn& sides) {
     WorksheetEditor& view = sides.editor.view;
-    QPlainTextEdit& edit = sides.edit;
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(&view, Qt::Key_End);
     QTest::keyClick(&view, Qt::Key_Return);
     QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&sides.edit, Qt::Key_End, Qt::ControlModifier);
+}
+
+void EnterAtEnd(InTurn& sides) {
+    WorksheetEditor& view = sides.editor.view;
+    QPlainTextEdit& edit = sides.edit;
+    sides.Step([&] { QTest::keyClick(&view, Qt::Key_Return); },
+               [&] {
+                   QTest::keyClick(&edit, Qt::Key_Return);
+                   edit.textCursor().insertText(QStringLiteral(">75\n"));
+               });
+}
+
+void TypeNextLine(InTurn& sides) {
+    QTest::keyClicks(&sides.editor.view, "a*2");
+    QTest::keyClicks(&sides.edit, "a*2");
+    QCoreApplication::processEvents();
+}
+
+bool EnterCalculated(const InTurn& sides) {
+    return sides.editor.view.Text().endsWith(u"a*2\n>75\na*2");
+}
+
+// Both of the above in turn.
+void BM_EnterAtEndInTurn(benchmark::State& state) {
+    InTurn sides(static_cast<int>(state.range(0)));
+    PrepareEnterAtEnd(sides);
     Settle();
     for (auto _ : state) {
-        sides.Step([&] { QTest::keyClick(&view, Qt::Key_Return); },
-                   [&] {
-                       QTest::keyClick(&edit, Qt::Key_Return);
-                       edit.textCursor().insertText(QStringLiteral(">75\n"));
-                   });
+        EnterAtEnd(sides);
         state.PauseTiming();
-        QTest::keyClicks(&view, "a*2");
-        QTest::keyClicks(&edit, "a*2");
-        QCoreApplication::processEvents();
+        TypeNextLine(sides);
         state.ResumeTiming();
     }
-    if (!view.Text().endsWith(u"a*2\n>75\na*2")) state.SkipWithError("Enter did not calculate");
+    if (!EnterCalculated(sides)) state.SkipWithError("Enter did not calculate");
     sides.Report(state);
 }
 BENCHMARK(BM_EnterAtEndInTurn)->Arg(10)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+
+// How Enter grows with the worksheet: Enter at the end of 10 lines and of 100,000, the
+// worksheet's and the bare editor's, all four in turn under the same load. `window_growth` is
+// the worksheet's cost at 100,000 lines over its cost at 10, `bare_growth` the bare editor's.
+void BM_EnterGrowthInTurn(benchmark::State& state) {
+    InTurn small(10);
+    InTurn large(kLarge);
+    PrepareEnterAtEnd(small);
+    PrepareEnterAtEnd(large);
+    Settle();
+    for (auto _ : state) {
+        EnterAtEnd(small);
+        EnterAtEnd(large);
+        state.PauseTiming();
+        TypeNextLine(small);
+        TypeNextLine(large);
+        state.ResumeTiming();
+    }
+    if (!EnterCalculated(small) || !EnterCalculated(large)) {
+        state.SkipWithError("Enter did not calculate");
+    }
+    state.counters["window_growth"] = large.window / small.window;
+    state.counters["bare_growth"] = large.bare / small.bare;
+}
+BENCHMARK(BM_EnterGrowthInTurn)->Unit(benchmark::kMicrosecond);
 
 void BM_TypeInMiddleView(benchmark::State& state) {
     App();
