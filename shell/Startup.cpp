@@ -91,9 +91,9 @@ void PrepareApplication(QApplication& app, Settings& settings) {
     MatchFontsToLanguage(language);
     // Listing the installed fonts reads the whole font configuration, the longest step before
     // the window can show. The font database may be used from any thread and keeps the list
-    // for all, so it is filled on another while this one reads the settings and makes the
+    // for all, so it is filled on another while this one loads the translations and makes the
     // window's actions, menus and toolbars, which need no font; the window's first font waits
-    // for it.
+    // for it. The language for matching fonts is set before.
     QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
     QApplication::setStyle(NewProgramStyle());
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/icons/numora.svg")));
