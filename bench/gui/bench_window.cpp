@@ -1,9 +1,9 @@
 // The worksheet editor against a bare QPlainTextEdit doing the same work in the same process:
 // opening and colouring a large worksheet, Enter at the end of a large worksheet against a
-// small one (and the bare editor's own growth for the same step, and both in turn for a ratio
-// under the same load), and one typed character in the middle of a large worksheet (also in
-// turn with the bare one). Keys are key
-// events on both sides.
+// small one (and the bare editor's own growth for the same step, both in turn for a ratio
+// under the same load, and all four in turn for how each grows), and one typed character in
+// the middle of a large worksheet (also in turn with the bare one). Keys are key events on
+// both sides.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -163,7 +163,7 @@ struct InTurn {
     double window = 0, bare = 0;
 };
 
-// Enter at the end of the last line, after which the line "a*2" is typed outside the timing.
+// Both carets at the end of the text, once an Enter on the first line has assigned `a`.
 void PrepareEnterAtEnd(InTurn& sides) {
     WorksheetEditor& view = sides.editor.view;
     view.setFocus();
@@ -174,6 +174,7 @@ void PrepareEnterAtEnd(InTurn& sides) {
     QTest::keyClick(&sides.edit, Qt::Key_End, Qt::ControlModifier);
 }
 
+// Enter on both in turn; the bare editor writes the result line the worksheet writes.
 void EnterAtEnd(InTurn& sides) {
     WorksheetEditor& view = sides.editor.view;
     QPlainTextEdit& edit = sides.edit;
@@ -184,6 +185,7 @@ void EnterAtEnd(InTurn& sides) {
                });
 }
 
+// The next line to calculate, typed on both outside the timing.
 void TypeNextLine(InTurn& sides) {
     QTest::keyClicks(&sides.editor.view, "a*2");
     QTest::keyClicks(&sides.edit, "a*2");
@@ -194,7 +196,7 @@ bool EnterCalculated(const InTurn& sides) {
     return sides.editor.view.Text().endsWith(u"a*2\n>75\na*2");
 }
 
-// Both of the above in turn.
+// BM_EnterAtEnd and BM_EnterAtEndBare in turn.
 void BM_EnterAtEndInTurn(benchmark::State& state) {
     InTurn sides(static_cast<int>(state.range(0)));
     PrepareEnterAtEnd(sides);
