@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include "settings/Settings.h"
@@ -53,8 +52,7 @@ void MatchFontsToLanguage(std::string_view language) {
     qputenv("FC_LANG", "ja");
 }
 
-bool InstallTranslators(QCoreApplication& app, std::string_view stored) {
-    const std::string_view language = ResolveLanguage(stored, QLocale::system().uiLanguages());
+bool InstallTranslators(QCoreApplication& app, std::string_view language) {
     if (language == kLanguageEnglish) {
         return Install(
             app, [](QTranslator& t) { return t.load(QStringLiteral(":/i18n/numora_en.qm")); });

@@ -20,8 +20,8 @@ std::string_view ResolveLanguage(std::string_view stored, const QStringList& sys
 // desktop in that language, rather than one that needs a fallback font for each of its texts.
 void MatchFontsToLanguage(std::string_view language);
 
-// Installs every translator the program uses for `language` (as stored in [View] Language),
-// once, right after the application is made. False when a translation was
+// Installs every translator the program uses for `language` (as resolved), once, right after
+// the application is made. False when a translation was
 // not found (those texts then stay in the language they are written in).
 bool InstallTranslators(QCoreApplication& app, std::string_view language);
 

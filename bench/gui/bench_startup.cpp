@@ -49,8 +49,8 @@
 #include "shell/CMainFrame.h"
 #include "shell/Startup.h"
 #include "tests/support/qt_app_support.h"
-#include "ui/AfterFirstPaint.h"
 #include "tests/support/scripted_prompter.h"
+#include "ui/AfterFirstPaint.h"
 #include "worksheet/Document.h"
 #include "worksheet/view/WorksheetEditor.h"
 
