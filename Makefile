@@ -67,7 +67,7 @@ sanitize: deps
 TSAN_DIR ?= build-tsan
 TSAN_FLAGS = -O1 -fsanitize=thread -fno-omit-frame-pointer
 TSAN_TARGETS = test_engine test_worksheet test_view test_shell test_soak
-TSAN_TESTS = ^(TwoEngines|CancelTest|Worksheet|AutoRecalculate|LivePreview|CalculationTest|TypingAheadTest|RecalculateTest|LiveResultsTest|RecoveryTest|EditorSoak)\.
+TSAN_TESTS = ^(TwoEngines|PostToTest|CancelTest|Worksheet|AutoRecalculate|LivePreview|CalculationTest|TypingAheadTest|RecalculateTest|LiveResultsTest|RecoveryTest|EditorSoak)\.
 
 tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DNUMORA_BUILD_BENCH=OFF \

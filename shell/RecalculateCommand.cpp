@@ -14,6 +14,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "ui/PostTo.h"
 #include "worksheet/Recalculate.h"
 #include "worksheet/VariableList.h"
 #include "worksheet/Worksheet.h"
@@ -41,12 +42,9 @@ std::function<void(std::int32_t, std::int32_t)> PostProgress(StatusBarPanes* pan
         if (now - started < std::chrono::milliseconds(quietMs)) return;
         if (now - posted < std::chrono::milliseconds(100)) return;
         posted = now;
-        QMetaObject::invokeMethod(
-            panes,
-            [panes, active, done, total] {
-                if (active()) panes->ShowProgress(texts::kRecalculating().arg(done).arg(total));
-            },
-            Qt::QueuedConnection);
+        PostTo(panes, [panes, active, done, total] {
+            if (active()) panes->ShowProgress(texts::kRecalculating().arg(done).arg(total));
+        });
     };
 }
 
@@ -63,9 +61,7 @@ public:
             queued_.emplace_back(piece);
             ask = !std::exchange(asked_, true);
         }
-        if (ask)
-            QMetaObject::invokeMethod(
-                &view_, [self] { self->Feed(); }, Qt::QueuedConnection);
+        if (ask) PostTo(&view_, [self] { self->Feed(); });
     }
 
     // On the window's thread; a call that comes after the work has ended does nothing.

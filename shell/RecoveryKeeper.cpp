@@ -15,6 +15,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTexts.h"
+#include "ui/PostTo.h"
 #include "ui/Prompter.h"
 #include "worksheet/Document.h"
 #include "worksheet/RecoveryCopy.h"
@@ -111,8 +112,7 @@ bool RecoveryKeeper::StartWrite() {
         const FileError error = WriteFileAtomically(ToPath(copyPath), Encode(copy));
         written_ = error;
         // Also after a wait has taken the result: reporting it is the window's, in turn.
-        QMetaObject::invokeMethod(
-            this, [this, error] { Finished(error); }, Qt::QueuedConnection);
+        PostTo(this, [this, error] { Finished(error); });
     });
     return true;
 }

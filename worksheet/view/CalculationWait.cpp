@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <chrono>
 
+#include "ui/PostTo.h"
+
 namespace numora {
 
 CalculationWait::CalculationWait(Worksheet& sheet) : sheet_(sheet) {
@@ -20,12 +22,9 @@ CalculationWait::CalculationWait(Worksheet& sheet) : sheet_(sheet) {
     // from an earlier line finds the next line's loop and is harmless there: that loop spins
     // again until its own line is done.
     sheet_.Worker().SetJobEndedHandler([this] {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (waiting_) waiting_->quit();
-            },
-            Qt::QueuedConnection);
+        PostTo(this, [this] {
+            if (waiting_) waiting_->quit();
+        });
     });
     sheet_.SetLineWait(this);
 }

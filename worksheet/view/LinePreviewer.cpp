@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 
+#include "ui/PostTo.h"
 #include "ui/QtText.h"
 #include "worksheet/LineText.h"
 #include "worksheet/Worksheet.h"
@@ -88,16 +89,13 @@ void LinePreviewer::StartNow() {
     deadline_.start();
     preview_.Start(std::move(line),
                    [this, request, blockNumber](std::optional<std::u16string> text) {
-                       QMetaObject::invokeMethod(
-                           this,
-                           [this, request, blockNumber, text = std::move(text)] {
-                               if (request != request_) return;
-                               deadline_.stop();
-                               pending_ = false;
-                               if (text) editor_.ShowPreview(blockNumber, ToQString(*text));
-                               emit Finished();
-                           },
-                           Qt::QueuedConnection);
+                       PostTo(this, [this, request, blockNumber, text = std::move(text)] {
+                           if (request != request_) return;
+                           deadline_.stop();
+                           pending_ = false;
+                           if (text) editor_.ShowPreview(blockNumber, ToQString(*text));
+                           emit Finished();
+                       });
                    });
 }
 
