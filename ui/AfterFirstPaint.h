@@ -7,6 +7,8 @@
 #include <functional>
 #include <utility>
 
+#include "ui/PostTo.h"
+
 namespace numora {
 
 // Runs `then` once, as soon as `widget` has first been painted (the paint pass done). Owned by
@@ -20,13 +22,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    then_();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
+            PostTo(this, [this] {
+                then_();
+                deleteLater();
+            });
         }
         return false;
     }

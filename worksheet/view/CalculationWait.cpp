@@ -66,7 +66,7 @@ void CalculationWait::WaitForLine(LineWorker& worker) {
     running_ = false;
     if (!typeAhead_.Empty()) {
         // Once the Enter that ran this line has finished its own work.
-        QMetaObject::invokeMethod(this, &CalculationWait::DeliverKept, Qt::QueuedConnection);
+        PostTo(this, [this] { DeliverKept(); });
     } else if (!typeAhead_.Delivering()) {
         Filter(false);
     }
