@@ -221,7 +221,8 @@ void CMainFrame::WireView() {
     sheet_->SetCalculatedHandler([this] {
         panes_->RefreshResult();
         if (sheet_->AutoRecalculate()) {
-            list_->Follow(sheet_->Assigned(), sheet_->AssignedFromTop(), sheet_->Engine());
+            list_->Follow(sheet_->Assigned(), sheet_->AssignedFromTop(), sheet_->Engine(),
+                          sheet_->TakenBack());
         } else {
             list_->Refresh(sheet_->Engine());
         }

@@ -1,6 +1,8 @@
 // すべて再計算: the whole worksheet recalculated from the top on the worksheet's worker, exactly
 // as numora-calc recalculates the same text, then put in place as one undo step.
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -114,7 +116,7 @@ bool RecalculateAll(CMainFrame& frame) {
     options.progress = PostProgress(panes, [active] { return *active; }, 0);
 
     // The window's own engine does the work, so afterwards it holds the variables of the last
-    // line; when the user stops, it gets its old ones back.
+    // line calculated.
     VariableListModel list;
     options.variableList = &list;
     auto pieces = std::make_shared<PieceQueue>(view);
@@ -124,13 +126,17 @@ bool RecalculateAll(CMainFrame& frame) {
     *active = false;
     panes->ShowProgress({});
     const std::size_t fed = pieces->Close();
-    if (outcome.canceled) {
-        view.AbandonReplaceAll();
-        return false;
-    }
+    // Stopped, the lines done stay done (one undo step takes them back with the rest), and the
+    // caret waits on the first line left as it was.
     view.EndReplaceAll(std::u16string_view(outcome.text).substr(fed));
     frame.VariableList().List()->Replace(std::move(list));
     frame.Panes().RefreshResult();
+    if (outcome.canceled) {
+        QTextCursor caret(view.document()->findBlockByNumber(outcome.stoppedAt));
+        view.setTextCursor(caret);
+        frame.statusBar()->showMessage(texts::kResultsStopped());
+        return false;
+    }
     return true;
 }
 

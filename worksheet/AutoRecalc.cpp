@@ -13,7 +13,8 @@ void RecalcJournal::Invalidate() {
     dirty_ = kNoParagraph;
 }
 
-void RecalcJournal::RollBack(CalcEngine& engine, std::int32_t paragraph) {
+void RecalcJournal::RollBack(CalcEngine& engine, std::int32_t paragraph,
+                             std::vector<std::u16string>* takenBack) {
     if (!valid_ || paragraph <= 0) {
         entries_.clear();
         engine.TakeSession();
@@ -21,6 +22,9 @@ void RecalcJournal::RollBack(CalcEngine& engine, std::int32_t paragraph) {
         return;
     }
     while (!entries_.empty() && entries_.back().paragraph >= paragraph) {
+        if (takenBack != nullptr) {
+            for (const auto& before : entries_.back().undo.Before) takenBack->push_back(before.first);
+        }
         engine.TakeBack(entries_.back().undo);
         entries_.pop_back();
     }

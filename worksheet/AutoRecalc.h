@@ -44,8 +44,10 @@ public:
 
     // Takes `engine` back to its state before `paragraph` (the lines recorded from there on are
     // taken back). From the top, or while not valid, the engine starts fresh and the journal
-    // becomes valid.
-    void RollBack(CalcEngine& engine, std::int32_t paragraph);
+    // becomes valid. The keys of the variables the lines taken back had assigned are added to
+    // `takenBack` (when given).
+    void RollBack(CalcEngine& engine, std::int32_t paragraph,
+                  std::vector<std::u16string>* takenBack = nullptr);
     // The line at `paragraph`, below every line recorded so far, has been evaluated.
     void Record(std::int32_t paragraph, CalcEngine::LineUndo undo);
     // Every line recorded matches the text above `dirty`.

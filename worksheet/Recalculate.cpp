@@ -49,6 +49,10 @@ private:
 RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator,
                                    const RecalcOptions& options) {
     UseLineFeeds(text);
+    // A stop keeps the lines done and the rest as it was: the rest is read from the old text,
+    // kept only where a stop can come.
+    std::u16string old;
+    if (options.cancel) old = text;
     MemoryTextBuffer buffer;
     buffer.SetUndoHistory(false);
     buffer.ResetText(std::move(text));
@@ -75,25 +79,35 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     std::int32_t nextPiece = std::max<std::int32_t>(options.piecesEvery, 1);
     std::int32_t pieceFrom = 0;
     std::int32_t paragraph = 0;
-    while (paragraph < buffer.ParagraphCount()) {
-        if (options.cancel && CancelRequested(*options.cancel)) {
-            return {{}, counting.evaluated, counting.failed, true};
+    std::int32_t added = 0;  // the result lines put in so far
+    // The worksheet with the lines above `at` recalculated and the rest as it was.
+    const auto stopped = [&](std::int32_t at) {
+        std::size_t from = 0;
+        for (std::int32_t p = 0; p < at - added && from <= old.size(); ++p) {
+            from = std::min(old.find(u'\n', from), old.size()) + 1;
         }
+        std::u16string done = buffer.TextRange(0, buffer.ParagraphStart(at));
+        if (from <= old.size()) done.append(old, from);
+        RecalcOutcome outcome{std::move(done), counting.evaluated, counting.failed, true, at};
+        return outcome;
+    };
+    while (paragraph < buffer.ParagraphCount()) {
         if (kindOf(paragraph) != LineKind::Expression) {
             ++paragraph;
             continue;
         }
+        if (options.cancel && CancelRequested(*options.cancel)) return stopped(paragraph);
         if (options.progress && done >= nextReport) {
             options.progress(std::min(done, total), total);
             nextReport = done + std::max<std::int32_t>(options.progressEvery, 1);
         }
         buffer.SetSelection(buffer.ParagraphStart(paragraph), buffer.ParagraphStart(paragraph));
+        const std::int32_t paragraphs = buffer.ParagraphCount();
         driver.PressEnter(false, false);
         ++done;
         // A line stopped by the token is no result of the worksheet's.
-        if (options.cancel && CancelRequested(*options.cancel)) {
-            return {{}, counting.evaluated, counting.failed, true};
-        }
+        if (options.cancel && CancelRequested(*options.cancel)) return stopped(paragraph);
+        added += buffer.ParagraphCount() - paragraphs;
         // The result line now sits directly below; carry on after it.
         paragraph += 2;
         if (options.piece && done >= nextPiece && paragraph < buffer.ParagraphCount()) {

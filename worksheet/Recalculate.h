@@ -36,7 +36,10 @@ struct RecalcOutcome {
     std::u16string text;  // the worksheet afterwards, "\n" line ends
     std::int32_t evaluated = 0;
     std::int32_t failed = 0;  // lines whose evaluation failed (their result line holds the error)
-    bool canceled = false;    // stopped half way: `text` is incomplete and must not be used
+    // Stopped half way: `text` holds the lines above `stoppedAt` recalculated and the rest as
+    // it was; `stoppedAt` is the paragraph (in `text`) of the first line not recalculated.
+    bool canceled = false;
+    std::int32_t stoppedAt = -1;
 };
 
 // Result lines, blank lines and comment-only lines are passed over; every other paragraph is
@@ -49,8 +52,7 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options = {});
 
 // As numora-calc recalculates a file: `engine` (with its digits, options and user functions)
-// starts without variables and last answer, and ends with those of the last line. Canceled,
-// the engine gets back the variables it had before.
+// starts without variables and last answer, and ends with those of the last line calculated.
 RecalcOutcome RecalculateAfresh(std::u16string text, CalcEngine& engine,
                                 const RecalcOptions& options = {});
 

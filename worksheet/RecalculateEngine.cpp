@@ -7,20 +7,24 @@ namespace numora {
 
 namespace {
 
-// Keeps a variable list up to date line by line, as Enter does in the window.
+// Notes what each line assigns, for the variable list to take in at once: the list is what
+// Enter on every line would have left.
 class ListingEvaluator final : public LineEvaluator {
 public:
-    ListingEvaluator(CalcEngine& engine, VariableListModel& list) : engine_(engine), list_(list) {}
+    explicit ListingEvaluator(CalcEngine& engine) : engine_(engine) {}
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         const int status = engine_.Evaluate(line, position);
-        if (status == 0) list_.Refresh(engine_);
+        if (status == 0 && !engine_.GetAssignTargets().empty()) {
+            assigned.push_back({engine_.GetAssignTargets(), engine_.GetValueText()});
+        }
         return status;
     }
     const std::u16string& MessageText() const override { return engine_.GetMessageText(); }
 
+    std::vector<LineAssignment> assigned;
+
 private:
     CalcEngine& engine_;
-    VariableListModel& list_;
 };
 
 }  // namespace
@@ -28,8 +32,10 @@ private:
 RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options) {
     if (options.variableList) {
-        ListingEvaluator evaluator(engine, *options.variableList);
-        return RecalculateWorksheet(std::move(text), evaluator, options);
+        ListingEvaluator evaluator(engine);
+        RecalcOutcome outcome = RecalculateWorksheet(std::move(text), evaluator, options);
+        options.variableList->Assign(evaluator.assigned, &engine.GetVariables());
+        return outcome;
     }
     CalcEngineEvaluator evaluator(engine);
     return RecalculateWorksheet(std::move(text), evaluator, options);
@@ -37,10 +43,8 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
 
 RecalcOutcome RecalculateAfresh(std::u16string text, CalcEngine& engine,
                                 const RecalcOptions& options) {
-    CalcEngine::Session before = engine.TakeSession();
-    RecalcOutcome outcome = RecalculateWorksheet(std::move(text), engine, options);
-    if (outcome.canceled) engine.RestoreSession(std::move(before));
-    return outcome;
+    engine.TakeSession();
+    return RecalculateWorksheet(std::move(text), engine, options);
 }
 
 }  // namespace numora

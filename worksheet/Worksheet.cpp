@@ -137,6 +137,7 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
     const std::int32_t from = JournalCurrent() ? journal_.StartFor(paragraph) : 0;
     assignedFromTop_ = from == 0;
     assigned_.clear();
+    takenBack_.clear();
     // The lines above that changed since they were calculated come first.
     std::u16string above;
     if (from < paragraph) {
@@ -148,7 +149,7 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
     enter.valueText = engine_.GetValueText();
     int status = 0;
     Run([&] {
-        journal_.RollBack(engine_, from);
+        journal_.RollBack(engine_, from, &takenBack_);
         ResultPassOutcome before;
         if (!above.empty()) before = CalculateResultLines(above, from, engine_, journal_, options);
         enter.above = std::move(before.updates);
@@ -216,6 +217,7 @@ bool Worksheet::RecalculateResults() {
     });
     assigned_ = std::move(outcome.assigned);
     assignedFromTop_ = true;
+    takenBack_.clear();
     driver_.BeginEditGroup();
     ApplyUpdates(outcome.updates, {});
     driver_.EndEditGroup();

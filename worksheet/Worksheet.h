@@ -65,6 +65,8 @@ public:
     // assigned, line by line, for the variable list; and whether it started without variables.
     const std::vector<LineAssignment>& Assigned() const { return assigned_; }
     bool AssignedFromTop() const { return assignedFromTop_; }
+    // The keys of the variables whose lines were taken back before they were calculated again.
+    const std::vector<std::u16string>& TakenBack() const { return takenBack_; }
     // The variables and last answer that Enter on `paragraph` would calculate with now.
     CalcEngine::Session StateForLine(std::int32_t paragraph) const;
     // Progress of a recalculation of result lines, from the worker (as Recalculate All reports
@@ -124,6 +126,7 @@ private:
     std::optional<AutoEnter> enter_;
     std::vector<LineAssignment> assigned_;
     bool assignedFromTop_ = false;
+    std::vector<std::u16string> takenBack_;
     const std::u16string* message_ = nullptr;  // a message of the worksheet's own for the line
 };
 

@@ -105,8 +105,8 @@ TEST(Recalc, PiecesOnTheWayMakeTheText) {
 }
 
 // The window's engine is recalculated in: a stale variable must not leak into the result, and a
-// stop half way must leave the old variables.
-TEST(Recalc, AfreshForgetsOldVariablesAndAStopPutsThemBack) {
+// stop half way keeps the lines done, with their variables.
+TEST(Recalc, AfreshForgetsOldVariablesAndAStopKeepsTheLinesDone) {
     CalcEngine engine;
     std::u16string line = u"stale = 5";
     std::int32_t position = 0;
@@ -139,8 +139,43 @@ TEST(Recalc, AfreshForgetsOldVariablesAndAStopPutsThemBack) {
     ClearCancel(engine.Cancel());
     EXPECT_TRUE(stopped.canceled);
     EXPECT_EQ(reached, Reached({{0, 3}, {1, 3}}));
-    EXPECT_EQ(engine.GetVariables().Find(u"y"), nullptr);
-    EXPECT_NE(engine.GetVariables().Find(u"a"), nullptr);
+    // The line done stays done, the line stopped and those below stay as they were.
+    EXPECT_EQ(stopped.text, u"y = 1\n>1\ny + 1\nz = 3");
+    EXPECT_EQ(stopped.stoppedAt, 2);
+    EXPECT_NE(engine.GetVariables().Find(u"y"), nullptr);
+    EXPECT_EQ(engine.GetVariables().Find(u"a"), nullptr);
+}
+
+// Stopped after `done` lines: those keep their new results, the rest reads as it did, with or
+// without old result lines, comments and blank lines between, and CR LF line ends.
+TEST(Recalc, AStopKeepsTheLinesDoneAndTheRestAsItWas) {
+    struct Case {
+        const char16_t* text;
+        std::int32_t done;
+        const char16_t* expected;
+        std::int32_t stoppedAt;
+    };
+    const Case cases[] = {
+        {u"a = 1\n>9\nb = a + 1\n>8\nc = 3", 1, u"a = 1\n>1\nb = a + 1\n>8\nc = 3", 2},
+        {u"a = 1\nb = 2\n\n// note\nc = 3\n>old", 2, u"a = 1\n>1\nb = 2\n>2\n\n// note\nc = 3\n>old",
+         6},
+        {u"a = 1\r\n>x\r\n1/0\r\nlast", 2, u"a = 1\n>1\n1/0\n>Error : Division by zero\nlast", 4},
+        {u"x = 5\nx * 2", 0, u"x = 5\nx * 2", 0},
+    };
+    for (const Case& c : cases) {
+        CalcEngine engine;
+        RecalcOptions options;
+        options.cancel = &engine.Cancel();
+        options.progressEvery = 1;
+        options.progress = [&](std::int32_t done, std::int32_t) {
+            if (done == c.done) RequestCancel(engine.Cancel());
+        };
+        const RecalcOutcome outcome = RecalculateAfresh(c.text, engine, options);
+        ClearCancel(engine.Cancel());
+        EXPECT_TRUE(outcome.canceled) << Utf16ToUtf8(c.text);
+        EXPECT_EQ(Utf16ToUtf8(outcome.text), Utf16ToUtf8(c.expected));
+        EXPECT_EQ(outcome.stoppedAt, c.stoppedAt) << Utf16ToUtf8(c.text);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/CalcEngine.h"
+#include "base/Text.h"
 #include "engine/VariableTable.h"
 #include "worksheet/VariableList.h"
 
@@ -105,10 +106,69 @@ TEST(VariableList, FollowsLinesCalculatedAgain) {
     list.Refresh({u"a"}, u"9", &table);
     list.Refresh({u"old"}, u"7", &table);
     table.Remove(u"old");
-    list.Follow({{{u"Rate"}, u"5"}}, false, engine);
+    list.Follow({{{u"Rate"}, u"5"}}, false, engine, {u"a", u"old", u"gone"});
     EXPECT_EQ(TextsOf(list), (Texts{u"a=2", u"Gone=1", u"Rate=5"}));
     list.Follow({{{u"b"}, u"3"}}, true, engine);
     EXPECT_EQ(TextsOf(list), (Texts{u"b=3"}));
+}
+
+// The rows a view keeps by applying the changes one by one, or all entries when it is told to.
+void ApplyChanges(VariableListModel& list, Texts& rows) {
+    std::vector<VariableListChange> changes;
+    if (!list.TakeChanges(changes)) {
+        rows = TextsOf(list);
+        return;
+    }
+    for (const VariableListChange& change : changes) {
+        const auto at = rows.begin() + static_cast<std::ptrdiff_t>(change.index);
+        switch (change.kind) {
+            case VariableListChange::Kind::Replaced:
+                *at = change.text;
+                break;
+            case VariableListChange::Kind::Inserted:
+                rows.insert(at, change.text);
+                break;
+            case VariableListChange::Kind::Removed:
+                rows.erase(at);
+                break;
+        }
+    }
+}
+
+// Many lines taken in at once leave the list that one Refresh after another leaves, sorted or
+// after a drag, and a view that follows the changes shows the same rows.
+TEST(VariableList, ManyLinesAtOnceAsOneAfterAnother) {
+    std::vector<LineAssignment> lines;
+    for (int i = 0; i < 3000; ++i) {
+        const int n = (i * 7919) % 1200;  // names come back, in no order
+        std::u16string name = (i % 3 == 0 ? u"Y" : u"y") + Utf8ToUtf16(std::to_string(n));
+        std::vector<std::u16string> names{name};
+        if (n % 5 == 0) names.push_back(u"z" + Utf8ToUtf16(std::to_string(n / 5)));
+        lines.push_back({names, Utf8ToUtf16(std::to_string(i))});
+    }
+    for (const bool dragged : {false, true}) {
+        for (const std::size_t count : {std::size_t{10}, lines.size()}) {
+            const std::vector<LineAssignment> some(lines.begin(), lines.begin() + count);
+            VariableListModel one, many;
+            Texts rows;
+            for (VariableListModel* list : {&one, &many}) {
+                list->Refresh({u"m"}, u"1", nullptr);
+                list->Refresh({u"a"}, u"2", nullptr);
+                if (dragged) list->Move(0, std::nullopt);
+            }
+            ApplyChanges(many, rows);
+            for (const LineAssignment& line : some) one.Refresh(line.names, line.valueText, nullptr);
+            many.Assign(some, nullptr);
+            ApplyChanges(many, rows);
+            EXPECT_EQ(TextsOf(many), TextsOf(one)) << dragged << " " << count;
+            EXPECT_EQ(rows, TextsOf(many)) << dragged << " " << count;
+            // One more line changes a row or two, not all of them.
+            many.Refresh({u"m", u"new"}, u"9", nullptr);
+            std::vector<VariableListChange> changes;
+            EXPECT_TRUE(many.TakeChanges(changes));
+            EXPECT_EQ(changes.size(), dragged ? 3u : 2u);
+        }
+    }
 }
 
 }  // namespace

@@ -64,19 +64,54 @@ VariableListBox::VariableListBox(QWidget* parent) : QListWidget(parent) {
 
 void VariableListBox::Refresh(const CalcEngine& engine) {
     model_.Refresh(engine);
-    std::optional<std::size_t> keep;
-    if (currentRow() >= 0) keep = static_cast<std::size_t>(currentRow());
-    Rebuild(keep);
+    Sync();
+}
+
+void VariableListBox::Follow(const std::vector<LineAssignment>& lines, bool fromTop,
+                             const CalcEngine& engine,
+                             const std::vector<std::u16string>& takenBack) {
+    model_.Follow(lines, fromTop, engine, takenBack);
+    Sync();
 }
 
 void VariableListBox::Replace(VariableListModel model) {
     model_ = std::move(model);
+    std::vector<VariableListChange> changes;
+    model_.TakeChanges(changes);
     Rebuild(std::nullopt);
+}
+
+void VariableListBox::Sync() {
+    std::vector<VariableListChange> changes;
+    if (!model_.TakeChanges(changes)) {
+        std::optional<std::size_t> keep;
+        if (currentRow() >= 0) keep = static_cast<std::size_t>(currentRow());
+        Rebuild(keep);
+        return;
+    }
+    // Row by row: the current entry stays current wherever it moves.
+    for (const VariableListChange& change : changes) {
+        const int row = static_cast<int>(change.index);
+        switch (change.kind) {
+            case VariableListChange::Kind::Replaced:
+                item(row)->setText(ToQString(change.text));
+                break;
+            case VariableListChange::Kind::Inserted:
+                insertItem(row, ToQString(change.text));
+                break;
+            case VariableListChange::Kind::Removed:
+                delete takeItem(row);
+                break;
+        }
+    }
 }
 
 void VariableListBox::Rebuild(std::optional<std::size_t> select) {
     clear();
-    for (const auto& entry : model_.Entries()) addItem(ToQString(entry.text));
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(model_.Count()));
+    for (const auto& entry : model_.Entries()) texts.push_back(ToQString(entry.text));
+    addItems(texts);
     if (select && *select < model_.Count()) setCurrentRow(static_cast<int>(*select));
 }
 
@@ -100,9 +135,8 @@ void VariableListBox::keyPressEvent(QKeyEvent* event) {
                 ToQString(VariableListModel::NameOf(model_.Text(static_cast<std::size_t>(at))));
             model_.Delete(static_cast<std::size_t>(at),
                           engine_ != nullptr ? &engine_->GetVariables() : nullptr);
-            Rebuild(model_.Count() == 0 ? std::nullopt
-                                        : std::optional<std::size_t>(std::min<std::size_t>(
-                                              static_cast<std::size_t>(at), model_.Count() - 1)));
+            Sync();
+            if (model_.Count() > 0) setCurrentRow(std::min(at, count() - 1));
             emit VariableDeleted(name);
             return;
         }
@@ -166,7 +200,10 @@ void VariableListBox::mouseReleaseEvent(QMouseEvent* event) {
     const int under = RowAt(event->position().toPoint());
     const std::optional<std::size_t> target =
         under < count() ? std::optional<std::size_t>(under) : std::nullopt;
-    if (const auto moved = model_.Move(static_cast<std::size_t>(source), target)) Rebuild(moved);
+    if (const auto moved = model_.Move(static_cast<std::size_t>(source), target)) {
+        Sync();
+        setCurrentRow(static_cast<int>(*moved));
+    }
 }
 
 void VariableListBox::paintEvent(QPaintEvent* event) {

@@ -19,6 +19,9 @@ public:
 
     void SetEngine(CalcEngine* engine) { engine_ = engine; }
     void Refresh(const CalcEngine& engine);
+    // After result lines were calculated again (VariableListModel::Follow).
+    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const CalcEngine& engine,
+                const std::vector<std::u16string>& takenBack);
     const VariableListModel& Model() const { return model_; }
     // All entries at once (after a whole recalculation).
     void Replace(VariableListModel model);
@@ -41,6 +44,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The rows brought in line with the model's changes, or all made again.
+    void Sync();
     void Rebuild(std::optional<std::size_t> select);
     void ChooseCurrent();
     int RowAt(const QPoint& pos) const;

@@ -45,10 +45,9 @@ void VariableListPane::SetEngine(CalcEngine* engine) { list_->SetEngine(engine);
 void VariableListPane::Refresh(const CalcEngine& engine) { list_->Refresh(engine); }
 
 void VariableListPane::Follow(const std::vector<LineAssignment>& lines, bool fromTop,
-                              const CalcEngine& engine) {
-    VariableListModel model = list_->Model();
-    model.Follow(lines, fromTop, engine);
-    list_->Replace(std::move(model));
+                              const CalcEngine& engine,
+                              const std::vector<std::u16string>& takenBack) {
+    list_->Follow(lines, fromTop, engine, takenBack);
 }
 
 }  // namespace numora

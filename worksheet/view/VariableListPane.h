@@ -19,7 +19,8 @@ public:
     // After a successful line: "%s=%s" entries of the assigned names, in sort order.
     void Refresh(const CalcEngine& engine);
     // After result lines were calculated again (VariableListModel::Follow).
-    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const CalcEngine& engine);
+    void Follow(const std::vector<LineAssignment>& lines, bool fromTop, const CalcEngine& engine,
+                const std::vector<std::u16string>& takenBack);
     VariableListBox* List() const { return list_; }
 
 signals:
