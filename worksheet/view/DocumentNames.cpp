@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace numora {
 
