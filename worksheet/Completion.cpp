@@ -48,11 +48,20 @@ std::u16string_view Trimmed(std::u16string_view text) {
 constexpr std::size_t kLongestBucket = 255;
 constexpr std::size_t kFewMatches = 64;
 
-// How well a name matches: its own case first, then shorter, then by name.
-using Rank = std::tuple<bool, std::size_t, std::u16string_view>;
+// How well a match ranks, the least first; among equals the name decides.
+struct Rank {
+    bool unused;       // the worksheet's text does not use it yet
+    bool notFunction;  // a constant or a variable
+    std::int32_t rarity;
+    std::size_t length;
 
-Rank RankOf(const CompletionItem& item, std::u16string_view key, std::u16string_view typed) {
-    return {!std::u16string_view(item.name).starts_with(typed), item.name.size(), key};
+    auto operator<=>(const Rank&) const = default;
+};
+
+Rank RankOf(const CompletionItem& item, std::u16string_view key, const CompletionContext& context) {
+    const bool used =
+        item.kind == CompletionItem::Kind::Variable || (context.used && context.used(key));
+    return {!used, !item.IsFunction(), -item.usage, item.name.size()};
 }
 
 }  // namespace
@@ -90,7 +99,10 @@ std::optional<CallAtCaret> CallAroundCaret(std::u16string_view paragraph, std::i
             std::size_t start = i;
             while (start > 0 && IsNameChar((*code)[start - 1])) --start;
             while (start < i && !IsLetter((*code)[start])) ++start;
-            if (start < i) return CallAtCaret{std::u16string(code->substr(start, i - start)), argument};
+            if (start < i) {
+                return CallAtCaret{std::u16string(code->substr(start, i - start)), argument,
+                                   static_cast<std::int32_t>(i)};
+            }
             argument = 0;  // plain parentheses: the call, if any, is further out
         } else if (c == u';' && depth == 0) {
             ++argument;
@@ -111,6 +123,51 @@ std::vector<std::u16string> SplitArguments(std::u16string_view arguments) {
     }
 }
 
+std::u16string NameKey(std::u16string_view name) {
+    std::u16string key(name);
+    for (char16_t& c : key) c = Folded(c);
+    return ToLowerAscii(key);
+}
+
+std::vector<std::u16string> NamesUsedIn(std::u16string_view paragraph) {
+    std::vector<std::u16string> names;
+    for (const char16_t c : paragraph) {
+        if (IsGraphic(c)) {
+            if (c == u'>') return names;
+            break;
+        }
+    }
+    const std::u16string_view code = paragraph.substr(0, paragraph.find(u"//"));
+    for (std::size_t i = 0; i < code.size();) {
+        if (!IsNameChar(code[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t start = i;
+        while (i < code.size() && IsNameChar(code[i])) ++i;
+        // As NameBeforeCaret reads it: a number's digits before it are no part of it.
+        while (start < i && !IsLetter(code[start])) ++start;
+        if (i - start >= 2) names.push_back(NameKey(code.substr(start, i - start)));
+    }
+    return names;
+}
+
+void NameTally::Add(const std::vector<std::u16string>& keys) {
+    for (const std::u16string& key : keys) ++counts_[key];
+}
+
+void NameTally::Remove(const std::vector<std::u16string>& keys) {
+    for (const std::u16string& key : keys) {
+        const auto it = counts_.find(key);
+        if (it != counts_.end() && --it->second <= 0) counts_.erase(it);
+    }
+}
+
+std::int32_t NameTally::Count(std::u16string_view key) const {
+    const auto it = counts_.find(key);
+    return it == counts_.end() ? 0 : it->second;
+}
+
 void CompletionIndex::Assign(std::vector<CompletionItem> items) {
     items_ = std::move(items);
     std::vector<std::pair<std::u16string, std::size_t>> keyed;
@@ -121,10 +178,11 @@ void CompletionIndex::Assign(std::vector<CompletionItem> items) {
     order_.clear();
     keys_.reserve(keyed.size());
     order_.reserve(keyed.size());
-    allLower_ = true;
+    allVariables_ = std::all_of(items_.begin(), items_.end(), [](const CompletionItem& item) {
+        return item.kind == CompletionItem::Kind::Variable;
+    });
     byLength_.clear();
     for (auto& [key, index] : keyed) {
-        if (key != items_[index].name) allLower_ = false;
         const std::size_t length = std::min<std::size_t>(key.size(), kLongestBucket);
         if (byLength_.size() <= length) byLength_.resize(length + 1);
         byLength_[length].push_back(keys_.size());
@@ -133,7 +191,8 @@ void CompletionIndex::Assign(std::vector<CompletionItem> items) {
     }
 }
 
-std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::size_t limit) const {
+std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::size_t limit,
+                                               const CompletionContext& context) const {
     const std::u16string lower = ToLowerAscii(typed);
     const auto first = std::lower_bound(keys_.begin(), keys_.end(), lower);
     const auto last = std::partition_point(first, keys_.end(), [&](const std::u16string& key) {
@@ -141,8 +200,8 @@ std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::s
     });
     const auto from = static_cast<std::size_t>(first - keys_.begin());
     const auto to = static_cast<std::size_t>(last - keys_.begin());
-    if (allLower_ && to - from > kFewMatches) {
-        // All in one case: shortest first, then by name, bucket by bucket.
+    if (allVariables_ && to - from > kFewMatches) {
+        // Variables differ only in their names: shortest first, then by name, bucket by bucket.
         std::vector<std::size_t> best;
         for (const std::vector<std::size_t>& bucket : byLength_) {
             for (auto it = std::lower_bound(bucket.begin(), bucket.end(), from);
@@ -155,21 +214,16 @@ std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::s
     }
     // Ranked once each: many variables may share a start.
     struct Ranked {
-        bool otherCase;
-        std::size_t length;
+        Rank rank;
         std::size_t position;  // in keys_, which are sorted by name
         bool operator<(const Ranked& other) const {
-            return std::tie(otherCase, length, position) <
-                   std::tie(other.otherCase, other.length, other.position);
+            return std::tie(rank, position) < std::tie(other.rank, other.position);
         }
     };
     std::vector<Ranked> found;
-    found.reserve(static_cast<std::size_t>(last - first));
-    for (auto it = first; it != last; ++it) {
-        const std::size_t position = static_cast<std::size_t>(it - keys_.begin());
-        const CompletionItem& item = items_[order_[position]];
-        found.push_back({!std::u16string_view(item.name).starts_with(typed), item.name.size(),
-                         position});
+    found.reserve(to - from);
+    for (std::size_t position = from; position < to; ++position) {
+        found.push_back({RankOf(items_[order_[position]], keys_[position], context), position});
     }
     const std::size_t kept = std::min(limit, found.size());
     std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end());
@@ -192,20 +246,26 @@ const CompletionItem* CompletionIndex::Named(std::u16string_view name) const {
 
 std::vector<std::pair<std::size_t, std::size_t>> FindInAll(
     const std::vector<const CompletionIndex*>& indexes, std::u16string_view typed,
-    std::size_t limit) {
+    std::size_t limit, const CompletionContext& context) {
     std::vector<std::pair<std::size_t, std::size_t>> all;
     for (std::size_t i = 0; i < indexes.size(); ++i) {
-        for (const std::size_t item : indexes[i]->Find(typed, limit)) all.emplace_back(i, item);
+        for (const std::size_t item : indexes[i]->Find(typed, limit, context)) {
+            all.emplace_back(i, item);
+        }
     }
     std::vector<std::u16string> keys;
+    std::vector<Rank> ranks;
     keys.reserve(all.size());
-    for (const auto& [index, item] : all) keys.push_back(ToLowerAscii(indexes[index]->Item(item).name));
+    ranks.reserve(all.size());
+    for (const auto& [index, item] : all) {
+        keys.push_back(ToLowerAscii(indexes[index]->Item(item).name));
+        ranks.push_back(RankOf(indexes[index]->Item(item), keys.back(), context));
+    }
     std::vector<std::size_t> order(all.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     // Stable: among equals, the earlier index (built-ins before variables) comes first.
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return RankOf(indexes[all[a].first]->Item(all[a].second), keys[a], typed) <
-               RankOf(indexes[all[b].first]->Item(all[b].second), keys[b], typed);
+        return std::tie(ranks[a], keys[a]) < std::tie(ranks[b], keys[b]);
     });
     std::vector<std::pair<std::size_t, std::size_t>> best;
     for (std::size_t i = 0; i < order.size() && i < limit; ++i) best.push_back(all[order[i]]);

@@ -3,6 +3,8 @@
 // the call whose arguments hold the caret. The editor shows both; nothing here knows Qt.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +18,8 @@ struct CompletionItem {
     std::u16string arguments;  // "base; x" for a function; empty otherwise
     std::u16string help;       // one line; a variable's value is filled in when it is shown
     Kind kind = Kind::Builtin;
+    // How widely people call it (the common built-ins): the higher the sooner; 0 for the rest.
+    std::int32_t usage = 0;
 
     bool IsFunction() const { return kind == Kind::Builtin || kind == Kind::UserFunction; }
 };
@@ -33,22 +37,55 @@ std::optional<TypedName> NameBeforeCaret(std::u16string_view paragraph, std::int
 struct CallAtCaret {
     std::u16string name;
     std::int32_t argument = 0;
+    std::int32_t open = 0;  // column of its "(", which tells one call from another
 };
 std::optional<CallAtCaret> CallAroundCaret(std::u16string_view paragraph, std::int32_t column);
 
 // The arguments of `arguments` ("x; y") one by one, blanks trimmed.
 std::vector<std::u16string> SplitArguments(std::u16string_view arguments);
 
+// The names a paragraph uses, as keys (ASCII letters in lower case, full width read as ASCII),
+// once for each time they occur; none in a comment or on a result line. Names of one letter are
+// left out: a name is completed from two letters on.
+std::vector<std::u16string> NamesUsedIn(std::u16string_view paragraph);
+// The key NamesUsedIn gives for `name`.
+std::u16string NameKey(std::u16string_view name);
+
+// How often each name occurs in a text, kept paragraph by paragraph as it is edited.
+class NameTally {
+public:
+    void Add(const std::vector<std::u16string>& keys);
+    void Remove(const std::vector<std::u16string>& keys);
+    std::int32_t Count(std::u16string_view key) const;
+    // Whether `key` occurs besides the one occurrence being typed (`typedKey`, which the text
+    // already holds).
+    bool UsedBesides(std::u16string_view key, std::u16string_view typedKey) const {
+        return Count(key) > (key == typedKey ? 1 : 0);
+    }
+    std::size_t Size() const { return counts_.size(); }
+
+private:
+    std::map<std::u16string, std::int32_t, std::less<>> counts_;
+};
+
+// What orders the matches besides their names.
+struct CompletionContext {
+    // Whether the worksheet's text uses a name (in lower case) besides where it is being typed.
+    // Variables need not be asked: the engine knows them from this worksheet's lines.
+    std::function<bool(std::u16string_view)> used;
+};
+
 // Items found by the start of their names, compared as the engine compares names (ASCII
-// letters without case). The best first: names that begin with the typed text in its own case,
-// then shorter names, then by name.
+// letters without case). The best first: names the worksheet already uses, then functions,
+// then the more widely used, then shorter names, then by name; letter case never decides.
 class CompletionIndex {
 public:
     void Assign(std::vector<CompletionItem> items);
     std::size_t Size() const { return items_.size(); }
     const CompletionItem& Item(std::size_t index) const { return items_[index]; }
     // At most `limit` matches, best first, as indexes into the items.
-    std::vector<std::size_t> Find(std::u16string_view typed, std::size_t limit) const;
+    std::vector<std::size_t> Find(std::u16string_view typed, std::size_t limit,
+                                  const CompletionContext& context = {}) const;
     // The item named `name` exactly (ignoring ASCII case); a function before anything else.
     const CompletionItem* Named(std::u16string_view name) const;
 
@@ -56,9 +93,9 @@ private:
     std::vector<CompletionItem> items_;
     std::vector<std::u16string> keys_;   // lower-case names, in sorted order
     std::vector<std::size_t> order_;     // item of each key
-    // Where every name is its own key (variables), the best of many matches are simply the
-    // shortest: the keys' positions by length, each in sorted order.
-    bool allLower_ = false;
+    // Where every item is a variable, the best of many matches are simply the shortest: the
+    // keys' positions by length, each in sorted order.
+    bool allVariables_ = false;
     std::vector<std::vector<std::size_t>> byLength_;
 };
 
@@ -66,6 +103,6 @@ private:
 // match as (index number, item index).
 std::vector<std::pair<std::size_t, std::size_t>> FindInAll(
     const std::vector<const CompletionIndex*>& indexes, std::u16string_view typed,
-    std::size_t limit);
+    std::size_t limit, const CompletionContext& context = {});
 
 }  // namespace numora

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 #include <set>
+#include <string_view>
 
 #include "base/Text.h"
 #include "engine/Builtins.h"
@@ -19,6 +22,19 @@ using Kind = CompletionItem::Kind;
 
 constexpr const char16_t* kConstants[] = {u"pi",    u"π",      u"exp",   u"root2",
                                           u"sqr2",  u"euler",  u"radian", u"degree"};
+
+// The built-in functions people call most, the most first: "sq" means Sqrt before Sqr2, "lo"
+// Log before Log10. The others follow them by length and name.
+constexpr std::u16string_view kMostUsed[] = {
+    u"sqrt",  u"sin",    u"cos",   u"tan",  u"log",  u"ln",    u"exp",   u"abs",
+    u"round", u"int",    u"floor", u"ceil", u"atan", u"asin",  u"acos",  u"atan2",
+    u"hypot", u"log10",  u"log2",  u"cbrt", u"frac", u"trunc", u"sinh",  u"cosh",
+    u"tanh",  u"random", u"now",   u"date", u"time", u"hex",   u"format"};
+
+std::int32_t UsageOf(std::u16string_view lowerName) {
+    const auto* found = std::find(std::begin(kMostUsed), std::end(kMostUsed), lowerName);
+    return static_cast<std::int32_t>(std::end(kMostUsed) - found);
+}
 
 }  // namespace
 
@@ -67,6 +83,7 @@ std::vector<CompletionItem> BuiltinCompletionItems() {
         }
         items.push_back({std::u16string(function.Name), arguments, {}, Kind::Builtin});
     }
+    for (CompletionItem& item : items) item.usage = UsageOf(ToLowerAscii(item.name));
     for (const char16_t* constant : kConstants) items.push_back({constant, {}, {}, Kind::Constant});
     return items;
 }

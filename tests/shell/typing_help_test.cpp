@@ -1,11 +1,14 @@
-// Help while typing in the window: the list of names under the caret, what Tab, Enter and Esc
-// do with it, and the tip with the arguments of the call being typed.
+// Help while typing in the window: the list of names under the caret, its order, what Tab, Enter
+// and Esc do with it, and the tip with the arguments of the call being typed.
+#include <QTextBlock>
+#include <algorithm>
+
 #include "shell/CMainFrame.h"
+#include "shell/ShellHandlers.h"
+#include "shell/insert/CompletionCatalogue.h"
 #include "tests/shell/main_frame_support.h"
 #include "worksheet/view/CompletionPopup.h"
 #include "worksheet/view/TypingHelp.h"
-#include "shell/ShellHandlers.h"
-#include <algorithm>
 
 namespace numora::test {
 namespace {
@@ -33,7 +36,7 @@ TEST_F(TypingHelpTest, TabInsertsTheChosenNameAndEnterStillCalculates) {
     EXPECT_FALSE(Help().PopupShown());  // one letter is not yet a name to complete
     Type("q");
     EXPECT_TRUE(Rows().contains("Sqrt(x) | 平方根")) << Rows().join('\n').toStdString();
-    while (CurrentName() != "Sqrt") Key(Qt::Key_Down);
+    EXPECT_EQ(CurrentName(), QStringLiteral("Sqrt"));  // not Sqr2, the constant
     Key(Qt::Key_Tab);
     EXPECT_EQ(View().Text(), QStringLiteral("sqrt("));
     EXPECT_EQ(View().textCursor().position(), 5);
@@ -88,6 +91,146 @@ TEST_F(TypingHelpTest, UserFunctionsTheirArgumentsAndWhereNothingOpens) {
     Type("hypot(sq");
     EXPECT_FALSE(Help().PopupShown());
     EXPECT_EQ(Help().TipShown(), QString());
+}
+
+TEST_F(TypingHelpTest, NamesTheWorksheetUsesComeFirstThenTheMostUsedFunctions) {
+    struct Case {
+        std::vector<const char*> lines;  // typed and calculated first
+        const char* typed;
+        const char* first;
+    };
+    const Case cases[] = {
+        {{}, "sq", "Sqrt"},
+        {{}, "sqr", "Sqrt"},  // the name being typed is no use of "sqr" yet
+        {{}, "lo", "Log"},
+        {{}, "ex", "Exp"},
+        {{}, "co", "Cos"},
+        {{}, "SI", "Sin"},
+        {{"sq_total = 5"}, "sq", "sq_total"},
+        {{"cosh(1)"}, "co", "Cosh"},
+        {{"2*sqr(4)"}, "sq", "Sqr"},
+        {{"sq_total = 5", "sqrt(2)"}, "sq", "Sqrt"},  // both used: the function first
+    };
+    // One letter opens no list; the first match is still the most used function.
+    Start();
+    const auto first = FindInAll(frame_->Completion().Indexes(), u"s", 1);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(frame_->Completion().Indexes()[first[0].first]->Item(first[0].second).name, u"Sqrt");
+    for (const Case& c : cases) {
+        Start();
+        for (const char* line : c.lines) TypeLine(QString::fromUtf8(line));
+        Type(c.typed);
+        ASSERT_TRUE(Help().PopupShown()) << c.typed;
+        EXPECT_EQ(CurrentName(), QString::fromUtf8(c.first))
+            << c.typed << " after " << (c.lines.empty() ? "" : c.lines[0]);
+    }
+}
+
+TEST_F(TypingHelpTest, UsedNamesFollowTheTextThroughLoadsDeletionsAndUndo) {
+    Start();
+    // A long load is read when the list first needs it.
+    QString text;
+    for (int i = 0; i < 100; ++i) text += QStringLiteral("1+1\n");
+    View().LoadText(text + QStringLiteral("cosh(1)\n2+2\n"));
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Type("co");
+    EXPECT_EQ(CurrentName(), QStringLiteral("Cosh"));
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    // The line that used it goes, and comes back with Undo.
+    const auto deleteLine = [&] {
+        QTextCursor line(View().document()->findBlockByNumber(100));
+        line.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        View().setTextCursor(line);
+        Key(Qt::Key_Delete);
+        ASSERT_FALSE(View().Text().contains(QStringLiteral("cosh")));
+    };
+    deleteLine();
+    View().undo();
+    ASSERT_TRUE(View().Text().contains(QStringLiteral("cosh(1)\n2+2\n")));
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Type("co");
+    EXPECT_EQ(CurrentName(), QStringLiteral("Cosh"));
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    deleteLine();
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Type("co");
+    EXPECT_EQ(CurrentName(), QStringLiteral("Cos"));
+}
+
+TEST_F(TypingHelpTest, EscClosesTheTipUntilTheCaretIsInAnotherCall) {
+    Start();
+    struct Step {
+        const char* typed;  // or else the key
+        Qt::Key key;
+        const char* tip;  // the function it is for; empty when hidden
+        bool listed;
+    };
+    const Step steps[] = {
+        {"hypot(1; sin(", {}, "Sin", false},
+        {nullptr, Qt::Key_Escape, "", false},
+        {"2", {}, "", false},  // typed and moved within the same call, it stays closed
+        {nullptr, Qt::Key_Left, "", false},
+        {nullptr, Qt::Key_End, "", false},
+        {")", {}, "Hypot", false},  // another call
+        {nullptr, Qt::Key_Escape, "", false},
+        {"; 3", {}, "", false},
+        {"; cos(", {}, "Cos", false},  // typed into another call
+        {nullptr, Qt::Key_Escape, "", false},
+        {nullptr, Qt::Key_Left, "Hypot", false},  // moved into another call
+        {nullptr, Qt::Key_Escape, "", false},
+        {nullptr, Qt::Key_Home, "", false},
+        {nullptr, Qt::Key_End, "Cos", false},
+        // With the list open, Esc closes the list first, then the tip.
+        {"si", {}, "Cos", true},
+        {"n(ex", {}, "Sin", true},
+        {nullptr, Qt::Key_Escape, "Sin", false},
+        {nullptr, Qt::Key_Escape, "", false},
+    };
+    for (const Step& step : steps) {
+        const std::string what = step.typed ? step.typed : QTest::toString(step.key);
+        if (step.typed) {
+            Type(step.typed);
+        } else {
+            Key(step.key);
+        }
+        const QString tip = Help().TipShown();
+        EXPECT_EQ(tip.left(tip.indexOf(u'(')), QString::fromUtf8(step.tip)) << what;
+        EXPECT_EQ(Help().PopupShown(), step.listed) << what;
+    }
+    EXPECT_EQ(View().Text(), QStringLiteral("hypot(1; sin(2); 3; cos(sin(ex"));
+}
+
+TEST_F(TypingHelpTest, OnTheLastLineShownTheTipAndTheListGoAboveIt) {
+    Start();
+    frame_->resize(520, 360);
+    QString text;
+    for (int i = 0; i < 200; ++i) text += QStringLiteral("1\n");
+    View().LoadText(text);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Type("2*hypot(");
+    const QRect area = View().viewport()->rect();
+    const QRect line = View().cursorRect();
+    const QRect tip = Help().Tip().geometry();
+    ASSERT_FALSE(Help().TipShown().isEmpty());
+    ASSERT_GT(line.bottom() + tip.height(), area.bottom()) << "no room below the line";
+    EXPECT_TRUE(area.contains(tip));
+    EXPECT_LT(tip.bottom(), line.top());
+
+    // The list goes above the tip.
+    Type("co");
+    ASSERT_TRUE(Help().PopupShown());
+    const QRect list = Help().Popup().geometry();
+    EXPECT_TRUE(area.contains(list));
+    EXPECT_LT(list.bottom(), Help().Tip().geometry().top());
+
+    // On the first line, both stay below it.
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    Type("sin(co");
+    const QRect first = View().cursorRect();
+    EXPECT_GT(Help().Tip().geometry().top(), first.bottom());
+    EXPECT_GT(Help().Popup().geometry().top(), Help().Tip().geometry().bottom());
 }
 
 }  // namespace

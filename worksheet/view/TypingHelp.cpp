@@ -32,7 +32,8 @@ TypingHelp::TypingHelp(WorksheetEditor& editor, Worksheet& sheet, Source source)
       sheet_(sheet),
       source_(std::move(source)),
       popup_(new CompletionPopup(editor.viewport())),
-      tip_(new QLabel(editor.viewport())) {
+      tip_(new QLabel(editor.viewport())),
+      names_(*editor.document()) {
     tip_->setTextFormat(Qt::RichText);
     tip_->setAutoFillBackground(true);
     tip_->setBackgroundRole(QPalette::ToolTipBase);
@@ -63,12 +64,15 @@ void TypingHelp::SetEnabled(bool on) {
         disconnect(editor_.verticalScrollBar(), nullptr, this, nullptr);
         disconnect(editor_.horizontalScrollBar(), nullptr, this, nullptr);
         HideAll();
+        closedCall_ = QTextCursor();
     }
 }
 
 bool TypingHelp::PopupShown() const { return popup_->isVisible(); }
 
 QString TypingHelp::TipShown() const { return tip_->isVisible() ? tip_->text() : QString(); }
+
+const QWidget& TypingHelp::Tip() const { return *tip_; }
 
 void TypingHelp::HidePopup() {
     position_ = -1;
@@ -79,6 +83,16 @@ void TypingHelp::HidePopup() {
 void TypingHelp::HideAll() {
     HidePopup();
     tip_->hide();
+}
+
+void TypingHelp::CloseTip() {
+    tip_->hide();
+    const QTextCursor caret = editor_.textCursor();
+    const auto call =
+        CallAroundCaret(caret.block().text().toStdU16String(), caret.positionInBlock());
+    if (!call) return;
+    closedCall_ = QTextCursor(editor_.document());
+    closedCall_.setPosition(caret.block().position() + call->open);
 }
 
 void TypingHelp::Update() {
@@ -109,7 +123,11 @@ void TypingHelp::Update() {
         return;
     }
     const std::vector<const CompletionIndex*> indexes = source_.indexes();
-    const auto found = FindInAll(indexes, typed->text, kMaxRows);
+    const NameTally& used = names_.Tally();
+    const std::u16string typedKey = NameKey(typed->text);
+    const CompletionContext context{
+        [&](std::u16string_view key) { return used.UsedBesides(key, typedKey); }};
+    const auto found = FindInAll(indexes, typed->text, kMaxRows, context);
     // A name typed out in full has nothing left to offer.
     if (found.empty() || (found.size() == 1 && indexes[found[0].first]->Item(found[0].second).name ==
                                                    typed->text)) {
@@ -131,13 +149,25 @@ void TypingHelp::Update() {
     QTextCursor nameStart = caret;
     nameStart.setPosition(block.position() + typed->start);
     const QRect line = editor_.cursorRect(nameStart);
-    const int below = tip_->isVisible() ? tip_->geometry().bottom() + 1 : line.bottom() + 1;
+    // Clear of the tip, on whichever side of the line it is.
+    int below = line.bottom() + 1;
+    int above = line.top();
+    if (tip_->isVisible() && tip_->y() > line.top()) below = tip_->geometry().bottom() + 1;
+    if (tip_->isVisible() && tip_->y() < line.top()) above = tip_->y();
     if (popup_->font() != editor_.font()) popup_->setFont(editor_.font());
-    popup_->Show(std::move(rows), QPoint(line.left(), below), line.top());
+    popup_->Show(std::move(rows), QPoint(line.left(), below), above);
 }
 
 void TypingHelp::UpdateTip(const std::u16string& paragraph, int column, const QTextCursor& caret) {
     const auto call = CallAroundCaret(paragraph, column);
+    // Closed by Esc, the tip stays closed while the caret stays in that call.
+    if (!closedCall_.isNull()) {
+        if (call && caret.block().position() + call->open == closedCall_.position()) {
+            tip_->hide();
+            return;
+        }
+        closedCall_ = QTextCursor();
+    }
     const CompletionItem* function = nullptr;
     if (call) {
         for (const CompletionIndex* index : source_.indexes()) {
@@ -168,7 +198,14 @@ void TypingHelp::UpdateTip(const std::u16string& paragraph, int column, const QT
     const QRect line = editor_.cursorRect(caret);
     const QWidget& area = *editor_.viewport();
     const int x = std::clamp(line.left(), 0, std::max(0, area.width() - tip_->width()));
-    tip_->move(x, line.bottom() + 1);
+    // Below the line, or above it where there is no room below, as the list goes; never cut
+    // off by the editor's edge.
+    int y = line.bottom() + 1;
+    if (y + tip_->height() > area.height() && line.top() - tip_->height() >= 0) {
+        y = line.top() - tip_->height();
+    }
+    y = std::clamp(y, 0, std::max(0, area.height() - tip_->height()));
+    tip_->move(x, y);
     tip_->show();
     tip_->raise();
 }
@@ -190,7 +227,10 @@ void TypingHelp::Insert(int row) {
 }
 
 bool TypingHelp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &editor_ || !popup_->isVisible()) return QObject::eventFilter(watched, event);
+    const bool listed = popup_->isVisible();
+    if (watched != &editor_ || !(listed || tip_->isVisible())) {
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusOut) {
         HideAll();
     } else if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
@@ -202,15 +242,22 @@ bool TypingHelp::eventFilter(QObject* watched, QEvent* event) {
         switch (key->key()) {
             case Qt::Key_Up:
             case Qt::Key_Down:
+                if (!listed) break;
                 if (press) popup_->Step(key->key() == Qt::Key_Up ? -1 : 1);
                 event->accept();
                 return press;
             case Qt::Key_Tab:
+                if (!listed) break;
                 if (press) Insert(popup_->Current());
                 event->accept();
                 return press;
             case Qt::Key_Escape:
-                if (press) HidePopup();
+                // The list first, then the tip.
+                if (press && listed) {
+                    HidePopup();
+                } else if (press) {
+                    CloseTip();
+                }
                 event->accept();
                 return press;
             case Qt::Key_Return:

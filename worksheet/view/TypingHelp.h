@@ -1,17 +1,20 @@
 #pragma once
 // Help while typing in the editor: the names a typed name may become, in a list under the caret
 // (Up and Down choose, Tab or a click inserts, Esc closes, Enter closes it and calculates as
-// ever), and the arguments of the call around the caret in a tip below the line. Neither opens
-// while an input method composes or a line is calculated.
+// ever; names the worksheet already uses come first), and the arguments of the call around the
+// caret in a tip below the line (Esc closes it until the caret is in another call). Both go
+// above the line where there is no room below. Neither opens while an input method composes or
+// a line is calculated.
 #include <QObject>
 #include <QString>
+#include <QTextCursor>
 #include <functional>
 #include <vector>
 
 #include "worksheet/Completion.h"
+#include "worksheet/view/DocumentNames.h"
 
 class QLabel;
-class QTextCursor;
 
 namespace numora {
 
@@ -41,6 +44,7 @@ public:
     const CompletionPopup& Popup() const { return *popup_; }
     // The tip's text ("LogN(base; <b>x</b>)"); empty while it is hidden.
     QString TipShown() const;
+    const QWidget& Tip() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,12 +55,16 @@ private:
     void Insert(int row);
     void HidePopup();
     void HideAll();
+    void CloseTip();
 
     WorksheetEditor& editor_;
     Worksheet& sheet_;
     Source source_;
     CompletionPopup* popup_;  // children of the editor's viewport
     QLabel* tip_;
+    DocumentNames names_;
+    // At the "(" of the call whose tip Esc closed, while the caret stays in that call.
+    QTextCursor closedCall_;
     bool enabled_ = false;
     int revision_ = -1;
     int position_ = -1;
