@@ -223,14 +223,26 @@ void CMainFrame::WireView() {
         if (sheet_->AutoRecalculate()) {
             list_->Follow(sheet_->Assigned(), sheet_->AssignedFromTop(), sheet_->Engine(),
                           sheet_->TakenBack());
+            if (sheet_->AssignedFromTop()) {
+                completion_->VariablesReplaced();
+            } else {
+                std::vector<std::u16string> names;
+                for (const LineAssignment& line : sheet_->Assigned()) {
+                    names.insert(names.end(), line.names.begin(), line.names.end());
+                }
+                completion_->VariablesAssigned(names, sheet_->TakenBack());
+            }
         } else {
             list_->Refresh(sheet_->Engine());
+            completion_->VariablesAssigned(sheet_->Engine().GetAssignTargets());
         }
     });
     // The wait shows the wait cursor itself; the status bar says why.
     connect(wait_.get(), &CalculationWait::BusyChanged, panes_, &StatusBarPanes::ShowBusy);
     connect(list_, &VariableListPane::NameChosen, this,
             [this](const QString& name) { view_->InsertAtCaret(name); });
+    connect(list_, &VariableListPane::VariableDeleted, this,
+            [this] { completion_->VariablesReplaced(); });
     connect(list_, &VariableListPane::CloseRequested, this,
             [this] { Action(CommandId::CloseListPane)->trigger(); });
 }

@@ -16,6 +16,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "shell/insert/CompletionCatalogue.h"
 #include "ui/PostTo.h"
 #include "worksheet/Recalculate.h"
 #include "worksheet/VariableList.h"
@@ -130,6 +131,7 @@ bool RecalculateAll(CMainFrame& frame) {
     // caret waits on the first line left as it was.
     view.EndReplaceAll(std::u16string_view(outcome.text).substr(fed));
     frame.VariableList().List()->Replace(std::move(list));
+    frame.Completion().VariablesReplaced();
     frame.Panes().RefreshResult();
     if (outcome.canceled) {
         QTextCursor caret(view.document()->findBlockByNumber(outcome.stoppedAt));

@@ -116,17 +116,60 @@ std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
         functions_.Assign(std::move(items));
         functionsStale_ = false;
     }
-    if (variablesGeneration_ != sheet_.Generation()) {
-        // The variables change only when a line has run.
-        std::vector<CompletionItem> items;
-        for (const auto& [key, value] : sheet_.Engine().GetVariables().Entries()) {
-            items.push_back({key, {}, {}, Kind::Variable});
-        }
-        variables_.Assign(std::move(items));
-        variableHelp_.assign(variables_.Size(), std::nullopt);
+    if (variablesGeneration_ != sheet_.Generation() || variablesStale_) {
+        // The variables change only when a line has run, or one is deleted.
+        UpdateVariables();
+        variableHelp_.clear();
         variablesGeneration_ = sheet_.Generation();
     }
-    return {&builtins_, &functions_, &variables_};
+    return {&builtins_, &functions_, &variables_, &recent_};
+}
+
+void CompletionCatalogue::VariablesAssigned(const std::vector<std::u16string>& names,
+                                            const std::vector<std::u16string>& takenBack) {
+    if (variablesStale_) return;
+    assigned_.insert(assigned_.end(), names.begin(), names.end());
+    // A line taken back and not calculated again leaves its variable out.
+    const VariableTable& table = sheet_.Engine().GetVariables();
+    for (const std::u16string& key : takenBack) {
+        if (table.Find(key) == nullptr && listed_.count(key) != 0) {
+            variablesStale_ = true;
+            return;
+        }
+    }
+}
+
+void CompletionCatalogue::UpdateVariables() {
+    // Beyond this many, the variables assigned since are listed with all the others again.
+    constexpr std::size_t kMostRecent = 2048;
+    const VariableTable& table = sheet_.Engine().GetVariables();
+    if (!variablesStale_) {
+        bool added = false;
+        for (const std::u16string& name : assigned_) {
+            std::u16string key = ToLowerAscii(name);
+            if (table.Find(key) == nullptr || !listed_.insert(key).second) continue;
+            recentItems_.push_back({std::move(key), {}, {}, Kind::Variable});
+            added = true;
+        }
+        if (added) recent_.Assign(recentItems_);
+    }
+    assigned_.clear();
+    // Every variable must be listed: one that came some other way means listing them all.
+    if (!variablesStale_ && table.Size() <= listed_.size() &&
+        recentItems_.size() <= kMostRecent) {
+        return;
+    }
+    std::vector<CompletionItem> items;
+    items.reserve(table.Size());
+    listed_.clear();
+    for (const auto& [key, value] : table.Entries()) {
+        items.push_back({key, {}, {}, Kind::Variable});
+        listed_.insert(key);
+    }
+    variables_.Assign(std::move(items));
+    recentItems_.clear();
+    recent_.Assign({});
+    variablesStale_ = false;
 }
 
 QString CompletionCatalogue::HelpOf(std::size_t index, std::size_t item) {
@@ -137,13 +180,16 @@ QString CompletionCatalogue::HelpOf(std::size_t index, std::size_t item) {
         return QString::fromStdU16String(
             sheet_.Engine().FormatValue(ConstantValue(constant, Number(0))));
     }
-    if (index != 2 || item >= variableHelp_.size()) return {};
-    if (!variableHelp_[item]) {
-        const Number* value = sheet_.Engine().GetVariables().Find(variables_.Item(item).name);
-        variableHelp_[item] =
-            value ? QString::fromStdU16String(sheet_.Engine().FormatValue(*value)) : QString();
-    }
-    return *variableHelp_[item];
+    if (index != 2 && index != 3) return {};
+    const CompletionIndex& variables = index == 2 ? variables_ : recent_;
+    if (item >= variables.Size()) return {};
+    const std::size_t cached = item * 2 + (index - 2);
+    if (const auto it = variableHelp_.find(cached); it != variableHelp_.end()) return it->second;
+    const Number* value = sheet_.Engine().GetVariables().Find(variables.Item(item).name);
+    QString help =
+        value ? QString::fromStdU16String(sheet_.Engine().FormatValue(*value)) : QString();
+    variableHelp_.emplace(cached, help);
+    return help;
 }
 
 }  // namespace numora

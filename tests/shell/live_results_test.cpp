@@ -1,6 +1,5 @@
 // Results without Ctrl+R in the window: the value of the line being typed shown after it, and
 // with automatic recalculation every result below an Enter brought up to date.
-#include <QListWidget>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -25,8 +24,8 @@ protected:
     }
     QStringList Variables(CMainFrame& frame) {
         QStringList entries;
-        const QListWidget& list = *frame.VariableList().List();
-        for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
+        const VariableListBox& list = *frame.VariableList().List();
+        for (int row = 0; row < list.count(); ++row) entries << list.Text(row);
         return entries;
     }
     // Waits for the preview that the pause after typing starts.

@@ -108,7 +108,7 @@ TEST_F(MainFrameTest, EnterShowsTheResultInTheWorksheetStatusBarAndList) {
     TypeLine(QStringLiteral("a=2^10"));
     auto* list = frame.VariableList().List();
     ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("a=1024"));
+    EXPECT_EQ(list->Text(0), QStringLiteral("a=1024"));
     // The list's Enter puts the name at the worksheet's caret.
     list->setFocus();
     list->setCurrentRow(0);

@@ -1,6 +1,5 @@
 // すべて再計算 in the window: numora-calc's text for the same worksheet, as one undo step, and
 // nothing changed when the user stops it.
-#include <QListWidget>
 #include <QStatusBar>
 #include <QTextBlock>
 
@@ -21,8 +20,8 @@ protected:
     }
     QStringList Variables() {
         QStringList entries;
-        const QListWidget& list = *frame_->VariableList().List();
-        for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
+        const VariableListBox& list = *frame_->VariableList().List();
+        for (int row = 0; row < list.count(); ++row) entries << list.Text(row);
         return entries;
     }
 };

@@ -9,6 +9,9 @@
 #include "tests/shell/main_frame_support.h"
 #include "worksheet/view/CompletionPopup.h"
 #include "worksheet/view/TypingHelp.h"
+#include "worksheet/view/VariableListBox.h"
+#include "worksheet/view/VariableListPane.h"
+#include "worksheet/Worksheet.h"
 
 namespace numora::test {
 namespace {
@@ -28,7 +31,57 @@ protected:
         return rows;
     }
     QString CurrentName() { return Help().Popup().Rows()[Help().Popup().Current()].name; }
+    // The variables offered for `typed`, as "name=value".
+    QStringList Variables(const char16_t* typed) {
+        CompletionCatalogue& catalogue = frame_->Completion();
+        const auto indexes = catalogue.Indexes();
+        QStringList offered;
+        for (const auto& [index, item] : FindInAll(indexes, typed, 16)) {
+            const CompletionItem& entry = indexes[index]->Item(item);
+            if (entry.kind != CompletionItem::Kind::Variable) continue;
+            offered << QString::fromStdU16String(entry.name) + u'=' + catalogue.HelpOf(index, item);
+        }
+        offered.sort();
+        return offered;
+    }
 };
+
+// The variables offered are those the engine has, however they came and went: an Enter adds
+// and changes them without all being listed again, Delete in the list and a line taken back by
+// automatic recalculation remove them, and Recalculate All lists them afresh.
+TEST_F(TypingHelpTest, VariablesOfferedFollowTheEngine) {
+    CMainFrame& frame = Start();
+    TypeLine("alpha1 = 1");
+    TypeLine("alpha2 = 2");
+    EXPECT_EQ(Variables(u"al"), QStringList({"alpha1=1", "alpha2=2"}));
+    TypeLine("alpha1 = 7");
+    TypeLine("alphabet = 3");
+    EXPECT_EQ(Variables(u"al"), QStringList({"alpha1=7", "alpha2=2", "alphabet=3"}));
+
+    VariableListBox& list = *frame.VariableList().List();
+    list.setFocus();
+    list.setCurrentRow(1);  // alpha2
+    QTest::keyClick(&list, Qt::Key_Delete);
+    EXPECT_EQ(Variables(u"al"), QStringList({"alpha1=7", "alphabet=3"}));
+    View().setFocus();
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(Variables(u"al"), QStringList({"alpha1=7", "alpha2=2", "alphabet=3"}));
+
+    frame.Sheet().SetAutoRecalculate(true);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Return);  // the journal is made from the top
+    // The last line assigns another name: its old one is gone.
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    ASSERT_EQ(View().textCursor().block().text(), QStringLiteral("alphabet = 3"));
+    Key(Qt::Key_End);
+    for (int i = 0; i < 8; ++i) Key(Qt::Key_Backspace);
+    Type("orn = 3");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Variables(u"al"), QStringList({"alpha1=7", "alpha2=2", "alphorn=3"}));
+}
 
 TEST_F(TypingHelpTest, TabInsertsTheChosenNameAndEnterStillCalculates) {
     Start();

@@ -33,10 +33,10 @@ protected:
     VariableListBox& List() { return *pane.List(); }
     QStringList Entries() {
         QStringList out;
-        for (int i = 0; i < List().count(); ++i) out << List().item(i)->text();
+        for (int i = 0; i < List().count(); ++i) out << List().Text(i);
         return out;
     }
-    QPoint RowCenter(int row) { return List().visualItemRect(List().item(row)).center(); }
+    QPoint RowCenter(int row) { return List().RowRect(row).center(); }
 
     QWidget window;
     VariableListPane pane;
@@ -79,7 +79,7 @@ TEST_F(VariableListTest, DraggingMovesAnEntryUnderARedMark) {
     QTest::mousePress(viewport, Qt::LeftButton, {}, RowCenter(0));
     QTest::mouseMove(viewport, RowCenter(1));
     QTest::mouseMove(viewport, RowCenter(2));
-    const int markY = List().visualItemRect(List().item(2)).top();
+    const int markY = List().RowRect(2).top();
     const QImage shown = viewport->grab().toImage();
     EXPECT_EQ(shown.pixelColor(1, markY), QColor(255, 0, 0));
     EXPECT_EQ(shown.pixelColor(viewport->width() - 4, markY), QColor(255, 0, 0));
@@ -95,7 +95,7 @@ TEST_F(VariableListTest, DraggingMovesAnEntryUnderARedMark) {
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, below);
     EXPECT_EQ(Entries(), QStringList({"a=1", "c=3", "d=4", "b=2"}));
     EXPECT_EQ(List().currentRow(), 3);
-    EXPECT_TRUE(List().item(3)->isSelected());
+    EXPECT_TRUE(List().RowSelected(3));
 }
 
 }  // namespace

@@ -99,8 +99,12 @@ TEST(Recalc, PiecesOnTheWayMakeTheText) {
                   "a = 1\n>1\n\n// note\na + 1\n>2\nb = a * 3\n>3\n1/0\n"
                   ">Error : Division by zero\nb\n>3\n");
         // Line by line, nothing is left for the rest but the empty last paragraph.
-        if (every == 1) EXPECT_EQ(streamed, outcome.text);
-        if (every == 100) EXPECT_EQ(streamed, u"");
+        if (every == 1) {
+            EXPECT_EQ(streamed, outcome.text);
+        }
+        if (every == 100) {
+            EXPECT_EQ(streamed, u"");
+        }
     }
 }
 

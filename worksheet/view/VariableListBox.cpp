@@ -1,5 +1,7 @@
 #include "worksheet/view/VariableListBox.h"
 
+#include <QAbstractListModel>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -11,7 +13,55 @@
 
 namespace numora {
 
+// The entries as the view's rows. The row count is kept apart from the entries so that the
+// view can be told of each change in turn after the entries have all changed: the view asks
+// for texts only when it paints, by then with every change told.
+class VariableListRows final : public QAbstractListModel {
+public:
+    VariableListRows(const VariableListModel& model, QObject* parent)
+        : QAbstractListModel(parent), model_(model) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : rows_;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        const auto row = static_cast<std::size_t>(index.row());
+        return row < model_.Count() ? ToQString(model_.Text(row)) : QString();
+    }
+
+    void Apply(const VariableListChange& change) {
+        const int row = static_cast<int>(change.index);
+        switch (change.kind) {
+            case VariableListChange::Kind::Replaced:
+                emit dataChanged(index(row), index(row), {Qt::DisplayRole});
+                break;
+            case VariableListChange::Kind::Inserted:
+                beginInsertRows({}, row, row);
+                ++rows_;
+                endInsertRows();
+                break;
+            case VariableListChange::Kind::Removed:
+                beginRemoveRows({}, row, row);
+                --rows_;
+                endRemoveRows();
+                break;
+        }
+    }
+    void Reset() {
+        beginResetModel();
+        rows_ = static_cast<int>(model_.Count());
+        endResetModel();
+    }
+
+private:
+    const VariableListModel& model_;
+    int rows_ = 0;
+};
+
 namespace {
+
+constexpr int kTextTop = 3;
 
 // Selected with focus: highlight; selected without focus: the grey of a scroll bar; otherwise
 // the window colours. The text sits at the left edge, 3 pixels below the item's top.
@@ -42,24 +92,43 @@ public:
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
     }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const QFontMetrics metrics(option.font);
-        return {metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()),
-                metrics.height() + 2 * kTextTop};
-    }
-
-private:
-    static constexpr int kTextTop = 3;
 };
 
 }  // namespace
 
-VariableListBox::VariableListBox(QWidget* parent) : QListWidget(parent) {
+VariableListBox::VariableListBox(QWidget* parent)
+    : QTableView(parent), rows_(new VariableListRows(model_, this)) {
+    setModel(rows_);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setUniformItemSizes(true);
+    setTabKeyNavigation(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setItemDelegate(new EntryDelegate(this));
+    FitColumn();
+}
+
+int VariableListBox::count() const { return rows_->rowCount(); }
+
+QString VariableListBox::Text(int row) const {
+    return rows_->data(rows_->index(row), Qt::DisplayRole).toString();
+}
+
+QRect VariableListBox::RowRect(int row) const { return visualRect(rows_->index(row)); }
+
+void VariableListBox::setCurrentRow(int row) {
+    setCurrentIndex(rows_->index(row));
+}
+
+bool VariableListBox::RowSelected(int row) const {
+    return selectionModel()->isRowSelected(row, {});
 }
 
 void VariableListBox::Refresh(const CalcEngine& engine) {
@@ -91,34 +160,61 @@ void VariableListBox::Sync() {
     }
     // Row by row: the current entry stays current wherever it moves.
     for (const VariableListChange& change : changes) {
-        const int row = static_cast<int>(change.index);
-        switch (change.kind) {
-            case VariableListChange::Kind::Replaced:
-                item(row)->setText(ToQString(change.text));
-                break;
-            case VariableListChange::Kind::Inserted:
-                insertItem(row, ToQString(change.text));
-                break;
-            case VariableListChange::Kind::Removed:
-                delete takeItem(row);
-                break;
-        }
+        rows_->Apply(change);
+        if (change.kind != VariableListChange::Kind::Removed) Widen(ToQString(change.text));
     }
 }
 
 void VariableListBox::Rebuild(std::optional<std::size_t> select) {
-    clear();
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(model_.Count()));
-    for (const auto& entry : model_.Entries()) texts.push_back(ToQString(entry.text));
-    addItems(texts);
+    rows_->Reset();
+    MeasureAll();
     if (select && *select < model_.Count()) setCurrentRow(static_cast<int>(*select));
 }
 
+void VariableListBox::MeasureAll() {
+    // The widest is among the longest: only those are measured, not 100,000 entries.
+    std::size_t longest = 0;
+    for (const VariableListEntry& entry : model_.Entries()) {
+        longest = std::max(longest, entry.text.size());
+    }
+    widest_ = 0;
+    for (const VariableListEntry& entry : model_.Entries()) {
+        if (entry.text.size() * 5 >= longest * 4) Widen(ToQString(entry.text));
+    }
+    FitColumn();
+}
+
+void VariableListBox::Widen(const QString& text) {
+    const int width = fontMetrics().horizontalAdvance(text);
+    if (width <= widest_) return;
+    widest_ = width;
+    FitColumn();
+}
+
+void VariableListBox::FitColumn() {
+    const int rowHeight = fontMetrics().height() + 2 * kTextTop;
+    if (verticalHeader()->defaultSectionSize() != rowHeight) {
+        verticalHeader()->setMinimumSectionSize(1);
+        verticalHeader()->setDefaultSectionSize(rowHeight);
+    }
+    const int width = std::max(widest_, viewport()->width());
+    if (columnWidth(0) != width) setColumnWidth(0, width);
+}
+
+void VariableListBox::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitColumn();
+}
+
+void VariableListBox::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) MeasureAll();
+}
+
 void VariableListBox::ChooseCurrent() {
-    const QListWidgetItem* current = currentItem();
-    if (current == nullptr || !current->isSelected()) return;
-    const std::u16string name = model_.InsertText(static_cast<std::size_t>(row(current)));
+    const int row = currentRow();
+    if (row < 0 || !RowSelected(row)) return;
+    const std::u16string name = model_.InsertText(static_cast<std::size_t>(row));
     if (!name.empty()) emit NameChosen(ToQString(name));
 }
 
@@ -136,7 +232,7 @@ void VariableListBox::keyPressEvent(QKeyEvent* event) {
             model_.Delete(static_cast<std::size_t>(at),
                           engine_ != nullptr ? &engine_->GetVariables() : nullptr);
             Sync();
-            if (model_.Count() > 0) setCurrentRow(std::min(at, count() - 1));
+            if (count() > 0) setCurrentRow(std::min(at, count() - 1));
             emit VariableDeleted(name);
             return;
         }
@@ -150,18 +246,18 @@ void VariableListBox::keyPressEvent(QKeyEvent* event) {
         default:
             break;
     }
-    QListWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void VariableListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    QListWidget::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) != nullptr) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()) {
         ChooseCurrent();
     }
 }
 
 void VariableListBox::mousePressEvent(QMouseEvent* event) {
-    QListWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     drag_.End();
     if (event->button() != Qt::LeftButton) return;
     const int at = RowAt(event->position().toPoint());
@@ -171,14 +267,14 @@ void VariableListBox::mousePressEvent(QMouseEvent* event) {
 int VariableListBox::RowAt(const QPoint& pos) const {
     // Beyond the last entry (or above the list) the insertion point is the end / the top row.
     if (count() == 0) return 0;
-    if (pos.y() < 0) return std::max(0, indexAt(QPoint(0, 0)).row());
-    const QListWidgetItem* under = itemAt(QPoint(0, pos.y()));
-    return under != nullptr ? row(under) : count();
+    if (pos.y() < 0) return std::max(0, rowAt(0));
+    const int under = rowAt(pos.y());
+    return under >= 0 ? under : count();
 }
 
 void VariableListBox::mouseMoveEvent(QMouseEvent* event) {
     if (!drag_.Pressed()) {
-        QListWidget::mouseMoveEvent(event);
+        QTableView::mouseMoveEvent(event);
         return;
     }
     const QPoint pos = event->position().toPoint();
@@ -193,7 +289,7 @@ void VariableListBox::mouseMoveEvent(QMouseEvent* event) {
 void VariableListBox::mouseReleaseEvent(QMouseEvent* event) {
     const int source = drag_.Source();
     if (!drag_.End()) {
-        QListWidget::mouseReleaseEvent(event);
+        QTableView::mouseReleaseEvent(event);
         return;
     }
     viewport()->update();
@@ -207,7 +303,7 @@ void VariableListBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void VariableListBox::paintEvent(QPaintEvent* event) {
-    QListWidget::paintEvent(event);
+    QTableView::paintEvent(event);
     if (drag_.Dragging()) PaintInsertionMark(*this, drag_.Insertion());
 }
 
