@@ -47,7 +47,7 @@ public:
 
     static QString kFontGroup() { return tr("フォント設定"); }
     static QString kFontLabel() { return tr(" フォント"); }
-    static inline const QString kFontDescription = QStringLiteral(" %1 , %2pt");
+    static inline const QString kFontDescription = QStringLiteral(" %1, %2pt");
     static QString kChooseFont() { return tr("フォント選択"); }
     static QString kColorGroup() { return tr("文字色設定"); }
     static QString kDefaultSample() { return tr(" 基本文字色 ： a=1+2-3*4/5^6e7%1"); }

@@ -161,7 +161,7 @@ TEST_F(ConfigDialog, FontAndColoursApplyOnlyFromAShownPageAndOnOk) {
                 // "Sans" is no installed face: the one really used is named, an installed one.
                 const QString used = ToQFont(font, QFont()).family();
                 EXPECT_TRUE(QFontDatabase::hasFamily(used)) << used.toStdString();
-                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), QString(" %1 , 12pt").arg(used));
+                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), QString(" %1, 12pt").arg(used));
             }
             ok ? dlg.accept() : dlg.reject();
             EXPECT_EQ(settings.ResultColor, showPage && ok ? 0x563412u : 0xFF0000u);
