@@ -118,6 +118,7 @@ void Settings::Load() {
     AutoRecalculate = ini.GetInt(kEdit, "AutoRecalculate", 0) != 0;
     Completion = ini.GetInt(kEdit, "Completion", 1) != 0;
     GroupDigits = ini.GetInt(kEdit, "GroupDigits", 0) != 0;
+    UndoTypedRuns = ini.GetInt(kEdit, "UndoTypedRuns", 1) != 0;
     DefaultColor = ReadBits(ini, "DefaultColor", D::DefaultColor);
     ResultColor = ReadBits(ini, "ResultColor", D::ResultColor);
     ErrorColor = ReadBits(ini, "ErrorColor", D::ErrorColor);
@@ -161,6 +162,7 @@ bool Settings::Save() const {
     ini.SetInt(kEdit, "AutoRecalculate", AutoRecalculate ? 1 : 0);
     ini.SetInt(kEdit, "Completion", Completion ? 1 : 0);
     ini.SetInt(kEdit, "GroupDigits", GroupDigits ? 1 : 0);
+    ini.SetInt(kEdit, "UndoTypedRuns", UndoTypedRuns ? 1 : 0);
     ini.SetInt(kEdit, "DefaultColor", static_cast<int32_t>(DefaultColor));
     ini.SetInt(kEdit, "ResultColor", static_cast<int32_t>(ResultColor));
     ini.SetInt(kEdit, "ErrorColor", static_cast<int32_t>(ErrorColor));

@@ -113,6 +113,8 @@ public:
     bool Completion = true;
     // [Edit] GroupDigits: decimal results are written with their integer digits in threes.
     bool GroupDigits = false;
+    // [Edit] UndoTypedRuns: characters typed one after another on a line are one undo step.
+    bool UndoTypedRuns = true;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

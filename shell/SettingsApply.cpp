@@ -77,6 +77,7 @@ void ApplyEditSettings(CMainFrame& frame) {
     frame.Previewer().SetEnabled(settings.LivePreview);
     sheet.SetAutoRecalculate(settings.AutoRecalculate);
     frame.Typing().SetEnabled(settings.Completion);
+    frame.View().SetUndoTypedRuns(settings.UndoTypedRuns);
     ApplyLineColors(frame);
 }
 

@@ -66,6 +66,15 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet
     result_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     calc_->setFixedWidth(kCalcPaneWidth);
     calc_->setAlignment(Qt::AlignCenter);
+    // The room the default pane keeps for its texts, the progress of a worksheet of up to a
+    // million lines among them. The bar's own policy lets a narrow window squeeze the panes
+    // over each other; the window is made as wide as they need instead.
+    for (const QString& text : {texts::kReady(), texts::kCalculating(),
+                                texts::kRecalculating().arg(kProgressRoom).arg(kProgressRoom)}) {
+        defaultRoom_ = std::max(defaultRoom_, WidthFor(*default_, text));
+    }
+    bar.setSizePolicy(QSizePolicy::Preferred, bar.sizePolicy().verticalPolicy());
+    FitPanes();
     // Menu help texts cover the default pane only; the two panes stay visible.
     bar.addWidget(default_, 1);
     bar.addPermanentWidget(result_);
@@ -75,6 +84,26 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet
     connect(result_, &ClickablePane::DoubleClicked, this, &StatusBarPanes::PasteAtCaret);
     connect(calc_, &ClickablePane::Clicked, this, &StatusBarPanes::ToggleCalc);
     ShowCalcState();
+}
+
+int StatusBarPanes::WidthFor(const QLabel& pane, const QString& text) {
+    // Measured as the pane measures itself, in its own font, for a text it does not show.
+    QLabel probe(text);
+    probe.setFont(pane.font());
+    probe.setMargin(pane.margin());
+    probe.setIndent(pane.indent());
+    return probe.sizeHint().width();
+}
+
+// The window keeps the room of both panes: the result pane's 250 pixels and the default pane's
+// room. A binary result takes what it needs of the default pane's share, as long as the text
+// shown there keeps what it needs; only both together (a binary result while a long worksheet
+// is recalculated) may widen the window.
+void StatusBarPanes::FitPanes() {
+    const int result = std::max(kResultPaneWidth, result_->sizeHint().width());
+    result_->setMinimumWidth(result);
+    default_->setMinimumWidth(
+        std::max(defaultRoom_ - (result - kResultPaneWidth), default_->sizeHint().width()));
 }
 
 bool StatusBarPanes::HasResult() const { return !sheet_.Engine().GetValueText().empty(); }
@@ -92,6 +121,7 @@ void StatusBarPanes::RefreshResult() {
             sheet_.Engine().FormatForStatus(static_cast<StatusFormat>(format_), true));
     }
     result_->setText(text);
+    FitPanes();
 }
 
 void StatusBarPanes::CycleFormat() { SetFormat((format_ + 1) % 3); }
@@ -155,11 +185,13 @@ void StatusBarPanes::ShowBusy(bool busy) {
     default_->setText(!busy                 ? texts::kReady()
                       : progress_.isEmpty() ? texts::kCalculating()
                                             : progress_);
+    FitPanes();
 }
 
 void StatusBarPanes::ShowProgress(const QString& text) {
     progress_ = text;
     default_->setText(text.isEmpty() ? texts::kReady() : text);
+    FitPanes();
 }
 
 }  // namespace numora

@@ -79,7 +79,13 @@ public:
     CalcStatePane& CalcPane() { return *calc_; }
 
 private:
+    // The default pane keeps room for the progress of a worksheet of up to this many lines.
+    static constexpr int kProgressRoom = 999999;
+
+    static int WidthFor(const QLabel& pane, const QString& text);
     bool HasResult() const;
+    // Sets the panes' least widths for the texts they show.
+    void FitPanes();
 
     QStatusBar& bar_;
     WorksheetEditor& view_;
@@ -88,6 +94,7 @@ private:
     ClickablePane* result_;
     CalcStatePane* calc_;
     QString progress_;
+    int defaultRoom_ = 0;
     int format_ = 0;
     bool simple_ = false;
 };

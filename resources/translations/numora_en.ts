@@ -432,6 +432,10 @@ Recalculate All</translation>
         <source>システムに合わせる</source>
         <translation>System default</translation>
     </message>
+    <message>
+        <source>入力をまとめて元に戻す</source>
+        <translation>Undo typing in runs</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>

@@ -91,6 +91,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     completion->setChecked(settings.Completion);
     groupDigits = new QCheckBox(T::kGroupDigits(), this);
     groupDigits->setChecked(settings.GroupDigits);
+    undoTypedRuns = new QCheckBox(T::kUndoTypedRuns(), this);
+    undoTypedRuns->setChecked(settings.UndoTypedRuns);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -117,7 +119,7 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     layout->addWidget(Group(T::kResultGroup(), this,
                             {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen,
-                             livePreview, autoRecalculate, completion}));
+                             livePreview, autoRecalculate, completion, undoTypedRuns}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -146,6 +148,7 @@ void CConfigBasic::Apply() {
     settings_.AutoRecalculate = autoRecalculate->isChecked();
     settings_.Completion = completion->isChecked();
     settings_.GroupDigits = groupDigits->isChecked();
+    settings_.UndoTypedRuns = undoTypedRuns->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

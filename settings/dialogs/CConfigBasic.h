@@ -35,6 +35,7 @@ public:
     QCheckBox* autoRecalculate;
     QCheckBox* completion;
     QCheckBox* groupDigits;
+    QCheckBox* undoTypedRuns;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

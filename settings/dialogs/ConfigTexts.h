@@ -37,6 +37,7 @@ public:
     static QString kAutoRecalculate() { return tr("自動再計算"); }
     static QString kCompletion() { return tr("名前の補完"); }
     static QString kGroupDigits() { return tr("結果を3桁ごとに区切る"); }
+    static QString kUndoTypedRuns() { return tr("入力をまとめて元に戻す"); }
     static QString kUnaryGroup() { return tr("べき乗の単項演算子結合"); }
     static inline const QString kUnaryPower = QStringLiteral("Power : [ -a^b = -(a^b) ]");
     static inline const QString kUnaryBase = QStringLiteral("Base : [-a^b = (-a)^b]");
@@ -46,7 +47,7 @@ public:
 
     static QString kFontGroup() { return tr("フォント設定"); }
     static QString kFontLabel() { return tr(" フォント"); }
-    static inline const QString kFontDescription = QStringLiteral(" %1 , %2pt");
+    static inline const QString kFontDescription = QStringLiteral(" %1, %2pt");
     static QString kChooseFont() { return tr("フォント選択"); }
     static QString kColorGroup() { return tr("文字色設定"); }
     static QString kDefaultSample() { return tr(" 基本文字色 ： a=1+2-3*4/5^6e7%1"); }

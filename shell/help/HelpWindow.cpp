@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -19,6 +20,8 @@ static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 namespace numora {
 
 namespace {
+
+constexpr int kContentsWidth = 200;  // at the least
 
 const char* const kPageFiles[] = {"index",    "worksheet", "operators", "functions",
                                   "userfunc", "insert",    "options",   "keys"};
@@ -72,7 +75,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), paths_(He
     splitter->addWidget(side);
     splitter->addWidget(page_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 600});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
@@ -94,6 +96,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), paths_(He
     });
     resize(860, 600);
     ShowFirstPage();
+    // The list as wide as its longest title (in this language and font), with room for a
+    // scroll bar should the window be made short.
+    const int listWidth =
+        std::max(kContentsWidth, contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() +
+                                     contents_->verticalScrollBar()->sizeHint().width());
+    splitter->setSizes({listWidth, std::max(0, width() - listWidth - splitter->handleWidth())});
 }
 
 void HelpWindow::ShowFirstPage() {

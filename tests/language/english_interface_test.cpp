@@ -130,6 +130,22 @@ TEST_F(EnglishInterface, Dialogs) {
     EXPECT_EQ(help.Page()->source().path(), QStringLiteral("/help/en/index.html"));
 }
 
+// The longer English texts fit where they are shown: each title in the help's list of pages, and
+// each text of the status bar's default pane.
+TEST_F(EnglishInterface, TextsAreShownWhole) {
+    HelpWindow help;
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    const QListWidget& list = *help.Contents();
+    ASSERT_EQ(list.count(), HelpPages().size());
+    for (int row = 0; row < list.count(); ++row) {
+        EXPECT_GE(list.viewport()->width(),
+                  list.sizeHintForIndex(list.model()->index(row, 0)).width())
+            << list.item(row)->text().toStdString();
+    }
+    ExpectStatusTextsFit(Start());
+}
+
 // The messages built from parts (a text, the file's name, the reason) are looked up as a whole.
 TEST_F(EnglishInterface, FileMessagesAndQuestions) {
     WriteFile(QStringLiteral("latin1.txt"), "caf\xE9\r\n");

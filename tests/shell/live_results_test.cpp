@@ -1,5 +1,6 @@
 // Results without Ctrl+R in the window: the value of the line being typed shown after it, and
 // with automatic recalculation every result below an Enter brought up to date.
+#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -59,6 +60,30 @@ TEST_F(LiveResultsTest, ThePreviewIsWhatEnterWritesAndTouchesNothing) {
     Key(Qt::Key_End);
     QTest::keyClicks(&View(), " ");
     EXPECT_EQ(Preview(frame), QString());
+}
+
+// While an input method composes after text already on the line, no value is shown beside the
+// composition: it would be the value of the line without it.
+TEST_F(LiveResultsTest, NoPreviewBesideAComposition) {
+    CMainFrame& frame = Start();
+    QTest::keyClicks(&View(), "2+3");
+    EXPECT_EQ(Preview(frame), QStringLiteral("5"));
+    const auto compose = [&](const QString& preedit, const QString& commit) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(&View(), &event);
+    };
+    compose(QStringLiteral("4"), {});
+    EXPECT_EQ(View().PreviewShown(), QString());
+    frame.Previewer().StartNow();  // the pause after the composition's change ends meanwhile
+    EXPECT_FALSE(frame.Previewer().Pending());
+    EXPECT_EQ(View().PreviewShown(), QString());
+    compose({}, {});  // given up: the line is as it was
+    EXPECT_EQ(Preview(frame), QStringLiteral("5"));
+    compose(QStringLiteral("4"), {});
+    EXPECT_EQ(View().PreviewShown(), QString());
+    compose({}, QStringLiteral("4"));
+    EXPECT_EQ(Preview(frame), QStringLiteral("36"));
 }
 
 TEST_F(LiveResultsTest, PreviewsDrawNoRandomNumbersFromTheWorksheet) {

@@ -16,6 +16,7 @@
 #include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
+#include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
@@ -38,6 +39,31 @@ inline void AddEndlessFunctions(UserFunctionCatalogue& functions) {
         const std::u16string inner = u"f" + QString::number(i - 1).toStdU16String() + u"(x)";
         functions.Append(
             {u"f" + QString::number(i).toStdU16String(), {u"x"}, inner + u"+" + inner, u""});
+    }
+}
+
+// Each text of the status bar's default pane is shown whole, clear of the result pane, also
+// with the counts of a worksheet longer than the pane keeps room for.
+inline void ExpectStatusTextsFit(CMainFrame& frame) {
+    StatusBarPanes& panes = frame.Panes();
+    const QString shown[] = {texts::kCalculating(), texts::kRecalculating().arg(9472).arg(100000),
+                             texts::kRecalculating().arg(999999).arg(999999),
+                             texts::kRecalculating().arg(12345678).arg(12345678)};
+    for (const QString& text : shown) {
+        if (text == texts::kCalculating()) {
+            panes.ShowBusy(true);
+        } else {
+            panes.ShowProgress(text);
+        }
+        // The pane's layout asks the bar's, which asks the window's: one round each.
+        for (int round = 0; round < 3; ++round) QApplication::processEvents();
+        const QLabel& pane = panes.DefaultPane();
+        EXPECT_EQ(pane.text(), text);
+        EXPECT_GE(pane.width(), pane.sizeHint().width()) << text.toStdString();
+        EXPECT_LT(pane.geometry().right(), panes.ResultPane().geometry().left())
+            << text.toStdString();
+        panes.ShowProgress({});
+        panes.ShowBusy(false);
     }
 }
 

@@ -38,6 +38,8 @@ QStringList ToolbarTexts(const QToolBar& bar) {
     return texts;
 }
 
+TEST_F(MainFrameTest, StatusTextsAreShownWhole) { ExpectStatusTextsFit(Start()); }
+
 TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
     CMainFrame& frame = Start();
     EXPECT_EQ(frame.size(), QSize(640, 480));
@@ -166,6 +168,9 @@ TEST_F(MainFrameTest, ResultPaneCyclesFormatsCopiesAndPastes) {
         EXPECT_EQ(pane.text(), shown);
         QApplication::sendPostedEvents();
         EXPECT_GE(pane.contentsRect().width(), pane.fontMetrics().horizontalAdvance(shown));
+        // The default pane gives way, the window keeps its width.
+        EXPECT_LT(frame.Panes().DefaultPane().geometry().right(), pane.geometry().left());
+        EXPECT_EQ(frame.width(), 640);
         QTest::mouseClick(&pane, Qt::LeftButton);
         EXPECT_EQ(QApplication::clipboard()->text(), copied);
     }

@@ -34,30 +34,40 @@ void LinePreviewer::SetEnabled(bool on) {
             Restart();
         });
         connect(&editor_, &QPlainTextEdit::cursorPositionChanged, this, &LinePreviewer::Restart);
+        // A value shown beside text being composed would be of the line without it.
+        connect(&editor_, &WorksheetEditor::CompositionChanged, this, [this](bool composing) {
+            if (composing) {
+                Hide();
+            } else {
+                Restart();
+            }
+        });
         Restart();
     } else {
         disconnect(document, nullptr, this, nullptr);
         disconnect(&editor_, nullptr, this, nullptr);
-        pause_.stop();
-        preview_.Cancel();
-        ++request_;
-        pending_ = false;
-        editor_.ShowPreview(-1, {});
+        Hide();
     }
 }
 
-void LinePreviewer::Restart() {
-    // What is shown belongs to a text that is no more; an answer on its way is, too.
+void LinePreviewer::Hide() {
+    pause_.stop();
     preview_.Cancel();
     ++request_;
     pending_ = false;
     editor_.ShowPreview(-1, {});
+}
+
+void LinePreviewer::Restart() {
+    // What is shown belongs to a text that is no more; an answer on its way is, too.
+    Hide();
     pause_.start();
 }
 
 void LinePreviewer::StartNow() {
     pause_.stop();
     if (!enabled_ || sheet_.Calculating() || !sheet_.Driver().CalcOn()) return;
+    if (editor_.Composing()) return;
     if (editor_.textCursor().hasSelection()) return;
     if (preview_.Running()) {
         pause_.start();  // the last one is still on its way out

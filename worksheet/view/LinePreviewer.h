@@ -1,8 +1,8 @@
 #pragma once
 // Shows the value of the line being typed after its end, once typing pauses: the worksheet's
 // state is copied to a preview engine of its own and the line runs on that engine's worker, so
-// neither a keystroke nor Enter ever waits for it. The next edit or caret move takes it away;
-// one that has not finished in time is dropped.
+// neither a keystroke nor Enter ever waits for it. The next edit or caret move takes it away, and
+// nothing is shown while an input method composes; one that has not finished in time is dropped.
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
@@ -35,6 +35,8 @@ signals:
     void Finished();
 
 private:
+    // Takes away what is shown and drops what is on its way.
+    void Hide();
     void Restart();
 
     WorksheetEditor& editor_;

@@ -41,7 +41,19 @@ WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
     connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int) {
         if (document()->revision() == notedRevision_) return;
         notedRevision_ = document()->revision();
+        if (typing_) {
+            typedChange_ = true;
+        } else {
+            EndTypedRun();
+        }
         NoteEdit(document()->findBlock(position).blockNumber());
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!typing_) EndTypedRun();
+    });
+    // Saved, the text as it stands is a place that undo must be able to come back to.
+    connect(document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (!modified && !typing_) EndTypedRun();
     });
     ApplyColors(0, 0, 0, 0);  // black until the window hands its colours over
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -239,7 +251,12 @@ void WorksheetEditor::ReplaceRange(std::int32_t from, std::int32_t to, std::u16s
 }
 
 void WorksheetEditor::BeginUndoGroup() {
-    if (groupDepth_++ == 0) groupCursor_.beginEditBlock();
+    if (groupDepth_++ > 0) return;
+    if (std::exchange(joinRun_, false)) {
+        groupCursor_.joinPreviousEditBlock();
+    } else {
+        groupCursor_.beginEditBlock();
+    }
 }
 
 void WorksheetEditor::EndUndoGroup() {
@@ -349,6 +366,38 @@ void WorksheetEditor::RunInEditGroup(Edit&& edit, bool backspace, bool word) {
     }
 }
 
+void WorksheetEditor::SetUndoTypedRuns(bool on) {
+    typedRuns_ = on;
+    EndTypedRun();
+}
+
+// The toolkit merges adjacent inserts into one undo step only when they are made outside an edit
+// group, and every edit here is made in one (with its colouring): each typed character would be
+// a step of its own. A run reopens its last step instead, as long as nothing else has happened
+// since: the caret is where the run left it, and the undo history is as it was.
+bool WorksheetEditor::ContinuesTypedRun() const {
+    if (!typedRuns_ || !runOpen_) return false;
+    const QTextCursor caret = Caret();
+    return !caret.hasSelection() && caret.position() == runEnd_ &&
+           document()->availableUndoSteps() == runUndoSteps_;
+}
+
+template <typename Edit>
+void WorksheetEditor::Type(Edit&& edit) {
+    // Typed into an edit of the program's that is still open, the text is part of that edit.
+    const bool ownStep = groupDepth_ == 0 && !(sheet_ && sheet_->Driver().EditGroupOpen());
+    joinRun_ = ownStep && ContinuesTypedRun();
+    const bool wasTyping = std::exchange(typing_, true);
+    typedChange_ = false;
+    RunInEditGroup(std::forward<Edit>(edit));
+    typing_ = wasTyping;
+    joinRun_ = false;
+    if (!typedChange_) return;  // nothing typed (the text is full): the run stays as it was
+    runOpen_ = typedRuns_ && ownStep;
+    runEnd_ = textCursor().position();
+    runUndoSteps_ = document()->availableUndoSteps();
+}
+
 void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     // The edit commands' keys (undo, the clipboard) are the window's actions and never get
     // here. Where no window takes them first, the toolkit's own undo keys step through the
@@ -362,11 +411,13 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (sheet_ == nullptr) break;
+            EndTypedRun();
             sheet_->PressEnter(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
             ensureCursorVisible();
             return;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
+            EndTypedRun();
             RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); },
                            event->key() == Qt::Key_Backspace, modifiers & Qt::ControlModifier);
             return;
@@ -379,9 +430,12 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
         default:
             break;
     }
+    if (TypesText(*event)) {
+        Type([&] { QPlainTextEdit::keyPressEvent(event); });
+        return;
+    }
     // So do its cut and paste keys: they edit.
-    if (TypesText(*event) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::Paste)) {
+    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste)) {
         RunInEditGroup([&] { QPlainTextEdit::keyPressEvent(event); });
         return;
     }
@@ -389,13 +443,20 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
 }
 
 void WorksheetEditor::inputMethodEvent(QInputMethodEvent* event) {
-    // A commit is one typed text: one undo step with its colouring. Composition alone is not
-    // an edit of the worksheet.
+    // A commit is typed text, like a typed character, with its colouring. Composition alone is
+    // not an edit of the worksheet, nor a move of the caret: what it does leaves a run open.
+    const bool wasTyping = std::exchange(typing_, true);
     if (event->commitString().isEmpty()) {
         QPlainTextEdit::inputMethodEvent(event);
-        return;
+    } else {
+        Type([&] { QPlainTextEdit::inputMethodEvent(event); });
     }
-    RunInEditGroup([&] { QPlainTextEdit::inputMethodEvent(event); });
+    typing_ = wasTyping;
+    const bool composing = !event->preeditString().isEmpty();
+    if (composing != composing_) {
+        composing_ = composing;
+        emit CompositionChanged(composing);
+    }
 }
 
 void WorksheetEditor::insertFromMimeData(const QMimeData* source) {

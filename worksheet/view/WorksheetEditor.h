@@ -2,8 +2,8 @@
 // The worksheet editor: a view of a worksheet's text that the Enter-key driver works on through
 // the TextBuffer interface. It shows the text and forwards keys and edits to the worksheet (the
 // window owns both, and hands the colours over). Every edit the program or a keystroke makes is
-// one undo step; the line colours are display formats that follow the text
-// (WorksheetHighlighter).
+// one undo step, except that characters typed in a run may share one (SetUndoTypedRuns); the line
+// colours are display formats that follow the text (WorksheetHighlighter).
 #include <QPlainTextEdit>
 #include <QRegion>
 #include <QString>
@@ -64,6 +64,13 @@ public:
     // no part of the text. A negative block shows nothing.
     void ShowPreview(int block, const QString& text);
     QString PreviewShown() const { return previewBlock_ < 0 ? QString() : previewText_; }
+    // On, characters typed one after another on one line are taken back by one undo step; the
+    // run ends at Enter, a caret move, a deletion or any edit the program makes. Off, each
+    // typed character is a step of its own.
+    void SetUndoTypedRuns(bool on);
+    bool UndoTypedRuns() const { return typedRuns_; }
+    // An input method is composing text at the caret that it has not committed yet.
+    bool Composing() const { return composing_; }
 
     // TextBuffer. Visual lines are reported per paragraph: the driver and the colouring only
     // ever work on whole paragraphs, and the editor lays wrapped lines out lazily (not at all
@@ -93,6 +100,7 @@ public:
 
 signals:
     void OverwriteToggled(bool on);
+    void CompositionChanged(bool composing);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -106,6 +114,11 @@ private:
     // it, for Backspace; a word before it, for Ctrl+Backspace).
     template <typename Edit>
     void RunInEditGroup(Edit&& edit, bool backspace = false, bool word = false);
+    // Runs a typed text's edit: its own undo step, or the open run's.
+    template <typename Edit>
+    void Type(Edit&& edit);
+    bool ContinuesTypedRun() const;
+    void EndTypedRun() { runOpen_ = false; }
     // setTextCursor, safe while an edit group holds back the layout.
     void PlaceCursor(const QTextCursor& cursor);
     // The caret as the driver last put it, and moving it (kept until the group ends).
@@ -143,6 +156,16 @@ private:
     int notedRevision_ = -1;
     QString previewText_;
     std::unique_ptr<Replacement, EndReplacement> replacement_;
+    bool typedRuns_ = false;
+    // A typed text or an input method's event is being handled: the changes and caret moves
+    // it makes are its own and do not end the run.
+    bool typing_ = false;
+    bool typedChange_ = false;  // the text changed while typing_
+    bool joinRun_ = false;      // the next undo group reopens the run's step
+    bool runOpen_ = false;
+    int runEnd_ = 0;        // the caret after the run's last character
+    int runUndoSteps_ = 0;  // the undo steps there were then
+    bool composing_ = false;
 };
 
 }  // namespace numora

@@ -78,6 +78,35 @@ TEST_F(ConfigDialog, BasicPageReadsAndWritesOptionBits) {
     }
 }
 
+// Each [Edit] checkbox shows its own setting and, changed, writes it back, and no other.
+TEST_F(ConfigDialog, EditCheckboxesReadAndWriteTheirOwnSettings) {
+    const struct {
+        bool Settings::*setting;
+        QCheckBox* CConfigBasic::*box;
+    } rows[] = {
+        {&Settings::LivePreview, &CConfigBasic::livePreview},
+        {&Settings::AutoRecalculate, &CConfigBasic::autoRecalculate},
+        {&Settings::Completion, &CConfigBasic::completion},
+        {&Settings::GroupDigits, &CConfigBasic::groupDigits},
+        {&Settings::UndoTypedRuns, &CConfigBasic::undoTypedRuns},
+    };
+    for (const auto& row : rows) {
+        for (const bool before : {false, true}) {
+            for (const auto& other : rows) settings.*other.setting = !before;
+            settings.*row.setting = before;
+            CConfigDlg dlg(settings, QFont());
+            dlg.show();
+            QCheckBox* box = dlg.Basic()->*row.box;
+            EXPECT_EQ(box->isChecked(), before) << box->text().toStdString();
+            box->setChecked(!before);
+            dlg.accept();
+            for (const auto& other : rows) {
+                EXPECT_EQ(settings.*other.setting, !before) << box->text().toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(ConfigDialog, OpenAndOkKeepsEveryCombinationOfTheRadioBits) {
     for (const uint32_t radios : {0x00u, 0x10u, 0x20u, 0x30u}) {
         for (const uint32_t others : {0x00u, 0x07u, 0x103u}) {
@@ -132,7 +161,7 @@ TEST_F(ConfigDialog, FontAndColoursApplyOnlyFromAShownPageAndOnOk) {
                 // "Sans" is no installed face: the one really used is named, an installed one.
                 const QString used = ToQFont(font, QFont()).family();
                 EXPECT_TRUE(QFontDatabase::hasFamily(used)) << used.toStdString();
-                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), QString(" %1 , 12pt").arg(used));
+                EXPECT_EQ(dlg.FontColor()->fontLabel->text(), QString(" %1, 12pt").arg(used));
             }
             ok ? dlg.accept() : dlg.reject();
             EXPECT_EQ(settings.ResultColor, showPage && ok ? 0x563412u : 0xFF0000u);
