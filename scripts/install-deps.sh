@@ -4,7 +4,8 @@
 set -eu
 
 # qt6-svg-dev brings the SVG icon engine for the toolbar icons, fonts-noto-cjk the Japanese
-# glyphs of the menus and texts, qt6-translations-l10n Qt's own texts in Japanese, qt6-tools-dev
+# glyphs of the menus and texts, fonts-dejavu-core a Western font the print tests set beside
+# them, qt6-translations-l10n Qt's own texts in Japanese, qt6-tools-dev
 # and qt6-l10n-tools the translation tools that build the English interface; xvfb and xdotool
 # drive the window in a test. libedit-dev is numora-calc's line editing; man-db checks its manual
 # page; desktop-file-utils checks the desktop entry, appstream its AppStream data, and dpkg-dev
@@ -12,7 +13,8 @@ set -eu
 PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev qt6-svg-dev \
 qt6-tools-dev qt6-l10n-tools \
 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libedit-dev man-db xvfb xauth xdotool \
-poppler-utils fonts-noto-cjk qt6-translations-l10n desktop-file-utils appstream dpkg-dev $*"
+poppler-utils fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n desktop-file-utils appstream \
+dpkg-dev $*"
 
 missing=""
 for p in $PACKAGES; do

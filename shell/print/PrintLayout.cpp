@@ -15,6 +15,8 @@
 #include <cmath>
 #include <vector>
 
+#include "shell/print/PdfText.h"
+
 namespace numora {
 
 namespace {
@@ -23,13 +25,20 @@ int32_t Hundredths(qreal millimetres) { return int32_t(std::lround(millimetres *
 
 // A size in pixels is meant for the screen, where the worksheet shows it; on paper a pixel is a
 // printer dot, a dozen times smaller. Such sizes become the points they measure on the screen.
-QFont SizedInPoints(QFont font, qreal screenDpi) {
+//
+// Qt's PDF writer says which character a glyph stands for only through the font's character
+// map, so a glyph that shaping puts in a character's place stands for none: the figures the
+// Japanese fonts keep for Western text (the digits of "price = 1200", unless the locale is an
+// East Asian one) and ligatures (the "ff" of "diff") would be lost to searching and copying.
+// Paper takes each character's own glyph wherever its script does not need shaping.
+QFont PaperFont(QFont font, qreal screenDpi) {
     if (font.pixelSize() > 0) font.setPointSizeF(font.pixelSize() * 72.0 / screenDpi);
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     return font;
 }
 
-void SizeFontsInPoints(QTextDocument& document, qreal screenDpi) {
-    document.setDefaultFont(SizedInPoints(document.defaultFont(), screenDpi));
+void UsePaperFonts(QTextDocument& document, qreal screenDpi) {
+    document.setDefaultFont(PaperFont(document.defaultFont(), screenDpi));
     struct Run {
         int start, end;
         QTextCharFormat format;
@@ -39,10 +48,17 @@ void SizeFontsInPoints(QTextDocument& document, qreal screenDpi) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             QTextCharFormat format = fragment.charFormat();
-            if (!format.hasProperty(QTextFormat::FontPixelSize)) continue;
-            const int pixels = format.intProperty(QTextFormat::FontPixelSize);
-            format.clearProperty(QTextFormat::FontPixelSize);
-            if (pixels > 0) format.setFontPointSize(pixels * 72.0 / screenDpi);
+            const bool pixels = format.hasProperty(QTextFormat::FontPixelSize);
+            if (!pixels && !format.hasProperty(QTextFormat::FontStyleStrategy)) continue;
+            if (pixels) {
+                const int size = format.intProperty(QTextFormat::FontPixelSize);
+                format.clearProperty(QTextFormat::FontPixelSize);
+                if (size > 0) format.setFontPointSize(size * 72.0 / screenDpi);
+            }
+            if (format.hasProperty(QTextFormat::FontStyleStrategy)) {
+                format.setFontStyleStrategy(
+                    QFont::StyleStrategy(format.fontStyleStrategy() | QFont::PreferNoShaping));
+            }
             runs.push_back({fragment.position(), fragment.position() + fragment.length(), format});
         }
     }
@@ -122,7 +138,7 @@ std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPr
     std::unique_ptr<QTextDocument> copy(worksheet.clone());
     copy->setUndoRedoEnabled(false);
     CarryDisplayFormats(worksheet, *copy, paper);
-    SizeFontsInPoints(*copy, screenDpi);
+    UsePaperFonts(*copy, screenDpi);
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);
     // Long lines wrap on paper whether or not the window wraps them.
@@ -157,7 +173,13 @@ bool PaintPages(QPrinter& printer, QTextDocument& paginated, int from, int to) {
         paginated.documentLayout()->draw(&painter, context);
         painter.restore();
     }
-    return painter.end();
+    if (!painter.end()) return false;
+    // A PDF file is searched, copied from and read aloud too. Should its text not be named
+    // again, the pages are still all there.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        NamePrintedCharacters(printer.outputFileName(), paginated);
+    }
+    return true;
 }
 
 }  // namespace numora

@@ -30,15 +30,16 @@ qreal ScreenDpi(const QWidget* widget);
 
 // A copy of the worksheet with its font and colours (its lines' display formats become character
 // formats), laid out in pages of the printer's text rectangle at the printer's resolution. Fonts
-// sized in pixels print at the size they have on a screen of `screenDpi`. The worksheet itself is
-// left as it is.
+// sized in pixels print at the size they have on a screen of `screenDpi`; each character prints
+// in its own glyph where its script allows. The worksheet itself is left as it is.
 // Colours shown on the screen that print as others (a dark theme's on white paper).
 using PaperColors = std::vector<std::pair<QColor, QColor>>;
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPrinter& printer,
                                              qreal screenDpi, const PaperColors& paper = {});
 
 // Paints pages `from`..`to` (1-based, clamped to the document's pages). False when the printer
-// could not be started or a page failed; the job is then aborted.
+// could not be started or a page failed; the job is then aborted. A PDF file's text is then named
+// after the worksheet's characters (PdfText.h).
 bool PaintPages(QPrinter& printer, QTextDocument& paginated, int from, int to);
 
 }  // namespace numora

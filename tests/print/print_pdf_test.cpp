@@ -1,6 +1,8 @@
 // Printing the worksheet to PDF files, read back with the poppler tools.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QProcess>
@@ -11,6 +13,7 @@
 #include "ui/ColorRef.h"
 #include "settings/Settings.h"
 #include "shell/print/CPrint.h"
+#include "shell/print/PdfText.h"
 #include "shell/print/PrintLayout.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
@@ -38,6 +41,43 @@ QString RunTool(const QString& program, const QStringList& arguments) {
     process.start(program, arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// What a reader of the PDF gets: its text, without the blank lines and page breaks the
+// layout adds.
+QStringList TextLines(const QString& pdf) {
+    QStringList lines = RunTool("pdftotext", {pdf, "-"}).split('\n');
+    lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+    return lines;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every object the cross-reference table lists starts where the table says, for the readers
+// that trust it (pdftotext mends a broken table without a word).
+void ExpectObjectsWhereListed(const QByteArray& pdf) {
+    const qsizetype startxref = pdf.lastIndexOf("startxref");
+    ASSERT_GE(startxref, 0);
+    const qsizetype xref = pdf.mid(startxref + 9).simplified().split(' ')[0].toLongLong();
+    ASSERT_EQ(pdf.mid(xref, 4), "xref");
+    const QList<QByteArray> words =
+        pdf.mid(xref + 4, pdf.indexOf("trailer", xref) - xref - 4).simplified().split(' ');
+    int listed = 0;
+    for (qsizetype i = 0; i + 1 < words.size();) {
+        const int first = words[i].toInt(), count = words[i + 1].toInt();
+        i += 2;
+        for (int k = 0; k < count && i + 2 < words.size(); ++k, i += 3) {
+            if (words[i + 2] != "n") continue;
+            ++listed;
+            EXPECT_TRUE(QByteArrayView(pdf).sliced(words[i].toLongLong()).startsWith(
+                QByteArray::number(first + k) + " 0 obj"))
+                << "object " << first + k;
+        }
+    }
+    EXPECT_GT(listed, 5);
 }
 
 class PrintPdfTest : public ::testing::Test {
@@ -99,6 +139,7 @@ TEST_F(PrintPdfTest, LongWorksheetKeepsEveryLineWithinTheMargins) {
         EXPECT_LE(box.captured(4).toDouble(), height - margins.bottom * point + 1);
     }
     EXPECT_EQ(words, 300) << "each line printed once";
+    ExpectObjectsWhereListed(Bytes(pdf));
 }
 
 TEST_F(PrintPdfTest, EmptyWorksheetRangeAndFailure) {
@@ -199,6 +240,80 @@ TEST_F(PrintPdfTest, ADarkScreensColoursPrintInTheLightOnes) {
     ASSERT_FALSE(image.isNull());
     // The screen's colours would count as neither.
     ExpectRedAndBlueInk(image);
+}
+
+// Searching, copying and reading the PDF aloud find the worksheet's text, line for line: the
+// digits of expressions and of results with letters in them, words a font joins into one glyph
+// ("ff", "ffi"), Japanese comments with kanji that look like their radicals (金, 一, 日, 用);
+// in the Japanese fonts, a Western one whose kana come from another font, and on a dark screen
+// whose colours print as the light ones.
+TEST_F(PrintPdfTest, PdfTextIsTheWorksheetText) {
+    const QString sheet = QStringLiteral(
+        "price = 1200\n>1200\ntax = price*0.1\n>120\ndiff = price - tax // 差額\n>1080\n"
+        "rate = 1.5e+3*7 // office 料金\n>1.05e+4\n1/0\n>Error : Division by zero\n"
+        "// 一日分の費用、消費税10%\nfinal = 987654321");
+    const QColor lightRed(0xFF, 0x7A, 0x7A), lightBlue(0x6E, 0xB4, 0xFF);
+    const struct {
+        const char* family;
+        bool dark;
+    } rows[] = {
+        {"Noto Sans CJK JP", false},      {"Noto Sans CJK JP", true}, {"Noto Serif CJK JP", false},
+        {"Noto Sans Mono CJK JP", false}, {"DejaVu Sans", false},     {"DejaVu Serif", true},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(QFontDatabase::hasFamily(row.family)) << row.family;
+        WorksheetEditor view;
+        namespace defaults = SettingsDefaults;
+        PaperColors paper;
+        if (row.dark) {
+            view.ApplyColors(0xE6E6E6, ToColorRef(lightBlue), ToColorRef(lightRed), 0x70D070);
+            paper = {{lightRed, QColor(255, 0, 0)}, {lightBlue, QColor(0, 0, 255)}};
+        } else {
+            view.ApplyColors(defaults::DefaultColor, defaults::ResultColor, defaults::ErrorColor,
+                             defaults::CommentColor);
+        }
+        // Sized in pixels, as the options keep the worksheet's font.
+        QFont font(row.family);
+        font.setPixelSize(16);
+        view.setFont(font);
+        view.LoadText(sheet);
+        view.Highlighter().ColorEveryLine();
+
+        const QString pdf = PrintToPdf(*view.document(), true, paper);
+        const QStringList printed = TextLines(pdf);
+        EXPECT_TRUE(printed == sheet.split('\n'))
+            << row.family << (row.dark ? " dark" : "") << " reads\n"
+            << printed.join('\n').toStdString();
+        ExpectObjectsWhereListed(Bytes(pdf));
+    }
+}
+
+// Naming the text again changes nothing; a file not laid out as the printer writes it is left
+// as it is rather than damaged.
+TEST_F(PrintPdfTest, PdfNotAsPrintedIsLeftAlone) {
+    QTextDocument document(QStringLiteral("料金 = 1200"));
+    const QByteArray bytes = Bytes(PrintToPdf(document));
+    const std::string pdf = bytes.toStdString();
+    const CharacterOf same = [](char32_t c) { return c; };
+    EXPECT_EQ(RenamePdfCharacters(pdf, same), pdf);
+
+    const auto changed = [&pdf](std::string_view from, std::string_view to) {
+        std::string copy = pdf;
+        const std::size_t at = copy.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? copy : copy.replace(at, from.size(), to);
+    };
+    const std::size_t cmap = pdf.find("/CIDInit");
+    const std::size_t length = pdf.rfind("/Length ", cmap) + 8;
+    const std::string stated = pdf.substr(length, pdf.find(' ', length) - length);
+    const std::string damaged[] = {
+        pdf.substr(0, pdf.rfind("startxref")),
+        changed("/Length " + stated + " >>", "/Length " + std::to_string(std::stoi(stated) - 1) + " >>"),
+        changed("beginbfchar\n<", "beginbfchar\n<X"),
+        changed("endbfchar", "end"),
+        changed("startxref\n", "startxref\n1"),
+    };
+    for (const std::string& file : damaged) EXPECT_EQ(RenamePdfCharacters(file, same), std::nullopt);
 }
 
 }  // namespace
