@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <vector>
 
 #include "engine/CalcEngine.h"
 #include "ui/InsertionMark.h"
@@ -172,15 +174,20 @@ void VariableListBox::Rebuild(std::optional<std::size_t> select) {
 }
 
 void VariableListBox::MeasureAll() {
-    // The widest is among the longest: only those are measured, not 100,000 entries.
-    std::size_t longest = 0;
-    for (const VariableListEntry& entry : model_.Entries()) {
-        longest = std::max(longest, entry.text.size());
+    // The widest is among the longest: a few of those are measured, not 100,000 entries.
+    constexpr std::size_t kMeasured = 32;
+    std::vector<const std::u16string*> longest;
+    longest.reserve(model_.Count());
+    for (const VariableListEntry& entry : model_.Entries()) longest.push_back(&entry.text);
+    const auto longer = [](const std::u16string* a, const std::u16string* b) {
+        return a->size() > b->size();
+    };
+    if (longest.size() > kMeasured) {
+        std::nth_element(longest.begin(), longest.begin() + kMeasured, longest.end(), longer);
+        longest.resize(kMeasured);
     }
     widest_ = 0;
-    for (const VariableListEntry& entry : model_.Entries()) {
-        if (entry.text.size() * 5 >= longest * 4) Widen(ToQString(entry.text));
-    }
+    for (const std::u16string* text : longest) Widen(ToQString(*text));
     FitColumn();
 }
 
