@@ -136,7 +136,7 @@ bool RecalculateAll(CMainFrame& frame) {
     if (outcome.canceled) {
         QTextCursor caret(view.document()->findBlockByNumber(outcome.stoppedAt));
         view.setTextCursor(caret);
-        frame.statusBar()->showMessage(texts::kResultsStopped());
+        frame.Panes().ShowNotice(texts::kResultsStopped());
         return false;
     }
     return true;
@@ -157,7 +157,7 @@ void AttachRecalculateCommand(CMainFrame& frame) {
         panes, [&sheet] { return sheet.Calculating(); }, CalculationWait::kBusyDelayMs));
     sheet.SetResultsEndedHandler([&frame, panes](bool stopped) {
         panes->ShowProgress({});
-        if (stopped) frame.statusBar()->showMessage(texts::kResultsStopped());
+        if (stopped) panes->ShowNotice(texts::kResultsStopped());
     });
 }
 

@@ -83,7 +83,19 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet
     connect(result_, &ClickablePane::RightClicked, this, &StatusBarPanes::CycleFormat);
     connect(result_, &ClickablePane::DoubleClicked, this, &StatusBarPanes::PasteAtCaret);
     connect(calc_, &ClickablePane::Clicked, this, &StatusBarPanes::ToggleCalc);
+    connect(&bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty() && !simple_) result_->show();
+    });
     ShowCalcState();
+}
+
+void StatusBarPanes::ShowNotice(const QString& text) {
+    // The result pane is given back after long enough to read the message; a message shown
+    // meanwhile takes its place.
+    constexpr int kNoticeMs = 15000;
+    const bool fits = simple_ || WidthFor(*default_, text) <= default_->width();
+    bar_.showMessage(text, fits ? 0 : kNoticeMs);
+    if (!fits) result_->hide();
 }
 
 int StatusBarPanes::WidthFor(const QLabel& pane, const QString& text) {

@@ -68,6 +68,10 @@ public:
     void ShowProgress(const QString& text);
     // The simple mode, while a function menu is open: the panes give way to one that shows
     // the whole help text of the highlighted item.
+    // A message over the default pane until something else is shown there. One longer than the
+    // default pane's room takes the result pane's room too, for a while, so that it is read
+    // whole.
+    void ShowNotice(const QString& text);
     void EnterSimpleMode();
     // Ignored outside the simple mode.
     void ShowSimpleText(const QString& text);

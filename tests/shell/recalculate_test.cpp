@@ -114,6 +114,11 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     EXPECT_EQ(Variables(), QStringList({"n=50007"}));
     EXPECT_EQ(frame.statusBar()->currentMessage(),
               QStringLiteral("再計算を中止しました。ここから下の結果は更新されていません。"));
+    // Read whole: nothing covers the message's end.
+    const int messageEnd = frame.statusBar()->fontMetrics().horizontalAdvance(
+        frame.statusBar()->currentMessage());
+    EXPECT_TRUE(!frame.Panes().ResultPane().isVisible() ||
+                frame.Panes().ResultPane().x() > messageEnd);
     EXPECT_FALSE(View().document()->isRedoAvailable());
 
     // One undo takes the whole recalculation back, once the keys held meanwhile are through.
