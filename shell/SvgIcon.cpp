@@ -1,7 +1,5 @@
 #include "shell/SvgIcon.h"
 
-#include "shell/SvgPixels.h"
-
 #include <QApplication>
 #include <QFile>
 #include <QHash>
@@ -11,77 +9,104 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#if NUMORA_SVG_ICONS
+#include "shell/SvgPixels.h"
+#else
+#include "shell/IconPixels.h"
+#endif
 
 namespace numora {
 
 namespace {
 
-// The inks the icons are drawn with, and what each becomes on a dark toolbar.
-constexpr std::pair<const char*, const char*> kDarkInks[] = {
-    {"#1d3c66", "#9cc3ff"}, {"#333\"", "#d8d8d8\""}, {"#334\"", "#d0d0e0\""},
-    {"#445\"", "#d0d0e0\""}, {"#3c4250", "#c8ccd8"}, {"#7b2d8b", "#dba4ea"},
-    {"#008000", "#70d070"},  {"#2a6bbf", "#8ab8f0"}, {"#2a5ea8", "#8ab8f0"},
-    {"#8a6512", "#e0b860"},
-};
-
 // The drawing of one icon, shared by the copies of its QIcon. The sizes drawn when the program
-// was built are read as pixels; any other size is drawn from the SVG file, which is read and
-// parsed when it is first needed.
+// was built are read as pixels. Any other size is drawn from the SVG file, which is read and
+// parsed when it is first needed; without the SVG (a build without Qt Svg) it is the nearest
+// drawing made larger or smaller.
 class SvgDrawing {
 public:
-    SvgDrawing(QString path, bool dark) : path_(std::move(path)), dark_(dark) {}
+    SvgDrawing(QString path, bool dark, bool fromSvg)
+        : path_(std::move(path)), dark_(dark), fromSvg_(fromSvg) {}
 
     QSize DefaultSize() {
         if (!defaultSize_) {
-            const QSize built = Built(1).size();
-            defaultSize_ = built.isEmpty() ? Renderer().defaultSize() : built;
+            defaultSize_ = Built(1.0).size();
+#if NUMORA_SVG_ICONS
+            if (defaultSize_->isEmpty() && fromSvg_) defaultSize_ = Renderer().defaultSize();
+#endif
         }
         return *defaultSize_;
     }
 
     QImage Draw(QSize pixels) {
-        for (const int scale : {1, 2}) {
-            if (pixels == DefaultSize() * scale && !Built(scale).isNull()) return Built(scale);
+        const QSize own = DefaultSize();
+        for (std::size_t i = 0; i < std::size(kPixelScales); ++i) {
+            if (pixels == ScaledSize(own, kPixelScales[i]) && !BuiltAt(i).isNull())
+                return BuiltAt(i);
         }
-        return DrawSvg(Renderer(), pixels);
+#if NUMORA_SVG_ICONS
+        if (fromSvg_) return DrawSvg(Renderer(), pixels);
+#endif
+        const std::optional<double> from = ScaleToDrawFrom(own, pixels, Drawn());
+        if (!from || pixels.isEmpty()) return {};
+        return Built(*from).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
 private:
-    // The pixels drawn when the program was built, `scale` times the icon's size; null for
-    // the dark inks, which were not.
-    const QImage& Built(int scale) {
-        std::optional<QImage>& built = built_[scale - 1];
+    // The pixels drawn when the program was built at kPixelScales[index]; null where none were
+    // (every scale but 1 and 2 in a build with Qt Svg, and the dark inks there).
+    const QImage& BuiltAt(std::size_t index) {
+        std::optional<QImage>& built = built_[index];
         if (!built) {
-            QFile file(PixelsPath(path_, scale));
-            built = !dark_ && file.open(QIODevice::ReadOnly) ? FromPixelsFile(file.readAll())
-                                                             : QImage();
+            QFile file(PixelsPath(path_, kPixelScales[index], dark_));
+            built = file.open(QIODevice::ReadOnly) ? FromPixelsFile(file.readAll()) : QImage();
         }
         return *built;
     }
 
+    // `scale` is one of kPixelScales.
+    const QImage& Built(double scale) {
+        const auto* found = std::find(std::begin(kPixelScales), std::end(kPixelScales), scale);
+        return BuiltAt(static_cast<std::size_t>(found - std::begin(kPixelScales)));
+    }
+
+    // The scales drawn when the program was built, smallest first.
+    const std::vector<double>& Drawn() {
+        if (!drawn_) {
+            drawn_.emplace();
+            for (std::size_t i = 0; i < std::size(kPixelScales); ++i) {
+                if (!BuiltAt(i).isNull()) drawn_->push_back(kPixelScales[i]);
+            }
+        }
+        return *drawn_;
+    }
+
+#if NUMORA_SVG_ICONS
     QSvgRenderer& Renderer() {
         if (renderer_ == nullptr) {
             QByteArray svg;
             QFile file(path_);
             if (file.open(QIODevice::ReadOnly)) svg = file.readAll();
-            if (dark_) {
-                for (const auto& [ink, light] : kDarkInks) svg.replace(ink, light);
-            }
-            renderer_ = std::make_unique<QSvgRenderer>(svg);
+            renderer_ = std::make_unique<QSvgRenderer>(dark_ ? WithDarkInks(svg) : svg);
         }
         return *renderer_;
     }
+    std::unique_ptr<QSvgRenderer> renderer_;
+#endif
 
     QString path_;
     bool dark_;
+    bool fromSvg_;
     std::optional<QSize> defaultSize_;
-    std::array<std::optional<QImage>, 2> built_;
-    std::unique_ptr<QSvgRenderer> renderer_;
+    std::array<std::optional<QImage>, std::size(kPixelScales)> built_;
+    std::optional<std::vector<double>> drawn_;
 };
 
 // Draws the icon at the size and scale asked, keeping its proportions, when a toolbar or menu
@@ -103,7 +128,8 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        const qreal scale = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
+        const qreal scale =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
         const QPixmap drawn = scaledPixmap(rect.size() * scale, mode, state, scale);
         QRect placed({}, drawn.deviceIndependentSize().toSize());
         placed.moveCenter(rect.center());
@@ -143,7 +169,11 @@ private:
 }  // namespace
 
 QIcon SvgIcon(const QString& path, bool dark) {
-    return QIcon(new SvgIconEngine(std::make_shared<SvgDrawing>(path, dark)));
+    return QIcon(new SvgIconEngine(std::make_shared<SvgDrawing>(path, dark, NUMORA_SVG_ICONS)));
+}
+
+QIcon BuiltPixelsIcon(const QString& path, bool dark) {
+    return QIcon(new SvgIconEngine(std::make_shared<SvgDrawing>(path, dark, false)));
 }
 
 }  // namespace numora

@@ -7,6 +7,12 @@
 
 namespace numora {
 
+// Where Qt Svg is there at run time (NUMORA_SVG_ICONS), a size not drawn when the program was
+// built is drawn from the SVG; elsewhere it is BuiltPixelsIcon.
 QIcon SvgIcon(const QString& path, bool dark = false);
+
+// The icon drawn only from the pixels made when the program was built (shell/IconPixels.h): a
+// size not made there is the nearest one made, scaled. What a build without Qt Svg shows.
+QIcon BuiltPixelsIcon(const QString& path, bool dark = false);
 
 }  // namespace numora

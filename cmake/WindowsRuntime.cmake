@@ -1,0 +1,44 @@
+# The Windows program and what it needs to run, in one folder (`cmake --install --strip`, what
+# `make windows` stages): numora.exe and numora-calc.exe, Qt's libraries and plugins, the
+# compiler's runtime libraries, and Qt's own Japanese texts. The help pages, the English texts
+# and the icons are among numora.exe's resources.
+
+# Qt looks for its plugins and translations in the program's folder: qt.conf, built into the
+# program, names that folder Qt's prefix. Without it Qt would look in the folder above, where
+# another program's Qt may keep its own.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt-conf/qt.conf "[Paths]\nPrefix = .\nPlugins = .\n")
+qt_add_resources(numora_shell numora_qt_conf PREFIX "/qt/etc" BASE ${CMAKE_CURRENT_BINARY_DIR}/qt-conf
+  FILES ${CMAKE_CURRENT_BINARY_DIR}/qt-conf/qt.conf)
+
+install(TARGETS numora RUNTIME DESTINATION . COMPONENT numora)
+
+# The window's modules (the PDF printer and the print dialog are in PrintSupport).
+foreach(module Core Gui Widgets PrintSupport)
+  install(IMPORTED_RUNTIME_ARTIFACTS Qt6::${module} RUNTIME DESTINATION . COMPONENT numora)
+endforeach()
+# The window system, offscreen for a program run without a display (tests, scripts), and the
+# native look of Windows' own controls.
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
+  LIBRARY DESTINATION platforms COMPONENT numora RUNTIME DESTINATION platforms COMPONENT numora)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
+  LIBRARY DESTINATION styles COMPONENT numora RUNTIME DESTINATION styles COMPONENT numora)
+
+# Qt and both programs share the compiler's C++ runtime, in its DLLs (the toolchain links them
+# so): the posix-thread variant that built them.
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${dll} is")
+  endif()
+  install(FILES ${found} DESTINATION . COMPONENT numora)
+endforeach()
+
+# Qt's dialogs and context menus in Japanese (Debian's qt6-translations-l10n; the texts are the
+# same on every platform). shell/Translations.cpp loads it from Qt's translations folder.
+find_file(NUMORA_QT_JA_QM qtbase_ja.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
+  NO_CMAKE_FIND_ROOT_PATH)
+if(NOT NUMORA_QT_JA_QM)
+  message(FATAL_ERROR "qtbase_ja.qm not found: qt6-translations-l10n (make deps installs it)")
+endif()
+install(FILES ${NUMORA_QT_JA_QM} DESTINATION translations COMPONENT numora)
