@@ -42,3 +42,16 @@ if(NOT NUMORA_QT_JA_QM)
   message(FATAL_ERROR "qtbase_ja.qm not found: qt6-translations-l10n (make deps installs it)")
 endif()
 install(FILES ${NUMORA_QT_JA_QM} DESTINATION translations COMPONENT numora)
+
+# `cmake --install --strip` strips the two programs; the libraries copied beside them carry
+# their symbols and debugging sections too (libstdc++ is two thirds of the folder with them).
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    foreach(dll IN LISTS dlls)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" RESULT_VARIABLE failed)
+      if(failed)
+        message(FATAL_ERROR \"${CMAKE_STRIP} failed on \${dll}\")
+      endif()
+    endforeach()
+  endif()" COMPONENT numora)
