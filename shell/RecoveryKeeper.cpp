@@ -30,6 +30,21 @@ const QString kPrefix = QString::fromLatin1(kRecoveryCopyPrefix.data(),
 const QString kSuffix = QString::fromLatin1(kRecoveryCopySuffix.data(),
                                             static_cast<qsizetype>(kRecoveryCopySuffix.size()));
 
+// Takes the lock of another run's copy: false while that run is still running. A lock that
+// names this very process was left by an earlier one that had the same process id (Wine, and
+// a container, hand the same few ids out again at once): Qt takes it for ours, alive, but this
+// run has taken no lock on that copy. The removal still fails while a running copy holds the
+// lock open.
+bool TakeLock(QLockFile& lock) {
+    if (lock.tryLock(0)) return true;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return lock.getLockInfo(&pid, &host, &application) &&
+           pid == QCoreApplication::applicationPid() && lock.removeStaleLockFile() &&
+           lock.tryLock(0);
+}
+
 QString LockPathOf(const QString& copyPath) {
     QString lock = copyPath;
     lock.chop(kSuffix.size());
@@ -148,7 +163,7 @@ void RecoveryKeeper::OfferRecovery() {
         const QString copyPath = QString::fromStdU16String(found.u16string());
         // A lock still held belongs to a running copy of the program: its work is its own.
         QLockFile owner(LockPathOf(copyPath));
-        if (!owner.tryLock(0)) continue;
+        if (!TakeLock(owner)) continue;
         Copy copy;
         if (!Decode(found, copy)) continue;
         const QString name = copy.documentPath.isEmpty() ? texts::kUntitled

@@ -1,6 +1,8 @@
 // The recovery copy of unsaved work: offered back after the program ended without its close,
 // gone after a normal close, and never taken from a copy of the program that is still running.
 #include <QDir>
+#include <QFile>
+#include <QLockFile>
 
 #include "base/FileIO.h"
 #include "shell/RecoveryKeeper.h"
@@ -85,6 +87,36 @@ TEST_F(RecoveryTest, NamedDocumentKeepsItsNameAndNoRemovesTheCopy) {
     EXPECT_EQ(prompter_.messages.size(), 1u);
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Numora - [ Untitled ]"));
+}
+
+// A run that crashed left its lock behind, and this run has the same process id (as Wine hands
+// out the same few ids at once): the lock is not taken for this run's own, the work is offered.
+TEST_F(RecoveryTest, ALockLeftUnderThisProcessIdDoesNotHideTheWork) {
+    Start();
+    TypeLine(QStringLiteral("a=6*7"));
+    frame_->Recovery().WriteNow();
+    frame_.reset();
+    ASSERT_EQ(Copies().size(), 1);
+    QString lockPath = QDir(Folder()).filePath(Copies().first());
+    lockPath.replace(QStringLiteral(".txt"), QStringLiteral(".lock"));
+    QByteArray left;  // what a run of this process id writes in its lock
+    {
+        QLockFile lock(lockPath);
+        ASSERT_TRUE(lock.tryLock(0));
+        QFile file(lockPath);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        left = file.readAll();
+    }
+    QFile file(lockPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(left), left.size());
+    file.close();
+
+    prompter_.answers = {QMessageBox::Yes};
+    Start();
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(View().Text(), QStringLiteral("a=6*7\n>42\n"));
+    EXPECT_FALSE(QFile::exists(lockPath));
 }
 
 // Two copies of the program that both crashed: taking their work back one after the other, the
