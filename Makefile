@@ -131,8 +131,9 @@ test-windows:
 	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
 # The whole program for Windows in $(WINDOWS_GUI_DIR)/Numora: numora.exe and numora-calc.exe with
-# Qt's libraries, plugins and Japanese texts and the compiler's runtime beside them, stripped;
-# then both are tried under Wine (scripts/check-windows.sh). Its own build directory: the window
+# Qt's libraries, plugins and Japanese texts, the compiler's runtime and the licences beside them,
+# stripped; both are tried under Wine (scripts/check-windows.sh), then the folder is zipped into
+# $(WINDOWS_GUI_DIR)/packages. Its own build directory: the window
 # links Qt's DLLs and so shares their C++ runtime (cmake/mingw-w64-x86_64-shared.cmake), where
 # test-windows links every program statically. Qt for Windows is built once per machine by
 # scripts/build-qt-windows.sh (about 25 minutes; later runs only name its folder); it has no
@@ -151,6 +152,8 @@ windows: configure
 	rm -rf $(WINDOWS_GUI_DIR)/Numora
 	cmake --install $(WINDOWS_GUI_DIR) --prefix $(abspath $(WINDOWS_GUI_DIR))/Numora --strip
 	./scripts/check-windows.sh $(WINDOWS_GUI_DIR)/Numora $(WINDOWS_GUI_DIR)/wineprefix
+	rm -rf $(WINDOWS_GUI_DIR)/packages
+	cd $(WINDOWS_GUI_DIR) && cpack -G ZIP -B packages
 
 format:
 	find base engine worksheet userfunc settings cli shell ui tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i

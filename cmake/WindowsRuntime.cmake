@@ -55,3 +55,29 @@ install(CODE "
       endif()
     endforeach()
   endif()" COMPONENT numora)
+
+# The licences: the program's own, and those of the libraries that come with it (Qt under the
+# LGPL, the compiler's runtime, MinGW-w64's threads), as Debian records them for the packages
+# they were built from.
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt COMPONENT numora)
+foreach(notice IN ITEMS "qt6-base-dev:Qt.txt" "gcc-mingw-w64-x86-64-posix-runtime:gcc-runtime.txt"
+               "mingw-w64-x86-64-dev:mingw-w64.txt")
+  string(REPLACE ":" ";" notice ${notice})
+  list(GET notice 0 package)
+  list(GET notice 1 name)
+  find_file(copyright_${package} copyright PATHS /usr/share/doc/${package} NO_DEFAULT_PATH
+    NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT copyright_${package})
+    message(FATAL_ERROR "/usr/share/doc/${package}/copyright not found")
+  endif()
+  install(FILES ${copyright_${package}} DESTINATION licenses RENAME ${name} COMPONENT numora)
+endforeach()
+
+# The folder as a zip (cpack -G ZIP): Numora-VERSION-win64.zip, the folder of that name inside.
+set(CPACK_PACKAGE_NAME Numora)
+set(CPACK_PACKAGE_VENDOR Orvanta)
+set(CPACK_PACKAGE_FILE_NAME Numora-${PROJECT_VERSION}-win64)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
+include(CPack)
