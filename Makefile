@@ -132,8 +132,9 @@ test-windows:
 
 # The whole program for Windows in $(WINDOWS_GUI_DIR)/Numora: numora.exe and numora-calc.exe with
 # Qt's libraries, plugins and Japanese texts, the compiler's runtime and the licences beside them,
-# stripped; both are tried under Wine (scripts/check-windows.sh), then the folder is zipped into
-# $(WINDOWS_GUI_DIR)/packages. Its own build directory: the window
+# stripped; both are tried under Wine (scripts/check-windows.sh). The folder then becomes a zip
+# and an installer (Debian's nsis) in $(WINDOWS_GUI_DIR)/packages; the installer is tried under
+# Wine too (scripts/check-windows-installer.sh). Its own build directory: the window
 # links Qt's DLLs and so shares their C++ runtime (cmake/mingw-w64-x86_64-shared.cmake), where
 # test-windows links every program statically. Qt for Windows is built once per machine by
 # scripts/build-qt-windows.sh (about 25 minutes; later runs only name its folder); it has no
@@ -141,7 +142,7 @@ test-windows:
 WINDOWS_GUI_DIR ?= build-windows-gui
 
 windows: configure
-	@./scripts/install-deps.sh $(WINDOWS_PACKAGES)
+	@./scripts/install-deps.sh $(WINDOWS_PACKAGES) nsis
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target render_icon
 	qt=$$(JOBS=$(JOBS) ./scripts/build-qt-windows.sh) && \
 	cmake -S . -B $(WINDOWS_GUI_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
@@ -153,7 +154,9 @@ windows: configure
 	cmake --install $(WINDOWS_GUI_DIR) --prefix $(abspath $(WINDOWS_GUI_DIR))/Numora --strip
 	./scripts/check-windows.sh $(WINDOWS_GUI_DIR)/Numora $(WINDOWS_GUI_DIR)/wineprefix
 	rm -rf $(WINDOWS_GUI_DIR)/packages
-	cd $(WINDOWS_GUI_DIR) && cpack -G ZIP -B packages
+	cd $(WINDOWS_GUI_DIR) && cpack -G "ZIP;NSIS" -B packages
+	./scripts/check-windows-installer.sh $(WINDOWS_GUI_DIR)/packages/Numora-*-win64.exe \
+		$(WINDOWS_GUI_DIR)/wineprefix
 
 format:
 	find base engine worksheet userfunc settings cli shell ui tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i

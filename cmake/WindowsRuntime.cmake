@@ -73,11 +73,30 @@ foreach(notice IN ITEMS "qt6-base-dev:Qt.txt" "gcc-mingw-w64-x86-64-posix-runtim
   install(FILES ${copyright_${package}} DESTINATION licenses RENAME ${name} COMPONENT numora)
 endforeach()
 
-# The folder as a zip (cpack -G ZIP): Numora-VERSION-win64.zip, the folder of that name inside.
+# The folder as a zip (cpack -G ZIP): Numora-VERSION-win64.zip, the folder of that name inside;
+# and as an installer (cpack -G NSIS, Debian's nsis): Numora-VERSION-win64.exe, which installs
+# it under Program Files with a Start menu entry and an uninstaller.
 set(CPACK_PACKAGE_NAME Numora)
 set(CPACK_PACKAGE_VENDOR Orvanta)
 set(CPACK_PACKAGE_FILE_NAME Numora-${PROJECT_VERSION}-win64)
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Numora)
+set(CPACK_PACKAGE_EXECUTABLES numora Numora)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_DISPLAY_NAME Numora)
+set(CPACK_NSIS_PACKAGE_NAME Numora)
+set(CPACK_NSIS_INSTALLED_ICON_NAME numora.exe)
+set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/shell/numora.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/shell/numora.ico)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit installer for a 64-bit program (NSIS makes 32-bit ones unless told).
+set(CPACK_NSIS_EXECUTABLE ${CMAKE_SOURCE_DIR}/scripts/makensis-amd64.sh)
+set(CPACK_COMPONENTS_ALL numora calc)
+set(CPACK_COMPONENT_NUMORA_DISPLAY_NAME "Numora")
+set(CPACK_COMPONENT_NUMORA_REQUIRED ON)
+set(CPACK_COMPONENT_CALC_DISPLAY_NAME "numora-calc (command line)")
 set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 include(CPack)
