@@ -20,6 +20,11 @@ done
 # Stripped: a symbol table would be most of the size.
 x86_64-w64-mingw32-objdump -h "$folder/numora.exe" | grep -q '\.debug_' && fail "numora.exe is not stripped"
 
+# Its icon and version, for Explorer and the task bar.
+resources=$(x86_64-w64-mingw32-windres -i "$folder/numora.exe" -O rc)
+grep -q 'RT_GROUP_ICON' <<<"$resources" || fail "numora.exe has no icon"
+grep -q 'VALUE "ProductName", "Numora"' <<<"$resources" || fail "numora.exe has no version"
+
 got=$(wine_run numora-calc.exe -e "1+2*3" | tr -d '\r')
 [[ $got == 7 ]] || fail "numora-calc.exe -e 1+2*3 printed '$got'"
 
