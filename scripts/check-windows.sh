@@ -32,9 +32,11 @@ got=$(wine_run numora.exe --version | tr -d '\r')
 [[ $got == "Numora "* ]] || fail "numora.exe --version printed '$got'"
 
 # Started offscreen, the window comes up and stays; the settings folder appears in the profile.
+# Wine keeps QT_ variables from Windows programs (they are the Linux Qt's); WINEQT_ ones reach
+# them without the prefix.
 appdata=$prefix/drive_c/users/$(id -un)/AppData/Roaming
 rm -rf "$appdata/Numora"
-(cd "$folder" && QT_QPA_PLATFORM=offscreen exec "$here/wine-run.sh" "$prefix" numora.exe) \
+(cd "$folder" && WINEQT_QPA_PLATFORM=offscreen exec "$here/wine-run.sh" "$prefix" numora.exe) \
     >"$prefix/offscreen.log" 2>&1 &
 app=$!
 for _ in $(seq 100); do [[ -d $appdata/Numora ]] && break; sleep 0.2; done
