@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package translations test-windows sanitize tsan soak bench fuzz format clean
+.PHONY: all deps configure build run test package translations test-windows qt-windows sanitize tsan soak bench fuzz format clean
 
 all: build
 
@@ -129,6 +129,12 @@ test-windows:
 		-DNUMORA_BUILD_GUI=OFF -DNUMORA_BUILD_BENCH=OFF
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
+
+# Qt for Windows, built once per machine from Debian's own qt6-base source (the host Qt's version)
+# with mingw-w64, into a cache folder outside the tree (about 20 minutes on 2 cores); prints the
+# folder. A later run finds it complete and only prints it: scripts/build-qt-windows.sh --prefix-only.
+qt-windows:
+	@JOBS=$(JOBS) ./scripts/build-qt-windows.sh
 
 format:
 	find base engine worksheet userfunc settings cli shell ui tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i
