@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package translations test-windows windows sanitize tsan soak bench fuzz format clean
+.PHONY: all deps configure build run test package translations test-windows qt-windows windows sanitize tsan soak bench fuzz format clean
 
 all: build
 
@@ -130,21 +130,26 @@ test-windows:
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
+# Qt for Windows, built once per machine from Debian's own qt6-base source (the host Qt's version)
+# with mingw-w64, into a cache folder outside the tree (about 20 minutes on 2 cores); prints the
+# folder. A later run finds it complete and only prints it: scripts/build-qt-windows.sh --prefix-only.
+qt-windows:
+	@JOBS=$(JOBS) ./scripts/build-qt-windows.sh
+
 # The whole program for Windows in $(WINDOWS_GUI_DIR)/Numora: numora.exe and numora-calc.exe with
 # Qt's libraries, plugins and Japanese texts, the compiler's runtime and the licences beside them,
 # stripped; both are tried under Wine (scripts/check-windows.sh). The folder then becomes a zip
 # and an installer (Debian's nsis) in $(WINDOWS_GUI_DIR)/packages; the installer is tried under
 # Wine too (scripts/check-windows-installer.sh). Its own build directory: the window
 # links Qt's DLLs and so shares their C++ runtime (cmake/mingw-w64-x86_64-shared.cmake), where
-# test-windows links every program statically. Qt for Windows is built once per machine by
-# scripts/build-qt-windows.sh (about 25 minutes; later runs only name its folder); it has no
+# test-windows links every program statically. Qt for Windows comes from qt-windows; it has no
 # Qt Svg, so the icons are drawn by the Linux build's render_icon.
 WINDOWS_GUI_DIR ?= build-windows-gui
 
-windows: configure
+windows: configure qt-windows
 	@./scripts/install-deps.sh $(WINDOWS_PACKAGES) nsis
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target render_icon
-	qt=$$(JOBS=$(JOBS) ./scripts/build-qt-windows.sh) && \
+	qt=$$(./scripts/build-qt-windows.sh --prefix-only) && \
 	cmake -S . -B $(WINDOWS_GUI_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64-shared.cmake -DCMAKE_PREFIX_PATH="$$qt" \
 		-DQT_HOST_PATH=/usr -DNUMORA_RENDER_ICON=$(abspath $(BUILD_DIR))/shell/render_icon \

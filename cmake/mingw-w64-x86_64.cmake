@@ -1,17 +1,6 @@
 # Cross-build for 64-bit Windows with Debian's mingw-w64 (POSIX threads variant).
 # Used by `make test-windows`; the programs then run under Wine (see scripts/wine-run.sh).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-shared.cmake)
 
 # Self-contained .exe files: no MinGW runtime DLLs to find at run time.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

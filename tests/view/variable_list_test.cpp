@@ -60,6 +60,23 @@ TEST_F(VariableListTest, EnterAndDoubleClickInsertTheNameAtTheCaret) {
     EXPECT_TRUE(view.Text().endsWith(QStringLiteral("\n1+rate")));
 }
 
+// The keys of a list: Up and Down step, Home and End go to the first and the last entry, and
+// Tab leaves the list.
+TEST_F(VariableListTest, KeysMoveThroughTheEntries) {
+    Enter({"a=1", "b=2", "c=3", "d=4"});
+    List().setFocus();
+    List().setCurrentRow(1);
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Down, 2}, {Qt::Key_End, 3}, {Qt::Key_Up, 2}, {Qt::Key_Home, 0}, {Qt::Key_Down, 1}};
+    for (const auto& [key, row] : steps) {
+        QTest::keyClick(&List(), key);
+        EXPECT_EQ(List().currentRow(), row) << key;
+        EXPECT_TRUE(List().RowSelected(row)) << key;
+    }
+    QTest::keyClick(&List(), Qt::Key_Tab);
+    EXPECT_FALSE(List().hasFocus());
+}
+
 TEST_F(VariableListTest, DeleteRemovesTheVariableFromTheEngine) {
     Enter({"a=1", "b=2"});
     QSignalSpy deleted(&pane, &VariableListPane::VariableDeleted);

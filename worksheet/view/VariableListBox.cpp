@@ -256,6 +256,12 @@ void VariableListBox::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+QModelIndex VariableListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // A list: Home and End go to the first and the last entry, not along a row.
+    if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void VariableListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()) {
