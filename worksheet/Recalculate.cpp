@@ -33,12 +33,14 @@ public:
         const int status = inner_.Evaluate(line, position);
         ++evaluated;
         if (status != 0) ++failed;
+        last = status;
         return status;
     }
     const std::u16string& MessageText() const override { return inner_.MessageText(); }
 
     std::int32_t evaluated = 0;
     std::int32_t failed = 0;
+    int last = 0;  // the status of the last line
 
 private:
     LineEvaluator& inner_;
@@ -103,10 +105,12 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
         }
         buffer.SetSelection(buffer.ParagraphStart(paragraph), buffer.ParagraphStart(paragraph));
         const std::int32_t paragraphs = buffer.ParagraphCount();
+        counting.last = 0;
         driver.PressEnter(false, false);
         ++done;
-        // A line stopped by the token is no result of the worksheet's.
-        if (options.cancel && CancelRequested(*options.cancel)) return stopped(paragraph);
+        // A line stopped by the token is no result of the worksheet's; one that ended before the
+        // stop came is done, with what it stored in the engine, and the stop comes at the next.
+        if (counting.last == kCanceledStatus) return stopped(paragraph);
         added += buffer.ParagraphCount() - paragraphs;
         // The result line now sits directly below; carry on after it.
         paragraph += 2;

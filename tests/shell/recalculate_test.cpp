@@ -103,15 +103,19 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
 
     EXPECT_TRUE(shown.startsWith(QStringLiteral("再計算中... "))) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("行 (Esc で中止)"))) << shown.toStdString();
-    // Everything above the endless line is done; it and the lines below are as they were, and
-    // the caret waits on it.
+    // Esc may come before the worker has reached the endless line (a slow build): the lines above
+    // the caret are done, the caret's line and those below are as they were.
     const QTextCursor caret = View().textCursor();
-    EXPECT_EQ(caret.block().text(), QStringLiteral("f40(1)"));
     EXPECT_EQ(caret.positionInBlock(), 0);
-    EXPECT_EQ(caret.block().next().text(), QStringLiteral("n * 2"));
-    EXPECT_EQ(caret.block().previous().text(), QStringLiteral(">50007"));
-    EXPECT_EQ(caret.block().blockNumber(), 100'002);
-    EXPECT_EQ(Variables(), QStringList({"n=50007"}));
+    EXPECT_GT(caret.blockNumber(), 2);
+    const QString rest = View().Text().mid(caret.block().position());
+    EXPECT_TRUE(before.endsWith(rest));
+    EXPECT_FALSE(caret.block().next().text().startsWith(u'>'));
+    const QString last = caret.block().previous().text();
+    ASSERT_TRUE(last.startsWith(u'>'));
+    EXPECT_EQ(Variables(), QStringList({"n=" + last.mid(1)}));
+    EXPECT_EQ(caret.block().text(),
+              last == QStringLiteral(">50007") ? QStringLiteral("f40(1)") : QStringLiteral("n = n + 1"));
     EXPECT_EQ(frame.statusBar()->currentMessage(),
               QStringLiteral("再計算を中止しました。ここから下の結果は更新されていません。"));
     // Read whole: nothing covers the message's end.

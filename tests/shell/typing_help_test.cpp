@@ -1,5 +1,6 @@
 // Help while typing in the window: the list of names under the caret, its order, what Tab, Enter
 // and Esc do with it, and the tip with the arguments of the call being typed.
+#include <QKeySequence>
 #include <QTextBlock>
 #include <algorithm>
 
@@ -242,7 +243,8 @@ TEST_F(TypingHelpTest, EscClosesTheTipUntilTheCaretIsInAnotherCall) {
         {nullptr, Qt::Key_Escape, "", false},
     };
     for (const Step& step : steps) {
-        const std::string what = step.typed ? step.typed : QTest::toString(step.key);
+        const std::string what =
+            step.typed ? step.typed : QKeySequence(step.key).toString().toStdString();
         if (step.typed) {
             Type(step.typed);
         } else {

@@ -182,5 +182,37 @@ TEST(Recalc, AStopKeepsTheLinesDoneAndTheRestAsItWas) {
     }
 }
 
+// Esc that comes while a line ends: the line is done, with its result, and the stop comes at the
+// next line, so the text and what the engine stored agree.
+TEST(Recalc, ALineThatEndsAsTheStopComesIsDone) {
+    class StopAfterSecond final : public LineEvaluator {
+    public:
+        explicit StopAfterSecond(CalcEngine& engine) : engine_(engine), inner_(engine) {}
+        int Evaluate(std::u16string& line, std::int32_t& position) override {
+            const int status = inner_.Evaluate(line, position);
+            if (++lines_ == 2) RequestCancel(engine_.Cancel());
+            return status;
+        }
+        const std::u16string& MessageText() const override { return inner_.MessageText(); }
+
+    private:
+        CalcEngine& engine_;
+        CalcEngineEvaluator inner_;
+        int lines_ = 0;
+    };
+    CalcEngine engine;
+    StopAfterSecond evaluator(engine);
+    RecalcOptions options;
+    options.cancel = &engine.Cancel();
+    const RecalcOutcome outcome =
+        RecalculateWorksheet(u"n = 1\nn = n + 1\nn = n + 1\n>old", evaluator, options);
+    ClearCancel(engine.Cancel());
+    EXPECT_TRUE(outcome.canceled);
+    EXPECT_EQ(Utf16ToUtf8(outcome.text), "n = 1\n>1\nn = n + 1\n>2\nn = n + 1\n>old");
+    EXPECT_EQ(outcome.stoppedAt, 4);
+    ASSERT_NE(engine.GetVariables().Find(u"n"), nullptr);
+    EXPECT_EQ(*engine.GetVariables().Find(u"n"), Number(2));
+}
+
 }  // namespace
 }  // namespace numora
