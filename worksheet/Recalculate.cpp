@@ -110,7 +110,7 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
         ++done;
         // A line stopped by the token is no result of the worksheet's; one that ended before the
         // stop came is done, with what it stored in the engine, and the stop comes at the next.
-        if (counting.last == kCanceledStatus) return stopped(paragraph);
+        if (options.cancel && counting.last == kCanceledStatus) return stopped(paragraph);
         added += buffer.ParagraphCount() - paragraphs;
         // The result line now sits directly below; carry on after it.
         paragraph += 2;
