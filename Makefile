@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package translations test-windows qt-windows windows sanitize tsan soak bench fuzz format clean
+.PHONY: all deps configure build run test package translations test-windows qt-windows windows-build windows sanitize tsan soak bench fuzz format clean
 
 all: build
 
@@ -116,55 +116,52 @@ fuzz:
 			fuzz/corpus/$$t $(FUZZ_DIR)/corpus/$$t; \
 	done
 
-# The Qt-free core, numora-calc and their tests built for Windows with mingw-w64; ctest runs
-# each test program under Wine, in a prefix inside the build directory. Now and then Wine fails
-# to start a program at all (no output, a fraction of a second): a failed test runs once more.
-WINDOWS_DIR ?= build-windows
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine64 googletest
-
-test-windows:
-	@./scripts/install-deps.sh $(WINDOWS_PACKAGES)
-	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-		-DNUMORA_BUILD_GUI=OFF -DNUMORA_BUILD_BENCH=OFF
-	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
-
 # Qt for Windows, built once per machine from Debian's own qt6-base source (the host Qt's version)
 # with mingw-w64, into a cache folder outside the tree (about 20 minutes on 2 cores); prints the
 # folder. A later run finds it complete and only prints it: scripts/build-qt-windows.sh --prefix-only.
 qt-windows:
 	@JOBS=$(JOBS) ./scripts/build-qt-windows.sh
 
-# The whole program for Windows in $(WINDOWS_GUI_DIR)/Numora: numora.exe and numora-calc.exe with
-# Qt's libraries, plugins and Japanese texts, the compiler's runtime and the licences beside them,
-# stripped; both are tried under Wine (scripts/check-windows.sh). The folder then becomes a zip
-# and an installer (Debian's nsis) in $(WINDOWS_GUI_DIR)/packages; the installer is tried under
-# Wine too (scripts/check-windows-installer.sh). Its own build directory: the window
-# links Qt's DLLs and so shares their C++ runtime (cmake/mingw-w64-x86_64-shared.cmake), where
-# test-windows links every program statically. Qt for Windows comes from qt-windows; it has no
-# Qt Svg, so the icons are drawn by the Linux build's render_icon.
-WINDOWS_GUI_DIR ?= build-windows-gui
+# The whole program and its tests cross-built for Windows with mingw-w64 and Qt for Windows (from
+# qt-windows), in a build directory of its own. Every program links the compiler's runtime and
+# Qt as DLLs (cmake/mingw-w64-x86_64-shared.cmake): one C++ runtime for all. Qt for Windows has
+# no Qt Svg, so the icons are drawn by the Linux build's render_icon.
+WINDOWS_DIR ?= build-windows
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine64 googletest nsis
 
-windows: configure qt-windows
-	@./scripts/install-deps.sh $(WINDOWS_PACKAGES) nsis
+windows-build: configure qt-windows
+	@./scripts/install-deps.sh $(WINDOWS_PACKAGES)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target render_icon
 	qt=$$(./scripts/build-qt-windows.sh --prefix-only) && \
-	cmake -S . -B $(WINDOWS_GUI_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64-shared.cmake -DCMAKE_PREFIX_PATH="$$qt" \
 		-DQT_HOST_PATH=/usr -DNUMORA_RENDER_ICON=$(abspath $(BUILD_DIR))/shell/render_icon \
-		-DNUMORA_BUILD_TESTS=OFF -DNUMORA_BUILD_BENCH=OFF
-	cmake --build $(WINDOWS_GUI_DIR) -j $(JOBS)
-	rm -rf $(WINDOWS_GUI_DIR)/Numora
-	cmake --install $(WINDOWS_GUI_DIR) --prefix $(abspath $(WINDOWS_GUI_DIR))/Numora --strip
-	./scripts/check-windows.sh $(WINDOWS_GUI_DIR)/Numora $(WINDOWS_GUI_DIR)/wineprefix
-	rm -rf $(WINDOWS_GUI_DIR)/packages
-	cd $(WINDOWS_GUI_DIR) && cpack -G "ZIP;NSIS" -B packages
-	./scripts/check-windows-installer.sh $(WINDOWS_GUI_DIR)/packages/Numora-*-win64.exe \
-		$(WINDOWS_GUI_DIR)/wineprefix
+		-DNUMORA_BUILD_BENCH=OFF
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+
+# ctest runs each test program under Wine, in a prefix inside the build directory, the window's
+# on Qt's offscreen platform. Now and then Wine fails to start a program at all (no output, a
+# fraction of a second): a failed test runs once more.
+test-windows: windows-build
+	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
+
+# The Windows program in $(WINDOWS_DIR)/Numora: numora.exe and numora-calc.exe with Qt's
+# libraries, plugins and Japanese texts, the compiler's runtime and the licences beside them,
+# stripped, tried under Wine (scripts/check-windows.sh). The folder then becomes a zip and an
+# installer (Debian's nsis, resources/windows/setup.nsi) in $(WINDOWS_DIR)/packages; the
+# installer is tried under Wine in a fresh prefix (scripts/check-windows-installer.sh).
+windows: windows-build
+	rm -rf $(WINDOWS_DIR)/Numora
+	cmake --install $(WINDOWS_DIR) --prefix $(abspath $(WINDOWS_DIR))/Numora --strip
+	./scripts/check-windows.sh $(WINDOWS_DIR)/Numora $(WINDOWS_DIR)/wineprefix-check
+	rm -rf $(WINDOWS_DIR)/packages
+	cd $(WINDOWS_DIR) && cpack -G ZIP -B packages
+	./scripts/make-windows-setup.sh $(WINDOWS_DIR)/Numora $(WINDOWS_DIR)/packages
+	./scripts/check-windows-installer.sh $(WINDOWS_DIR)/packages/Numora-*-setup.exe \
+		$(WINDOWS_DIR)/wineprefix-setup
 
 format:
 	find base engine worksheet userfunc settings cli shell ui tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WINDOWS_GUI_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)

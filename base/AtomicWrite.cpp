@@ -49,6 +49,8 @@ using NativeChar = char;
 // One write at a time registers its temporary file here; the handler only reads it.
 std::array<NativeChar, 4096> pendingPath{};
 std::atomic<bool> pendingSet{false};
+// Set when the handler removed the registered file, so that its write does not go on to rename it.
+std::atomic<bool> pendingRemoved{false};
 std::atomic_flag pendingBusy = ATOMIC_FLAG_INIT;
 
 class PendingTemporary {
@@ -58,6 +60,7 @@ public:
         std::copy(path.begin(), path.end(), pendingPath.begin());
         pendingPath[path.size()] = 0;
         owned_ = true;
+        pendingRemoved.store(false);
         pendingSet.store(true);
     }
     ~PendingTemporary() {
@@ -337,6 +340,8 @@ FileError WriteFileAtomically(const std::filesystem::path& path, std::string_vie
     return FileError::None;
 }
 
+void RemoveLeftTemporaryFiles(const std::filesystem::path&) {}
+
 void RemovePendingTemporaryFile() noexcept {
     if (pendingSet.load()) ::unlink(pendingPath.data());
 }
@@ -408,12 +413,50 @@ FileError CheckReplaceable(const std::filesystem::path& path) {
     return CheckTarget(target);
 }
 
+namespace {
+
+// ".numora-" and eight letters or digits and ".tmp", as TemporaryName makes them.
+bool IsTemporaryName(std::wstring_view name) {
+    constexpr std::wstring_view kStart = L".numora-", kEnd = L".tmp";
+    if (name.size() != kStart.size() + 8 + kEnd.size() || !name.starts_with(kStart) ||
+        !name.ends_with(kEnd)) {
+        return false;
+    }
+    const std::wstring_view letters = name.substr(kStart.size(), 8);
+    return std::all_of(letters.begin(), letters.end(),
+                       [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9'); });
+}
+
+}  // namespace
+
+void RemoveLeftTemporaryFiles(const std::filesystem::path& folder) {
+    const std::filesystem::path pattern = (folder.empty() ? std::filesystem::path(L".") : folder) /
+                                          L".numora-*.tmp";
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsTemporaryName(found.cFileName)) {
+            continue;
+        }
+        // Only a file that no process holds open can be opened without sharing; closing this
+        // handle then deletes it. A write in progress keeps its temporary open until renamed.
+        const std::filesystem::path left = pattern.parent_path() / found.cFileName;
+        const HANDLE file = ::CreateFileW(left.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
 FileError WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::path target = path;
     if (const FileError error = CheckTarget(target); error != FileError::None) return error;
 
     const std::filesystem::path folder = target.parent_path();
     if (const int fault = InjectedFault(WriteStep::Open, 0)) return Errno(fault);
+    RemoveLeftTemporaryFiles(folder);
     std::filesystem::path temp;
     HANDLE file = INVALID_HANDLE_VALUE;
     std::optional<PendingTemporary> pending;
@@ -439,21 +482,29 @@ FileError WriteFileAtomically(const std::filesystem::path& path, std::string_vie
             error = LastError();
         }
     }
-    if (!::CloseHandle(file) && error == FileError::None) error = LastError();
+    // Renamed while still open (its sharing allows it), so that no other copy of the program
+    // ever finds it closed and takes it for one a crash left (RemoveLeftTemporaryFiles). One
+    // removed meanwhile (Ctrl+C in numora-calc) is not renamed: Windows would refuse a file
+    // waiting to be deleted, Wine does not.
     if (error == FileError::None) {
         if (const int fault = InjectedFault(WriteStep::Rename, 0)) {
             error = Errno(fault);
+        } else if (pendingRemoved.load()) {
+            error = FileError::Other;
         } else if (!::MoveFileExW(temp.c_str(), target.c_str(),
                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             error = LastError();
         }
     }
     if (error != FileError::None) ::DeleteFileW(temp.c_str());
+    if (!::CloseHandle(file) && error == FileError::None) error = LastError();
     return error;
 }
 
 void RemovePendingTemporaryFile() noexcept {
-    if (pendingSet.load()) ::DeleteFileW(pendingPath.data());
+    if (!pendingSet.load()) return;
+    pendingRemoved.store(true);
+    ::DeleteFileW(pendingPath.data());
 }
 
 #endif

@@ -68,6 +68,14 @@ FileError WriteFileAtomically(const std::filesystem::path& path, std::string_vie
 // before doing the work whose result it would save.
 FileError CheckReplaceable(const std::filesystem::path& path);
 
+// Removes the hidden temporary files (".numora-XXXXXXXX.tmp") that writes cut off by a crash or
+// a kill left in `folder`. Windows: a temporary that a running program still holds open (a copy
+// of this one, writing it) cannot be opened exclusively there, and stays. WriteFileAtomically
+// calls it for the folder it writes into; the program calls it for its settings folder at
+// start. Elsewhere it does nothing: there a killed write leaves no file behind where the file
+// system can write one without a name, and a left name cannot be told from one in use.
+void RemoveLeftTemporaryFiles(const std::filesystem::path& folder);
+
 // Removes the temporary file of a write in progress, if any. Safe to call from a signal
 // handler, so that an interrupted program leaves nothing behind.
 void RemovePendingTemporaryFile() noexcept;

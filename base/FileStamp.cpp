@@ -47,7 +47,10 @@ bool ChangedOnDisk(const std::filesystem::path& path, const FileStamp& stamp) {
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec && size != stamp.size) return true;
     FileStamp now;
-    return !ReadStamp(path, now) || now != stamp;
+    if (ReadStamp(path, now)) return now != stamp;
+    // Unreadable, so perhaps changed; but a file that cannot be replaced either (on Windows, one
+    // another program holds open without sharing) is left to the save, which says it failed.
+    return CheckReplaceable(path) == FileError::None;
 }
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -42,6 +42,8 @@ if(NOT NUMORA_QT_JA_QM)
   message(FATAL_ERROR "qtbase_ja.qm not found: qt6-translations-l10n (make deps installs it)")
 endif()
 install(FILES ${NUMORA_QT_JA_QM} DESTINATION translations COMPONENT numora)
+# The test programs find Qt's folders beside them too (the same qt.conf is in numora_shell).
+file(COPY ${NUMORA_QT_JA_QM} DESTINATION ${CMAKE_BINARY_DIR}/tests/translations)
 
 # `cmake --install --strip` strips the two programs; the libraries copied beside them carry
 # their symbols and debugging sections too (libstdc++ is two thirds of the folder with them).
@@ -73,30 +75,16 @@ foreach(notice IN ITEMS "qt6-base-dev:Qt.txt" "gcc-mingw-w64-x86-64-posix-runtim
   install(FILES ${copyright_${package}} DESTINATION licenses RENAME ${name} COMPONENT numora)
 endforeach()
 
-# The folder as a zip (cpack -G ZIP): Numora-VERSION-win64.zip, the folder of that name inside;
-# and as an installer (cpack -G NSIS, Debian's nsis): Numora-VERSION-win64.exe, which installs
-# it under Program Files with a Start menu entry and an uninstaller.
+# The folder as a zip (cpack -G ZIP): Numora-VERSION-win64.zip, the folder of that name inside.
 set(CPACK_PACKAGE_NAME Numora)
 set(CPACK_PACKAGE_VENDOR Orvanta)
 set(CPACK_PACKAGE_FILE_NAME Numora-${PROJECT_VERSION}-win64)
-set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_GENERATOR ZIP)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY Numora)
-set(CPACK_PACKAGE_EXECUTABLES numora Numora)
-set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_NSIS_DISPLAY_NAME Numora)
-set(CPACK_NSIS_PACKAGE_NAME Numora)
-set(CPACK_NSIS_INSTALLED_ICON_NAME numora.exe)
-set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/shell/numora.ico)
-set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/shell/numora.ico)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A 64-bit installer for a 64-bit program (NSIS makes 32-bit ones unless told).
-set(CPACK_NSIS_EXECUTABLE ${CMAKE_SOURCE_DIR}/scripts/makensis-amd64.sh)
-set(CPACK_COMPONENTS_ALL numora calc)
-set(CPACK_COMPONENT_NUMORA_DISPLAY_NAME "Numora")
-set(CPACK_COMPONENT_NUMORA_REQUIRED ON)
-set(CPACK_COMPONENT_CALC_DISPLAY_NAME "numora-calc (command line)")
 set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 include(CPack)
+
+# The installer (scripts/make-windows-setup.sh, resources/windows/setup.nsi) takes the version and
+# the icon from here.
+file(WRITE ${CMAKE_BINARY_DIR}/setup-defines.nsh
+  "!define VERSION \"${PROJECT_VERSION}\"\n!define ICON \"${CMAKE_BINARY_DIR}/shell/numora.ico\"\n")

@@ -11,6 +11,11 @@ export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
+# NUMORA_WINE_DLL_PATH: folders of DLLs the program needs, as Linux paths separated by ':'.
+if [ -n "${NUMORA_WINE_DLL_PATH:-}" ]; then
+    WINEPATH=$(printf '%s' "$NUMORA_WINE_DLL_PATH" | tr ':' '\n' | sed 's|^|Z:|; s|/|\\|g' | paste -sd ';')
+    export WINEPATH
+fi
 # Wine takes the system's time zone from TZ: the tests' local times are Japan's.
 export TZ=JST-9
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "base/FileIO.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 #include "shell/CommandTable.h"
@@ -37,6 +38,9 @@ namespace numora {
 CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     settings_.Load();
+    // What writes cut off by a crash left in the settings folder goes before anything there is
+    // read or written (on Windows; elsewhere a cut-off write leaves nothing).
+    RemoveLeftTemporaryFiles(settings_.SettingsFolder);
     // A first start describes the default functions in the interface language.
     LoadUserFunctions(functions_, settings_.SettingsFolder, [](const char* source) {
         return QCoreApplication::translate(kDefaultUserFunctionsContext, source).toStdU16String();

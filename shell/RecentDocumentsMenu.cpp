@@ -22,14 +22,19 @@ const QString kCountKey = QStringLiteral("DocumentCount");
 
 QString EntryKey(int number) { return QStringLiteral("Document%1").arg(number); }
 
+QString& RegistryKey() {
+    static QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\Orvanta\\") + texts::kProductName;
+    return key;
+}
+
 // Windows keeps the list in the registry (HKCU\Software\Orvanta\Numora); elsewhere it lives
 // beside Numora.ini, so that all of the program's settings are in one folder.
 QSettings Store(const std::filesystem::path& settingsFolder) {
 #ifdef Q_OS_WIN
     (void)settingsFolder;
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvanta"),
-                     texts::kProductName);
+    return QSettings(RegistryKey(), QSettings::NativeFormat);
 #else
+    (void)RegistryKey;
     const QString folder = QString::fromStdU16String(settingsFolder.u16string());
     return QSettings(folder + u'/' + kRecentFileName, QSettings::IniFormat);
 #endif
@@ -43,6 +48,8 @@ QString EntryText(int number, const QString& path) {
 }
 
 }  // namespace
+
+void RecentDocumentsMenu::SetRegistryKey(const QString& key) { RegistryKey() = key; }
 
 RecentDocumentsMenu::RecentDocumentsMenu(CMainFrame& frame)
     : frame_(frame), placeholder_(frame.Action(CommandId::FileMruFirst)) {

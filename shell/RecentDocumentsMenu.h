@@ -20,6 +20,10 @@ public:
     // Takes the place of the "(なし)" item of the File menu; the maximum starts at 5.
     explicit RecentDocumentsMenu(CMainFrame& frame);
 
+    // The registry key that holds the list on Windows, HKEY_CURRENT_USER\Software\Orvanta\Numora
+    // unless set (tests give each window a key of their own).
+    static void SetRegistryKey(const QString& key);
+
     const RecentDocuments& List() const { return list_; }
     // Replaces the list and its maximum by the stored ones; a missing or malformed store leaves
     // them as they are.

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -16,6 +17,7 @@
 #include "engine/UserFunctions.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
+#include "shell/RecentDocumentsMenu.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
 #include "tests/support/qt_app_support.h"
@@ -74,9 +76,19 @@ protected:
         qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
         // The toolkit's own settings (the file dialog's) too, never the developer's.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
+#ifdef Q_OS_WIN
+        // Windows: the settings folder comes from APPDATA, and the recent list from the
+        // registry, in a key of this test's own (tests run side by side).
+        qputenv("APPDATA", home_.path().toUtf8());
+        RecentDocumentsMenu::SetRegistryKey(kTestKeys + u'\\' + RegistryName());
+#endif
     }
     ~MainFrameTest() override {
         if (frame_) frame_->close();
+#ifdef Q_OS_WIN
+        frame_.reset();
+        QSettings(kTestKeys, QSettings::NativeFormat).remove(RegistryName());
+#endif
     }
 
     // A new window lifetime over the same settings folder.
@@ -98,6 +110,16 @@ protected:
 
     QString Folder() const { return home_.path() + QStringLiteral("/Numora"); }
     QString FilePath(const QString& name) const { return Folder() + u'/' + name; }
+    // Where the window keeps its recent list: the registry on Windows, RecentDocuments.ini
+    // in the settings folder elsewhere.
+    std::unique_ptr<QSettings> RecentStore() const {
+#ifdef Q_OS_WIN
+        return std::make_unique<QSettings>(kTestKeys + u'\\' + RegistryName(),
+                                           QSettings::NativeFormat);
+#else
+        return std::make_unique<QSettings>(FilePath("RecentDocuments.ini"), QSettings::IniFormat);
+#endif
+    }
     QByteArray ReadFile(const QString& name) const {
         QFile file(FilePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -117,6 +139,13 @@ protected:
         QTest::keyClick(&View(), Qt::Key_Return);
     }
     QString ResultPane() { return frame_->Panes().ResultPane().text(); }
+
+#ifdef Q_OS_WIN
+    static inline const QString kTestKeys =
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Orvanta\\NumoraTests");
+    // The temporary folder's own name is unique among the tests running at once.
+    QString RegistryName() const { return QFileInfo(home_.path()).fileName(); }
+#endif
 
     QTemporaryDir home_;
     ScriptedPrompter prompter_;

@@ -138,6 +138,7 @@ TEST_F(WriteFaultTest, SettingsThatCannotBeWrittenAtExitAreReported) {
         EXPECT_EQ(ReadFile("Numora.ini"), firstIni);
     }
 
+#ifndef Q_OS_WIN  // there the list is in the registry
     // The recent documents list, kept beside the ini file.
     const QString store = FilePath("RecentDocuments.ini");
     QFile::remove(store);
@@ -146,6 +147,7 @@ TEST_F(WriteFaultTest, SettingsThatCannotBeWrittenAtExitAreReported) {
     prompter_.messages.clear();
     EXPECT_TRUE(Close());
     EXPECT_EQ(LastMessage(), texts::kSettingsSaveFailed());
+#endif
 }
 
 }  // namespace
