@@ -2,19 +2,31 @@
 // The driver's view of the real engine.
 #include "engine/CalcEngine.h"
 #include "worksheet/LineEvaluator.h"
+#include "worksheet/Totals.h"
 
 namespace numora {
 
 class CalcEngineEvaluator final : public LineEvaluator {
 public:
-    explicit CalcEngineEvaluator(CalcEngine& engine) : engine_(engine) {}
+    // With `totals` (the engine's NameSource), each line gets the sums of the lines above it
+    // and each result line keeps its value.
+    explicit CalcEngineEvaluator(CalcEngine& engine, LineTotals* totals = nullptr)
+        : engine_(engine), totals_(totals) {}
+    void Locate(const TextBuffer& buffer, std::int32_t paragraph,
+                std::u16string_view line) override {
+        if (totals_ != nullptr) totals_->Locate(buffer, paragraph, line);
+    }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         return engine_.Evaluate(line, position);
     }
     const std::u16string& MessageText() const override { return engine_.GetMessageText(); }
+    void Written(TextBuffer& buffer, std::int32_t paragraph, int status) override {
+        if (totals_ != nullptr) KeepResult(buffer, paragraph, status == 0 ? &engine_.GetResult() : nullptr);
+    }
 
 private:
     CalcEngine& engine_;
+    LineTotals* totals_;
 };
 
 }  // namespace numora

@@ -1,0 +1,240 @@
+#include "worksheet/Totals.h"
+
+#include <vector>
+
+#include "engine/CharClass.h"
+#include "engine/EngineTexts.h"
+#include "engine/ExactArith.h"
+#include "engine/NumberLiteral.h"
+#include "worksheet/LineText.h"
+#include "worksheet/TextBuffer.h"
+
+namespace numora {
+
+namespace {
+
+// Full-width ASCII as the engine reads it, and A-Z lowered.
+char16_t Folded(char16_t c) {
+    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+    return c;
+}
+
+std::u16string FoldedText(std::u16string_view text) {
+    std::u16string folded(text);
+    for (char16_t& c : folded) c = Folded(c);
+    return folded;
+}
+
+bool IsBlankLine(std::u16string_view paragraph) {
+    for (const char16_t c : paragraph) {
+        if (IsPrintingChar(c)) return false;
+    }
+    return true;
+}
+
+std::u16string_view Trimmed(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// A paragraph that the Enter key calculates (the same test the recalculations make).
+bool IsExpression(std::u16string_view paragraph) {
+    return KindOfParagraph(paragraph, true) == LineKind::Expression;
+}
+
+TotalsName SummaryOfParagraph(std::u16string_view paragraph) {
+    std::u16string prepared(paragraph);
+    PrepareLineText(prepared, true);
+    return SummaryOf(prepared);
+}
+
+std::u16string ParagraphText(const TextBuffer& buffer, std::int32_t paragraph) {
+    return buffer.TextRange(buffer.ParagraphStart(paragraph), ParagraphEndOf(buffer, paragraph));
+}
+
+}  // namespace
+
+TotalsName TotalsNameOf(std::u16string_view name) {
+    const std::u16string folded = FoldedText(name);
+    if (folded == u"subtotal" || folded == u"\u5C0F\u8A08") return TotalsName::Subtotal;
+    if (folded == u"total" || folded == u"\u5408\u8A08") return TotalsName::Total;
+    if (folded == u"average" || folded == u"\u5E73\u5747") return TotalsName::Average;
+    return TotalsName::None;
+}
+
+TotalsName SummaryOf(std::u16string_view prepared) {
+    const std::size_t assigned = prepared.find_last_of(u"=\uFF1D");
+    if (assigned != std::u16string_view::npos) prepared.remove_prefix(assigned + 1);
+    return TotalsNameOf(Trimmed(prepared));
+}
+
+bool ReadResultText(std::u16string_view resultLine, Number& value) {
+    if (!resultLine.starts_with(u'>')) return false;
+    const std::u16string_view text = Trimmed(resultLine.substr(1));
+    const bool negative = text.starts_with(u'-');
+    const std::size_t first = negative ? 1 : 0;
+    if (first >= text.size() || !(IsDigit(text[first]) || text[first] == u'.')) return false;
+    std::size_t position = first;
+    std::u16string detail;
+    if (!ParseNumberLiteral(text, position, value, detail) || position != text.size()) return false;
+    if (negative) value = -value;
+    return true;
+}
+
+void TotalsState::Item(const Number& value) {
+    AddTo(block_, value);
+    ++count_;
+    AddTo(total_, value);
+}
+
+void TotalsState::Blank() {
+    block_ = Number(0);
+    count_ = 0;
+}
+
+void TotalsState::Summary(TotalsName name) {
+    if (name == TotalsName::Subtotal) Blank();
+    if (name == TotalsName::Total) total_ = Number(0);
+}
+
+void TotalsState::Calculated(TotalsName summary, bool succeeded, const Number& value) {
+    if (summary != TotalsName::None) {
+        Summary(summary);
+    } else if (succeeded) {
+        Item(value);
+    }
+}
+
+void TotalsState::PassedOver(std::u16string_view paragraph) {
+    Number value;
+    if (IsBlankLine(paragraph)) {
+        Blank();
+    } else if (ReadResultText(paragraph, value)) {
+        Item(value);
+    } else if (IsExpression(paragraph)) {
+        Summary(SummaryOfParagraph(paragraph));
+    }
+}
+
+NameSource::Found TotalsState::Value(TotalsName name, Number& value,
+                                     std::u16string& message) const {
+    switch (name) {
+        case TotalsName::Subtotal:
+            value = block_;
+            return NameSource::Found::Value;
+        case TotalsName::Total:
+            value = total_;
+            return NameSource::Found::Value;
+        case TotalsName::Average:
+            if (count_ == 0) {
+                message = texts::kDivisionByZero;
+                return NameSource::Found::Failed;
+            }
+            value = Divide(block_, Number(count_));
+            return NameSource::Found::Value;
+        case TotalsName::None:
+            break;
+    }
+    return NameSource::Found::No;
+}
+
+TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph) {
+    // Walked upwards only as far as the sums reach, then added up in the order the lines stand
+    // in, so that a sum is the same to the last digit however it was reached.
+    struct Counted {
+        Number value;
+        bool inBlock;
+        bool inTotal;
+    };
+    std::vector<Counted> items;
+    bool blockOpen = true;
+    bool totalOpen = true;
+    for (std::int32_t q = paragraph - 1; q >= 0 && (blockOpen || totalOpen); --q) {
+        const std::u16string text = ParagraphText(buffer, q);
+        if (IsBlankLine(text)) {
+            blockOpen = false;
+            continue;
+        }
+        TotalsName summary = TotalsName::None;
+        Number value;
+        bool item = false;
+        if (text.starts_with(u'>')) {
+            const std::u16string above = q > 0 ? ParagraphText(buffer, q - 1) : std::u16string();
+            if (q > 0 && IsExpression(above)) {
+                // The line that wrote this result: its value is kept while the text holds.
+                summary = SummaryOfParagraph(above);
+                if (summary == TotalsName::None) {
+                    const KeptResult* kept = buffer.KeptResultAt(q);
+                    if (kept != nullptr && kept->text == text) {
+                        value = kept->value;
+                        item = true;
+                    } else {
+                        item = ReadResultText(text, value);
+                    }
+                }
+                --q;
+            } else {
+                item = ReadResultText(text, value);
+            }
+        } else if (IsExpression(text)) {
+            summary = SummaryOfParagraph(text);
+        }
+        if (item && (blockOpen || totalOpen)) items.push_back({value, blockOpen, totalOpen});
+        if (summary == TotalsName::Subtotal) blockOpen = false;
+        if (summary == TotalsName::Total) totalOpen = false;
+    }
+    TotalsState block;
+    TotalsState total;
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        if (it->inTotal) total.Item(it->value);
+        if (it->inBlock) block.Item(it->value);
+    }
+    return TotalsState::Joined(block, total);
+}
+
+bool LineTotals::MayBeUsedBy(std::u16string_view line) const {
+    const auto mentions = [](std::u16string_view text) {
+        const std::u16string folded = FoldedText(text);
+        for (const std::u16string_view name :
+             {u"total", u"average", u"\u5C0F\u8A08", u"\u5408\u8A08", u"\u5E73\u5747"}) {
+            if (folded.find(name) != std::u16string::npos) return true;
+        }
+        return false;
+    };
+    if (mentions(line)) return true;
+    for (const auto& entry : functions_.Entries()) {
+        if (mentions(entry.second.Expression)) return true;
+    }
+    return false;
+}
+
+void LineTotals::Locate(const TextBuffer& buffer, std::int32_t paragraph,
+                        std::u16string_view line) {
+    if (!MayBeUsedBy(line)) {
+        state_ = nullptr;
+        return;
+    }
+    located_ = TotalsAbove(buffer, paragraph);
+    state_ = &located_;
+}
+
+NameSource::Found LineTotals::Find(std::u16string_view lowerName, Number& value,
+                                   std::u16string& message) {
+    const TotalsName name = TotalsNameOf(lowerName);
+    if (name == TotalsName::None || state_ == nullptr) return Found::No;
+    if (functions_.Find(std::u16string(lowerName)) >= 0) return Found::No;
+    return state_->Value(name, value, message);
+}
+
+void KeepResult(TextBuffer& buffer, std::int32_t paragraph, const Number* value) {
+    if (value == nullptr) {
+        buffer.KeepResult(paragraph, nullptr);
+        return;
+    }
+    buffer.KeepResult(paragraph, std::make_shared<const KeptResult>(
+                                     KeptResult{ParagraphText(buffer, paragraph), *value}));
+}
+
+}  // namespace numora

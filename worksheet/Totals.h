@@ -1,0 +1,99 @@
+#pragma once
+// Totals: the names subtotal, total and average (小計, 合計, 平均) stand for sums of the results
+// above the line that uses them. A line holding one of them alone after its assignment targets is
+// a summary line; every other line with a result is an item. subtotal adds the items back to the
+// nearest blank line or subtotal line, average is their mean, and total adds the items back to
+// the nearest total line. The worksheet, which knows the lines, supplies the values; the engine
+// only asks for them as for any name no variable holds.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/NameSource.h"
+#include "engine/Number.h"
+#include "engine/UserFunctions.h"
+
+namespace numora {
+
+class TextBuffer;
+
+enum class TotalsName { None, Subtotal, Total, Average };
+
+// The totals name `name` is, whatever the case of its letters.
+TotalsName TotalsNameOf(std::u16string_view name);
+
+// The totals name a prepared line (a paragraph without its comment) holds alone after its
+// assignment targets: "subtotal", "food = 小計". None for every other line.
+TotalsName SummaryOf(std::u16string_view prepared);
+
+// A result line's text ("1,234.5" after its '>') read as a number; false for an error message or
+// any other text.
+bool ReadResultText(std::u16string_view resultLine, Number& value);
+
+// A result line's full value, kept beside the text it was written with: it counts only while the
+// line still reads so, and it is never saved.
+struct KeptResult {
+    std::u16string text;  // the whole paragraph, '>' included
+    Number value;
+};
+
+// The sums at one point of a worksheet, carried line by line from the top down.
+class TotalsState {
+public:
+    void Item(const Number& value);
+    // A blank line ends the block of subtotal and average.
+    void Blank();
+    // A summary line: subtotal starts a new block, total starts the total again.
+    void Summary(TotalsName name);
+    // A line just calculated; `summary` is SummaryOf its prepared text.
+    void Calculated(TotalsName summary, bool succeeded, const Number& value);
+    // A paragraph passed over uncalculated: a blank line, a result line that no line above wrote
+    // (read from its text), a summary line without a result, or nothing that counts.
+    void PassedOver(std::u16string_view paragraph);
+    NameSource::Found Value(TotalsName name, Number& value, std::u16string& message) const;
+    // The block of `block` with the total of `total`.
+    static TotalsState Joined(const TotalsState& block, const TotalsState& total) {
+        TotalsState joined = block;
+        joined.total_ = total.total_;
+        return joined;
+    }
+
+private:
+    Number block_{0};
+    std::int64_t count_ = 0;
+    Number total_{0};
+};
+
+// What the sums are just before paragraph `paragraph` of `buffer`, read from the lines above it,
+// with the values kept beside their result lines where the texts still hold.
+TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph);
+
+// The totals names for one engine's lines: its NameSource. A variable of the same name comes
+// first (the engine asks only after its variables), and a user function of the same name keeps
+// the name from being a total.
+class LineTotals final : public NameSource {
+public:
+    explicit LineTotals(const UserFunctionCatalogue& functions) : functions_(functions) {}
+
+    // Whether `line` (or a user function it may call) may use a totals name; when it cannot,
+    // nothing above it needs reading.
+    bool MayBeUsedBy(std::u16string_view line) const;
+    // Before a line of `buffer` at `paragraph`: the sums of the lines above it, read only when the
+    // line may use them. The caller's thread owns the buffer.
+    void Locate(const TextBuffer& buffer, std::int32_t paragraph, std::u16string_view line);
+    // The sums the next lines see; nullptr for none (the names then are no totals).
+    void Use(const TotalsState* state) { state_ = state; }
+
+    Found Find(std::u16string_view lowerName, Number& value, std::u16string& message) override;
+
+private:
+    const UserFunctionCatalogue& functions_;
+    TotalsState located_;
+    const TotalsState* state_ = nullptr;
+};
+
+// Keeps `value` beside the result line at `paragraph` (nullptr: forgets any value kept there).
+void KeepResult(TextBuffer& buffer, std::int32_t paragraph, const Number* value);
+
+}  // namespace numora
