@@ -84,6 +84,11 @@ bool ReadResultText(std::u16string_view resultLine, Number& value) {
 }
 
 void TotalsState::Item(const Number& value) {
+    if (blockClosed_) Blank();
+    if (totalClosed_) {
+        total_ = Number(0);
+        totalClosed_ = false;
+    }
     AddTo(block_, value);
     ++count_;
     AddTo(total_, value);
@@ -92,11 +97,12 @@ void TotalsState::Item(const Number& value) {
 void TotalsState::Blank() {
     block_ = Number(0);
     count_ = 0;
+    blockClosed_ = false;
 }
 
 void TotalsState::Summary(TotalsName name) {
-    if (name == TotalsName::Subtotal) Blank();
-    if (name == TotalsName::Total) total_ = Number(0);
+    if (name == TotalsName::Subtotal) blockClosed_ = true;
+    if (name == TotalsName::Total) totalClosed_ = true;
 }
 
 void TotalsState::Calculated(TotalsName summary, bool succeeded, const Number& value) {
@@ -142,19 +148,32 @@ NameSource::Found TotalsState::Value(TotalsName name, Number& value,
 
 TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph) {
     // Walked upwards only as far as the sums reach, then added up in the order the lines stand
-    // in, so that a sum is the same to the last digit however it was reached.
+    // in, so that a sum is the same to the last digit however it was reached. A summary line met
+    // before any item is the one that closed the sum still meant; met after one, it ends the sum.
     struct Counted {
         Number value;
         bool inBlock;
         bool inTotal;
     };
     std::vector<Counted> items;
-    bool blockOpen = true;
-    bool totalOpen = true;
-    for (std::int32_t q = paragraph - 1; q >= 0 && (blockOpen || totalOpen); --q) {
+    struct Reach {
+        bool open = true;
+        bool counted = false;  // an item on the way
+        bool closed = false;   // a summary line before any item
+        void Summary() {
+            if (counted) {
+                open = false;
+            } else {
+                closed = true;
+            }
+        }
+    };
+    Reach block;
+    Reach total;
+    for (std::int32_t q = paragraph - 1; q >= 0 && (block.open || total.open); --q) {
         const std::u16string text = ParagraphText(buffer, q);
         if (IsBlankLine(text)) {
-            blockOpen = false;
+            block.open = false;
             continue;
         }
         TotalsName summary = TotalsName::None;
@@ -181,17 +200,23 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph) {
         } else if (IsExpression(text)) {
             summary = SummaryOfParagraph(text);
         }
-        if (item && (blockOpen || totalOpen)) items.push_back({value, blockOpen, totalOpen});
-        if (summary == TotalsName::Subtotal) blockOpen = false;
-        if (summary == TotalsName::Total) totalOpen = false;
+        if (item && (block.open || total.open)) {
+            items.push_back({value, block.open, total.open});
+            block.counted = block.counted || block.open;
+            total.counted = total.counted || total.open;
+        }
+        if (summary == TotalsName::Subtotal && block.open) block.Summary();
+        if (summary == TotalsName::Total && total.open) total.Summary();
     }
-    TotalsState block;
-    TotalsState total;
+    TotalsState blockState;
+    TotalsState totalState;
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
-        if (it->inTotal) total.Item(it->value);
-        if (it->inBlock) block.Item(it->value);
+        if (it->inTotal) totalState.Item(it->value);
+        if (it->inBlock) blockState.Item(it->value);
     }
-    return TotalsState::Joined(block, total);
+    if (block.closed) blockState.Summary(TotalsName::Subtotal);
+    if (total.closed) totalState.Summary(TotalsName::Total);
+    return TotalsState::Joined(blockState, totalState);
 }
 
 bool LineTotals::MayBeUsedBy(std::u16string_view line) const {

@@ -38,13 +38,14 @@ struct KeptResult {
     Number value;
 };
 
-// The sums at one point of a worksheet, carried line by line from the top down.
+// The sums at one point of a worksheet, carried line by line from the top down. A summary line
+// closes its sum: until the next item starts a new one, the name still means the sum it closed,
+// so that "tax = subtotal*0.08" below a subtotal line takes that subtotal.
 class TotalsState {
 public:
     void Item(const Number& value);
-    // A blank line ends the block of subtotal and average.
+    // A blank line ends the block of subtotal and average: below it they start from nothing.
     void Blank();
-    // A summary line: subtotal starts a new block, total starts the total again.
     void Summary(TotalsName name);
     // A line just calculated; `summary` is SummaryOf its prepared text.
     void Calculated(TotalsName summary, bool succeeded, const Number& value);
@@ -56,13 +57,16 @@ public:
     static TotalsState Joined(const TotalsState& block, const TotalsState& total) {
         TotalsState joined = block;
         joined.total_ = total.total_;
+        joined.totalClosed_ = total.totalClosed_;
         return joined;
     }
 
 private:
     Number block_{0};
     std::int64_t count_ = 0;
+    bool blockClosed_ = false;  // by a subtotal line: the next item starts a new block
     Number total_{0};
+    bool totalClosed_ = false;  // by a total line
 };
 
 // What the sums are just before paragraph `paragraph` of `buffer`, read from the lines above it,
