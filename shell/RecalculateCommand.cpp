@@ -113,6 +113,7 @@ bool RecalculateAll(CMainFrame& frame) {
         (frame.AppSettings().Option & OptionBits::EnterComputesResultLine) != 0;
     options.cancel = &sheet.Engine().Cancel();
     options.totals = sheet.Totals();
+    options.keepValues = true;
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
     options.progress = PostProgress(panes, [active] { return *active; }, 0);

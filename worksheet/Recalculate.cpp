@@ -30,6 +30,13 @@ void UseLineFeeds(std::u16string& text) {
 class CountingEvaluator final : public LineEvaluator {
 public:
     explicit CountingEvaluator(LineEvaluator& inner) : inner_(inner) {}
+    void Locate(const TextBuffer& buffer, std::int32_t paragraph,
+                std::u16string_view line) override {
+        inner_.Locate(buffer, paragraph, line);
+    }
+    void Written(TextBuffer& buffer, std::int32_t paragraph, int status) override {
+        inner_.Written(buffer, paragraph, status);
+    }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         const int status = inner_.Evaluate(line, position);
         ++evaluated;

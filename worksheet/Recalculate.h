@@ -34,8 +34,11 @@ struct RecalcOptions {
     std::int32_t piecesEvery = 1024;
     // With the engine: refreshed after every line that succeeds, as the window's list is.
     VariableListModel* variableList = nullptr;
-    // With the engine: the totals names stand for the sums of the results above each line.
+    // With the engine: the totals names stand for the sums of the results above each line. Each
+    // result's value is kept (and handed back in the outcome) where a line of the text may use
+    // them, or everywhere with `keepValues`, for a window whose lines may ask later.
     bool totals = false;
+    bool keepValues = false;
 };
 
 struct RecalcOutcome {
@@ -46,7 +49,7 @@ struct RecalcOutcome {
     // it was; `stoppedAt` is the paragraph (in `text`) of the first line not recalculated.
     bool canceled = false;
     std::int32_t stoppedAt = -1;
-    // With totals: the full value of each result line written, for the window to keep beside it.
+    // The full value of each result line written, when kept, for the window to keep beside it.
     std::vector<std::pair<std::int32_t, Number>> kept;
 };
 

@@ -11,8 +11,8 @@ namespace {
 // Enter on every line would have left.
 class ListingEvaluator final : public LineEvaluator {
 public:
-    ListingEvaluator(CalcEngine& engine, LineTotals* totals)
-        : engine_(engine), inner_(engine, totals) {}
+    ListingEvaluator(CalcEngine& engine, LineTotals* totals, bool keep)
+        : engine_(engine), inner_(engine, totals, keep) {}
     void Locate(const TextBuffer& buffer, std::int32_t paragraph,
                 std::u16string_view line) override {
         inner_.Locate(buffer, paragraph, line);
@@ -57,13 +57,15 @@ private:
 RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options) {
     TotalsInEngine totals(engine, options.totals);
+    // Values are kept for the lines below that may ask for them.
+    const bool keep = options.totals && (options.keepValues || totals.Totals(true)->MayBeUsedBy(text));
     if (options.variableList) {
-        ListingEvaluator evaluator(engine, totals.Totals(options.totals));
+        ListingEvaluator evaluator(engine, totals.Totals(options.totals), keep);
         RecalcOutcome outcome = RecalculateWorksheet(std::move(text), evaluator, options);
         options.variableList->Assign(evaluator.assigned, &engine.GetVariables());
         return outcome;
     }
-    CalcEngineEvaluator evaluator(engine, totals.Totals(options.totals));
+    CalcEngineEvaluator evaluator(engine, totals.Totals(options.totals), keep);
     return RecalculateWorksheet(std::move(text), evaluator, options);
 }
 

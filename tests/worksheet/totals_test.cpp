@@ -150,7 +150,9 @@ TEST(Totals, ResultTextsReadAsNumbers) {
         SCOPED_TRACE(Utf16ToUtf8(row.text));
         Number value;
         ASSERT_EQ(ReadResultText(row.text, value), row.value != nullptr);
-        if (row.value != nullptr) EXPECT_EQ(value, Number(row.value));
+        if (row.value != nullptr) {
+            EXPECT_EQ(value, Number(row.value));
+        }
     }
 }
 
