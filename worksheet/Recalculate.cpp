@@ -4,8 +4,8 @@
 
 #include "engine/Cancel.h"
 #include "worksheet/LineText.h"
-#include "worksheet/Totals.h"
 #include "worksheet/MemoryTextBuffer.h"
+#include "worksheet/Totals.h"
 #include "worksheet/WorksheetDriver.h"
 
 namespace numora {
@@ -139,7 +139,8 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     outcome.failed = counting.failed;
     if (options.totals) {
         for (std::int32_t p = 0; p < buffer.ParagraphCount(); ++p) {
-            if (const KeptResult* kept = buffer.KeptResultAt(p)) outcome.kept.emplace_back(p, kept->value);
+            if (const KeptResult* kept = buffer.KeptResultAt(p))
+                outcome.kept.emplace_back(p, kept->value);
         }
     }
     outcome.text = buffer.TakeText();

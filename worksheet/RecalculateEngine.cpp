@@ -58,7 +58,8 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options) {
     TotalsInEngine totals(engine, options.totals);
     // Values are kept for the lines below that may ask for them.
-    const bool keep = options.totals && (options.keepValues || totals.Totals(true)->MayBeUsedBy(text));
+    const bool keep =
+        options.totals && (options.keepValues || totals.Totals(true)->MayBeUsedBy(text));
     if (options.variableList) {
         ListingEvaluator evaluator(engine, totals.Totals(options.totals), keep);
         RecalcOutcome outcome = RecalculateWorksheet(std::move(text), evaluator, options);

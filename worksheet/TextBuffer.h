@@ -83,7 +83,8 @@ public:
 
     // The full value of a result line, kept beside its paragraph (and moving with it) but never
     // part of the text. A buffer that keeps none reads every result line from its text.
-    virtual void KeepResult(std::int32_t /*paragraph*/, std::shared_ptr<const KeptResult> /*kept*/) {}
+    virtual void KeepResult(std::int32_t /*paragraph*/,
+                            std::shared_ptr<const KeptResult> /*kept*/) {}
     virtual const KeptResult* KeptResultAt(std::int32_t /*paragraph*/) const { return nullptr; }
 
     // Told, after every change of the text (undo and redo included), the first paragraph it

@@ -97,8 +97,9 @@ void Worksheet::StartTotals(std::int32_t from, std::u16string_view text,
     const auto paragraphText = [this](std::int32_t p) {
         return text_.TextRange(text_.ParagraphStart(p), ParagraphEndOf(text_, p));
     };
-    options.totalsSkipFirst = from > 0 && paragraphText(from).starts_with(u'>') &&
-                              KindOfParagraph(paragraphText(from - 1), true) == LineKind::Expression;
+    options.totalsSkipFirst =
+        from > 0 && paragraphText(from).starts_with(u'>') &&
+        KindOfParagraph(paragraphText(from - 1), true) == LineKind::Expression;
     passTotals_ = TotalsAbove(text_, options.totalsSkipFirst ? from + 1 : from);
     passTotalsUsed_ = true;
     options.totals = &passTotals_;

@@ -1006,15 +1006,15 @@ The changes last only until the program ends.</translation>
     </message>
     <message>
         <source>上の項目の和 (空行か小計の行まで) : Subtotal, 小計</source>
-        <translation>Sum of the items above, back to a blank or subtotal line : Subtotal, 小計</translation>
+        <translation>Sum of the items above, back to a blank or subtotal line : Subtotal</translation>
     </message>
     <message>
         <source>上の項目すべての和 (合計の行まで) : Total, 合計</source>
-        <translation>Sum of all the items above, back to a total line : Total, 合計</translation>
+        <translation>Sum of all the items above, back to a total line : Total</translation>
     </message>
     <message>
         <source>小計の項目の平均 : Average, 平均</source>
-        <translation>Mean of the items of the subtotal : Average, 平均</translation>
+        <translation>Mean of the items of the subtotal : Average</translation>
     </message>
     <message>
         <source>合計(&amp;S)</source>

@@ -93,9 +93,9 @@ std::vector<CompletionItem> TotalsCompletionItems() {
     for (const FunctionMenuItem& entry : TotalsMenuTable().items) {
         const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
         const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
-        items.push_back({name.toStdU16String(), {},
-                         help.section(QStringLiteral(" : "), 0, 0).toStdU16String(),
-                         Kind::Constant});
+        const QString description = help.section(QStringLiteral(" : "), 0, 0);
+        items.push_back(
+            {name.toStdU16String(), {}, description.toStdU16String(), Kind::Constant});
     }
     return items;
 }

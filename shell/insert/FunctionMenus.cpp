@@ -52,8 +52,9 @@ QMenu* CreateBuiltinFunctionMenu(QWidget* parent) {
 
 void ShowTotalsInMenu(QMenu& builtin, bool on) {
     for (QAction* action : builtin.actions()) {
-        const bool totals = action->objectName() == kTotalsMenuName ||
-                            (action->menu() != nullptr && action->menu()->objectName() == kTotalsMenuName);
+        const bool totals =
+            action->objectName() == kTotalsMenuName ||
+            (action->menu() != nullptr && action->menu()->objectName() == kTotalsMenuName);
         if (totals) action->setVisible(on);
     }
 }

@@ -31,8 +31,8 @@ inline const std::vector<TotalsSheet>& TotalsSheets() {
          u"10\n1/0\n// twenty\n20\nsubtotal\naverage\n",
          u"10\n>10\n1/0\n>Error : Division by zero\n// twenty\n20\n>20\nsubtotal\n>30\n"
          u"average\n>15\n"},
-        {"a subtotal just below a blank line is 0; the total goes on",
-         u"5\n\nsubtotal\ntotal\n", u"5\n>5\n\nsubtotal\n>0\ntotal\n>5\n"},
+        {"a subtotal just below a blank line is 0; the total goes on", u"5\n\nsubtotal\ntotal\n",
+         u"5\n>5\n\nsubtotal\n>0\ntotal\n>5\n"},
         {"the average of an empty block fails", u"7\n\naverage\ntotal\n",
          u"7\n>7\n\naverage\n>Error : Division by zero\ntotal\n>7\n"},
         {"a result line typed by hand counts as its text reads, grouped digits too",

@@ -142,9 +142,14 @@ TEST(Totals, ResultTextsReadAsNumbers) {
         const char16_t* text;
         const char* value;  // nullptr: not a number
     } rows[] = {
-        {u">1,234,567.5", "1234567.5"}, {u">-12", "-12"},    {u"> 0.5 ", "0.5"},
-        {u">1.5e+20", "1.5e+20"},       {u">Error : Division by zero", nullptr},
-        {u">0x10 (16)", nullptr},       {u"12", nullptr},      {u">", nullptr},
+        {u">1,234,567.5", "1234567.5"},
+        {u">-12", "-12"},
+        {u"> 0.5 ", "0.5"},
+        {u">1.5e+20", "1.5e+20"},
+        {u">Error : Division by zero", nullptr},
+        {u">0x10 (16)", nullptr},
+        {u"12", nullptr},
+        {u">", nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(Utf16ToUtf8(row.text));

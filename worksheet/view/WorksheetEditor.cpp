@@ -167,7 +167,8 @@ std::int32_t WorksheetEditor::LineLengthAt(std::int32_t position) const {
 std::int32_t WorksheetEditor::ParagraphCount() const { return document()->blockCount(); }
 
 void WorksheetEditor::KeepResult(std::int32_t paragraph, std::shared_ptr<const KeptResult> kept) {
-    ParagraphData* data = ParagraphData::Of(document()->findBlockByNumber(paragraph), kept != nullptr);
+    ParagraphData* data =
+        ParagraphData::Of(document()->findBlockByNumber(paragraph), kept != nullptr);
     if (data != nullptr) data->kept = std::move(kept);
 }
 
