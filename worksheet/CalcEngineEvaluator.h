@@ -2,6 +2,7 @@
 // The driver's view of the real engine.
 #include "engine/CalcEngine.h"
 #include "worksheet/LineEvaluator.h"
+#include "worksheet/TextBuffer.h"
 #include "worksheet/Totals.h"
 
 namespace numora {
@@ -9,26 +10,33 @@ namespace numora {
 class CalcEngineEvaluator final : public LineEvaluator {
 public:
     // With `totals` (the engine's NameSource), each line gets the sums of the lines above it,
-    // and with `keep` each result line keeps its value for the lines below.
+    // carried down from line to line as a recalculation from the top goes; with `keep` each
+    // result line also keeps its value beside it.
     explicit CalcEngineEvaluator(CalcEngine& engine, LineTotals* totals = nullptr,
                                  bool keep = false)
-        : engine_(engine), totals_(totals), keep_(totals != nullptr && keep) {}
-    void Locate(const TextBuffer& buffer, std::int32_t paragraph,
+        : engine_(engine), totals_(totals), keep_(keep) {}
+    void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
                 std::u16string_view line) override {
-        if (totals_ != nullptr) totals_->Locate(buffer, paragraph, line);
+        if (totals_ == nullptr && !keep_) return;
+        paragraph_ = buffer.ParagraphOf(paragraphStart);
+        if (totals_ != nullptr) totals_->Follow(buffer, paragraph_, line);
     }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         return engine_.Evaluate(line, position);
     }
     const std::u16string& MessageText() const override { return engine_.GetMessageText(); }
-    void Written(TextBuffer& buffer, std::int32_t paragraph, int status) override {
-        if (keep_) KeepResult(buffer, paragraph, status == 0 ? &engine_.GetResult() : nullptr);
+    void Written(TextBuffer& buffer, int status) override {
+        const Number* value = status == 0 ? &engine_.GetResult() : nullptr;
+        if (totals_ != nullptr)
+            totals_->Followed(paragraph_ + 1, value != nullptr, engine_.GetResult());
+        if (keep_) KeepResult(buffer, paragraph_ + 1, value);
     }
 
 private:
     CalcEngine& engine_;
     LineTotals* totals_;
     bool keep_;
+    std::int32_t paragraph_ = 0;  // of the line located
 };
 
 }  // namespace numora

@@ -30,13 +30,11 @@ void UseLineFeeds(std::u16string& text) {
 class CountingEvaluator final : public LineEvaluator {
 public:
     explicit CountingEvaluator(LineEvaluator& inner) : inner_(inner) {}
-    void Locate(const TextBuffer& buffer, std::int32_t paragraph,
+    void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
                 std::u16string_view line) override {
-        inner_.Locate(buffer, paragraph, line);
+        inner_.Locate(buffer, paragraphStart, line);
     }
-    void Written(TextBuffer& buffer, std::int32_t paragraph, int status) override {
-        inner_.Written(buffer, paragraph, status);
-    }
+    void Written(TextBuffer& buffer, int status) override { inner_.Written(buffer, status); }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         const int status = inner_.Evaluate(line, position);
         ++evaluated;
@@ -137,7 +135,7 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     RecalcOutcome outcome;
     outcome.evaluated = counting.evaluated;
     outcome.failed = counting.failed;
-    if (options.totals) {
+    if (options.totals && options.keepValues) {
         for (std::int32_t p = 0; p < buffer.ParagraphCount(); ++p) {
             if (const KeptResult* kept = buffer.KeptResultAt(p))
                 outcome.kept.emplace_back(p, kept->value);

@@ -34,9 +34,9 @@ struct RecalcOptions {
     std::int32_t piecesEvery = 1024;
     // With the engine: refreshed after every line that succeeds, as the window's list is.
     VariableListModel* variableList = nullptr;
-    // With the engine: the totals names stand for the sums of the results above each line. Each
-    // result's value is kept (and handed back in the outcome) where a line of the text may use
-    // them, or everywhere with `keepValues`, for a window whose lines may ask later.
+    // With the engine: the totals names stand for the sums of the results above each line. With
+    // `keepValues` too, each result's full value is handed back in the outcome, for a window
+    // whose lines may ask for the sums later.
     bool totals = false;
     bool keepValues = false;
 };

@@ -13,9 +13,9 @@ class ListingEvaluator final : public LineEvaluator {
 public:
     ListingEvaluator(CalcEngine& engine, LineTotals* totals, bool keep)
         : engine_(engine), inner_(engine, totals, keep) {}
-    void Locate(const TextBuffer& buffer, std::int32_t paragraph,
+    void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
                 std::u16string_view line) override {
-        inner_.Locate(buffer, paragraph, line);
+        inner_.Locate(buffer, paragraphStart, line);
     }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         const int status = inner_.Evaluate(line, position);
@@ -25,9 +25,7 @@ public:
         return status;
     }
     const std::u16string& MessageText() const override { return inner_.MessageText(); }
-    void Written(TextBuffer& buffer, std::int32_t paragraph, int status) override {
-        inner_.Written(buffer, paragraph, status);
-    }
+    void Written(TextBuffer& buffer, int status) override { inner_.Written(buffer, status); }
 
     std::vector<LineAssignment> assigned;
 
@@ -56,17 +54,17 @@ private:
 
 RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
                                    const RecalcOptions& options) {
-    TotalsInEngine totals(engine, options.totals);
-    // Values are kept for the lines below that may ask for them.
-    const bool keep =
-        options.totals && (options.keepValues || totals.Totals(true)->MayBeUsedBy(text));
+    // The sums are carried down only where a line may ask for them.
+    const bool used = options.totals && LineTotals(engine.GetFunctions()).MayBeUsedBy(text);
+    TotalsInEngine totals(engine, used);
+    const bool keep = options.totals && options.keepValues;
     if (options.variableList) {
-        ListingEvaluator evaluator(engine, totals.Totals(options.totals), keep);
+        ListingEvaluator evaluator(engine, totals.Totals(used), keep);
         RecalcOutcome outcome = RecalculateWorksheet(std::move(text), evaluator, options);
         options.variableList->Assign(evaluator.assigned, &engine.GetVariables());
         return outcome;
     }
-    CalcEngineEvaluator evaluator(engine, totals.Totals(options.totals), keep);
+    CalcEngineEvaluator evaluator(engine, totals.Totals(used), keep);
     return RecalculateWorksheet(std::move(text), evaluator, options);
 }
 

@@ -20,10 +20,14 @@ char16_t Folded(char16_t c) {
     return c;
 }
 
-std::u16string FoldedText(std::u16string_view text) {
-    std::u16string folded(text);
-    for (char16_t& c : folded) c = Folded(c);
-    return folded;
+// Whether `text` reads as `name` (lower-case ASCII or other characters) as the engine reads
+// names: full width as ASCII, without case.
+bool ReadsAs(std::u16string_view text, std::u16string_view name) {
+    if (text.size() != name.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (Folded(text[i]) != name[i]) return false;
+    }
+    return true;
 }
 
 bool IsBlankLine(std::u16string_view paragraph) {
@@ -57,14 +61,20 @@ std::u16string ParagraphText(const TextBuffer& buffer, std::int32_t paragraph) {
 }  // namespace
 
 TotalsName TotalsNameOf(std::u16string_view name) {
-    const std::u16string folded = FoldedText(name);
-    if (folded == u"subtotal" || folded == u"\u5C0F\u8A08") return TotalsName::Subtotal;
-    if (folded == u"total" || folded == u"\u5408\u8A08") return TotalsName::Total;
-    if (folded == u"average" || folded == u"\u5E73\u5747") return TotalsName::Average;
+    if (ReadsAs(name, u"subtotal") || name == u"\u5C0F\u8A08") return TotalsName::Subtotal;
+    if (ReadsAs(name, u"total") || name == u"\u5408\u8A08") return TotalsName::Total;
+    if (ReadsAs(name, u"average") || name == u"\u5E73\u5747") return TotalsName::Average;
     return TotalsName::None;
 }
 
 TotalsName SummaryOf(std::u16string_view prepared) {
+    // Most lines end with a character no name ends with.
+    const std::u16string_view end = Trimmed(prepared);
+    if (end.empty()) return TotalsName::None;
+    const char16_t last = Folded(end.back());
+    if (last != u'l' && last != u'e' && last != u'\u8A08' && last != u'\u5747') {
+        return TotalsName::None;
+    }
     const std::size_t assigned = prepared.find_last_of(u"=\uFF1D");
     if (assigned != std::u16string_view::npos) prepared.remove_prefix(assigned + 1);
     return TotalsNameOf(Trimmed(prepared));
@@ -146,7 +156,7 @@ NameSource::Found TotalsState::Value(TotalsName name, Number& value,
     return NameSource::Found::No;
 }
 
-TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph) {
+TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, TotalsUse use) {
     // Walked upwards only as far as the sums reach, then added up in the order the lines stand
     // in, so that a sum is the same to the last digit however it was reached. A summary line met
     // before any item is the one that closed the sum still meant; met after one, it ends the sum.
@@ -168,8 +178,8 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph) {
             }
         }
     };
-    Reach block;
-    Reach total;
+    Reach block{use.block};
+    Reach total{use.total};
     for (std::int32_t q = paragraph - 1; q >= 0 && (block.open || total.open); --q) {
         const std::u16string text = ParagraphText(buffer, q);
         if (IsBlankLine(text)) {
@@ -219,37 +229,71 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph) {
     return TotalsState::Joined(blockState, totalState);
 }
 
-bool LineTotals::MayBeUsedBy(std::u16string_view line) const {
-    const auto mentions = [](std::u16string_view text) {
-        const std::u16string folded = FoldedText(text);
-        for (const std::u16string_view name :
-             {u"total", u"average", u"\u5C0F\u8A08", u"\u5408\u8A08", u"\u5E73\u5747"}) {
-            if (folded.find(name) != std::u16string::npos) return true;
+TotalsUse LineTotals::UseBy(std::u16string_view text) const {
+    // One pass over what may be a whole worksheet: only a 't', an 'a' or a kanji of the names
+    // is looked at twice.
+    const auto add = [](TotalsUse& use, std::u16string_view text) {
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            const char16_t c = text[at];
+            if (c == u'\u5C0F' || c == u'\u5E73' || c == u'\u5408') {
+                const std::u16string_view pair = text.substr(at, 2);
+                if (pair == u"\u5C0F\u8A08" || pair == u"\u5E73\u5747") use.block = true;
+                if (pair == u"\u5408\u8A08") use.total = true;
+                continue;
+            }
+            const char16_t folded = (c | 0x20) == u't' || (c | 0x20) == u'a' ? c | 0x20 : Folded(c);
+            if (folded == u't' && ReadsAs(text.substr(at, 5), u"total")) {
+                const bool sub = at >= 3 && ReadsAs(text.substr(at - 3, 3), u"sub");
+                (sub ? use.block : use.total) = true;
+            } else if (folded == u'a' && ReadsAs(text.substr(at, 7), u"average")) {
+                use.block = true;
+            }
         }
-        return false;
     };
-    if (mentions(line)) return true;
-    for (const auto& entry : functions_.Entries()) {
-        if (mentions(entry.second.Expression)) return true;
-    }
-    return false;
+    TotalsUse use;
+    add(use, text);
+    for (const auto& entry : functions_.Entries()) add(use, entry.second.Expression);
+    return use;
 }
 
 void LineTotals::Locate(const TextBuffer& buffer, std::int32_t paragraph,
                         std::u16string_view line) {
-    if (!MayBeUsedBy(line)) {
+    const TotalsUse use = UseBy(line);
+    if (!use.Any()) {
         state_ = nullptr;
         return;
     }
-    located_ = TotalsAbove(buffer, paragraph);
+    located_ = TotalsAbove(buffer, paragraph, use);
     state_ = &located_;
+}
+
+void LineTotals::Follow(const TextBuffer& buffer, std::int32_t paragraph,
+                        std::u16string_view line) {
+    if (paragraph < next_) {
+        running_ = TotalsAbove(buffer, paragraph);  // not a pass downwards after all
+    } else {
+        // The paragraphs passed over since the last line: blank lines, comments, result lines
+        // that no line wrote.
+        for (std::int32_t p = next_; p < paragraph; ++p)
+            running_.PassedOver(ParagraphText(buffer, p));
+    }
+    next_ = paragraph + 1;
+    summary_ = SummaryOf(line);
+    state_ = &running_;
+}
+
+void LineTotals::Followed(std::int32_t resultParagraph, bool succeeded, const Number& value) {
+    running_.Calculated(summary_, succeeded, value);
+    next_ = resultParagraph + 1;
 }
 
 NameSource::Found LineTotals::Find(std::u16string_view lowerName, Number& value,
                                    std::u16string& message) {
     const TotalsName name = TotalsNameOf(lowerName);
     if (name == TotalsName::None || state_ == nullptr) return Found::No;
-    if (functions_.Find(std::u16string(lowerName)) >= 0) return Found::No;
+    if (functions_.Size() != 0 && functions_.Find(std::u16string(lowerName)) >= 0) {
+        return Found::No;
+    }
     return state_->Value(name, value, message);
 }
 

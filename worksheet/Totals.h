@@ -69,9 +69,18 @@ private:
     bool totalClosed_ = false;  // by a total line
 };
 
+// Which of the sums a text may ask for: subtotal and average share the block.
+struct TotalsUse {
+    bool block = false;
+    bool total = false;
+    bool Any() const { return block || total; }
+};
+
 // What the sums are just before paragraph `paragraph` of `buffer`, read from the lines above it,
-// with the values kept beside their result lines where the texts still hold.
-TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph);
+// with the values kept beside their result lines where the texts still hold. Only the sums in
+// `use` are read (a total may reach back to the top of the worksheet; a subtotal, its block).
+TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph,
+                        TotalsUse use = {true, true});
 
 // The totals names for one engine's lines: its NameSource. A variable of the same name comes
 // first (the engine asks only after its variables), and a user function of the same name keeps
@@ -80,12 +89,18 @@ class LineTotals final : public NameSource {
 public:
     explicit LineTotals(const UserFunctionCatalogue& functions) : functions_(functions) {}
 
-    // Whether `line` (or a user function it may call) may use a totals name; when it cannot,
-    // nothing above it needs reading.
-    bool MayBeUsedBy(std::u16string_view line) const;
-    // Before a line of `buffer` at `paragraph`: the sums of the lines above it, read only when the
-    // line may use them. The caller's thread owns the buffer.
+    // The sums `text` (or a user function it may call) may ask for; none needs reading above
+    // a line that asks for none.
+    TotalsUse UseBy(std::u16string_view text) const;
+    bool MayBeUsedBy(std::u16string_view text) const { return UseBy(text).Any(); }
+    // Before a line of `buffer` at `paragraph`: the sums of the lines above it that it may ask
+    // for. The caller's thread owns the buffer.
     void Locate(const TextBuffer& buffer, std::int32_t paragraph, std::u16string_view line);
+    // As Locate, for lines calculated from the top down in one pass over a buffer that changes
+    // only by their result lines (a batch recalculation): the sums are carried from line to line
+    // (Followed after each) instead of read again above each one.
+    void Follow(const TextBuffer& buffer, std::int32_t paragraph, std::u16string_view line);
+    void Followed(std::int32_t resultParagraph, bool succeeded, const Number& value);
     // The sums the next lines see; nullptr for none (the names then are no totals).
     void Use(const TotalsState* state) { state_ = state; }
 
@@ -95,6 +110,10 @@ private:
     const UserFunctionCatalogue& functions_;
     TotalsState located_;
     const TotalsState* state_ = nullptr;
+    // Following a pass: the sums before paragraph `next_`, and the summary the line holds.
+    TotalsState running_;
+    std::int32_t next_ = 0;
+    TotalsName summary_ = TotalsName::None;
 };
 
 // Keeps `value` beside the result line at `paragraph` (nullptr: forgets any value kept there).

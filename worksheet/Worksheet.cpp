@@ -17,14 +17,16 @@ class Worksheet::WorkerEvaluator final : public LineEvaluator {
 public:
     explicit WorkerEvaluator(Worksheet& sheet) : sheet_(sheet) {}
 
-    void Locate(const TextBuffer& buffer, std::int32_t paragraph,
+    void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
                 std::u16string_view line) override {
-        // Under automatic recalculation the Enter's pass carries the sums itself.
-        if (sheet_.totalsOn_ && !sheet_.enter_) sheet_.totals_.Locate(buffer, paragraph, line);
-    }
-    void Written(TextBuffer& buffer, std::int32_t paragraph, int status) override {
         if (!sheet_.totalsOn_) return;
-        KeepResult(buffer, paragraph, status == 0 ? &sheet_.engine_.GetResult() : nullptr);
+        paragraph_ = buffer.ParagraphOf(paragraphStart);
+        // Under automatic recalculation the Enter's pass carries the sums itself.
+        if (!sheet_.enter_) sheet_.totals_.Locate(buffer, paragraph_, line);
+    }
+    void Written(TextBuffer& buffer, int status) override {
+        if (!sheet_.totalsOn_) return;
+        KeepResult(buffer, paragraph_ + 1, status == 0 ? &sheet_.engine_.GetResult() : nullptr);
     }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         sheet_.message_ = nullptr;
@@ -39,6 +41,7 @@ public:
 
 private:
     Worksheet& sheet_;
+    std::int32_t paragraph_ = 0;  // of the line located
 };
 
 Worksheet::Worksheet(TextBuffer& text, const UserFunctionCatalogue& functions)
