@@ -65,7 +65,7 @@ void BM_TotalsOverPlain(benchmark::State& state) {
     state.counters["ratio"] = totals / without;
     state.counters["keeping_ratio"] = keeping / without;
 }
-BENCHMARK(BM_TotalsOverPlain)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TotalsOverPlain)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace numora

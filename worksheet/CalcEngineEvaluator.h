@@ -18,7 +18,12 @@ public:
     void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
                 std::u16string_view line) override {
         if (totals_ == nullptr && !keep_) return;
-        paragraph_ = buffer.ParagraphOf(paragraphStart);
+        // The lines come from the top down: the next one is found from the last, not searched.
+        std::int32_t p = paragraph_ + 2;
+        while (p < buffer.ParagraphCount() && buffer.ParagraphStart(p) < paragraphStart) ++p;
+        const bool found =
+            p < buffer.ParagraphCount() && buffer.ParagraphStart(p) == paragraphStart;
+        paragraph_ = found ? p : buffer.ParagraphOf(paragraphStart);
         if (totals_ != nullptr) totals_->Follow(buffer, paragraph_, line);
     }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
@@ -36,7 +41,7 @@ private:
     CalcEngine& engine_;
     LineTotals* totals_;
     bool keep_;
-    std::int32_t paragraph_ = 0;  // of the line located
+    std::int32_t paragraph_ = -2;  // of the line located
 };
 
 }  // namespace numora

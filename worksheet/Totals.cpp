@@ -94,21 +94,28 @@ bool ReadResultText(std::u16string_view resultLine, Number& value) {
 }
 
 void TotalsState::Item(const Number& value) {
-    if (blockClosed_) Blank();
+    if (blockClosed_) EndBlock();
     if (totalClosed_) {
-        total_ = Number(0);
+        totalDone_ = Number(0);
+        totalOwn_ = Number(0);
+        split_ = count_ > 0;
         totalClosed_ = false;
     }
     AddTo(block_, value);
     ++count_;
-    AddTo(total_, value);
+    if (split_) AddTo(totalOwn_, value);
 }
 
-void TotalsState::Blank() {
+void TotalsState::EndBlock() {
+    if (count_ > 0) AddTo(totalDone_, split_ ? totalOwn_ : block_);
     block_ = Number(0);
     count_ = 0;
     blockClosed_ = false;
+    split_ = false;
+    totalOwn_ = Number(0);
 }
+
+void TotalsState::Blank() { EndBlock(); }
 
 void TotalsState::Summary(TotalsName name) {
     if (name == TotalsName::Subtotal) blockClosed_ = true;
@@ -141,7 +148,8 @@ NameSource::Found TotalsState::Value(TotalsName name, Number& value,
             value = block_;
             return NameSource::Found::Value;
         case TotalsName::Total:
-            value = total_;
+            value = totalDone_;
+            if (count_ > 0) AddTo(value, split_ ? totalOwn_ : block_);
             return NameSource::Found::Value;
         case TotalsName::Average:
             if (count_ == 0) {
@@ -157,32 +165,27 @@ NameSource::Found TotalsState::Value(TotalsName name, Number& value,
 }
 
 TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, TotalsUse use) {
-    // Walked upwards only as far as the sums reach, then added up in the order the lines stand
-    // in, so that a sum is the same to the last digit however it was reached. A summary line met
-    // before any item is the one that closed the sum still meant; met after one, it ends the sum.
-    struct Counted {
-        Number value;
-        bool inBlock;
-        bool inTotal;
+    // Walked upwards only as far as the sums reach, then gone through downwards as a
+    // recalculation from the top goes through it, so that a sum is the same to the last digit
+    // however it was reached. A summary line met before any item is the one that closed the sum
+    // still meant; met after one, it ends the sum.
+    struct Event {
+        enum { Item, Blank, Summary } kind;
+        TotalsName summary = TotalsName::None;
+        Number value{0};
     };
-    std::vector<Counted> items;
+    std::vector<Event> events;
     struct Reach {
         bool open = true;
         bool counted = false;  // an item on the way
-        bool closed = false;   // a summary line before any item
-        void Summary() {
-            if (counted) {
-                open = false;
-            } else {
-                closed = true;
-            }
-        }
+        void Summary() { open = !counted; }
     };
     Reach block{use.block};
     Reach total{use.total};
     for (std::int32_t q = paragraph - 1; q >= 0 && (block.open || total.open); --q) {
         const std::u16string text = ParagraphText(buffer, q);
         if (IsBlankLine(text)) {
+            events.push_back({Event::Blank});
             block.open = false;
             continue;
         }
@@ -210,23 +213,31 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, Totals
         } else if (IsExpression(text)) {
             summary = SummaryOfParagraph(text);
         }
-        if (item && (block.open || total.open)) {
-            items.push_back({value, block.open, total.open});
-            block.counted = block.counted || block.open;
-            total.counted = total.counted || total.open;
+        if (item) {
+            events.push_back({Event::Item, TotalsName::None, value});
+            block.counted = true;
+            total.counted = true;
+        } else if (summary != TotalsName::None) {
+            events.push_back({Event::Summary, summary});
+            if (summary == TotalsName::Subtotal && block.open) block.Summary();
+            if (summary == TotalsName::Total && total.open) total.Summary();
         }
-        if (summary == TotalsName::Subtotal && block.open) block.Summary();
-        if (summary == TotalsName::Total && total.open) total.Summary();
     }
-    TotalsState blockState;
-    TotalsState totalState;
-    for (auto it = items.rbegin(); it != items.rend(); ++it) {
-        if (it->inTotal) totalState.Item(it->value);
-        if (it->inBlock) blockState.Item(it->value);
+    TotalsState state;
+    for (auto it = events.rbegin(); it != events.rend(); ++it) {
+        switch (it->kind) {
+            case Event::Item:
+                state.Item(it->value);
+                break;
+            case Event::Blank:
+                state.Blank();
+                break;
+            case Event::Summary:
+                state.Summary(it->summary);
+                break;
+        }
     }
-    if (block.closed) blockState.Summary(TotalsName::Subtotal);
-    if (total.closed) totalState.Summary(TotalsName::Total);
-    return TotalsState::Joined(blockState, totalState);
+    return state;
 }
 
 TotalsUse LineTotals::UseBy(std::u16string_view text) const {
@@ -235,13 +246,17 @@ TotalsUse LineTotals::UseBy(std::u16string_view text) const {
     const auto add = [](TotalsUse& use, std::u16string_view text) {
         for (std::size_t at = 0; at < text.size(); ++at) {
             const char16_t c = text[at];
-            if (c == u'\u5C0F' || c == u'\u5E73' || c == u'\u5408') {
+            if (c < 0x80) {
+                if ((c | 0x20) != u't' && (c | 0x20) != u'a') continue;
+            } else if (c == u'\u5C0F' || c == u'\u5E73' || c == u'\u5408') {
                 const std::u16string_view pair = text.substr(at, 2);
                 if (pair == u"\u5C0F\u8A08" || pair == u"\u5E73\u5747") use.block = true;
                 if (pair == u"\u5408\u8A08") use.total = true;
                 continue;
+            } else if (c < 0xFF01 || c > 0xFF5E) {
+                continue;
             }
-            const char16_t folded = (c | 0x20) == u't' || (c | 0x20) == u'a' ? c | 0x20 : Folded(c);
+            const char16_t folded = Folded(c);
             if (folded == u't' && ReadsAs(text.substr(at, 5), u"total")) {
                 const bool sub = at >= 3 && ReadsAs(text.substr(at - 3, 3), u"sub");
                 (sub ? use.block : use.total) = true;

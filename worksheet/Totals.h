@@ -53,19 +53,18 @@ public:
     // (read from its text), a summary line without a result, or nothing that counts.
     void PassedOver(std::u16string_view paragraph);
     NameSource::Found Value(TotalsName name, Number& value, std::u16string& message) const;
-    // The block of `block` with the total of `total`.
-    static TotalsState Joined(const TotalsState& block, const TotalsState& total) {
-        TotalsState joined = block;
-        joined.total_ = total.total_;
-        joined.totalClosed_ = total.totalClosed_;
-        return joined;
-    }
 
 private:
+    // The block ends: its part of the total joins the parts before it. The total is added up a
+    // block at a time, so that an item costs one addition.
+    void EndBlock();
+
     Number block_{0};
     std::int64_t count_ = 0;
     bool blockClosed_ = false;  // by a subtotal line: the next item starts a new block
-    Number total_{0};
+    Number totalDone_{0};       // the parts of the total in the blocks that ended
+    Number totalOwn_{0};        // in this block, since the total started again inside it
+    bool split_ = false;        // the total started again inside this block
     bool totalClosed_ = false;  // by a total line
 };
 

@@ -23,6 +23,9 @@ inline const std::vector<TotalsSheet>& TotalsSheets() {
         {"a subtotal line closes its block: the next item starts the next one",
          u"100\n200\nSubTotal\n50\nsubtotal\ntotal\n",
          u"100\n>100\n200\n>200\nSubTotal\n>300\n50\n>50\nsubtotal\n>50\ntotal\n>350\n"},
+        {"a total line starts the total again; the block goes on",
+         u"1\n2\ntotal\n4\n5\nsubtotal\ntotal\n",
+         u"1\n>1\n2\n>2\ntotal\n>3\n4\n>4\n5\n>5\nsubtotal\n>12\ntotal\n>9\n"},
         {"an invoice: the tax takes the subtotal above it and is an item of the total",
          u"item1 = 120\nitem2 = 80\nsubtotal\ntax = subtotal*0.08\ntotal\n",
          u"item1 = 120\n>120\nitem2 = 80\n>80\nsubtotal\n>200\ntax = subtotal*0.08\n>16\n"

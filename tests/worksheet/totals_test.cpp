@@ -83,6 +83,28 @@ TEST(Totals, EveryWorksheetOfTheTableReadsTheSameHoweverItIsCalculated) {
     }
 }
 
+// Sums that round at the hundredth digit come out the same to the last digit whichever way
+// the lines above were added up: carried down, or read back above the line.
+TEST(Totals, InexactSumsAgreeToTheLastDigit) {
+    std::u16string worksheet;
+    for (int i = 1; i <= 40; ++i) {
+        worksheet += u"1/" + Utf8ToUtf16(std::to_string(i + 2)) + u"\n";
+        if (i % 7 == 0) worksheet += u"subtotal\n";
+        if (i % 11 == 0) worksheet += u"\n";
+        if (i % 13 == 0) worksheet += u"total\naverage\n";
+    }
+    worksheet += u"subtotal\naverage\ntotal\n";
+    const testing::TotalsSheet row{"", worksheet, u"", 0};
+    const std::string batch = Utf16ToUtf8(Recalculated(row, true));
+    for (const bool automatic : {false, true}) {
+        Sheet s(worksheet);
+        s.Setup(0, false);
+        s.sheet.SetAutoRecalculate(automatic);
+        s.EnterOnEveryLine();
+        EXPECT_EQ(s.Text(), batch);
+    }
+}
+
 TEST(Totals, WithTheOptionOffTheNamesAreNoTotals) {
     Sheet s(u"1\nsubtotal", false);
     s.EnterOnEveryLine();
