@@ -88,6 +88,7 @@ int Run(const std::vector<std::string>& args) {
          .GroupDigits = options.GroupDigits || settings.GroupDigits});
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
+    recalc.totals = settings.Totals;
     const bool noSource =
         options.Expressions.empty() && !options.InPlaceFile && !options.WorksheetFile;
     if (noSource && cli::StandardStreamsAreTerminals()) {
@@ -104,7 +105,7 @@ int Run(const std::vector<std::string>& args) {
         return FinishOutput(
             cli::RunWorksheet(engine, source, inPlace, recalc, stdin, stdout, stderr));
     }
-    return FinishOutput(cli::RunExpressions(engine, options.Expressions, stdout));
+    return FinishOutput(cli::RunExpressions(engine, options.Expressions, settings.Totals, stdout));
 }
 
 // A worksheet too large for the memory left ends with a message, not an abort.

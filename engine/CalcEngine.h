@@ -65,6 +65,9 @@ public:
     // Between lines only.
     void SetOptions(const EvalOptions& options) { state_.Options = options; }
     const EvalOptions& GetOptions() const { return state_.Options; }
+    // Between lines only; `names` (or nullptr for none) outlives the lines it is set for.
+    void SetNameSource(NameSource* names) { state_.Names = names; }
+    NameSource* GetNameSource() const { return state_.Names; }
     const UserFunctionCatalogue& GetFunctions() const { return *state_.Functions; }
     const Number& GetLastAnswer() const { return state_.LastAnswer; }
     // User functions being evaluated; empty whenever no line runs.

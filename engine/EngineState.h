@@ -7,6 +7,7 @@
 
 #include "engine/Builtins.h"
 #include "engine/Cancel.h"
+#include "engine/NameSource.h"
 #include "engine/Number.h"
 #include "engine/UserFunctions.h"
 
@@ -42,6 +43,8 @@ struct EngineState {
     // The generator of random(), made by its first call: until then the engine is where a run
     // of the program starts. A session handed over or restored leaves it as it is.
     std::unique_ptr<RandomState> Random;
+    // Asked for a name after the constants and the variables; set between lines.
+    NameSource* Names = nullptr;
 
     // EvaluateExpression calls running now (1 while a line's top level runs), and the buffers
     // of each nesting level, kept for the engine's life: a line allocates only while its stacks

@@ -55,6 +55,16 @@ bool LookupName(EvalContext& context, std::u16string_view name, Number& value) {
             return true;
         }
     }
+    if (NameSource* names = context.Engine->Names) {
+        switch (names->Find(lower, value, context.MessageText)) {
+            case NameSource::Found::Value:
+                return true;
+            case NameSource::Found::Failed:
+                return false;
+            case NameSource::Found::No:
+                break;
+        }
+    }
     context.MessageText = FormatMessage(texts::kNotVariable, name);
     return false;
 }

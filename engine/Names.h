@@ -15,8 +15,9 @@ int ConstantIndex(std::u16string_view name);
 // Value of constant `index` (1..7); 1 is `lastAnswer`.
 Number ConstantValue(int index, const Number& lastAnswer);
 
-// Finds a constant (the last answer is the engine's) or a variable of `context.Variables` by the
-// lower-case form of `name`. On failure sets `context.MessageText` and returns false.
+// Finds a constant (the last answer is the engine's), a variable of `context.Variables` or a name
+// of the engine's NameSource by the lower-case form of `name`. On failure sets
+// `context.MessageText` and returns false.
 bool LookupName(EvalContext& context, std::u16string_view name, Number& value);
 
 }  // namespace numora

@@ -119,6 +119,7 @@ void Settings::Load() {
     Completion = ini.GetInt(kEdit, "Completion", 1) != 0;
     GroupDigits = ini.GetInt(kEdit, "GroupDigits", 0) != 0;
     UndoTypedRuns = ini.GetInt(kEdit, "UndoTypedRuns", 1) != 0;
+    Totals = ini.GetInt(kEdit, "Totals", 1) != 0;
     DefaultColor = ReadBits(ini, "DefaultColor", D::DefaultColor);
     ResultColor = ReadBits(ini, "ResultColor", D::ResultColor);
     ErrorColor = ReadBits(ini, "ErrorColor", D::ErrorColor);
@@ -163,6 +164,7 @@ bool Settings::Save() const {
     ini.SetInt(kEdit, "Completion", Completion ? 1 : 0);
     ini.SetInt(kEdit, "GroupDigits", GroupDigits ? 1 : 0);
     ini.SetInt(kEdit, "UndoTypedRuns", UndoTypedRuns ? 1 : 0);
+    ini.SetInt(kEdit, "Totals", Totals ? 1 : 0);
     ini.SetInt(kEdit, "DefaultColor", static_cast<int32_t>(DefaultColor));
     ini.SetInt(kEdit, "ResultColor", static_cast<int32_t>(ResultColor));
     ini.SetInt(kEdit, "ErrorColor", static_cast<int32_t>(ErrorColor));

@@ -115,6 +115,8 @@ public:
     bool GroupDigits = false;
     // [Edit] UndoTypedRuns: characters typed one after another on a line are one undo step.
     bool UndoTypedRuns = true;
+    // [Edit] Totals: subtotal, total and average stand for sums of the results above a line.
+    bool Totals = true;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

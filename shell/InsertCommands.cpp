@@ -75,7 +75,9 @@ void AttachInsertCommands(CMainFrame& frame) {
     RebuildUserFunctionMenu(frame);
 
     frame.Attach(CommandId::InsertBuiltinFunction, [&frame] {
-        PopupAndInsert(BuiltinFunctionMenu(frame), PopupPoint(frame, CommandId::InsertBuiltinFunction),
+        QMenu& builtin = BuiltinFunctionMenu(frame);
+        ShowTotalsInMenu(builtin, frame.Sheet().Totals());
+        PopupAndInsert(builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction),
                        frame.Sheet().Driver(), frame.View());
     });
     frame.Attach(CommandId::InsertUserFunction, [&frame, user] {

@@ -112,6 +112,8 @@ bool RecalculateAll(CMainFrame& frame) {
     options.enterComputesResultLine =
         (frame.AppSettings().Option & OptionBits::EnterComputesResultLine) != 0;
     options.cancel = &sheet.Engine().Cancel();
+    options.totals = sheet.Totals();
+    options.keepValues = true;
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
     options.progress = PostProgress(panes, [active] { return *active; }, 0);
@@ -130,6 +132,7 @@ bool RecalculateAll(CMainFrame& frame) {
     // Stopped, the lines done stay done (one undo step takes them back with the rest), and the
     // caret waits on the first line left as it was.
     view.EndReplaceAll(std::u16string_view(outcome.text).substr(fed));
+    for (const auto& [paragraph, value] : outcome.kept) KeepResult(view, paragraph, &value);
     frame.VariableList().List()->Replace(std::move(list));
     frame.Completion().VariablesReplaced();
     frame.Panes().RefreshResult();

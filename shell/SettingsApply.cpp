@@ -74,6 +74,7 @@ void ApplyEditSettings(CMainFrame& frame) {
     sheet.SetOptions({.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
                       .GroupDigits = settings.GroupDigits});
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
+    sheet.SetTotals(settings.Totals);
     frame.Previewer().SetEnabled(settings.LivePreview);
     sheet.SetAutoRecalculate(settings.AutoRecalculate);
     frame.Typing().SetEnabled(settings.Completion);

@@ -113,7 +113,11 @@ ResultPassOutcome CalculateResultLines(std::u16string_view text, std::int32_t fi
     std::u16string result;
     std::int32_t paragraph = firstParagraph;
     for (ParagraphWalk walk(text); !walk.AtEnd(); walk.Advance(), ++paragraph) {
-        if (!ShowsResult(walk)) continue;
+        if (!ShowsResult(walk)) {
+            const bool counted = options.totalsSkipFirst && paragraph == firstParagraph;
+            if (options.totals != nullptr && !counted) options.totals->PassedOver(walk.Current());
+            continue;
+        }
         if (options.cancel && CancelRequested(*options.cancel)) {
             outcome.canceled = true;
             outcome.stoppedAt = paragraph;
@@ -125,6 +129,7 @@ ResultPassOutcome CalculateResultLines(std::u16string_view text, std::int32_t fi
         }
         line.assign(walk.Current());
         PrepareLineText(line, options.insertMode);
+        const TotalsName summary = options.totals != nullptr ? SummaryOf(line) : TotalsName::None;
         std::int32_t position = 0;
         CalcEngine::LineUndo undo;
         const int status = engine.EvaluateRecorded(line, position, undo);
@@ -142,6 +147,10 @@ ResultPassOutcome CalculateResultLines(std::u16string_view text, std::int32_t fi
         result += engine.GetMessageText();
         walk.Advance();
         ++paragraph;
+        if (options.totals != nullptr) {
+            options.totals->Calculated(summary, status == 0, engine.GetResult());
+        }
+        if (options.keep && status == 0) outcome.kept.emplace_back(paragraph, engine.GetResult());
         if (walk.Current() != result) outcome.updates.push_back({paragraph, result});
     }
     return outcome;

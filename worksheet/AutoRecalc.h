@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/CalcEngine.h"
+#include "worksheet/Totals.h"
 #include "worksheet/VariableList.h"
 
 namespace numora {
@@ -79,6 +80,13 @@ struct ResultPassOptions {
     // As for Recalculate All: before the first line, then every `progressEvery` lines.
     std::function<void(std::int32_t done, std::int32_t total)> progress;
     std::int32_t progressEvery = 256;
+    // The sums the totals names stand for, carried through the pass (the engine's NameSource
+    // reads them); they start as the lines above `firstParagraph` leave them. With
+    // `totalsSkipFirst` the first paragraph is a result line they already count.
+    TotalsState* totals = nullptr;
+    bool totalsSkipFirst = false;
+    // The value of every line that succeeds is handed back, to be kept beside its result line.
+    bool keep = false;
 };
 
 struct ResultPassOutcome {
@@ -87,6 +95,7 @@ struct ResultPassOutcome {
     std::int32_t evaluated = 0;
     bool canceled = false;
     std::int32_t stoppedAt = kNoParagraph;  // the first line left uncalculated when canceled
+    std::vector<std::pair<std::int32_t, Number>> kept;  // result line, value (with `keep`)
 };
 
 // Calculates in order the lines of `text` (whose first paragraph is `firstParagraph`) that have

@@ -56,6 +56,12 @@ public:
         return paragraphs_.ParagraphOf(position);
     }
     std::int32_t LineCount() const;
+    void KeepResult(std::int32_t paragraph, std::shared_ptr<const KeptResult> kept) override {
+        paragraphs_.Keep(paragraph, std::move(kept));
+    }
+    const KeptResult* KeptResultAt(std::int32_t paragraph) const override {
+        return paragraphs_.Kept(paragraph);
+    }
 
     // Undo and Redo take back or repeat one whole step (a group, or one edit made outside any
     // group) and restore the selection of its start or end. Both refuse while a group is open.

@@ -5,6 +5,7 @@
 #include "engine/Cancel.h"
 #include "worksheet/LineText.h"
 #include "worksheet/MemoryTextBuffer.h"
+#include "worksheet/Totals.h"
 #include "worksheet/WorksheetDriver.h"
 
 namespace numora {
@@ -29,6 +30,11 @@ void UseLineFeeds(std::u16string& text) {
 class CountingEvaluator final : public LineEvaluator {
 public:
     explicit CountingEvaluator(LineEvaluator& inner) : inner_(inner) {}
+    void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
+                std::u16string_view line) override {
+        inner_.Locate(buffer, paragraphStart, line);
+    }
+    void Written(TextBuffer& buffer, int status) override { inner_.Written(buffer, status); }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         const int status = inner_.Evaluate(line, position);
         ++evaluated;
@@ -90,7 +96,12 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
         }
         std::u16string done = buffer.TextRange(0, buffer.ParagraphStart(at));
         if (from <= old.size()) done.append(old, from);
-        RecalcOutcome outcome{std::move(done), counting.evaluated, counting.failed, true, at};
+        RecalcOutcome outcome;
+        outcome.text = std::move(done);
+        outcome.evaluated = counting.evaluated;
+        outcome.failed = counting.failed;
+        outcome.canceled = true;
+        outcome.stoppedAt = at;
         return outcome;
     };
     while (paragraph < buffer.ParagraphCount()) {
@@ -121,7 +132,17 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
             nextPiece = done + std::max<std::int32_t>(options.piecesEvery, 1);
         }
     }
-    return {buffer.TakeText(), counting.evaluated, counting.failed};
+    RecalcOutcome outcome;
+    outcome.evaluated = counting.evaluated;
+    outcome.failed = counting.failed;
+    if (options.totals && options.keepValues) {
+        for (std::int32_t p = 0; p < buffer.ParagraphCount(); ++p) {
+            if (const KeptResult* kept = buffer.KeptResultAt(p))
+                outcome.kept.emplace_back(p, kept->value);
+        }
+    }
+    outcome.text = buffer.TakeText();
+    return outcome;
 }
 
 }  // namespace numora

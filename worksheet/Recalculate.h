@@ -5,6 +5,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/Number.h"
 
 #include "worksheet/LineEvaluator.h"
 
@@ -30,6 +34,11 @@ struct RecalcOptions {
     std::int32_t piecesEvery = 1024;
     // With the engine: refreshed after every line that succeeds, as the window's list is.
     VariableListModel* variableList = nullptr;
+    // With the engine: the totals names stand for the sums of the results above each line. With
+    // `keepValues` too, each result's full value is handed back in the outcome, for a window
+    // whose lines may ask for the sums later.
+    bool totals = false;
+    bool keepValues = false;
 };
 
 struct RecalcOutcome {
@@ -40,6 +49,8 @@ struct RecalcOutcome {
     // it was; `stoppedAt` is the paragraph (in `text`) of the first line not recalculated.
     bool canceled = false;
     std::int32_t stoppedAt = -1;
+    // The full value of each result line written, when kept, for the window to keep beside it.
+    std::vector<std::pair<std::int32_t, Number>> kept;
 };
 
 // Result lines, blank lines and comment-only lines are passed over; every other paragraph is

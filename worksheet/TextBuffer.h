@@ -3,6 +3,7 @@
 // runs the same over the on-screen editor and over plain memory (tests, command line).
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace numora {
 std::int32_t MaxTextLength();
 // Lowers the limit for tests (a negative value restores the real one).
 void SetMaxTextLength(std::int32_t limit);
+
+struct KeptResult;  // worksheet/Totals.h
 
 enum class CaretType { Normal = 0, Block = 1 };
 
@@ -77,6 +80,12 @@ public:
     virtual void SetCaretType(CaretType type) = 0;
     // Gives the editor the keyboard focus (after an insertion from another pane).
     virtual void FocusEditor() = 0;
+
+    // The full value of a result line, kept beside its paragraph (and moving with it) but never
+    // part of the text. A buffer that keeps none reads every result line from its text.
+    virtual void KeepResult(std::int32_t /*paragraph*/,
+                            std::shared_ptr<const KeptResult> /*kept*/) {}
+    virtual const KeptResult* KeptResultAt(std::int32_t /*paragraph*/) const { return nullptr; }
 
     // Told, after every change of the text (undo and redo included), the first paragraph it
     // touched.

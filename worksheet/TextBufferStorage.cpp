@@ -113,24 +113,58 @@ void ParagraphIndex::MoveGap(std::int32_t position) {
     while (front_.size() > 1 && front_.back() > position) {
         back_.push_back(textLength_ - front_.back());
         front_.pop_back();
+        if (Keeping()) {
+            backKept_.push_back(std::move(frontKept_.back()));
+            frontKept_.pop_back();
+        }
     }
     while (!back_.empty() && textLength_ - back_.back() <= position) {
         front_.push_back(textLength_ - back_.back());
         back_.pop_back();
+        if (Keeping()) {
+            frontKept_.push_back(std::move(backKept_.back()));
+            backKept_.pop_back();
+        }
     }
+}
+
+void ParagraphIndex::Keep(std::int32_t paragraph, std::shared_ptr<const KeptResult> kept) {
+    if (!Keeping()) {
+        if (!kept) return;
+        frontKept_.resize(front_.size());
+        backKept_.resize(back_.size());
+    }
+    const auto p = static_cast<std::size_t>(paragraph);
+    if (p < front_.size()) {
+        frontKept_[p] = std::move(kept);
+    } else {
+        backKept_[back_.size() - 1 - (p - front_.size())] = std::move(kept);
+    }
+}
+
+const KeptResult* ParagraphIndex::Kept(std::int32_t paragraph) const {
+    if (!Keeping()) return nullptr;
+    const auto p = static_cast<std::size_t>(paragraph);
+    if (p < front_.size()) return frontKept_[p].get();
+    return backKept_[back_.size() - 1 - (p - front_.size())].get();
 }
 
 void ParagraphIndex::Replace(std::int32_t position, std::int32_t removed,
                              std::u16string_view inserted) {
     MoveGap(position);
     // Paragraphs that began after a removed line break disappear.
-    while (!back_.empty() && textLength_ - back_.back() <= position + removed) back_.pop_back();
+    while (!back_.empty() && textLength_ - back_.back() <= position + removed) {
+        back_.pop_back();
+        if (Keeping()) backKept_.pop_back();
+    }
     if (front_.size() == 1 && back_.empty()) {  // the first text: reserved exactly
         front_.reserve(front_.size() + static_cast<std::size_t>(
                                            std::count(inserted.begin(), inserted.end(), u'\n')));
     }
     for (std::size_t i = 0; i < inserted.size(); ++i) {
-        if (inserted[i] == u'\n') front_.push_back(position + static_cast<std::int32_t>(i) + 1);
+        if (inserted[i] != u'\n') continue;
+        front_.push_back(position + static_cast<std::int32_t>(i) + 1);
+        if (Keeping()) frontKept_.emplace_back();
     }
     textLength_ += static_cast<std::int32_t>(inserted.size()) - removed;
 }

@@ -4,11 +4,14 @@
 // proportion to the edit and the distance moved, not to the size of the text.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace numora {
+
+struct KeptResult;
 
 // UTF-16 text in a gap buffer.
 class GapText {
@@ -53,12 +56,21 @@ public:
     // Records that the `removed` characters at `position` were replaced by `inserted`.
     void Replace(std::int32_t position, std::int32_t removed, std::u16string_view inserted);
 
+    // A value kept beside a paragraph: it moves with the paragraph's start and goes with it. A
+    // new paragraph has none. Nothing is stored until the first value is kept.
+    void Keep(std::int32_t paragraph, std::shared_ptr<const KeptResult> kept);
+    const KeptResult* Kept(std::int32_t paragraph) const;
+
 private:
     void MoveGap(std::int32_t position);
+    bool Keeping() const { return !frontKept_.empty(); }
 
     std::int32_t textLength_ = 0;
     std::vector<std::int32_t> front_;  // ascending positions; front_[0] == 0
     std::vector<std::int32_t> back_;   // distances from the end, ascending (last paragraph first)
+    // Beside front_ and back_, entry for entry, once any value is kept.
+    std::vector<std::shared_ptr<const KeptResult>> frontKept_;
+    std::vector<std::shared_ptr<const KeptResult>> backKept_;
 };
 
 }  // namespace numora

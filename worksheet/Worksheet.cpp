@@ -17,6 +17,17 @@ class Worksheet::WorkerEvaluator final : public LineEvaluator {
 public:
     explicit WorkerEvaluator(Worksheet& sheet) : sheet_(sheet) {}
 
+    void Locate(const TextBuffer& buffer, std::int32_t paragraphStart,
+                std::u16string_view line) override {
+        if (!sheet_.totalsOn_) return;
+        paragraph_ = buffer.ParagraphOf(paragraphStart);
+        // Under automatic recalculation the Enter's pass carries the sums itself.
+        if (!sheet_.enter_) sheet_.totals_.Locate(buffer, paragraph_, line);
+    }
+    void Written(TextBuffer& buffer, int status) override {
+        if (!sheet_.totalsOn_) return;
+        KeepResult(buffer, paragraph_ + 1, status == 0 ? &sheet_.engine_.GetResult() : nullptr);
+    }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         sheet_.message_ = nullptr;
         if (sheet_.enter_) return sheet_.EvaluateEnterLine(line, position);
@@ -30,13 +41,15 @@ public:
 
 private:
     Worksheet& sheet_;
+    std::int32_t paragraph_ = 0;  // of the line located
 };
 
 Worksheet::Worksheet(TextBuffer& text, const UserFunctionCatalogue& functions)
     : text_(text),
       engine_(functions),
       evaluator_(std::make_unique<WorkerEvaluator>(*this)),
-      driver_(text, *evaluator_) {
+      driver_(text, *evaluator_),
+      totals_(functions) {
     // Under automatic recalculation the Enter is over only when the lines below are updated.
     driver_.SetCalculatedHandler([this] {
         if (!enter_ && onCalculated_) onCalculated_();
@@ -67,6 +80,37 @@ void Worksheet::SetAutoRecalculate(bool on) {
     if (on == auto_) return;
     auto_ = on;
     journal_.Invalidate();
+}
+
+void Worksheet::SetTotals(bool on) {
+    totalsOn_ = on;
+    engine_.SetNameSource(on ? &totals_ : nullptr);
+    totals_.Use(nullptr);
+}
+
+void Worksheet::StartTotals(std::int32_t from, std::u16string_view text,
+                            ResultPassOptions& options) {
+    passTotalsUsed_ = false;
+    totals_.Use(nullptr);
+    if (!totalsOn_) return;
+    options.keep = true;
+    if (!totals_.MayBeUsedBy(text)) return;
+    // A pass that starts on a result line written by the line above it (edited since) counts
+    // that line as the lines above do.
+    const auto paragraphText = [this](std::int32_t p) {
+        return text_.TextRange(text_.ParagraphStart(p), ParagraphEndOf(text_, p));
+    };
+    options.totalsSkipFirst =
+        from > 0 && paragraphText(from).starts_with(u'>') &&
+        KindOfParagraph(paragraphText(from - 1), true) == LineKind::Expression;
+    passTotals_ = TotalsAbove(text_, options.totalsSkipFirst ? from + 1 : from);
+    passTotalsUsed_ = true;
+    options.totals = &passTotals_;
+    totals_.Use(&passTotals_);
+}
+
+void Worksheet::KeepValues(const std::vector<std::pair<std::int32_t, Number>>& kept) {
+    for (const auto& [paragraph, value] : kept) KeepResult(text_, paragraph, &value);
 }
 
 ResultPassOptions Worksheet::PassOptions(bool progress) {
@@ -104,7 +148,10 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
         return;
     }
     if (enter.canceled) {
+        totals_.Use(nullptr);
+        passTotalsUsed_ = false;
         ApplyUpdates({}, enter.above);
+        KeepValues(enter.aboveKept);
         driver_.EndEditGroup();
         journal_.MarkCalculated(enter.stoppedAt);
         journalGeneration_ = generation_;
@@ -118,12 +165,21 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
         below = text_.TextRange(text_.ParagraphStart(first), text_.TextLength());
     }
     ResultPassOutcome outcome;
-    const ResultPassOptions options = PassOptions(true);
+    ResultPassOptions options = PassOptions(true);
+    if (totalsOn_) options.keep = true;
+    if (passTotalsUsed_) {
+        options.totals = &passTotals_;
+        totals_.Use(&passTotals_);
+    }
     Run([&] {
         if (!below.empty()) outcome = CalculateResultLines(below, first, engine_, journal_, options);
         engine_.ShowResult(enter.result, std::move(enter.valueText));
     });
+    totals_.Use(nullptr);
+    passTotalsUsed_ = false;
     ApplyUpdates(outcome.updates, enter.above);
+    KeepValues(enter.aboveKept);
+    KeepValues(outcome.kept);
     driver_.EndEditGroup();
     assigned_.insert(assigned_.end(), std::make_move_iterator(outcome.assigned.begin()),
                      std::make_move_iterator(outcome.assigned.end()));
@@ -143,7 +199,10 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
     if (from < paragraph) {
         above = text_.TextRange(text_.ParagraphStart(from), text_.ParagraphStart(paragraph) - 1);
     }
-    const ResultPassOptions options = PassOptions(false);
+    ResultPassOptions options = PassOptions(false);
+    if (totalsOn_) {
+        StartTotals(from, text_.TextRange(text_.ParagraphStart(from), text_.TextLength()), options);
+    }
     // A line that fails leaves the status bar showing what it showed.
     enter.result = engine_.GetResult();
     enter.valueText = engine_.GetValueText();
@@ -153,6 +212,7 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         ResultPassOutcome before;
         if (!above.empty()) before = CalculateResultLines(above, from, engine_, journal_, options);
         enter.above = std::move(before.updates);
+        enter.aboveKept = std::move(before.kept);
         assigned_ = std::move(before.assigned);
         if (before.canceled) {
             enter.stoppedAt = before.stoppedAt;
@@ -161,7 +221,9 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         }
         enter.stoppedAt = paragraph;
         CalcEngine::LineUndo undo;
+        const TotalsName summary = passTotalsUsed_ ? SummaryOf(line) : TotalsName::None;
         status = engine_.EvaluateRecorded(line, position, undo);
+        if (passTotalsUsed_) passTotals_.Calculated(summary, status == 0, engine_.GetResult());
         journal_.Record(paragraph, std::move(undo));
         if (status == 0 && !engine_.GetAssignTargets().empty()) {
             assigned_.push_back({engine_.GetAssignTargets(), engine_.GetValueText()});
@@ -209,17 +271,21 @@ void Worksheet::PassEnded(const ResultPassOutcome& outcome) {
 bool Worksheet::RecalculateResults() {
     if (calculating_) return false;
     const std::u16string text = text_.TextRange(0, text_.TextLength());
-    const ResultPassOptions options = PassOptions(true);
+    ResultPassOptions options = PassOptions(true);
+    StartTotals(0, text, options);
     ResultPassOutcome outcome;
     Run([&] {
         journal_.RollBack(engine_, 0);
         outcome = CalculateResultLines(text, 0, engine_, journal_, options);
     });
+    totals_.Use(nullptr);
+    passTotalsUsed_ = false;
     assigned_ = std::move(outcome.assigned);
     assignedFromTop_ = true;
     takenBack_.clear();
     driver_.BeginEditGroup();
     ApplyUpdates(outcome.updates, {});
+    KeepValues(outcome.kept);
     driver_.EndEditGroup();
     PassEnded(outcome);
     return !outcome.canceled;

@@ -13,6 +13,7 @@
 #include "worksheet/AutoRecalc.h"
 #include "worksheet/LineWorker.h"
 #include "worksheet/TextBuffer.h"
+#include "worksheet/Totals.h"
 #include "worksheet/WorksheetDriver.h"
 
 namespace numora {
@@ -43,6 +44,10 @@ public:
     void SetDigits(int digits) { engine_.SetDigits(digits); }
     void SetOptions(const EvalOptions& options) { engine_.SetOptions(options); }
     void SetEnterComputesResultLine(bool on) { driver_.SetEnterComputesResultLine(on); }
+    // Totals: subtotal, total and average stand for sums of the results above each line, and
+    // every result line keeps its full value beside it for them.
+    void SetTotals(bool on);
+    bool Totals() const { return totalsOn_; }
     // Without a wait, a line blocks its caller until it ends.
     void SetLineWait(LineWait* wait) { wait_ = wait; }
     // Called after each successful calculation (an Enter with the result lines it updated,
@@ -99,12 +104,17 @@ private:
         bool canceled = false;
         std::int32_t stoppedAt = 0;       // the first line left uncalculated when canceled
         std::vector<ResultUpdate> above;  // result lines above it that changed
+        std::vector<std::pair<std::int32_t, Number>> aboveKept;
         Number result{0};                 // what the status bar shows afterwards
         std::u16string valueText;
     };
     int EvaluateEnterLine(std::u16string& line, std::int32_t& position);
     bool JournalCurrent() const { return journal_.Valid() && journalGeneration_ == generation_; }
     ResultPassOptions PassOptions(bool progress);
+    // Before a pass from `from` over `text`: the sums the totals names start with, when any line
+    // there may use them.
+    void StartTotals(std::int32_t from, std::u16string_view text, ResultPassOptions& options);
+    void KeepValues(const std::vector<std::pair<std::int32_t, Number>>& kept);
     // Rewrites result lines, bottom first, keeping the selection on its paragraphs.
     void ApplyUpdates(const std::vector<ResultUpdate>& below, const std::vector<ResultUpdate>& above);
     void PassEnded(const ResultPassOutcome& outcome);
@@ -128,6 +138,10 @@ private:
     bool assignedFromTop_ = false;
     std::vector<std::u16string> takenBack_;
     const std::u16string* message_ = nullptr;  // a message of the worksheet's own for the line
+    LineTotals totals_;
+    bool totalsOn_ = false;
+    TotalsState passTotals_;  // carried from the lines above an Enter to those below it
+    bool passTotalsUsed_ = false;
 };
 
 }  // namespace numora

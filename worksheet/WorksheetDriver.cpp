@@ -122,6 +122,7 @@ bool WorksheetDriver::CalculateLine(bool shift) {
     }
 
     std::int32_t errorPosition = 0;
+    evaluator_.Locate(buffer_, paragraph.start, text);
     const int status = evaluator_.Evaluate(text, errorPosition);
     const bool resultBelow = nextStart != -1 && buffer_.CharAt(nextStart) == u'>';
     insertText += u'>';
@@ -135,6 +136,7 @@ bool WorksheetDriver::CalculateLine(bool shift) {
         buffer_.SetSelection(nextStart, nextStart);
     }
     buffer_.ReplaceSelection(insertText);
+    evaluator_.Written(buffer_, status);
     if (status != 0) {
         // On the offending character of the source line, which the edit below left in place.
         // Kept inside the source paragraph whatever position the evaluator reports.

@@ -436,6 +436,10 @@ Recalculate All</translation>
         <source>入力をまとめて元に戻す</source>
         <translation>Undo typing in runs</translation>
     </message>
+    <message>
+        <source>合計を使う</source>
+        <translation>Totals of the lines above</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>
@@ -999,6 +1003,22 @@ The changes last only until the program ends.</translation>
     <message>
         <source>変換・その他(&amp;C)</source>
         <translation>&amp;Conversions and Others</translation>
+    </message>
+    <message>
+        <source>上の項目の和 (空行か小計の行まで) : Subtotal, 小計</source>
+        <translation>Sum of the items above, back to a blank or subtotal line : Subtotal</translation>
+    </message>
+    <message>
+        <source>上の項目すべての和 (合計の行まで) : Total, 合計</source>
+        <translation>Sum of all the items above, back to a total line : Total</translation>
+    </message>
+    <message>
+        <source>小計の項目の平均 : Average, 平均</source>
+        <translation>Mean of the items of the subtotal : Average</translation>
+    </message>
+    <message>
+        <source>合計(&amp;S)</source>
+        <translation>&amp;Sums</translation>
     </message>
 </context>
 <context>

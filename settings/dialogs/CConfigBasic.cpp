@@ -93,6 +93,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     groupDigits->setChecked(settings.GroupDigits);
     undoTypedRuns = new QCheckBox(T::kUndoTypedRuns(), this);
     undoTypedRuns->setChecked(settings.UndoTypedRuns);
+    totals = new QCheckBox(T::kTotals(), this);
+    totals->setChecked(settings.Totals);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -119,7 +121,7 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     layout->addWidget(Group(T::kResultGroup(), this,
                             {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen,
-                             livePreview, autoRecalculate, completion, undoTypedRuns}));
+                             livePreview, autoRecalculate, completion, undoTypedRuns, totals}));
     layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     layout->addStretch();
@@ -149,6 +151,7 @@ void CConfigBasic::Apply() {
     settings_.Completion = completion->isChecked();
     settings_.GroupDigits = groupDigits->isChecked();
     settings_.UndoTypedRuns = undoTypedRuns->isChecked();
+    settings_.Totals = totals->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

@@ -36,6 +36,7 @@ public:
     QCheckBox* completion;
     QCheckBox* groupDigits;
     QCheckBox* undoTypedRuns;
+    QCheckBox* totals;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

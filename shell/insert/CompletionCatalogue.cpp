@@ -88,6 +88,18 @@ std::vector<CompletionItem> BuiltinCompletionItems() {
     return items;
 }
 
+std::vector<CompletionItem> TotalsCompletionItems() {
+    std::vector<CompletionItem> items;
+    for (const FunctionMenuItem& entry : TotalsMenuTable().items) {
+        const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
+        const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
+        const QString description = help.section(QStringLiteral(" : "), 0, 0);
+        items.push_back(
+            {name.toStdU16String(), {}, description.toStdU16String(), Kind::Constant});
+    }
+    return items;
+}
+
 CompletionCatalogue::CompletionCatalogue(const UserFunctionCatalogue& functions,
                                          const Worksheet& sheet)
     : functionSource_(functions), sheet_(sheet) {}
@@ -100,6 +112,7 @@ TypingHelp::Source CompletionCatalogue::Source() {
 std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
     if (!builtinsBuilt_) {
         builtins_.Assign(BuiltinCompletionItems());
+        totals_.Assign(TotalsCompletionItems());
         builtinsBuilt_ = true;
     }
     if (functionsStale_) {
@@ -122,6 +135,7 @@ std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
         variableHelp_.clear();
         variablesGeneration_ = sheet_.Generation();
     }
+    if (sheet_.Totals()) return {&builtins_, &functions_, &variables_, &recent_, &totals_};
     return {&builtins_, &functions_, &variables_, &recent_};
 }
 

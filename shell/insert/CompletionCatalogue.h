@@ -46,6 +46,7 @@ private:
 
     CompletionIndex variables_;  // every variable when last listed in full
     CompletionIndex recent_;     // those assigned since
+    CompletionIndex totals_;     // offered while the worksheet's totals are on
     std::vector<CompletionItem> recentItems_;
     std::unordered_set<std::u16string> listed_;  // the keys of both
     std::vector<std::u16string> assigned_;       // names noted since the indexes were brought up
@@ -59,5 +60,7 @@ private:
 
 // The built-in functions and constants, as the function menus describe them.
 std::vector<CompletionItem> BuiltinCompletionItems();
+// The totals names, with the help of their menu items.
+std::vector<CompletionItem> TotalsCompletionItems();
 
 }  // namespace numora

@@ -152,6 +152,19 @@ constexpr FunctionMenuItem kConversion[] = {
          "ランダム値 : Random(Seed=0) Seed =  [0:Seedをランダムに生成 / 1～指定値(数列固定)]")},
 };
 
+constexpr FunctionMenuItem kTotals[] = {
+    {"Subtotal\t(&S)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu",
+                       "上の項目の和 (空行か小計の行まで) : Subtotal, 小計")},
+    {"Total\t(&T)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "上の項目すべての和 (合計の行まで) : Total, 合計")},
+    {"Average\t(&A)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "小計の項目の平均 : Average, 平均")},
+};
+
+constexpr FunctionSubmenu kTotalsSubmenu = {QT_TRANSLATE_NOOP("numora::FunctionMenu", "合計(&S)"),
+                                            kTotals};
+
 constexpr FunctionSubmenu kSubmenus[] = {
     {QT_TRANSLATE_NOOP("numora::FunctionMenu", "三角関数(&T)"), kTrigonometric},
     {QT_TRANSLATE_NOOP("numora::FunctionMenu", "指数・対数(&E)"), kExponential},
@@ -164,5 +177,7 @@ constexpr FunctionSubmenu kSubmenus[] = {
 }  // namespace
 
 std::span<const FunctionSubmenu> BuiltinFunctionMenuTable() { return kSubmenus; }
+
+const FunctionSubmenu& TotalsMenuTable() { return kTotalsSubmenu; }
 
 }  // namespace numora

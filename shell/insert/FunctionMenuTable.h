@@ -8,9 +8,12 @@ namespace numora {
 // The titles and help texts are UTF-8 sources of translation in this context.
 inline constexpr char kFunctionMenuContext[] = "numora::FunctionMenu";
 
+// The places of an item that inserts its name alone: a name that stands for a value.
+inline constexpr int kNameOnly = -1;
+
 struct FunctionMenuItem {
     const char* text;  // "Sin\t(&S)"; nullptr for a separator
-    int places;
+    int places;        // or kNameOnly
     const char* help;
 };
 
@@ -20,5 +23,7 @@ struct FunctionSubmenu {
 };
 
 std::span<const FunctionSubmenu> BuiltinFunctionMenuTable();
+// The totals names, a heading of their own after the functions while totals are on.
+const FunctionSubmenu& TotalsMenuTable();
 
 }  // namespace numora

@@ -11,6 +11,7 @@
 
 #include "shell/insert/FunctionMenuTable.h"
 #include "worksheet/Insertions.h"
+#include "worksheet/WorksheetDriver.h"
 #include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
@@ -24,23 +25,38 @@ QAction* AddFunctionItem(QMenu& menu, const QString& text, int places, const QSt
     return action;
 }
 
+QMenu* AddSubmenu(QMenu& menu, const FunctionSubmenu& table) {
+    QMenu* submenu = menu.addMenu(QCoreApplication::translate(kFunctionMenuContext, table.title));
+    for (const FunctionMenuItem& item : table.items) {
+        if (item.text == nullptr) {
+            submenu->addSeparator();
+            continue;
+        }
+        AddFunctionItem(*submenu, QString::fromUtf8(item.text), item.places,
+                        QCoreApplication::translate(kFunctionMenuContext, item.help));
+    }
+    return submenu;
+}
+
+const QString kTotalsMenuName = QStringLiteral("totals");
+
 }  // namespace
 
 QMenu* CreateBuiltinFunctionMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    for (const FunctionSubmenu& table : BuiltinFunctionMenuTable()) {
-        QMenu* submenu =
-            menu->addMenu(QCoreApplication::translate(kFunctionMenuContext, table.title));
-        for (const FunctionMenuItem& item : table.items) {
-            if (item.text == nullptr) {
-                submenu->addSeparator();
-                continue;
-            }
-            AddFunctionItem(*submenu, QString::fromUtf8(item.text), item.places,
-                            QCoreApplication::translate(kFunctionMenuContext, item.help));
-        }
-    }
+    for (const FunctionSubmenu& table : BuiltinFunctionMenuTable()) AddSubmenu(*menu, table);
+    menu->addSeparator()->setObjectName(kTotalsMenuName);
+    AddSubmenu(*menu, TotalsMenuTable())->setObjectName(kTotalsMenuName);
     return menu;
+}
+
+void ShowTotalsInMenu(QMenu& builtin, bool on) {
+    for (QAction* action : builtin.actions()) {
+        const bool totals =
+            action->objectName() == kTotalsMenuName ||
+            (action->menu() != nullptr && action->menu()->objectName() == kTotalsMenuName);
+        if (totals) action->setVisible(on);
+    }
 }
 
 void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue) {
@@ -61,7 +77,12 @@ QString FunctionNameOf(const QAction& action) { return action.text().section(u'\
 int SlotsOf(const QAction& action) { return action.data().toInt(); }
 
 void InsertChosenFunction(WorksheetDriver& driver, WorksheetEditor& view, const QAction& action) {
-    InsertFunctionCall(driver, view, FunctionNameOf(action).toStdU16String(), SlotsOf(action));
+    const std::u16string name = FunctionNameOf(action).toStdU16String();
+    if (SlotsOf(action) == kNameOnly) {
+        driver.InsertAtCaret(name);
+        return;
+    }
+    InsertFunctionCall(driver, view, name, SlotsOf(action));
 }
 
 QPoint PopupPointAtCaret(const WorksheetEditor& view) {

@@ -20,7 +20,8 @@ QString Unescape(QString text) {
 
 // Every <pre class="example"> block, in the pages of either language, is a piece of worksheet
 // as it stands after Enter was pressed on each of its lines, from the top, in a fresh worksheet
-// with the default options and user functions: recalculating it must give it back unchanged.
+// with the default options (totals on) and user functions: recalculating it must give it back
+// unchanged.
 TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
     test::App();
     static const QRegularExpression example("<pre class=\"example\">(.*?)</pre>",
@@ -28,6 +29,7 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
     UserFunctionCatalogue functions;
     AddDefaultUserFunctions(functions);
     int examples = 0;
+    int totalsExamples = 0;
     QStringList pages = HelpPages(QStringLiteral("ja"));
     pages << HelpPages(QStringLiteral("en"));
     for (const QString& path : pages) {
@@ -37,13 +39,18 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
         for (const auto& match : example.globalMatch(html)) {
             const QString block = Unescape(match.captured(1));
             CalcEngine engine(functions);
-            const RecalcOutcome outcome = RecalculateWorksheet(block.toStdU16String(), engine);
+            RecalcOptions options;
+            options.totals = true;
+            const RecalcOutcome outcome =
+                RecalculateWorksheet(block.toStdU16String(), engine, options);
+            totalsExamples += block.contains(QStringLiteral("subtotal")) ? 1 : 0;
             EXPECT_EQ(QString::fromStdU16String(outcome.text).toStdString(), block.toStdString())
                 << path.toStdString();
             ++examples;
         }
     }
     EXPECT_GE(examples, 30);
+    EXPECT_EQ(totalsExamples, 2);  // the budget, in either language
 }
 
 TEST(HelpWindow, OpensAtTheFirstPageAndSearchNarrowsTheList) {

@@ -31,7 +31,7 @@ TEST(FunctionMenus, BuiltinMenuNamesRealFunctionsWithTheirHelp) {
         {"三角関数(&T)", 13},   {"指数・対数(&E)", 8}, {"計算・整数・丸め(&I)", 8},
         {"日付・時間(&D)", 11}, {"論理演算(&L)", 9},   {"変換・その他(&C)", 5},
     };
-    ASSERT_EQ(menu->actions().size(), 6);
+    ASSERT_EQ(menu->actions().size(), 8);  // and a separator before the totals
     std::map<QString, const QAction*> byName;
     for (int i = 0; i < 6; ++i) {
         const QAction* sub = menu->actions()[i];
@@ -60,6 +60,34 @@ TEST(FunctionMenus, BuiltinMenuNamesRealFunctionsWithTheirHelp) {
         EXPECT_EQ(SlotsOf(*item), places);
         EXPECT_EQ(item->statusTip(), help);
     }
+}
+
+// The totals names under a heading of their own, shown while totals are on; an item inserts the
+// name alone, in place of the selection.
+TEST(FunctionMenus, TotalsHaveAHeadingOfTheirOwnAndInsertTheirNames) {
+    test::App();
+    std::unique_ptr<QMenu> menu(CreateBuiltinFunctionMenu(nullptr));
+    const QAction* heading = menu->actions()[7];
+    ASSERT_NE(heading->menu(), nullptr);
+    EXPECT_EQ(heading->text(), "合計(&S)");
+    const QList<QAction*> items = Functions(*heading->menu());
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "Subtotal\t(&S)");
+    EXPECT_EQ(items[2]->statusTip(), "小計の項目の平均 : Average, 平均");
+    ShowTotalsInMenu(*menu, false);
+    EXPECT_FALSE(heading->isVisible());
+    EXPECT_FALSE(menu->actions()[6]->isVisible());
+    EXPECT_TRUE(menu->actions()[5]->isVisible());
+    ShowTotalsInMenu(*menu, true);
+    EXPECT_TRUE(heading->isVisible());
+
+    WorksheetEditor view;
+    Worksheet sheet(view, NoUserFunctions());
+    view.ShowWorksheet(&sheet);
+    view.LoadText("tax = x*0.08");
+    view.SetSelection(6, 7);
+    InsertChosenFunction(sheet.Driver(), view, *items[0]);
+    EXPECT_EQ(view.Text(), "tax = Subtotal*0.08");
 }
 
 TEST(FunctionMenus, UserMenuAccessKeysRepeatAfterSixteen) {

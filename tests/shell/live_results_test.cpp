@@ -20,9 +20,6 @@ namespace {
 
 class LiveResultsTest : public MainFrameTest {
 protected:
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&View(), key, modifiers);
-    }
     QStringList Variables(CMainFrame& frame) {
         QStringList entries;
         const VariableListBox& list = *frame.VariableList().List();

@@ -139,6 +139,9 @@ protected:
         QTest::keyClick(&View(), Qt::Key_Return);
     }
     QString ResultPane() { return frame_->Panes().ResultPane().text(); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&View(), key, modifiers);
+    }
 
 #ifdef Q_OS_WIN
     static inline const QString kTestKeys =

@@ -15,9 +15,6 @@ namespace {
 
 class RecalculateTest : public MainFrameTest {
 protected:
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&View(), key, modifiers);
-    }
     QStringList Variables() {
         QStringList entries;
         const VariableListBox& list = *frame_->VariableList().List();

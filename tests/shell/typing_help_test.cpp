@@ -19,9 +19,6 @@ namespace {
 
 class TypingHelpTest : public MainFrameTest {
 protected:
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&View(), key, modifiers);
-    }
     void Type(const char* text) { QTest::keyClicks(&View(), QString::fromUtf8(text)); }
     TypingHelp& Help() { return frame_->Typing(); }
     // The rows shown, as "signature | help".

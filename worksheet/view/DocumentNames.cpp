@@ -4,6 +4,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "worksheet/view/ParagraphData.h"
+
 namespace numora {
 
 namespace {
@@ -14,13 +16,15 @@ constexpr int kReadAtOnce = 32;
 
 // The names of one paragraph, counted while the paragraph holds them: the document deletes
 // them with the paragraph, or when they are replaced.
-class ParagraphNames final : public QTextBlockUserData {
+class ParagraphNames final {
 public:
     ParagraphNames(std::shared_ptr<NameTally> tally, std::vector<std::u16string> names)
         : tally_(std::move(tally)), names_(std::move(names)) {
         tally_->Add(names_);
     }
-    ~ParagraphNames() override { tally_->Remove(names_); }
+    ~ParagraphNames() { tally_->Remove(names_); }
+    ParagraphNames(const ParagraphNames&) = delete;
+    ParagraphNames& operator=(const ParagraphNames&) = delete;
 
 private:
     std::shared_ptr<NameTally> tally_;
@@ -38,7 +42,10 @@ void DocumentNames::Read(QTextBlock block) {
     const QString text = block.text();
     std::vector<std::u16string> names = NamesUsedIn(std::u16string_view(
         reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
-    block.setUserData(names.empty() ? nullptr : new ParagraphNames(tally_, std::move(names)));
+    ParagraphData* data = ParagraphData::Of(block, !names.empty());
+    if (data == nullptr) return;
+    data->names =
+        names.empty() ? nullptr : std::make_shared<ParagraphNames>(tally_, std::move(names));
 }
 
 void DocumentNames::OnContentsChange(int from, int /*removed*/, int added) {

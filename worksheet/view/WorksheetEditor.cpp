@@ -13,6 +13,7 @@
 #include "ui/QtText.h"
 #include "worksheet/ColoringLines.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/view/ParagraphData.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {
@@ -164,6 +165,17 @@ std::int32_t WorksheetEditor::LineLengthAt(std::int32_t position) const {
 }
 
 std::int32_t WorksheetEditor::ParagraphCount() const { return document()->blockCount(); }
+
+void WorksheetEditor::KeepResult(std::int32_t paragraph, std::shared_ptr<const KeptResult> kept) {
+    ParagraphData* data =
+        ParagraphData::Of(document()->findBlockByNumber(paragraph), kept != nullptr);
+    if (data != nullptr) data->kept = std::move(kept);
+}
+
+const KeptResult* WorksheetEditor::KeptResultAt(std::int32_t paragraph) const {
+    const ParagraphData* data = ParagraphData::Of(document()->findBlockByNumber(paragraph), false);
+    return data != nullptr ? data->kept.get() : nullptr;
+}
 
 std::int32_t WorksheetEditor::ParagraphStart(std::int32_t paragraph) const {
     return document()->findBlockByNumber(paragraph).position();

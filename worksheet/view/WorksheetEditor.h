@@ -97,6 +97,8 @@ public:
     void ShowSelection() override {}
     void SetCaretType(CaretType type) override;
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
+    void KeepResult(std::int32_t paragraph, std::shared_ptr<const KeptResult> kept) override;
+    const KeptResult* KeptResultAt(std::int32_t paragraph) const override;
 
 signals:
     void OverwriteToggled(bool on);

@@ -90,6 +90,7 @@ TEST_F(ConfigDialog, EditCheckboxesReadAndWriteTheirOwnSettings) {
         {&Settings::Completion, &CConfigBasic::completion},
         {&Settings::GroupDigits, &CConfigBasic::groupDigits},
         {&Settings::UndoTypedRuns, &CConfigBasic::undoTypedRuns},
+        {&Settings::Totals, &CConfigBasic::totals},
     };
     for (const auto& row : rows) {
         for (const bool before : {false, true}) {
