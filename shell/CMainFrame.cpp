@@ -22,6 +22,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "ui/CommandAccessible.h"
 #include "ui/Prompter.h"
 #include "userfunc/UserFunctionStore.h"
 #include "worksheet/Worksheet.h"
@@ -155,6 +156,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenusAndToolbars() {
+    InstallCommandMenuItemAccessible();
     for (const MenuLayout& layout : MenuBarLayout()) {
         QMenu* menu = menuBar()->addMenu(layout.title);
         for (CommandId id : layout.items) {
@@ -165,9 +167,9 @@ void CMainFrame::CreateMenusAndToolbars() {
             }
         }
     }
-    const auto makeToolbar = [this](const QString& name, std::span<const CommandId> items,
-                                    QSize iconSize) {
-        auto* bar = new QToolBar(name, this);
+    const auto makeToolbar = [this](const QString& name, const QString& title,
+                                    std::span<const CommandId> items, QSize iconSize) {
+        auto* bar = new QToolBar(title, this);
         bar->setObjectName(name);
         bar->setIconSize(iconSize);
         bar->setFloatable(false);
@@ -178,12 +180,15 @@ void CMainFrame::CreateMenusAndToolbars() {
                 bar->addAction(Action(id));
             }
         }
+        NameToolbarButtons(*bar);
         addToolBar(Qt::TopToolBarArea, bar);
         return bar;
     };
-    toolbarA_ = makeToolbar(QStringLiteral("StandardToolbar"), StandardToolbarLayout(), {16, 16});
+    toolbarA_ = makeToolbar(QStringLiteral("StandardToolbar"), texts::kStandardToolbar(),
+                            StandardToolbarLayout(), {16, 16});
     addToolBarBreak(Qt::TopToolBarArea);
-    toolbarB_ = makeToolbar(QStringLiteral("InsertToolbar"), InsertToolbarLayout(), {32, 16});
+    toolbarB_ = makeToolbar(QStringLiteral("InsertToolbar"), texts::kInsertToolbar(),
+                            InsertToolbarLayout(), {32, 16});
 }
 
 void CMainFrame::CreateClient() {
