@@ -14,6 +14,7 @@
 #include "settings/SettingsFolder.h"
 #include "shell/CommandTable.h"
 #include "shell/FileCommands.h"
+#include "shell/FocusKeeper.h"
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/RecoveryKeeper.h"
 #include "shell/SettingsApply.h"
@@ -62,6 +63,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     ApplyIcons();
 
     UpdateTitle();
+    new FocusKeeper(*this);
     view_->setFocus();
     if (untitled) ShowUntitledAtStart(*this, *untitled);
     recovery_ = std::make_unique<RecoveryKeeper>(*this);
