@@ -71,7 +71,8 @@ public:
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
         return nullptr;
     }
 

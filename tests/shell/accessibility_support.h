@@ -1,7 +1,10 @@
 #pragma once
 // What a screen reader gets from the window, through Qt's accessibility interface: the names of
 // its parts, and the events that the window sends, recorded as they come.
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
 #include <QMenu>
@@ -10,9 +13,6 @@
 #include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <vector>
 
 #include "settings/dialogs/CConfigBasic.h"
@@ -128,8 +128,9 @@ inline void ExpectNames(CMainFrame& frame, const ExpectedNames& expected) {
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(QAccessible::Name), expected.newItem);
     ASSERT_NE(item->actionInterface(), nullptr);
-    EXPECT_EQ(item->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
-              QStringList{expected.newKeys});
+    EXPECT_EQ(
+        item->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+        QStringList{expected.newKeys});
 
     frame.Action(CommandId::OptionsDialog)->trigger();
     auto* dialog = frame.findChild<CConfigDlg*>();

@@ -158,8 +158,8 @@ TEST_F(AccessibilityTest, TheFocusComesBackAfterEveryMenuAndDialog) {
         QApplication::setActiveWindow(&frame);
         QApplication::processEvents();
     };
-    for (QWidget* start : {static_cast<QWidget*>(&View()),
-                           static_cast<QWidget*>(frame.VariableList().List())}) {
+    for (QWidget* start :
+         {static_cast<QWidget*>(&View()), static_cast<QWidget*>(frame.VariableList().List())}) {
         start->setFocus();
         // A menu opened and closed, then the options through the menus.
         Key(Qt::Key_H, Qt::AltModifier);

@@ -34,7 +34,8 @@ TEST(HelpKeysPage, ListsEveryKeyOfEveryCommand) {
                 QString text = key.toString(QKeySequence::PortableText);
                 text.replace(QStringLiteral("Del"), QStringLiteral("Delete"))
                     .replace(QStringLiteral("Ins"), QStringLiteral("Insert"));
-                EXPECT_TRUE(listed.contains(text)) << language.toStdString() << ": " << text.toStdString();
+                EXPECT_TRUE(listed.contains(text))
+                    << language.toStdString() << ": " << text.toStdString();
             }
         }
     }

@@ -20,9 +20,7 @@ public:
         return popup_ && row_ < static_cast<int>(popup_->Rows().size());
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return popup_ ? popup_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return popup_ ? popup_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(popup_.data());
     }
@@ -35,7 +33,8 @@ public:
         if (!isValid()) return {};
         const CompletionRow& row = popup_->Rows()[static_cast<std::size_t>(row_)];
         if (t == QAccessible::Name) {
-            return row.help.isEmpty() ? row.signature : row.signature + QStringLiteral(", ") + row.help;
+            return row.help.isEmpty() ? row.signature
+                                      : row.signature + QStringLiteral(", ") + row.help;
         }
         return {};
     }

@@ -35,7 +35,8 @@ int CompletionPopup::RowAt(int y) const {
 }
 
 QRect CompletionPopup::RowRect(int row) const {
-    if (row < top_ || row >= top_ + kVisibleRows || row >= static_cast<int>(rows_.size())) return {};
+    const bool shown = row >= top_ && row < top_ + kVisibleRows;
+    if (!shown || row >= static_cast<int>(rows_.size())) return {};
     return QRect(frameWidth(), frameWidth() + (row - top_) * RowHeight(),
                  width() - 2 * frameWidth(), RowHeight());
 }

@@ -31,10 +31,9 @@ QString SpokenTip(const CompletionItem& function, const std::vector<std::u16stri
                   std::int32_t argument) {
     QString text = Signature(function);
     if (argument >= 0 && static_cast<std::size_t>(argument) < names.size()) {
-        text += QStringLiteral(", ") + view_texts::kArgumentSpoken()
-                                           .arg(argument + 1)
-                                           .arg(names.size())
-                                           .arg(ToQString(names[static_cast<std::size_t>(argument)]));
+        const QString name = ToQString(names[static_cast<std::size_t>(argument)]);
+        text += QStringLiteral(", ") +
+                view_texts::kArgumentSpoken().arg(argument + 1).arg(names.size()).arg(name);
     }
     return text;
 }
