@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "ui/AccessibleLeaf.h"
+
 namespace numora {
 
 QString SpokenCommandName(const QString& menuText) {
@@ -29,7 +31,7 @@ namespace {
 bool CarriesKeys(const QAction& action) { return action.text().contains(u'\t'); }
 
 // An item of a menu (not of the menu bar) whose command carries keys.
-class CommandMenuItem final : public QAccessibleInterface, public QAccessibleActionInterface {
+class CommandMenuItem final : public AccessibleLeaf, public QAccessibleActionInterface {
 public:
     CommandMenuItem(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
 
@@ -39,10 +41,6 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(menu_.data());
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
@@ -50,7 +48,6 @@ public:
         if (t == QAccessible::Accelerator) return Keys();
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
         const QRect box = menu_->actionGeometry(action_);
@@ -104,13 +101,7 @@ QAccessibleInterface* MakeCommandMenuItem(const QString& className, QObject* obj
 
 }  // namespace
 
-void InstallCommandMenuItemAccessible() {
-    static const bool installed = [] {
-        QAccessible::installFactory(MakeCommandMenuItem);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+void InstallCommandMenuItemAccessible() { InstallAccessibleFactory(MakeCommandMenuItem); }
 
 void NameToolbarButtons(QToolBar& bar) {
     for (QAction* action : bar.actions()) {

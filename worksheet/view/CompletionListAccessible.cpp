@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWindow>
 
+#include "ui/AccessibleLeaf.h"
 #include "worksheet/view/CompletionPopup.h"
 #include "worksheet/view/ViewTexts.h"
 
@@ -12,7 +13,7 @@ namespace numora {
 
 namespace {
 
-class CompletionRowAccessible final : public QAccessibleInterface {
+class CompletionRowAccessible final : public AccessibleLeaf {
 public:
     CompletionRowAccessible(CompletionPopup* popup, int row) : popup_(popup), row_(row) {}
 
@@ -24,10 +25,6 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(popup_.data());
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
@@ -38,7 +35,6 @@ public:
         }
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
         const QRect box = popup_->RowRect(row_);
@@ -122,13 +118,7 @@ void TellChosen(CompletionPopup& popup, QAccessible::Event type, int row) {
 
 }  // namespace
 
-void InstallCompletionListAccessible() {
-    static const bool installed = [] {
-        QAccessible::installFactory(MakeCompletionList);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+void InstallCompletionListAccessible() { InstallAccessibleFactory(MakeCompletionList); }
 
 void TellRowsReplaced(CompletionPopup& popup) {
     if (!QAccessible::isActive()) return;
