@@ -9,9 +9,10 @@ set -eu
 # and qt6-l10n-tools the translation tools that build the English interface; xvfb and xdotool
 # drive the window in a test. libedit-dev is numora-calc's line editing; man-db checks its manual
 # page; desktop-file-utils checks the desktop entry, appstream its AppStream data, and dpkg-dev
-# reads the package dependencies for cpack.
+# reads the package dependencies for cpack. qt6-base-private-dev lets the accessibility tests
+# switch Qt's accessibility on offscreen.
 PACKAGES="cmake ninja-build ccache g++ make pkg-config libboost1.81-dev qt6-base-dev qt6-svg-dev \
-qt6-tools-dev qt6-l10n-tools \
+qt6-tools-dev qt6-l10n-tools qt6-base-private-dev \
 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libedit-dev man-db xvfb xauth xdotool \
 poppler-utils fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n desktop-file-utils appstream \
 dpkg-dev $*"

@@ -15,6 +15,7 @@
 #include "settings/SettingsFolder.h"
 #include "shell/CommandTable.h"
 #include "shell/FileCommands.h"
+#include "shell/FocusKeeper.h"
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/RecoveryKeeper.h"
 #include "shell/SettingsApply.h"
@@ -23,6 +24,7 @@
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "ui/CommandAccessible.h"
 #include "ui/Prompter.h"
 #include "userfunc/UserFunctionStore.h"
 #include "worksheet/Worksheet.h"
@@ -65,6 +67,7 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     ApplyIcons();
 
     UpdateTitle();
+    new FocusKeeper(*this);
     view_->setFocus();
     if (untitled) ShowUntitledAtStart(*this, *untitled);
     recovery_ = std::make_unique<RecoveryKeeper>(*this);
@@ -159,6 +162,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenusAndToolbars() {
+    InstallCommandMenuItemAccessible();
     for (const MenuLayout& layout : MenuBarLayout()) {
         QMenu* menu = menuBar()->addMenu(layout.title);
         for (CommandId id : layout.items) {
@@ -169,9 +173,9 @@ void CMainFrame::CreateMenusAndToolbars() {
             }
         }
     }
-    const auto makeToolbar = [this](const QString& name, std::span<const CommandId> items,
-                                    QSize iconSize) {
-        auto* bar = new QToolBar(name, this);
+    const auto makeToolbar = [this](const QString& name, const QString& title,
+                                    std::span<const CommandId> items, QSize iconSize) {
+        auto* bar = new QToolBar(title, this);
         bar->setObjectName(name);
         bar->setIconSize(iconSize);
         bar->setFloatable(false);
@@ -182,12 +186,15 @@ void CMainFrame::CreateMenusAndToolbars() {
                 bar->addAction(Action(id));
             }
         }
+        NameToolbarButtons(*bar);
         addToolBar(Qt::TopToolBarArea, bar);
         return bar;
     };
-    toolbarA_ = makeToolbar(QStringLiteral("StandardToolbar"), StandardToolbarLayout(), {16, 16});
+    toolbarA_ = makeToolbar(QStringLiteral("StandardToolbar"), texts::kStandardToolbar(),
+                            StandardToolbarLayout(), {16, 16});
     addToolBarBreak(Qt::TopToolBarArea);
-    toolbarB_ = makeToolbar(QStringLiteral("InsertToolbar"), InsertToolbarLayout(), {32, 16});
+    toolbarB_ = makeToolbar(QStringLiteral("InsertToolbar"), texts::kInsertToolbar(),
+                            InsertToolbarLayout(), {32, 16});
 }
 
 void CMainFrame::CreateClient() {

@@ -173,7 +173,7 @@ std::vector<CommandInfo> CommandTexts::Build() {
         {Id::NextPane,
          {},
          tr("次のウィンドウに切り替える\n次のペイン"),
-         Keys({plain(Qt::Key_F2)}),
+         Keys({plain(Qt::Key_F2), ctrl(Qt::Key_Tab), ctrlShift(Qt::Key_Tab)}),
          {}},
         {Id::CloseListPane, {}, {}, {}, {}},
     };

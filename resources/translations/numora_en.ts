@@ -440,6 +440,22 @@ Recalculate All</translation>
         <source>合計を使う</source>
         <translation>Totals of the lines above</translation>
     </message>
+    <message>
+        <source>基本文字色を選択</source>
+        <translation>Choose Default Text Colour</translation>
+    </message>
+    <message>
+        <source>計算結果の色を選択</source>
+        <translation>Choose Result Colour</translation>
+    </message>
+    <message>
+        <source>エラーメッセージの色を選択</source>
+        <translation>Choose Error Message Colour</translation>
+    </message>
+    <message>
+        <source>コメントの色を選択</source>
+        <translation>Choose Comment Colour</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>
@@ -1158,6 +1174,14 @@ The settings changed in this run will not be kept for the next start.</translati
         <source>再計算を中止しました。ここから下の結果は更新されていません。</source>
         <translation>Recalculation stopped. The results from here down were not updated.</translation>
     </message>
+    <message>
+        <source>標準ツール バー</source>
+        <translation>Standard Toolbar</translation>
+    </message>
+    <message>
+        <source>挿入ツール バー</source>
+        <translation>Insert Toolbar</translation>
+    </message>
 </context>
 <context>
     <name>view_texts</name>
@@ -1168,6 +1192,22 @@ The settings changed in this run will not be kept for the next start.</translati
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>ワークシート</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>変数リストを閉じる</source>
+        <translation>Close Variable List</translation>
+    </message>
+    <message>
+        <source>名前の候補</source>
+        <translation>Completions</translation>
+    </message>
+    <message>
+        <source>引数 %1/%2: %3</source>
+        <translation>argument %1 of %2: %3</translation>
     </message>
 </context>
 </TS>

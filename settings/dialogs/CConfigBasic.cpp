@@ -98,7 +98,9 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
-    digitsLayout->addWidget(new QLabel(T::kDigits(), digitsRow));
+    auto* digitsLabel = new QLabel(T::kDigits(), digitsRow);
+    digitsLabel->setBuddy(digits);
+    digitsLayout->addWidget(digitsLabel);
     digitsLayout->addWidget(digits);
     digitsLayout->addStretch();
 

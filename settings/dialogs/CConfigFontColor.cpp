@@ -44,11 +44,14 @@ CConfigFontColor::CConfigFontColor(Settings& settings, const QFont& baseFont, QW
 
     const QString sampleTexts[kColorCount] = {T::kDefaultSample(), T::kResultSample(),
                                               T::kErrorSample(), T::kCommentSample()};
+    const QString buttonNames[kColorCount] = {T::kChooseDefaultColor(), T::kChooseResultColor(),
+                                              T::kChooseErrorColor(), T::kChooseCommentColor()};
     auto* colorGroup = new QGroupBox(T::kColorGroup(), this);
     auto* colorLayout = new QGridLayout(colorGroup);
     for (int i = 0; i < kColorCount; ++i) {
         samples[i] = new QLabel(sampleTexts[i], this);
         colorButtons[i] = new QPushButton(T::kChooseColor(), this);
+        colorButtons[i]->setAccessibleName(buttonNames[i]);
         colorLayout->addWidget(samples[i], i, 0);
         colorLayout->addWidget(colorButtons[i], i, 1);
         colorLayout->setColumnStretch(0, 1);

@@ -56,6 +56,11 @@ public:
     static QString kErrorSample() { return tr(" エラーメッセージ ：>Error : Message"); }
     static QString kCommentSample() { return tr(" コメント ：// Comment"); }
     static QString kChooseColor() { return tr("色選択"); }
+    // The colour buttons as a screen reader names them, each by what it colours.
+    static QString kChooseDefaultColor() { return tr("基本文字色を選択"); }
+    static QString kChooseResultColor() { return tr("計算結果の色を選択"); }
+    static QString kChooseErrorColor() { return tr("エラーメッセージの色を選択"); }
+    static QString kChooseCommentColor() { return tr("コメントの色を選択"); }
 };
 
 }  // namespace numora

@@ -27,6 +27,7 @@
 #include "shell/find/FindDialog.h"
 #include "shell/help/HelpWindow.h"
 #include "shell/insert/FunctionMenus.h"
+#include "tests/shell/accessibility_support.h"
 #include "tests/shell/main_frame_support.h"
 #include "userfunc/dialogs/CFunctionDlg.h"
 #include "userfunc/dialogs/CFunctionEditDlg.h"
@@ -108,6 +109,13 @@ TEST_F(EnglishInterface, CommandsMenusToolbarsAndStatusBar) {
     EXPECT_EQ(Japanese(texts), QStringList());
     EXPECT_EQ(frame.menuBar()->actions().first()->text(), QStringLiteral("&File"));
     EXPECT_EQ(InterfaceLanguage(), QStringLiteral("en"));
+}
+
+TEST_F(EnglishInterface, ScreenReaderNames) {
+    ExpectNames(Start(), {"Worksheet", "Variable List", "Close Variable List", "Standard Toolbar",
+                          "Insert Toolbar", "New", "New", "Ctrl+N",
+                          "Mantissa digits:", "Choose Default Text Colour", "Choose Result Colour",
+                          "Choose Error Message Colour", "Choose Comment Colour"});
 }
 
 TEST_F(EnglishInterface, Dialogs) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "worksheet/view/CompletionListAccessible.h"
+
 namespace numora {
 
 namespace {
@@ -22,6 +24,7 @@ CompletionPopup::CompletionPopup(QWidget* parent) : QFrame(parent) {
     setForegroundRole(QPalette::ToolTipText);
     setCursor(Qt::ArrowCursor);
     hide();
+    InstallCompletionListAccessible();
 }
 
 int CompletionPopup::RowHeight() const { return fontMetrics().height() + 2; }
@@ -31,8 +34,16 @@ int CompletionPopup::RowAt(int y) const {
     return row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
 }
 
+QRect CompletionPopup::RowRect(int row) const {
+    const bool shown = row >= top_ && row < top_ + kVisibleRows;
+    if (!shown || row >= static_cast<int>(rows_.size())) return {};
+    return QRect(frameWidth(), frameWidth() + (row - top_) * RowHeight(),
+                 width() - 2 * frameWidth(), RowHeight());
+}
+
 void CompletionPopup::Show(std::vector<CompletionRow> rows, QPoint at, int lineTop) {
     rows_ = std::move(rows);
+    ++generation_;
     current_ = 0;
     top_ = 0;
     const int shown = std::min<int>(static_cast<int>(rows_.size()), kVisibleRows);
@@ -63,15 +74,18 @@ void CompletionPopup::Show(std::vector<CompletionRow> rows, QPoint at, int lineT
         raise();
     }
     update();
+    TellRowsReplaced(*this);
 }
 
 void CompletionPopup::Step(int by) {
     if (rows_.empty()) return;
     const int count = static_cast<int>(rows_.size());
+    const int previous = current_;
     current_ = ((current_ + by) % count + count) % count;
     if (current_ < top_) top_ = current_;
     if (current_ >= top_ + kVisibleRows) top_ = current_ - kVisibleRows + 1;
     update();
+    TellRowChosen(*this, previous);
 }
 
 void CompletionPopup::paintEvent(QPaintEvent* event) {
@@ -92,8 +106,7 @@ void CompletionPopup::paintEvent(QPaintEvent* event) {
                        (text.blue() * 3 + base.blue() * 2) / 5);
     for (int i = 0; i < kVisibleRows && top_ + i < static_cast<int>(rows_.size()); ++i) {
         const CompletionRow& row = rows_[static_cast<std::size_t>(top_ + i)];
-        const QRect box(frameWidth(), frameWidth() + i * RowHeight(), width() - 2 * frameWidth(),
-                        RowHeight());
+        const QRect box = RowRect(top_ + i);
         const bool chosen = top_ + i == current_;
         if (chosen) painter.fillRect(box, palette().color(QPalette::Highlight));
         const int top = box.top() + (box.height() - metrics.height()) / 2;

@@ -31,6 +31,11 @@ public:
     int Current() const { return current_; }
     // Up and Down: the row above or below, wrapping around.
     void Step(int by);
+    // Counts the lists shown: rows of another generation are other names.
+    int Generation() const { return generation_; }
+    // Where a row is drawn (empty while it is scrolled out of sight), and the row at `y`.
+    QRect RowRect(int row) const;
+    int RowAt(int y) const;
 
 signals:
     void Clicked(int row);
@@ -42,12 +47,12 @@ protected:
 
 private:
     int RowHeight() const;
-    int RowAt(int y) const;
     const QStaticText& Laid(const QString& text) const;
     static constexpr qsizetype kLaidOutKept = 1024;
 
     std::vector<CompletionRow> rows_;
     int current_ = 0;
+    int generation_ = 0;
     int top_ = 0;  // the first row shown
     int nameWidth_ = 0;
     int shownNameWidth_ = 0;

@@ -9,6 +9,7 @@
 #include "ui/QtText.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CompletionPopup.h"
+#include "worksheet/view/ViewTexts.h"
 #include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
@@ -23,6 +24,18 @@ QString Signature(const CompletionItem& item) {
         arguments << ToQString(argument);
     }
     return text + u'(' + arguments.join(QStringLiteral("; ")) + u')';
+}
+
+// The tip as a screen reader says it: "LogN(base; x), argument 2 of 2: x".
+QString SpokenTip(const CompletionItem& function, const std::vector<std::u16string>& names,
+                  std::int32_t argument) {
+    QString text = Signature(function);
+    if (argument >= 0 && static_cast<std::size_t>(argument) < names.size()) {
+        const QString name = ToQString(names[static_cast<std::size_t>(argument)]);
+        text += QStringLiteral(", ") +
+                view_texts::kArgumentSpoken().arg(argument + 1).arg(names.size()).arg(name);
+    }
+    return text;
 }
 
 }  // namespace
@@ -42,7 +55,7 @@ TypingHelp::TypingHelp(WorksheetEditor& editor, Worksheet& sheet, Source source)
     tip_->setMargin(2);
     tip_->setFocusPolicy(Qt::NoFocus);
     tip_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    tip_->hide();
+    tip_->hide();  // nothing to take back from the description yet
     connect(popup_, &CompletionPopup::Clicked, this, &TypingHelp::Insert);
 }
 
@@ -82,11 +95,16 @@ void TypingHelp::HidePopup() {
 
 void TypingHelp::HideAll() {
     HidePopup();
+    HideTip();
+}
+
+void TypingHelp::HideTip() {
     tip_->hide();
+    editor_.Description().Set(EditorDescription::Part::Argument, {});
 }
 
 void TypingHelp::CloseTip() {
-    tip_->hide();
+    HideTip();
     const QTextCursor caret = editor_.textCursor();
     const auto call =
         CallAroundCaret(caret.block().text().toStdU16String(), caret.positionInBlock());
@@ -163,7 +181,7 @@ void TypingHelp::UpdateTip(const std::u16string& paragraph, int column, const QT
     // Closed by Esc, the tip stays closed while the caret stays in that call.
     if (!closedCall_.isNull()) {
         if (call && caret.block().position() + call->open == closedCall_.position()) {
-            tip_->hide();
+            HideTip();
             return;
         }
         closedCall_ = QTextCursor();
@@ -179,7 +197,7 @@ void TypingHelp::UpdateTip(const std::u16string& paragraph, int column, const QT
         }
     }
     if (function == nullptr) {
-        tip_->hide();
+        HideTip();
         return;
     }
     QStringList arguments;
@@ -193,6 +211,8 @@ void TypingHelp::UpdateTip(const std::u16string& paragraph, int column, const QT
     const QString text = ToQString(function->name).toHtmlEscaped() + u'(' +
                          arguments.join(QStringLiteral("; ")) + u')';
     if (tip_->text() != text) tip_->setText(text);
+    editor_.Description().Set(EditorDescription::Part::Argument,
+                              SpokenTip(*function, names, call->argument));
     tip_->setFont(editor_.font());
     tip_->adjustSize();
     const QRect line = editor_.cursorRect(caret);

@@ -55,6 +55,8 @@ private:
     void Insert(int row);
     void HidePopup();
     void HideAll();
+    // Hides the tip and takes its words from the editor's description.
+    void HideTip();
     void CloseTip();
 
     WorksheetEditor& editor_;

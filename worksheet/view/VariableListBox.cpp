@@ -218,6 +218,17 @@ void VariableListBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) MeasureAll();
 }
 
+void VariableListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // The table tells a screen reader that its new current entry has the focus, also when the
+    // list is refreshed while the keys go to the worksheet: the reader would leave the worksheet
+    // for the list. Without the focus the entry only changes.
+    if (hasFocus()) {
+        QTableView::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current, previous);
+    }
+}
+
 void VariableListBox::ChooseCurrent() {
     const int row = currentRow();
     if (row < 0 || !RowSelected(row)) return;

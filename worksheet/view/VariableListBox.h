@@ -57,6 +57,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     // The rows brought in line with the model's changes, or all made again.

@@ -22,6 +22,7 @@ VariableListPane::VariableListPane(QWidget* parent)
     close->setObjectName("close");
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(texts::kCloseTip());
+    close->setAccessibleName(texts::kCloseListName());
     close->setAutoRaise(true);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(4, 1, 1, 1);
@@ -34,6 +35,7 @@ VariableListPane::VariableListPane(QWidget* parent)
     layout->addWidget(header);
     layout->addWidget(list_, 1);
     setFocusProxy(list_);
+    list_->setAccessibleName(texts::kVariableListTitle());
 
     connect(close, &QToolButton::clicked, this, &VariableListPane::CloseRequested);
     connect(list_, &VariableListBox::NameChosen, this, &VariableListPane::NameChosen);

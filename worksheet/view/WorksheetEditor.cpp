@@ -14,6 +14,7 @@
 #include "worksheet/ColoringLines.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/ParagraphData.h"
+#include "worksheet/view/ViewTexts.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {
@@ -35,6 +36,7 @@ bool TypesText(const QKeyEvent& event) {
 
 WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
     setDocument(NewWorksheetDocument(this));
+    setAccessibleName(view_texts::kWorksheetName());
     groupCursor_ = QTextCursor(document());
     highlighter_ = new WorksheetHighlighter(*document());
     // Automatic recalculation follows which lines the text has changed; colouring a line
@@ -322,6 +324,8 @@ void WorksheetEditor::ShowPreview(int block, const QString& text) {
     if (previewBlock_ < 0 && block < 0) return;
     previewBlock_ = block;
     previewText_ = text;
+    description_.Set(EditorDescription::Part::Preview,
+                     block < 0 ? QString() : QStringLiteral("= ") + text);
     viewport()->update();
 }
 

@@ -13,6 +13,7 @@
 
 #include "worksheet/Coloring.h"
 #include "worksheet/TextBuffer.h"
+#include "worksheet/view/EditorDescription.h"
 
 namespace numora {
 
@@ -64,6 +65,8 @@ public:
     // no part of the text. A negative block shows nothing.
     void ShowPreview(int block, const QString& text);
     QString PreviewShown() const { return previewBlock_ < 0 ? QString() : previewText_; }
+    // What a screen reader reads beside the text: the preview's value and the argument tip.
+    EditorDescription& Description() { return description_; }
     // On, characters typed one after another on one line are taken back by one undo step; the
     // run ends at Enter, a caret move, a deletion or any edit the program makes. Off, each
     // typed character is a step of its own.
@@ -157,6 +160,7 @@ private:
     int previewBlock_ = -1;
     int notedRevision_ = -1;
     QString previewText_;
+    EditorDescription description_{*this};
     std::unique_ptr<Replacement, EndReplacement> replacement_;
     bool typedRuns_ = false;
     // A typed text or an input method's event is being handled: the changes and caret moves
