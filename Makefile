@@ -127,7 +127,7 @@ qt-windows:
 # Qt as DLLs (cmake/mingw-w64-x86_64-shared.cmake): one C++ runtime for all. Qt for Windows has
 # no Qt Svg, so the icons are drawn by the Linux build's render_icon.
 WINDOWS_DIR ?= build-windows
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine64 googletest nsis
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine64 googletest nsis xclip openbox
 
 windows-build: configure qt-windows
 	@./scripts/install-deps.sh $(WINDOWS_PACKAGES)
@@ -156,7 +156,7 @@ windows: windows-build
 	./scripts/check-windows.sh $(WINDOWS_DIR)/Numora $(WINDOWS_DIR)/wineprefix-check
 	rm -rf $(WINDOWS_DIR)/packages
 	cd $(WINDOWS_DIR) && cpack -G ZIP -B packages
-	./scripts/make-windows-setup.sh $(WINDOWS_DIR)/Numora $(WINDOWS_DIR)/packages
+	./scripts/make-windows-setup.sh $(WINDOWS_DIR)
 	./scripts/check-windows-installer.sh $(WINDOWS_DIR)/packages/Numora-*-setup.exe \
 		$(WINDOWS_DIR)/wineprefix-setup
 

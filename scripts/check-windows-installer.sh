@@ -43,6 +43,14 @@ got=$(wine_run "$folder/numora-calc.exe" -e "1+2*3" | tr -d '\r')
 [[ $got == 7 ]] || fail "the installed numora-calc.exe printed '$got'"
 
 if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v xclip >/dev/null; then
+    # Wine's desktop, made by the steps above without a display, would keep every window of the
+    # next program off the screen: its server goes first.
+    WINEPREFIX=$prefix "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+    # Wine's own dialogs (the file dialog) draw in its Tahoma, which has no Japanese: linked to
+    # the system's Japanese font, as a Japanese Windows links its own.
+    wine_run reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v Tahoma /t REG_MULTI_SZ /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK JP' /f >/dev/null
+    WINEPREFIX=$prefix "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
     xvfb-run -a -s "-screen 0 1024x768x24" "$here/check-windows-setup-window.sh" "$folder" "$prefix" \
         "$screenshot" || fail "the installed window under Xvfb failed"
 fi

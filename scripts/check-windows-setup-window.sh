@@ -35,24 +35,25 @@ clip=""
 trap 'kill $app 2>/dev/null || true; [[ -n $wm ]] && kill $wm 2>/dev/null; [[ -n $clip ]] && kill $clip 2>/dev/null; true' EXIT
 
 wid=""
+# The first start in a new prefix waits for Wine to set up its desktop and fonts: up to 2 minutes.
 wait_title() {
-    for _ in $(seq 300); do
+    for _ in $(seq 1200); do
         wid=$(xdotool search --onlyvisible --name '^Numora' 2>/dev/null | head -1 || true)
         if [[ -n $wid && $(xdotool getwindowname "$wid" 2>/dev/null) == "$1" ]]; then return 0; fi
         sleep 0.1
     done
     fail "no window titled '$1' (last: '$(xdotool getwindowname "$wid" 2>/dev/null)')"
 }
-# A dialog: a visible window that is not the main one.
+# A dialog: the window that becomes active in place of the main one (Wine's file dialog has no
+# title of its own).
 dialog=""
 wait_dialog() {
     for _ in $(seq 300); do
-        for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-            [[ $w != "$wid" ]] && { dialog=$w; return 0; }
-        done
+        dialog=$(xdotool getactivewindow 2>/dev/null || true)
+        [[ -n $dialog && $dialog != "$wid" ]] && return 0
         sleep 0.1
     done
-    fail "no dialog titled '$1'"
+    fail "no dialog came up for $1"
 }
 menu() { xdotool key "$1"; sleep 0.7; xdotool key "$2"; }
 
@@ -71,7 +72,7 @@ sleep 0.5
 
 # Save As: the file's full name goes into the dialog's name box through the clipboard.
 menu alt+f a
-wait_dialog '名前を付けて保存|Save'
+wait_dialog 'Save As'
 sleep 1
 windows_name='C:\users\'"$(id -un)"'\Documents\家計簿 2024\売上 2024.txt'
 printf '%s' "$windows_name" | xclip -selection clipboard -loops 0 &
@@ -84,7 +85,9 @@ xdotool key Return
 wait_title "Numora - [ 売上 2024.txt ]"
 
 # A new worksheet, a line in it, and File > Exit: the program keeps it as the Untitled worksheet.
-menu alt+f n
+xdotool windowactivate --sync "$wid" 2>/dev/null || true
+sleep 0.5
+xdotool key ctrl+n
 wait_title "Numora - [ Untitled ]"
 xdotool type --delay 50 "a=6*7"
 xdotool key Return
@@ -106,7 +109,10 @@ got=$(od -An -c "$documents/売上 2024.txt" | tr -s ' ')
 [[ $got == " 1 + 2 * 3 \r \n > 7 \r \n" ]] || fail "売上 2024.txt holds: $got"
 got=$(od -An -c "$appdata/Untitled.txt" | tr -s ' ')
 [[ $got == " a = 6 * 7 \r \n > 4 2 \r \n" ]] || fail "Untitled.txt holds: $got"
-recent=$("$wine" reg query 'HKCU\Software\Orvanta\Numora\Recent Document List' 2>/dev/null | tr -d '\r')
-grep -q 'DocumentCount *REG_DWORD *0x1$' <<<"$recent" || fail "the recent list's count: $recent"
-grep -qF 'Document1    REG_SZ    '"$windows_name" <<<"$recent" || fail "the recent list: $recent"
+# The registry's recent list, exported (UTF-16) and read back as UTF-8.
+"$wine" reg export 'HKCU\Software\Orvanta\Numora\Recent Document List' 'C:\recent.reg' /y >/dev/null 2>&1 ||
+    fail "no recent list in the registry"
+recent=$(iconv -f UTF-16LE -t UTF-8 "$prefix/drive_c/recent.reg" | tr -d '\r')
+grep -qx '"DocumentCount"=dword:00000005' <<<"$recent" || fail "the recent list's size: $recent"
+grep -qxF '"Document1"="'"${windows_name//\\/\\\\}"'"' <<<"$recent" || fail "the recent list: $recent"
 echo "check-windows-setup-window: ok"

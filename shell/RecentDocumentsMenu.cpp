@@ -1,6 +1,7 @@
 #include "shell/RecentDocumentsMenu.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -94,7 +95,8 @@ bool RecentDocumentsMenu::Write() const {
 }
 
 void RecentDocumentsMenu::Add(const QString& path) {
-    list_.Add(path.toStdU16String());
+    // Shown and stored as the system writes names: C:\\Users\\... on Windows.
+    list_.Add(QDir::toNativeSeparators(path).toStdU16String());
     Rebuild();
 }
 

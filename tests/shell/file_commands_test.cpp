@@ -150,6 +150,9 @@ TEST_F(FileCommandsTest, LoadFailureLeavesTheDocumentAsItWas) {
     prompter_.answers = {QMessageBox::No};
 }
 
+// A recent entry as the list shows and keeps it: the name as the system writes it.
+QString Entry(const QString& path) { return QDir::toNativeSeparators(path); }
+
 TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
     Start();
     QStringList paths;
@@ -158,14 +161,14 @@ TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
         prompter_.files = {paths.back()};
         Run(CommandId::FileOpen);
     }
-    const QStringList newestFive{"&1 " + paths[5], "&2 " + paths[4], "&3 " + paths[3],
-                                 "&4 " + paths[2], "&5 " + paths[1]};
+    const QStringList newestFive{"&1 " + Entry(paths[5]), "&2 " + Entry(paths[4]), "&3 " + Entry(paths[3]),
+                                 "&4 " + Entry(paths[2]), "&5 " + Entry(paths[1])};
     EXPECT_EQ(RecentTexts(), newestFive);
 
     // Opening a listed file moves it to the top without a duplicate.
     prompter_.files = {paths[2]};
     Run(CommandId::FileOpen);
-    EXPECT_EQ(RecentTexts().first(), "&1 " + paths[2]);
+    EXPECT_EQ(RecentTexts().first(), "&1 " + Entry(paths[2]));
     EXPECT_EQ(RecentTexts().size(), 5);
 
     // A chosen entry whose file is gone is reported and removed; nothing else changes.
@@ -174,7 +177,7 @@ TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
     frame_->Recent().Choose(2);  // "&3 f5.txt"
     ASSERT_EQ(prompter_.messages.size(), 1u);
     EXPECT_EQ(prompter_.messages[0].title, QStringLiteral("ファイルオープン"));
-    EXPECT_EQ(prompter_.messages[0].text, paths[4] + QStringLiteral("が見つかりませんでした。"));
+    EXPECT_EQ(prompter_.messages[0].text, Entry(paths[4]) + QStringLiteral("が見つかりませんでした。"));
     EXPECT_EQ(RecentTexts().size(), 4);
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ f3.txt ] *"));
 
@@ -183,12 +186,12 @@ TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
     frame_->Recent().Choose(3);  // "&4 f2.txt"
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ f2.txt ]"));
     const QStringList kept = RecentTexts();
-    EXPECT_EQ(kept.first(), "&1 " + paths[1]);
+    EXPECT_EQ(kept.first(), "&1 " + Entry(paths[1]));
 
     ASSERT_TRUE(Close());
     const auto store = RecentStore();
     EXPECT_EQ(store->value("Recent Document List/DocumentCount").toInt(), 5);
-    EXPECT_EQ(store->value("Recent Document List/Document1").toString(), paths[1]);
+    EXPECT_EQ(store->value("Recent Document List/Document1").toString(), Entry(paths[1]));
     EXPECT_FALSE(store->contains("Recent Document List/Document5"));
     Start();
     EXPECT_EQ(RecentTexts(), kept);
