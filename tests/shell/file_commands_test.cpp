@@ -19,6 +19,10 @@
 namespace numora::test {
 namespace {
 
+// A recent entry as the list shows and keeps it: the name as the system writes it.
+QString Entry(const QString& path) { return QDir::toNativeSeparators(path); }
+
+
 class FileCommandsTest : public MainFrameTest {
 protected:
     // A worksheet file in the data folder, with CR LF line ends.
@@ -96,7 +100,7 @@ TEST_F(FileCommandsTest, DocumentChangesFollowTheStateTable) {
     Run(CommandId::FileSave);
     EXPECT_EQ(ReadFile("b.txt"), QByteArray("5\r\n>5\r\n"));
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ b.txt ]"));
-    EXPECT_EQ(RecentTexts(), QStringList({"&1 " + FilePath("b.txt"), "&2 " + a}));
+    EXPECT_EQ(RecentTexts(), QStringList({"&1 " + Entry(FilePath("b.txt")), "&2 " + Entry(a)}));
     EXPECT_EQ(prompter_.fileRequests.back().folder, Folder());
 }
 
@@ -149,9 +153,6 @@ TEST_F(FileCommandsTest, LoadFailureLeavesTheDocumentAsItWas) {
     EXPECT_FALSE(frame_->Action(CommandId::FileMruFirst)->isEnabled());
     prompter_.answers = {QMessageBox::No};
 }
-
-// A recent entry as the list shows and keeps it: the name as the system writes it.
-QString Entry(const QString& path) { return QDir::toNativeSeparators(path); }
 
 TEST_F(FileCommandsTest, RecentListKeepsTheNewestAndSurvivesARestart) {
     Start();
@@ -226,7 +227,7 @@ TEST_F(FileCommandsTest, DroppingFilesOpensTheFirstOnly) {
     QApplication::processEvents();
     EXPECT_EQ(View().Text(), QStringLiteral("a\n"));
     EXPECT_EQ(Title(), QStringLiteral("Numora - [ a.txt ]"));
-    EXPECT_EQ(RecentTexts(), QStringList({"&1 " + a}));
+    EXPECT_EQ(RecentTexts(), QStringList({"&1 " + Entry(a)}));
     EXPECT_TRUE(frame.AppSettings().DataPath.empty());  // a drop leaves the data folder
 }
 
