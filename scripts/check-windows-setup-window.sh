@@ -32,7 +32,14 @@ command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & wm=$!; }
 "$wine" "$folder/numora.exe" >"$log" 2>&1 &
 app=$!
 clip=""
-trap 'kill $app 2>/dev/null || true; [[ -n $wm ]] && kill $wm 2>/dev/null; [[ -n $clip ]] && kill $clip 2>/dev/null; true' EXIT
+cleanup() {
+    status=$?
+    [[ -n $app ]] && kill $app 2>/dev/null
+    [[ -n $clip ]] && kill $clip 2>/dev/null
+    [[ -n $wm ]] && kill $wm 2>/dev/null
+    exit $status
+}
+trap cleanup EXIT
 
 wid=""
 # The first start in a new prefix waits for Wine to set up its desktop and fonts: up to 2 minutes.
@@ -83,6 +90,9 @@ xdotool key ctrl+a ctrl+v
 sleep 0.5
 xdotool key Return
 wait_title "Numora - [ 売上 2024.txt ]"
+kill $clip 2>/dev/null || true
+wait $clip 2>/dev/null || true
+clip=""
 
 # A new worksheet, a line in it, and File > Exit: the program keeps it as the Untitled worksheet.
 xdotool windowactivate --sync "$wid" 2>/dev/null || true
@@ -116,3 +126,4 @@ recent=$(iconv -f UTF-16LE -t UTF-8 "$prefix/drive_c/recent.reg" | tr -d '\r')
 grep -qx '"DocumentCount"=dword:00000005' <<<"$recent" || fail "the recent list's size: $recent"
 grep -qxF '"Document1"="'"${windows_name//\\/\\\\}"'"' <<<"$recent" || fail "the recent list: $recent"
 echo "check-windows-setup-window: ok"
+exit 0
