@@ -43,6 +43,19 @@ TEST_F(TotalsWindowTest, RecalculateAllAndNumoraCalcAgreeOnEveryWorksheetOfTheTa
     }
 }
 
+// With the default options (no automatic recalculation) each Enter sums what is above.
+TEST_F(TotalsWindowTest, EnterGivesTheTotalsOfTheLinesAbove) {
+    Start();
+    // Typed as a person types: each line's preview comes before its Enter.
+    for (const char* line : {"100", "200", "subtotal", "tax = subtotal*0.08", "total"}) {
+        QTest::keyClicks(&View(), line);
+        QTest::qWait(400);
+        Key(Qt::Key_Return);
+    }
+    EXPECT_EQ(View().Text(),
+              "100\n>100\n200\n>200\nsubtotal\n>300\ntax = subtotal*0.08\n>24\ntotal\n>324\n");
+}
+
 TEST_F(TotalsWindowTest, AnEditedItemUpdatesItsTotalsInOneUndoStep) {
     CMainFrame& frame = Start();
     settings_->AutoRecalculate = true;
