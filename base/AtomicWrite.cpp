@@ -77,15 +77,19 @@ private:
 
 // A short hidden name, independent of the document's name so that it never exceeds the
 // length limit of a name, and plainly not a document.
+constexpr std::string_view kTemporaryStart = ".numora-", kTemporaryEnd = ".tmp";
+constexpr std::string_view kTemporaryLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTemporaryRandomLetters = 8;
+
 template <typename Char>
 std::basic_string<Char> TemporaryName() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<int> pick(0, sizeof kLetters - 2);
+    std::uniform_int_distribution<std::size_t> pick(0, kTemporaryLetters.size() - 1);
     std::basic_string<Char> name;
-    for (const char c : std::string_view(".numora-")) name += static_cast<Char>(c);
-    for (int i = 0; i < 8; ++i) name += static_cast<Char>(kLetters[pick(random)]);
-    for (const char c : std::string_view(".tmp")) name += static_cast<Char>(c);
+    for (const char c : kTemporaryStart) name += static_cast<Char>(c);
+    for (std::size_t i = 0; i < kTemporaryRandomLetters; ++i)
+        name += static_cast<Char>(kTemporaryLetters[pick(random)]);
+    for (const char c : kTemporaryEnd) name += static_cast<Char>(c);
     return name;
 }
 
@@ -415,16 +419,20 @@ FileError CheckReplaceable(const std::filesystem::path& path) {
 
 namespace {
 
-// ".numora-" and eight letters or digits and ".tmp", as TemporaryName makes them.
+// A name TemporaryName makes.
 bool IsTemporaryName(std::wstring_view name) {
-    constexpr std::wstring_view kStart = L".numora-", kEnd = L".tmp";
-    if (name.size() != kStart.size() + 8 + kEnd.size() || !name.starts_with(kStart) ||
-        !name.ends_with(kEnd)) {
-        return false;
-    }
-    const std::wstring_view letters = name.substr(kStart.size(), 8);
-    return std::all_of(letters.begin(), letters.end(),
-                       [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9'); });
+    const auto matches = [](std::wstring_view part, std::string_view ascii) {
+        return std::equal(part.begin(), part.end(), ascii.begin(), ascii.end(),
+                          [](wchar_t w, char c) { return w == static_cast<wchar_t>(c); });
+    };
+    const std::size_t end = kTemporaryStart.size() + kTemporaryRandomLetters;
+    if (name.size() != end + kTemporaryEnd.size()) return false;
+    const std::wstring_view letters = name.substr(kTemporaryStart.size(), kTemporaryRandomLetters);
+    return matches(name.substr(0, kTemporaryStart.size()), kTemporaryStart) &&
+           matches(name.substr(end), kTemporaryEnd) &&
+           std::all_of(letters.begin(), letters.end(), [](wchar_t c) {
+               return c < 0x80 && kTemporaryLetters.find(static_cast<char>(c)) != std::string_view::npos;
+           });
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #!/bin/bash
 # Tries the Windows program folder that `make windows` stages, under Wine:
 #   check-windows.sh FOLDER WINEPREFIX
-# numora-calc.exe calculates; numora.exe answers --version, starts offscreen (all its libraries
-# and its platform plugin are found) and, on a virtual X screen, takes a typed line and keeps it
-# in the Untitled worksheet when closed, with the Japanese menus of Qt's own texts in place.
+# numora-calc.exe calculates; numora.exe answers --version and starts offscreen (all its libraries
+# and its platform plugin are found). The window on a screen is tried once installed
+# (check-windows-installer.sh).
 set -euo pipefail
 folder=$(cd "$1" && pwd)
 mkdir -p "$2"
@@ -48,17 +48,5 @@ wait $app 2>/dev/null || true
 WINEPREFIX=$prefix "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
 [[ -d $appdata/Numora ]] || fail "numora.exe made no settings folder: $(cat "$prefix/offscreen.log")"
 [[ $alive == yes ]] || fail "numora.exe ended at once: $(cat "$prefix/offscreen.log")"
-
-# On a virtual X screen, in Japanese: a typed line is calculated, and File > Exit keeps it in the
-# Untitled worksheet.
-if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
-    mkdir -p "$appdata/Numora"
-    printf '[View]\r\nLanguage=ja\r\n' >"$appdata/Numora/Numora.ini"
-    rm -f "$appdata/Numora/Untitled.txt"
-    xvfb-run -a -s "-screen 0 1024x768x24" "$here/check-windows-window.sh" "$folder" "$prefix" ||
-        fail "the window under Xvfb failed"
-    got=$(od -An -c "$appdata/Numora/Untitled.txt" | tr -s ' ')
-    [[ $got == " a = 6 * 7 \r \n > 4 2 \r \n" ]] || fail "Untitled.txt holds: $got"
-fi
 
 echo "check-windows: ok ($(du -sh "$folder" | cut -f1) in $folder)"
