@@ -431,28 +431,31 @@ bool IsTemporaryName(std::wstring_view name) {
     return matches(name.substr(0, kTemporaryStart.size()), kTemporaryStart) &&
            matches(name.substr(end), kTemporaryEnd) &&
            std::all_of(letters.begin(), letters.end(), [](wchar_t c) {
-               return c < 0x80 && kTemporaryLetters.find(static_cast<char>(c)) != std::string_view::npos;
+               return c < 0x80 &&
+                      kTemporaryLetters.find(static_cast<char>(c)) != std::string_view::npos;
            });
 }
 
 }  // namespace
 
 void RemoveLeftTemporaryFiles(const std::filesystem::path& folder) {
-    const std::filesystem::path pattern = (folder.empty() ? std::filesystem::path(L".") : folder) /
-                                          L".numora-*.tmp";
+    const std::filesystem::path pattern =
+        (folder.empty() ? std::filesystem::path(L".") : folder) / L".numora-*.tmp";
     WIN32_FIND_DATAW found;
     const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
                                              FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsTemporaryName(found.cFileName)) {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            !IsTemporaryName(found.cFileName)) {
             continue;
         }
         // Only a file that no process holds open can be opened without sharing; closing this
         // handle then deletes it. A write in progress keeps its temporary open until renamed.
         const std::filesystem::path left = pattern.parent_path() / found.cFileName;
-        const HANDLE file = ::CreateFileW(left.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        const HANDLE file =
+            ::CreateFileW(left.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
