@@ -119,6 +119,7 @@ fuzz:
 # Qt for Windows, built once per machine from Debian's own qt6-base source (the host Qt's version)
 # with mingw-w64, into a cache folder outside the tree (about 20 minutes on 2 cores); prints the
 # folder. A later run finds it complete and only prints it: scripts/build-qt-windows.sh --prefix-only.
+# A packed copy of this recipe's folder in ../shared/cache is unpacked and checked instead.
 qt-windows:
 	@JOBS=$(JOBS) ./scripts/build-qt-windows.sh
 

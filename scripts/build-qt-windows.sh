@@ -5,6 +5,10 @@
 #   build-qt-windows.sh --prefix-only   prints the folder if it is complete; fails otherwise
 #   build-qt-windows.sh --check         builds a small Qt program with the folder, runs it in Wine
 #   build-qt-windows.sh --print-sources prints the deb-src list the source is fetched through
+#   build-qt-windows.sh --seed-plan     says whether a run would unpack a cached archive or build
+# A finished folder packed as NAME.tar.xz, with NAME.tar.xz.sha256 beside it, in the seed folder
+# (NUMORA_QT_SEED_DIR, default ../shared/cache beside the repository) is unpacked instead of
+# built when NAME is this recipe's and the checksum holds; it then passes the same Wine check.
 # The folder's name holds a hash of everything that shapes the build, so a change to any of it
 # builds a new folder beside the old one. An interrupted run resumes in the work folder beside it.
 # JOBS sets the build's parallelism (default: all cores).
@@ -93,6 +97,25 @@ hash=$({
 } | sha256sum | cut -c1-10)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/numora
 name=qt-$upstream-mingw-w64-$hash
+seeds=${NUMORA_QT_SEED_DIR:-$(cd "$here/../.." && pwd)/shared/cache}
+archive=$seeds/$name.tar.xz
+
+# Prints "seed ARCHIVE" when the archive may be used, or "build: WHY" when not.
+seed_plan() {
+    if [ ! -f "$archive" ]; then
+        echo "build: no $name.tar.xz in $seeds"
+    elif [ ! -f "$archive.sha256" ]; then
+        echo "build: $archive has no checksum beside it"
+    else
+        want=$(cut -d' ' -f1 <"$archive.sha256")
+        got=$(sha256sum "$archive" | cut -d' ' -f1)
+        if [ "$want" = "$got" ] && [ ${#want} -eq 64 ]; then
+            echo "seed $archive"
+        else
+            echo "build: the checksum of $archive is not the one beside it"
+        fi
+    fi
+}
 
 # The Wine run of a small program that links every module the window uses: it types into a line
 # edit through QtTest and prints a page to PDF.
@@ -171,6 +194,10 @@ case $mode in
     print_sources
     exit 0
     ;;
+--seed-plan)
+    seed_plan
+    exit 0
+    ;;
 --prefix-only)
     [ -f "$cache/$name/.complete" ] || die "Qt for Windows is not built yet in $cache/$name (make qt-windows)"
     echo "$cache/$name"
@@ -206,6 +233,29 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 started=$(date +%s)
+
+# A cached build of this very recipe saves the twenty minutes; it counts only once it has passed
+# the check that a build passes, at the place it will be used from.
+plan=$(seed_plan)
+case $plan in
+seed\ *)
+    say "unpacking $archive instead of building"
+    rm -rf "$prefix"
+    if tar -xJf "$archive" -C "$cache" --exclude="$name/.complete" "$name" && [ -d "$prefix/bin" ] &&
+        (check "$prefix"); then
+        printf 'Debian qt6-base %s for Windows (mingw-w64), unpacked from %s %s\nconfigure %s\n' \
+            "$version" "$(basename "$archive")" "$(date -u '+%Y-%m-%d %H:%M UTC')" "$QT_OPTIONS" \
+            >"$prefix/.complete"
+        rm -rf "$work" "$work.lock"
+        say "unpacked in $(($(date +%s) - started)) s"
+        echo "$prefix"
+        exit 0
+    fi
+    rm -rf "$prefix"
+    say "the unpacked archive failed its check; building from source"
+    ;;
+*) say "${plan#build: }; building from source" ;;
+esac
 
 # Each step leaves a mark when done; a step without its mark starts over from a clean slate.
 if [ ! -f "$work/.fetched" ]; then

@@ -87,6 +87,25 @@ case $prefix in
 "$root/cache/numora/qt-"*-mingw-w64-??????????) ;;
 *) fail "the folder is not in the cache, keyed by version and hash: $prefix" ;;
 esac
+name=$(basename "$prefix")
+
+# A cached archive is used only under this recipe's name and with its checksum right.
+export NUMORA_QT_SEED_DIR="$root/seeds"
+plan() { "$script" --seed-plan; }
+case $(plan) in "build: no $name.tar.xz in "*) ;; *) fail "no archive, yet: $(plan)" ;; esac
+mkdir -p "$root/seeds"
+echo archive >"$root/seeds/$name.tar.xz"
+case $(plan) in "build: "*"no checksum"*) ;; *) fail "an archive without a checksum: $(plan)" ;; esac
+echo "0000000000000000000000000000000000000000000000000000000000000000  $name.tar.xz" \
+    >"$root/seeds/$name.tar.xz.sha256"
+case $(plan) in "build: the checksum"*) ;; *) fail "a wrong checksum: $(plan)" ;; esac
+(cd "$root/seeds" && sha256sum "$name.tar.xz" >"$name.tar.xz.sha256")
+[ "$(plan)" = "seed $root/seeds/$name.tar.xz" ] || fail "the right archive is not used: $(plan)"
+other=$(echo "$name" | sed 's/-[0-9a-f]*$/-0123456789/')
+mv "$root/seeds/$name.tar.xz" "$root/seeds/$other.tar.xz"
+case $(plan) in "build: no"*) ;; *) fail "another recipe's archive: $(plan)" ;; esac
+mv "$root/seeds/$other.tar.xz" "$root/seeds/$name.tar.xz"
+
 mkdir -p "$prefix/bin"
 "$script" --prefix-only >"$root/out" 2>/dev/null && fail "--prefix-only accepts an unfinished folder"
 [ -s "$root/out" ] && fail "--prefix-only printed an unfinished folder"
