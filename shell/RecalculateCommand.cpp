@@ -116,11 +116,12 @@ bool RecalculateAll(CMainFrame& frame) {
     options.keepValues = true;
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
-    options.progress = PostProgress(panes, [active] { return *active; }, 0);
+    options.progress = PostProgress(
+        panes, [active] { return *active; }, 0);
 
     // The window's own engine does the work, so afterwards it holds the variables of the last
-    // line calculated.
-    VariableListModel list;
+    // line calculated (or, stopped, those of the lines done over those it held).
+    VariableListModel list = frame.VariableList().List()->Model();
     options.variableList = &list;
     auto pieces = std::make_shared<PieceQueue>(view);
     options.piece = [pieces](std::u16string_view piece) { pieces->Push(pieces, piece); };

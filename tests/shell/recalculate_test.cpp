@@ -111,13 +111,13 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     const QString last = caret.block().previous().text();
     ASSERT_TRUE(last.startsWith(u'>'));
     EXPECT_EQ(Variables(), QStringList({"n=" + last.mid(1)}));
-    EXPECT_EQ(caret.block().text(),
-              last == QStringLiteral(">50007") ? QStringLiteral("f40(1)") : QStringLiteral("n = n + 1"));
+    EXPECT_EQ(caret.block().text(), last == QStringLiteral(">50007") ? QStringLiteral("f40(1)")
+                                                                     : QStringLiteral("n = n + 1"));
     EXPECT_EQ(frame.statusBar()->currentMessage(),
               QStringLiteral("再計算を中止しました。ここから下の結果は更新されていません。"));
     // Read whole: nothing covers the message's end.
-    const int messageEnd = frame.statusBar()->fontMetrics().horizontalAdvance(
-        frame.statusBar()->currentMessage());
+    const int messageEnd =
+        frame.statusBar()->fontMetrics().horizontalAdvance(frame.statusBar()->currentMessage());
     EXPECT_TRUE(!frame.Panes().ResultPane().isVisible() ||
                 frame.Panes().ResultPane().x() > messageEnd);
     EXPECT_FALSE(View().document()->isRedoAvailable());
@@ -127,6 +127,29 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(View().Text(), before);
     EXPECT_FALSE(View().document()->isUndoAvailable());
+}
+
+// Esc at the first line: nothing was recalculated, so every line keeps its variables, as its text.
+TEST_F(RecalculateTest, EscKeepsTheVariablesOfTheLinesNotReached) {
+    CMainFrame& frame = Start();
+    AddEndlessFunctions(frame.Functions());
+    View().LoadText(QStringLiteral("f40(1)\n"));
+    TypeLine(QStringLiteral("k=7"));
+    ASSERT_EQ(View().Text(), QStringLiteral("f40(1)\nk=7\n>7\n"));
+    const auto stop =
+        QObject::connect(&frame.Waiting(), &CalculationWait::BusyChanged, &frame, [&](bool busy) {
+            if (busy) Key(Qt::Key_Escape);
+        });
+    Key(Qt::Key_R, Qt::ControlModifier);
+    QObject::disconnect(stop);
+    QCoreApplication::processEvents();  // the keys held meanwhile
+    EXPECT_EQ(View().textCursor().blockNumber(), 0);
+    EXPECT_EQ(View().Text(), QStringLiteral("f40(1)\nk=7\n>7\n"));
+    EXPECT_EQ(Variables(), QStringList({"k=7"}));
+    EXPECT_EQ(ResultPane(), QStringLiteral(">7"));
+
+    TypeLine(QStringLiteral("k*2"));
+    EXPECT_EQ(View().Text(), QStringLiteral("f40(1)\nk=7\n>7\nk*2\n>14\n"));
 }
 
 }  // namespace
