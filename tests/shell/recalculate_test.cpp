@@ -73,6 +73,41 @@ TEST_F(RecalculateTest, OpeningRecalculatesWhenTheOptionIsSet) {
     EXPECT_FALSE(View().document()->isUndoAvailable());
 }
 
+// A recalculation that changes no text leaves the document as it was: opened, it asks nothing at
+// close; one that changes a result marks it modified.
+TEST_F(RecalculateTest, ARecalculationThatChangesNothingLeavesTheDocumentUnmodified) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+        bool changes;
+    };
+    const Case cases[] = {
+        {"up to date", "m = 1\r\n>1\r\nm + 1\r\n>2\r\n", false},
+        {"up to date, no last line break", "m = 1\r\n>1\r\nm + 1\r\n>2", false},
+        {"comments and blank lines", "// prices\r\n\r\na = 2 // two\r\n>2\r\n\r\n", false},
+        {"a stale result", "m = 1\r\n>1\r\nm + 1\r\n>3\r\n", true},
+        {"a missing result", "m = 1\r\n>1\r\nm + 1\r\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile("sheet.txt", c.file);
+        CMainFrame& frame = Start();
+        settings_->Option |= OptionBits::RecalculateOnOpen;
+        prompter_.files = {FilePath("sheet.txt")};
+        frame.Action(CommandId::FileOpen)->trigger();
+        EXPECT_EQ(frame.Modified(), c.changes);
+        EXPECT_EQ(frame.windowTitle().endsWith(u'*'), c.changes)
+            << frame.windowTitle().toStdString();
+        if (c.changes) continue;
+        // Ctrl+R on it again, and after a save, the same.
+        Key(Qt::Key_R, Qt::ControlModifier);
+        EXPECT_FALSE(frame.Modified());
+        const std::size_t asked = prompter_.messages.size();
+        EXPECT_TRUE(Close());
+        EXPECT_EQ(prompter_.messages.size(), asked);
+    }
+}
+
 TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     CMainFrame& frame = Start();
     // A line that would run for days sits half way down 100,000 lines.
