@@ -21,6 +21,7 @@ public:
         return tr("再計算を中止しました。ここから下の結果は更新されていません。");
     }
     static QString kNoRecentDocuments() { return tr("(なし)"); }
+    static QString kNoResultToCopy() { return tr("コピーできる結果がありません。"); }
     // The toolbars' names, read by screen readers.
     static QString kStandardToolbar() { return tr("標準ツール バー"); }
     static QString kInsertToolbar() { return tr("挿入ツール バー"); }
