@@ -155,6 +155,16 @@ TEST_F(EnglishInterface, TextsAreShownWhole) {
     ExpectStatusTextsFit(Start());
 }
 
+// The English status texts, longer than the Japanese ones, set the window's width no more: the
+// first start is 640 pixels wide, a saved 600 stays.
+TEST_F(EnglishInterface, StatusTextsNeverWidenTheWindow) {
+    EXPECT_EQ(Start().width(), 640);
+    ASSERT_TRUE(Close());
+    WriteFile(QStringLiteral("Numora.ini"),
+              "[General]\r\nLeft=10\r\nTop=10\r\nWidth=600\r\nHeight=400\r\n");
+    ExpectStatusTextsKeepTheWidth(Start());
+}
+
 // The English options dialog, wider than the Japanese one, fits a laptop's screen too.
 TEST_F(EnglishInterface, OptionsDialogFitsALaptopScreen) {
     Settings settings{"/nonexistent-numora-test", false};

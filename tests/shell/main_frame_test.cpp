@@ -40,6 +40,12 @@ QStringList ToolbarTexts(const QToolBar& bar) {
 
 TEST_F(MainFrameTest, StatusTextsAreShownWhole) { ExpectStatusTextsFit(Start()); }
 
+TEST_F(MainFrameTest, StatusTextsNeverWidenTheWindow) {
+    WriteFile(QStringLiteral("Numora.ini"),
+              "[General]\r\nLeft=10\r\nTop=10\r\nWidth=600\r\nHeight=400\r\n");
+    ExpectStatusTextsKeepTheWidth(Start());
+}
+
 TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
     CMainFrame& frame = Start();
     EXPECT_EQ(frame.size(), QSize(640, 480));
@@ -250,7 +256,8 @@ TEST_F(MainFrameTest, ADarkPaletteRecoloursTheWorksheetAtOnce) {
     QCoreApplication::processEvents();
     EXPECT_EQ(View().LineColor(ColorKind::Result), QColor(0x6E, 0xB4, 0xFF));
     EXPECT_EQ(View().LineColor(ColorKind::Default), QColor(0xE6, 0xE6, 0xE6));
-    EXPECT_EQ(frame.Panes().CalcPane().palette().color(QPalette::WindowText), QColor(0x6E, 0xB4, 0xFF));
+    EXPECT_EQ(frame.Panes().CalcPane().palette().color(QPalette::WindowText),
+              QColor(0x6E, 0xB4, 0xFF));
     QApplication::setPalette(light);
     QCoreApplication::processEvents();
     EXPECT_EQ(View().LineColor(ColorKind::Result), QColor(0, 0, 255));
