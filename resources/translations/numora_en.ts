@@ -1182,6 +1182,10 @@ The settings changed in this run will not be kept for the next start.</translati
         <source>挿入ツール バー</source>
         <translation>Insert Toolbar</translation>
     </message>
+    <message>
+        <source>ステータス バー</source>
+        <translation>Status Bar</translation>
+    </message>
 </context>
 <context>
     <name>view_texts</name>
