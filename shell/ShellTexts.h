@@ -25,6 +25,7 @@ public:
     // The toolbars' names, read by screen readers.
     static QString kStandardToolbar() { return tr("標準ツール バー"); }
     static QString kInsertToolbar() { return tr("挿入ツール バー"); }
+    static QString kStatusBarName() { return tr("ステータス バー"); }
     static inline const QString kAboutTitle = QStringLiteral("Numora");
     static inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);
 

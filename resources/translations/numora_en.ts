@@ -1200,6 +1200,10 @@ The settings changed in this run will not be kept for the next start.</translati
         <source>コピーできる結果がありません。</source>
         <translation>There is no result to copy.</translation>
     </message>
+    <message>
+        <source>ステータス バー</source>
+        <translation>Status Bar</translation>
+    </message>
 </context>
 <context>
     <name>view_texts</name>

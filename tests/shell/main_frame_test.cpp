@@ -40,6 +40,12 @@ QStringList ToolbarTexts(const QToolBar& bar) {
 
 TEST_F(MainFrameTest, StatusTextsAreShownWhole) { ExpectStatusTextsFit(Start()); }
 
+TEST_F(MainFrameTest, StatusTextsNeverWidenTheWindow) {
+    WriteFile(QStringLiteral("Numora.ini"),
+              "[General]\r\nLeft=10\r\nTop=10\r\nWidth=600\r\nHeight=400\r\n");
+    ExpectStatusTextsKeepTheWidth(Start());
+}
+
 TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
     CMainFrame& frame = Start();
     EXPECT_EQ(frame.size(), QSize(640, 480));
