@@ -24,6 +24,9 @@ public:
     // After the line's result line went in, right below the paragraph located; `status` is
     // Evaluate's.
     virtual void Written(TextBuffer& /*buffer*/, int /*status*/) {}
+    // After Evaluate: input came while the line ran and waits to be delivered. It was typed for
+    // the line after the result line, so a failed line leaves the caret there, not on the error.
+    virtual bool InputWaiting() const { return false; }
 };
 
 }  // namespace numora

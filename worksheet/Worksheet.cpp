@@ -38,6 +38,7 @@ public:
     const std::u16string& MessageText() const override {
         return sheet_.message_ ? *sheet_.message_ : sheet_.engine_.GetMessageText();
     }
+    bool InputWaiting() const override { return sheet_.InputWaiting(); }
 
 private:
     Worksheet& sheet_;
@@ -172,7 +173,8 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
         totals_.Use(&passTotals_);
     }
     Run([&] {
-        if (!below.empty()) outcome = CalculateResultLines(below, first, engine_, journal_, options);
+        if (!below.empty())
+            outcome = CalculateResultLines(below, first, engine_, journal_, options);
         engine_.ShowResult(enter.result, std::move(enter.valueText));
     });
     totals_.Use(nullptr);
@@ -180,6 +182,11 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
     ApplyUpdates(outcome.updates, enter.above);
     KeepValues(enter.aboveKept);
     KeepValues(outcome.kept);
+    if (enter.failed && InputWaiting()) {
+        // Typed while the lines below were brought up to date, for the line after the result.
+        const std::int32_t after = text_.ParagraphStart(enter.paragraph + 2);
+        text_.SetSelection(after, after);
+    }
     driver_.EndEditGroup();
     assigned_.insert(assigned_.end(), std::make_move_iterator(outcome.assigned.begin()),
                      std::make_move_iterator(outcome.assigned.end()));
@@ -233,6 +240,7 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
             enter.valueText = engine_.GetValueText();
         }
     });
+    enter.failed = status != 0;
     if (status == kCanceledStatus) {
         enter.canceled = true;
         message_ = &kCanceledText;

@@ -24,6 +24,8 @@ public:
     virtual ~LineWait() = default;
     // Returns once `worker`'s job has ended.
     virtual void WaitForLine(LineWorker& worker) = 0;
+    // Input (keys, clicks, commands) came while a line ran and waits for its turn.
+    virtual bool InputKept() const { return false; }
 };
 
 class Worksheet {
@@ -102,13 +104,15 @@ private:
         std::int32_t paragraph = 0;  // the Enter's line
         bool evaluated = false;
         bool canceled = false;
+        bool failed = false;
         std::int32_t stoppedAt = 0;       // the first line left uncalculated when canceled
         std::vector<ResultUpdate> above;  // result lines above it that changed
         std::vector<std::pair<std::int32_t, Number>> aboveKept;
-        Number result{0};                 // what the status bar shows afterwards
+        Number result{0};  // what the status bar shows afterwards
         std::u16string valueText;
     };
     int EvaluateEnterLine(std::u16string& line, std::int32_t& position);
+    bool InputWaiting() const { return wait_ != nullptr && wait_->InputKept(); }
     bool JournalCurrent() const { return journal_.Valid() && journalGeneration_ == generation_; }
     ResultPassOptions PassOptions(bool progress);
     // Before a pass from `from` over `text`: the sums the totals names start with, when any line
@@ -116,7 +120,8 @@ private:
     void StartTotals(std::int32_t from, std::u16string_view text, ResultPassOptions& options);
     void KeepValues(const std::vector<std::pair<std::int32_t, Number>>& kept);
     // Rewrites result lines, bottom first, keeping the selection on its paragraphs.
-    void ApplyUpdates(const std::vector<ResultUpdate>& below, const std::vector<ResultUpdate>& above);
+    void ApplyUpdates(const std::vector<ResultUpdate>& below,
+                      const std::vector<ResultUpdate>& above);
     void PassEnded(const ResultPassOutcome& outcome);
 
     TextBuffer& text_;

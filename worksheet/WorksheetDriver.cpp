@@ -137,7 +137,7 @@ bool WorksheetDriver::CalculateLine(bool shift) {
     }
     buffer_.ReplaceSelection(insertText);
     evaluator_.Written(buffer_, status);
-    if (status != 0) {
+    if (status != 0 && !evaluator_.InputWaiting()) {
         // On the offending character of the source line, which the edit below left in place.
         // Kept inside the source paragraph whatever position the evaluator reports.
         const std::int32_t caret =

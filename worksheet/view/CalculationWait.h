@@ -32,6 +32,7 @@ public:
     ~CalculationWait() override;
 
     void WaitForLine(LineWorker& worker) override;
+    bool InputKept() const override { return typeAhead_.HoldsInput(); }
 
     bool Running() const { return running_; }
     // Runs `command` now, or, while a line runs or input kept meanwhile waits, after that

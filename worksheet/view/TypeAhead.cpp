@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace numora {
 
@@ -14,6 +17,35 @@ void TypeAhead::KeepEvent(QObject* target, const QEvent& event) {
 
 void TypeAhead::KeepCall(std::function<void()> call) {
     entries_.push_back({nullptr, nullptr, std::move(call)});
+}
+
+bool TypeAhead::HoldsInput() const {
+    return std::any_of(entries_.begin(), entries_.end(), [](const Entry& entry) {
+        if (entry.call) return true;
+        if (!entry.target) return false;
+        switch (entry.event->type()) {
+            case QEvent::KeyPress:
+                switch (static_cast<const QKeyEvent&>(*entry.event).key()) {
+                    case Qt::Key_Shift:
+                    case Qt::Key_Control:
+                    case Qt::Key_Meta:
+                    case Qt::Key_Alt:
+                    case Qt::Key_AltGr:
+                        return false;
+                    default:
+                        return true;
+                }
+            case QEvent::InputMethod:
+                return !static_cast<const QInputMethodEvent&>(*entry.event)
+                            .commitString()
+                            .isEmpty();
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                return true;
+            default:
+                return false;
+        }
+    });
 }
 
 void TypeAhead::Deliver() {

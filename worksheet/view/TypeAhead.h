@@ -23,6 +23,9 @@ public:
     void KeepEvent(QObject* target, const QEvent& event);
     void KeepCall(std::function<void()> call);
     bool Empty() const { return entries_.empty(); }
+    // Something kept edits or moves the caret: a key (not a release, nor a modifier alone), an
+    // input method's text, a click or a command.
+    bool HoldsInput() const;
     // One kept entry is being delivered right now: what it causes runs at once.
     bool Delivering() const { return delivering_; }
     // Delivers the entries, oldest first. An entry that starts another long line returns only
