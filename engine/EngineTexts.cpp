@@ -1,5 +1,7 @@
 #include "engine/EngineTexts.h"
 
+#include <algorithm>
+
 namespace numora {
 
 namespace {
@@ -15,7 +17,11 @@ std::u16string Replace(std::u16string_view pattern, std::u16string_view marker,
 }  // namespace
 
 std::u16string FormatMessage(std::u16string_view pattern, std::u16string_view text) {
-    return Replace(pattern, u"%s", text);
+    // The quoted part of a line is shown on one result line, where a tab would be a raw control
+    // character (or a jump to the next tab stop): it shows as the blank it is to the engine.
+    std::u16string shown(text);
+    std::replace(shown.begin(), shown.end(), u'\t', u' ');
+    return Replace(pattern, u"%s", shown);
 }
 
 std::u16string FormatMessage(std::u16string_view pattern, int number) {

@@ -66,7 +66,7 @@ inline constexpr std::u16string_view kValueClose = u")";
 
 namespace numora {
 
-// Replaces the first "%s" in `pattern` by `text`.
+// Replaces the first "%s" in `pattern` by `text`, with each tab in it shown as a blank.
 std::u16string FormatMessage(std::u16string_view pattern, std::u16string_view text);
 // Replaces the first "%d" in `pattern` by the decimal form of `number`.
 std::u16string FormatMessage(std::u16string_view pattern, int number);

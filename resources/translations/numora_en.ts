@@ -195,7 +195,7 @@ Toggle Variable List</translation>
     </message>
     <message>
         <source>常に手前に表示(&amp;V)	Pause</source>
-        <translation>Always on &amp;Top	Pause</translation>
+        <translation>&amp;Always on Top	Pause</translation>
     </message>
     <message>
         <source>ウィンドウを常に最前面に表示</source>
@@ -602,10 +602,6 @@ The changes last only until the program ends.</translation>
 <context>
     <name>findtexts</name>
     <message>
-        <source>%1 個の &quot;%2&quot; を &quot;%3&quot; に置換しました。</source>
-        <translation>Replaced %1 of &quot;%2&quot; with &quot;%3&quot;.</translation>
-    </message>
-    <message>
         <source>文字列置換</source>
         <translation>Replace</translation>
     </message>
@@ -669,12 +665,19 @@ The changes last only until the program ends.</translation>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 個の &quot;%1&quot; を &quot;%2&quot; に置換しました。</source>
+        <translation>
+            <numerusform>Replaced %n occurrence of &quot;%1&quot; with &quot;%2&quot;.</numerusform>
+            <numerusform>Replaced %n occurrences of &quot;%1&quot; with &quot;%2&quot;.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>numora::DefaultUserFunctions</name>
     <message>
         <source>baseを底とする x の対数 : LogN(base; x)</source>
-        <translation>Logarithm of x to the base base : LogN(base; x)</translation>
+        <translation>Logarithm of x to the given base : LogN(base; x)</translation>
     </message>
     <message>
         <source>60進角度Deg:Min:Secを10進角度に変換</source>
@@ -1049,6 +1052,243 @@ The changes last only until the program ends.</translation>
     <message>
         <source>合計(&amp;S)</source>
         <translation>&amp;Sums</translation>
+    </message>
+    <message>
+        <source>%1	(&amp;%2)</source>
+        <translation>&amp;%2 %1</translation>
+    </message>
+    <message>
+        <source>%1	(&amp;%2)</source>
+        <comment>past the sixteenth function</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Sin	(&amp;S)</source>
+        <translation>&amp;Sin</translation>
+    </message>
+    <message>
+        <source>Cos	(&amp;C)</source>
+        <translation>&amp;Cos</translation>
+    </message>
+    <message>
+        <source>Tan	(&amp;T)</source>
+        <translation>&amp;Tan</translation>
+    </message>
+    <message>
+        <source>ASin	(&amp;A)</source>
+        <translation>&amp;ASin</translation>
+    </message>
+    <message>
+        <source>ACos	(&amp;O)</source>
+        <translation>AC&amp;os</translation>
+    </message>
+    <message>
+        <source>ATan	(&amp;N)</source>
+        <translation>ATa&amp;n</translation>
+    </message>
+    <message>
+        <source>ATan2	(&amp;Z)</source>
+        <translation>ATan&amp;2</translation>
+    </message>
+    <message>
+        <source>Sinh	(&amp;1)</source>
+        <translation>S&amp;inh</translation>
+    </message>
+    <message>
+        <source>Cosh	(&amp;2)</source>
+        <translation>Cos&amp;h</translation>
+    </message>
+    <message>
+        <source>Tanh	(&amp;3)</source>
+        <translation>Tanh</translation>
+    </message>
+    <message>
+        <source>ASinh	(&amp;4)</source>
+        <translation>ASinh</translation>
+    </message>
+    <message>
+        <source>ACosh	(&amp;5)</source>
+        <translation>ACosh</translation>
+    </message>
+    <message>
+        <source>ATanh	(&amp;6)</source>
+        <translation>ATanh</translation>
+    </message>
+    <message>
+        <source>Exp	(&amp;E)</source>
+        <translation>&amp;Exp</translation>
+    </message>
+    <message>
+        <source>Exp2	(&amp;1)</source>
+        <translation>E&amp;xp2</translation>
+    </message>
+    <message>
+        <source>Ln	(&amp;N)</source>
+        <translation>L&amp;n</translation>
+    </message>
+    <message>
+        <source>Log	(&amp;L)</source>
+        <translation>&amp;Log</translation>
+    </message>
+    <message>
+        <source>Log2	(&amp;2)</source>
+        <translation>Log&amp;2</translation>
+    </message>
+    <message>
+        <source>Sqrt	(&amp;S)</source>
+        <translation>&amp;Sqrt</translation>
+    </message>
+    <message>
+        <source>Cbrt	(&amp;C)</source>
+        <translation>&amp;Cbrt</translation>
+    </message>
+    <message>
+        <source>Hypot	(&amp;H)</source>
+        <translation>&amp;Hypot</translation>
+    </message>
+    <message>
+        <source>Abs	(&amp;A)</source>
+        <translation>&amp;Abs</translation>
+    </message>
+    <message>
+        <source>Int	(&amp;I)</source>
+        <translation>&amp;Int</translation>
+    </message>
+    <message>
+        <source>Frac	(&amp;F)</source>
+        <translation>&amp;Frac</translation>
+    </message>
+    <message>
+        <source>Logb	(&amp;B)</source>
+        <translation>Log&amp;b</translation>
+    </message>
+    <message>
+        <source>Ceil	(&amp;C)</source>
+        <translation>&amp;Ceil</translation>
+    </message>
+    <message>
+        <source>Floor	(&amp;L)</source>
+        <translation>F&amp;loor</translation>
+    </message>
+    <message>
+        <source>Round	(&amp;R)</source>
+        <translation>&amp;Round</translation>
+    </message>
+    <message>
+        <source>Trunc	(&amp;T)</source>
+        <translation>&amp;Trunc</translation>
+    </message>
+    <message>
+        <source>Date	(&amp;D)</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>Time	(&amp;T)</source>
+        <translation>&amp;Time</translation>
+    </message>
+    <message>
+        <source>Now	(&amp;N)</source>
+        <translation>&amp;Now</translation>
+    </message>
+    <message>
+        <source>Dayofweek	(&amp;W)</source>
+        <translation>Dayof&amp;week</translation>
+    </message>
+    <message>
+        <source>IncMonth	(&amp;M)</source>
+        <translation>Inc&amp;Month</translation>
+    </message>
+    <message>
+        <source>TimeSpan	(&amp;S)</source>
+        <translation>Time&amp;Span</translation>
+    </message>
+    <message>
+        <source>ToDate	(&amp;F)</source>
+        <translation>ToD&amp;ate</translation>
+    </message>
+    <message>
+        <source>ToTime	(&amp;Y)</source>
+        <translation>T&amp;oTime</translation>
+    </message>
+    <message>
+        <source>UnixTime	(&amp;U)</source>
+        <translation>&amp;UnixTime</translation>
+    </message>
+    <message>
+        <source>ExcelTime	(&amp;E)</source>
+        <translation>&amp;ExcelTime</translation>
+    </message>
+    <message>
+        <source>FormatTime	(&amp;T)</source>
+        <translation>&amp;FormatTime</translation>
+    </message>
+    <message>
+        <source>Not	(&amp;N)</source>
+        <translation>&amp;Not</translation>
+    </message>
+    <message>
+        <source>Or	(&amp;Q)</source>
+        <translation>&amp;Or</translation>
+    </message>
+    <message>
+        <source>And	(&amp;A)</source>
+        <translation>&amp;And</translation>
+    </message>
+    <message>
+        <source>Xor	(&amp;X)</source>
+        <translation>&amp;Xor</translation>
+    </message>
+    <message>
+        <source>Nor	(&amp;W)</source>
+        <translation>No&amp;r</translation>
+    </message>
+    <message>
+        <source>Nand	(&amp;S)</source>
+        <translation>Nan&amp;d</translation>
+    </message>
+    <message>
+        <source>Bsl	(&amp;L)</source>
+        <translation>Bs&amp;l</translation>
+    </message>
+    <message>
+        <source>Bsr	(&amp;R)</source>
+        <translation>B&amp;sr</translation>
+    </message>
+    <message>
+        <source>Bit	(&amp;B)</source>
+        <translation>&amp;Bit</translation>
+    </message>
+    <message>
+        <source>ToRad	(&amp;R)</source>
+        <translation>To&amp;Rad</translation>
+    </message>
+    <message>
+        <source>ToDeg	(&amp;D)</source>
+        <translation>To&amp;Deg</translation>
+    </message>
+    <message>
+        <source>Format	(&amp;F)</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>Hex	(&amp;H)</source>
+        <translation>&amp;Hex</translation>
+    </message>
+    <message>
+        <source>Random	(&amp;N)</source>
+        <translation>Ra&amp;ndom</translation>
+    </message>
+    <message>
+        <source>Subtotal	(&amp;S)</source>
+        <translation>&amp;Subtotal</translation>
+    </message>
+    <message>
+        <source>Total	(&amp;T)</source>
+        <translation>&amp;Total</translation>
+    </message>
+    <message>
+        <source>Average	(&amp;A)</source>
+        <translation>&amp;Average</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,9 @@ namespace numora {
 struct findtexts {
     Q_DECLARE_TR_FUNCTIONS(findtexts)
 public:
-    // %1 count, %2 search text, %3 replacement.
+    // %n count, %1 search text, %2 replacement; English says "occurrence(s)" by the count.
     static QString ReplacedAll(int count, const QString& what, const QString& with) {
-        return tr("%1 個の \"%2\" を \"%3\" に置換しました。").arg(count).arg(what, with);
+        return tr("%n 個の \"%1\" を \"%2\" に置換しました。", nullptr, count).arg(what, with);
     }
     static QString ReplaceTitle() { return tr("文字列置換"); }
     static QString NotFound(const QString& what) {

@@ -5,14 +5,14 @@
 
 namespace numora {
 
-// The titles and help texts are UTF-8 sources of translation in this context.
+// The titles, item texts and help texts are UTF-8 sources of translation in this context.
 inline constexpr char kFunctionMenuContext[] = "numora::FunctionMenu";
 
 // The places of an item that inserts its name alone: a name that stands for a value.
 inline constexpr int kNameOnly = -1;
 
 struct FunctionMenuItem {
-    const char* text;  // "Sin\t(&S)"; nullptr for a separator
+    const char* text;  // "Sin\t(&S)", the name up to the tab; nullptr for a separator
     int places;        // or kNameOnly
     const char* help;
 };

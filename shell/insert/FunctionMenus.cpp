@@ -18,8 +18,14 @@ namespace numora {
 
 namespace {
 
-QAction* AddFunctionItem(QMenu& menu, const QString& text, int places, const QString& help) {
+// The name an item inserts, kept apart from its text: a translated text puts its access key
+// inside the name ("&Sin").
+constexpr char kFunctionNameProperty[] = "functionName";
+
+QAction* AddFunctionItem(QMenu& menu, const QString& text, const QString& name, int places,
+                         const QString& help) {
     QAction* action = menu.addAction(text);
+    action->setProperty(kFunctionNameProperty, name);
     action->setData(places);
     action->setStatusTip(help);
     return action;
@@ -32,7 +38,9 @@ QMenu* AddSubmenu(QMenu& menu, const FunctionSubmenu& table) {
             submenu->addSeparator();
             continue;
         }
-        AddFunctionItem(*submenu, QString::fromUtf8(item.text), item.places,
+        const QString text = QString::fromUtf8(item.text);
+        AddFunctionItem(*submenu, QCoreApplication::translate(kFunctionMenuContext, item.text),
+                        text.section(u'\t', 0, 0), item.places,
                         QCoreApplication::translate(kFunctionMenuContext, item.help));
     }
     return submenu;
@@ -63,16 +71,25 @@ void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue) {
     menu.clear();
     int index = 0;
     for (const auto& [key, function] : catalogue.Entries()) {
-        const QString text = QStringLiteral("%1\t(&%2)")
-                                 .arg(QString::fromStdU16String(function.FuncName))
-                                 .arg(QString::number(index % 16, 16).toUpper());
-        AddFunctionItem(menu, text, static_cast<int>(function.Parameter.size()),
+        const QString name = QString::fromStdU16String(function.FuncName);
+        // While the sixteen access keys last, and after them, where the keys start again at 0
+        // or (in English) the item has none.
+        QString text = index < 16 ? QCoreApplication::translate("numora::FunctionMenu", "%1\t(&%2)")
+                                  : QCoreApplication::translate("numora::FunctionMenu", "%1\t(&%2)",
+                                                                "past the sixteenth function");
+        // The key goes in first: a name may hold "%2".
+        text.replace(QLatin1String("%2"), QString::number(index % 16, 16).toUpper());
+        text.replace(QLatin1String("%1"), name);
+        AddFunctionItem(menu, text, name, static_cast<int>(function.Parameter.size()),
                         QString::fromStdU16String(function.Explain));
         ++index;
     }
 }
 
-QString FunctionNameOf(const QAction& action) { return action.text().section(u'\t', 0, 0); }
+QString FunctionNameOf(const QAction& action) {
+    const QVariant name = action.property(kFunctionNameProperty);
+    return name.isValid() ? name.toString() : action.text().section(u'\t', 0, 0);
+}
 
 int SlotsOf(const QAction& action) { return action.data().toInt(); }
 

@@ -20,10 +20,11 @@ QMenu* CreateBuiltinFunctionMenu(QWidget* parent);
 // Shows or hides the totals names of a menu made by CreateBuiltinFunctionMenu.
 void ShowTotalsInMenu(QMenu& builtin, bool on);
 // Replaces the menu's items by one per user function, in catalogue order: "%s\t(&%X)" with
-// the index modulo 16 as the access key and the explanation as help text.
+// the index modulo 16 as the access key (in English "&X name", the first sixteen only) and the
+// explanation as help text.
 void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue);
 
-// The function name of an item: its text up to the first tab.
+// The function name of an item: the name it was made with, else its text up to the first tab.
 QString FunctionNameOf(const QAction& action);
 int SlotsOf(const QAction& action);
 

@@ -149,6 +149,43 @@ std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& worksheet, QPr
     return copy;
 }
 
+namespace {
+
+// The first block that reaches below `top`, by its place in the document's layout.
+QTextBlock FirstBlockBelow(QTextDocument& document, qreal top) {
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    int low = 0, high = document.blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (layout->blockBoundingRect(document.findBlockByNumber(middle)).bottom() <= top) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return document.findBlockByNumber(low);
+}
+
+// Paints the visual lines that lie on the band of the document from `top` to `bottom`. Each
+// line is drawn on its own: a block drawn whole and clipped would put the lines it has on the
+// page before into this page's text too, unseen but found by search and copy.
+void PaintBand(QPainter& painter, QTextDocument& document, qreal top, qreal bottom) {
+    for (QTextBlock block = FirstBlockBelow(document, top); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr || !block.isVisible()) continue;
+        const QPointF origin = layout->position();
+        if (origin.y() >= bottom) break;
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            // Pagination keeps a line off the break, so its middle says which page it is on.
+            const qreal middle = origin.y() + line.y() + line.height() / 2;
+            if (middle >= top && middle < bottom) line.draw(&painter, origin);
+        }
+    }
+}
+
+}  // namespace
+
 bool PaintPages(QPrinter& printer, QTextDocument& paginated, int from, int to) {
     const QSizeF page = paginated.pageSize();
     const int pages = std::max(1, paginated.pageCount());
@@ -156,7 +193,7 @@ bool PaintPages(QPrinter& printer, QTextDocument& paginated, int from, int to) {
     to = std::clamp(to, from, pages);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    QAbstractTextDocumentLayout::PaintContext context;
+    const QColor ink = QAbstractTextDocumentLayout::PaintContext().palette.color(QPalette::Text);
     for (int number = from; number <= to; ++number) {
         if (number > from && !printer.newPage()) {
             printer.abort();
@@ -168,9 +205,8 @@ bool PaintPages(QPrinter& printer, QTextDocument& paginated, int from, int to) {
         painter.save();
         painter.translate(0, -band.top());
         painter.setClipRect(band);
-        // A line starting right at the band's end belongs to the next page only.
-        context.clip = band.adjusted(0, 0, 0, -1);
-        paginated.documentLayout()->draw(&painter, context);
+        painter.setPen(ink);
+        PaintBand(painter, paginated, band.top(), band.bottom());
         painter.restore();
     }
     if (!painter.end()) return false;

@@ -109,6 +109,27 @@ TEST_F(EvaluatorTest, ErrorsCarryMessageStatusAndPosition) {
     // clang-format on
 }
 
+// A line's tabs are blanks; a message quoting part of it shows them as such, and the line
+// itself keeps them.
+TEST_F(EvaluatorTest, QuotedPartsShowTabsAsBlanks) {
+    const struct {
+        std::u16string line;
+        std::string message;
+    } rows[] = {
+        {u"1 + Foo\tBar * 2", "Error : \"Foo Bar\" is Not Variable"},
+        {u"a = b\t\tc", "Error : \"b  c\" is Not Variable"},
+        {u"3*no\tsuch(1)", "Error : \"no such\" is Not Function"},
+        {u"\tk\t", "Error : \"k\" is Not Variable"},
+    };
+    for (const auto& row : rows) {
+        std::u16string line = row.line;
+        std::int32_t position = 0;
+        EXPECT_NE(engine.Evaluate(line, position), 0) << Utf16ToUtf8(row.line);
+        EXPECT_EQ(Utf16ToUtf8(engine.GetMessageText()), row.message) << Utf16ToUtf8(row.line);
+        EXPECT_EQ(line, row.line);
+    }
+}
+
 TEST_F(EvaluatorTest, FailureKeepsResultAndLastAnswer) {
     ASSERT_EQ(Run("6*7").Status, 0);
     EXPECT_EQ(Run("1/0").Status, -2);

@@ -3,7 +3,11 @@
 #include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 
 #include "engine/CalcEngine.h"
 #include "shell/help/HelpWindow.h"
@@ -51,6 +55,38 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
     }
     EXPECT_GE(examples, 30);
     EXPECT_EQ(totalsExamples, 2);  // the budget, in either language
+}
+
+// The pages say their examples are framed: as the help window lays a page out, every line of
+// every example is inside a table drawn with a border.
+TEST(HelpPages, EveryExampleIsFramed) {
+    test::App();
+    static const QRegularExpression example("<pre class=\"example\">(.*?)</pre>",
+                                            QRegularExpression::DotMatchesEverythingOption);
+    QStringList pages = HelpPages(QStringLiteral("ja"));
+    pages << HelpPages(QStringLiteral("en"));
+    int examples = 0;
+    for (const QString& path : pages) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        QTextDocument page;
+        page.setHtml(html);
+        QStringList framed;
+        for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+            const QTextTable* table = QTextCursor(block).currentTable();
+            if (table != nullptr && table->format().border() > 0) framed << block.text();
+        }
+        for (const auto& match : example.globalMatch(html)) {
+            for (const QString& line :
+                 Unescape(match.captured(1)).split('\n', Qt::SkipEmptyParts)) {
+                EXPECT_TRUE(framed.contains(line))
+                    << path.toStdString() << ": " << line.toStdString();
+            }
+            ++examples;
+        }
+    }
+    EXPECT_GE(examples, 30);
 }
 
 TEST(HelpWindow, OpensAtTheFirstPageAndSearchNarrowsTheList) {

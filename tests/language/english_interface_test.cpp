@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -25,6 +26,7 @@
 #include "shell/CommandTable.h"
 #include "shell/Translations.h"
 #include "shell/find/FindDialog.h"
+#include "shell/find/FindTexts.h"
 #include "shell/help/HelpWindow.h"
 #include "shell/insert/FunctionMenus.h"
 #include "tests/shell/accessibility_support.h"
@@ -110,6 +112,74 @@ TEST_F(EnglishInterface, CommandsMenusToolbarsAndStatusBar) {
     EXPECT_EQ(Japanese(texts), QStringList());
     EXPECT_EQ(frame.menuBar()->actions().first()->text(), QStringLiteral("&File"));
     EXPECT_EQ(InterfaceLanguage(), QStringLiteral("en"));
+}
+
+// The access key of a menu text: the character after a single '&', if any.
+QChar AccessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] != u'&') return text[i + 1].toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// Each menu's items and submenus, and theirs, with `path` naming the menu in a failure.
+void ExpectEnglishAccessKeys(const QMenu& menu, const QString& path) {
+    static const QRegularExpression suffix(QStringLiteral("\\(&.\\)"));
+    QMap<QChar, QString> taken;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator()) continue;
+        const QString text = action->text();
+        EXPECT_FALSE(text.contains(suffix)) << path.toStdString() << ": " << text.toStdString();
+        const QChar key = AccessKey(text);
+        if (!key.isNull()) {
+            EXPECT_FALSE(taken.contains(key))
+                << path.toStdString() << ": " << text.toStdString() << " and "
+                << taken.value(key).toStdString() << " share " << QString(key).toStdString();
+            taken.insert(key, text);
+        }
+        if (action->menu() != nullptr)
+            ExpectEnglishAccessKeys(*action->menu(), path + " > " + text);
+    }
+}
+
+// Every English menu gives its items access keys the English way ("&Sin", not "Sin (&S)"),
+// no two alike; a function item still inserts its name.
+TEST_F(EnglishInterface, MenusHaveTheirOwnAccessKeys) {
+    CMainFrame& frame = Start();
+    QMenu bar;
+    for (QAction* menu : frame.menuBar()->actions()) bar.addAction(menu);
+    ExpectEnglishAccessKeys(bar, QStringLiteral("menu bar"));
+    std::unique_ptr<QMenu> builtins(CreateBuiltinFunctionMenu(&frame));
+    ShowTotalsInMenu(*builtins, true);
+    ExpectEnglishAccessKeys(*builtins, QStringLiteral("functions"));
+    QMenu user;
+    FillUserFunctionMenu(user, frame.Functions());
+    ASSERT_GE(user.actions().size(), 2);
+    ExpectEnglishAccessKeys(user, QStringLiteral("user functions"));
+    EXPECT_EQ(user.actions()[1]->text(),
+              QStringLiteral("&1 ") + FunctionNameOf(*user.actions()[1]));
+
+    int items = 0;
+    for (const QAction* submenu : builtins->actions()) {
+        if (submenu->menu() == nullptr) continue;
+        for (const QAction* item : submenu->menu()->actions()) {
+            if (item->isSeparator()) continue;
+            QString shown = item->text();
+            EXPECT_EQ(FunctionNameOf(*item), shown.remove(u'&')) << item->text().toStdString();
+            ++items;
+        }
+    }
+    EXPECT_EQ(items, 57);
+}
+
+// The count of replacements is said in English words, one or many.
+TEST_F(EnglishInterface, ReplacementCount) {
+    EXPECT_EQ(findtexts::ReplacedAll(1, "food", "meal"),
+              QStringLiteral("Replaced 1 occurrence of \"food\" with \"meal\"."));
+    EXPECT_EQ(findtexts::ReplacedAll(3, "a%2", "%1b"),
+              QStringLiteral("Replaced 3 occurrences of \"a%2\" with \"%1b\"."));
 }
 
 TEST_F(EnglishInterface, ScreenReaderNames) {
@@ -209,7 +279,8 @@ TEST(EnglishTranslation, EveryTextIsTranslated) {
         if (ts.name() != QLatin1String("translation")) continue;
         ++messages;
         const bool finished = ts.attributes().value(QLatin1String("type")).isEmpty();
-        const QString translation = ts.readElementText();
+        // A text said by the count holds one form per count in child elements.
+        const QString translation = ts.readElementText(QXmlStreamReader::IncludeChildElements);
         EXPECT_TRUE(finished && !translation.isEmpty() && !HasJapanese(translation))
             << source.toStdString() << " -> " << translation.toStdString();
     }

@@ -10,14 +10,15 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <map>
 
-#include "ui/ColorRef.h"
 #include "settings/Settings.h"
 #include "shell/print/CPrint.h"
 #include "shell/print/PdfText.h"
 #include "shell/print/PrintLayout.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
+#include "ui/ColorRef.h"
 #include "worksheet/view/WorksheetEditor.h"
 #include "worksheet/view/WorksheetHighlighter.h"
 
@@ -85,8 +86,9 @@ void ExpectObjectsWhereListed(const QByteArray& pdf) {
         for (int k = 0; k < count && i + 2 < words.size(); ++k, i += 3) {
             if (words[i + 2] != "n") continue;
             ++listed;
-            EXPECT_TRUE(QByteArrayView(pdf).sliced(words[i].toLongLong()).startsWith(
-                QByteArray::number(first + k) + " 0 obj"))
+            EXPECT_TRUE(QByteArrayView(pdf)
+                            .sliced(words[i].toLongLong())
+                            .startsWith(QByteArray::number(first + k) + " 0 obj"))
                 << "object " << first + k;
         }
     }
@@ -154,6 +156,30 @@ TEST_F(PrintPdfTest, LongWorksheetKeepsEveryLineWithinTheMargins) {
     }
     EXPECT_EQ(words, 300) << "each line printed once";
     ExpectObjectsWhereListed(Bytes(pdf));
+}
+
+// A line wrapped across a page break prints each of its visual lines on one page only: the
+// text of the PDF, which search and copy read, holds it once.
+TEST_F(PrintPdfTest, LineWrappedAcrossPagesPrintsOnce) {
+    if (!HavePdfTools()) GTEST_SKIP() << kNoPdfTools;
+    QStringList words;
+    for (int i = 1; i <= 3000; ++i) words << QStringLiteral("w%1").arg(i);
+    for (const int before : {0, 7, 40}) {
+        QTextDocument document(Lines(before) + (before > 0 ? "\n" : "") + words.join(" + ") +
+                               "\nlast=1");
+        const QString pdf = PrintToPdf(document);
+        ASSERT_GT(Pages(pdf), 2) << before;
+        std::map<int, int> seen;
+        const QString text = RunTool("pdftotext", {pdf, "-"});
+        for (auto it = QRegularExpression("\\bw(\\d+)\\b").globalMatch(text); it.hasNext();) {
+            ++seen[it.next().captured(1).toInt()];
+        }
+        EXPECT_EQ(seen.size(), 3000u) << before;
+        int repeated = 0;
+        for (const auto& [word, count] : seen) repeated += count != 1;
+        EXPECT_EQ(repeated, 0) << before << " lines before";
+        EXPECT_EQ(text.count("last=1"), 1) << before;
+    }
 }
 
 TEST_F(PrintPdfTest, EmptyWorksheetRangeAndFailure) {
@@ -251,8 +277,8 @@ TEST_F(PrintPdfTest, ADarkScreensColoursPrintInTheLightOnes) {
     view.LoadText("1/0\n>Error : Division by zero\n>12345" + QString(40, u'\n'));
     view.Highlighter().ColorEveryLine();
 
-    const QString path = PrintToPdf(*view.document(), true,
-                                    {{lightRed, QColor(255, 0, 0)}, {lightBlue, QColor(0, 0, 255)}});
+    const QString path = PrintToPdf(
+        *view.document(), true, {{lightRed, QColor(255, 0, 0)}, {lightBlue, QColor(0, 0, 255)}});
     RunTool("pdftoppm", {"-r", "40", "-png", "-singlefile", path, dir.filePath("page")});
     const QImage image(dir.filePath("page.png"));
     ASSERT_FALSE(image.isNull());
@@ -327,12 +353,14 @@ TEST_F(PrintPdfTest, PdfNotAsPrintedIsLeftAlone) {
     const std::string stated = pdf.substr(length, pdf.find(' ', length) - length);
     const std::string damaged[] = {
         pdf.substr(0, pdf.rfind("startxref")),
-        changed("/Length " + stated + " >>", "/Length " + std::to_string(std::stoi(stated) - 1) + " >>"),
+        changed("/Length " + stated + " >>",
+                "/Length " + std::to_string(std::stoi(stated) - 1) + " >>"),
         changed("beginbfchar\n<", "beginbfchar\n<X"),
         changed("endbfchar", "end"),
         changed("startxref\n", "startxref\n1"),
     };
-    for (const std::string& file : damaged) EXPECT_EQ(RenamePdfCharacters(file, same), std::nullopt);
+    for (const std::string& file : damaged)
+        EXPECT_EQ(RenamePdfCharacters(file, same), std::nullopt);
 }
 
 }  // namespace
