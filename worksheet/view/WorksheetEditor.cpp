@@ -51,6 +51,11 @@ WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
         }
         NoteEdit(document()->findBlock(position).blockNumber());
     });
+    // A step made anywhere else ends every branch of the history that was taken back.
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
+        stepCarets_.erase(stepCarets_.lower_bound(document()->availableUndoSteps()),
+                          stepCarets_.end());
+    });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (!typing_) EndTypedRun();
     });
@@ -92,6 +97,7 @@ void WorksheetEditor::LoadText(const QString& text) {
     document()->setUndoRedoEnabled(false);
     setPlainText(text);
     document()->setUndoRedoEnabled(true);
+    stepCarets_.clear();
     NoteEdit(0);
     highlighter_->RecolorAll();
     const std::int32_t caret = CaretAfterColorAllLines(*this);
@@ -266,7 +272,12 @@ void WorksheetEditor::ReplaceRange(std::int32_t from, std::int32_t to, std::u16s
 
 void WorksheetEditor::BeginUndoGroup() {
     if (groupDepth_++ > 0) return;
-    if (std::exchange(joinRun_, false)) {
+    const QTextCursor caret = Caret();
+    groupCarets_.beforeAnchor = caret.anchor();
+    groupCarets_.beforeCaret = caret.position();
+    groupUndoSteps_ = document()->availableUndoSteps();
+    groupJoined_ = std::exchange(joinRun_, false);
+    if (groupJoined_) {
         groupCursor_.joinPreviousEditBlock();
     } else {
         groupCursor_.beginEditBlock();
@@ -278,6 +289,7 @@ void WorksheetEditor::EndUndoGroup() {
     if (--groupDepth_ > 0) return;
     groupCursor_.endEditBlock();
     PlaceKeptCaret();
+    NoteStep(groupUndoSteps_, groupJoined_);
 }
 
 // Held back are only the paints that come meanwhile: while the window waits for a line inside
@@ -420,7 +432,7 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     // history and must not open a step of their own.
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        QPlainTextEdit::keyPressEvent(event);
+        if (!isReadOnly()) StepHistory(event->matches(QKeySequence::Undo));
         return;
     }
     switch (event->key()) {
