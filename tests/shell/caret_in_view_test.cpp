@@ -80,5 +80,41 @@ TEST_F(CaretInViewTest, UndoAndRedoOfAnEnterStayOnTheLineThatChanged) {
     }
 }
 
+TEST_F(CaretInViewTest, EnterOnTheLastLineShownShowsItsResultAndTheCaret) {
+    Start();
+    frame_->resize(600, 400);
+    QString lines;
+    for (int i = 0; i < 200; ++i) lines += QStringLiteral("1\n");
+    View().LoadText(lines);
+    PutCaret(0);
+    int last = 0;  // the last line shown whole
+    while (Shown(last + 1)) ++last;
+    ASSERT_GT(last, 3);
+    const struct {
+        const char* line;
+        bool below;  // more lines follow the one typed on
+        int caret;   // the caret's line after Enter, counted from the one typed on
+    } rows[] = {
+        {"12*3", true, 2},
+        {"12*3", false, 2},
+        {"12*", true, 0},
+        {"12*", false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.line << (row.below ? " above more" : " at the end"));
+        View().LoadText(row.below ? lines : lines.left(2 * last + 1));
+        View().verticalScrollBar()->setValue(0);
+        PutCaret(last);
+        ASSERT_EQ(Scrolled(), 0);
+        QTest::keyClick(&View(), Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClicks(&View(), QString::fromUtf8(row.line));
+        Key(Qt::Key_Return);
+        ASSERT_EQ(View().document()->findBlockByNumber(last + 1).text().front(), u'>');
+        EXPECT_EQ(CaretBlock(), last + row.caret);
+        EXPECT_TRUE(Shown(last + 1)) << "the result line";
+        EXPECT_TRUE(Shown(CaretBlock())) << "the caret's line";
+    }
+}
+
 }  // namespace
 }  // namespace numora::test

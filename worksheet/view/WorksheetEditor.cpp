@@ -379,6 +379,19 @@ void WorksheetEditor::ShowCaretLanding(bool backspace, bool word) {
     if (landing != caret) ScrollToShow(landing);
 }
 
+// The line below the one Enter was pressed on holds what the Enter wrote (the result, or the
+// error while the caret stays on the line it is about); it is shown whole, and the caret too.
+void WorksheetEditor::ShowEnterResult(int line) {
+    const QTextBlock written = document()->findBlockByNumber(line + 1);
+    if (written.isValid() && groupDepth_ == 0 && !sheet_->Driver().EditGroupOpen()) {
+        QTextCursor end(written);
+        end.movePosition(QTextCursor::EndOfBlock);
+        ScrollToShow(end);  // a message wrapped onto more lines: its start goes first
+        ScrollToShow(QTextCursor(written));
+    }
+    ensureCursorVisible();
+}
+
 template <typename Edit>
 void WorksheetEditor::RunInEditGroup(Edit&& edit, bool backspace, bool word) {
     PlaceKeptCaret();  // the toolkit edits at its own caret
@@ -437,12 +450,14 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     }
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter:
+        case Qt::Key_Enter: {
             if (sheet_ == nullptr) break;
             EndTypedRun();
+            const int line = textCursor().blockNumber();
             sheet_->PressEnter(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
-            ensureCursorVisible();
+            ShowEnterResult(line);
             return;
+        }
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
             EndTypedRun();

@@ -128,6 +128,7 @@ private:
     template <typename Edit>
     void Type(Edit&& edit);
     bool ContinuesTypedRun() const;
+    void ShowEnterResult(int line);
     void EndTypedRun() { runOpen_ = false; }
     // setTextCursor, safe while an edit group holds back the layout.
     void PlaceCursor(const QTextCursor& cursor);
