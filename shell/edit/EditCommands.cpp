@@ -98,11 +98,11 @@ bool EditCommands::CopyResult() {
 void EditCommands::SelectAll() { view_.selectAll(); }
 
 void EditCommands::Undo() {
-    if (!sheet_.Calculating()) view_.undo();
+    if (!sheet_.Calculating()) view_.Undo();
 }
 
 void EditCommands::Redo() {
-    if (!sheet_.Calculating()) view_.redo();
+    if (!sheet_.Calculating()) view_.Redo();
 }
 
 bool EditCommands::CanCutOrCopy() const { return view_.textCursor().hasSelection(); }

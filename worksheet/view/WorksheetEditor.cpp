@@ -51,6 +51,11 @@ WorksheetEditor::WorksheetEditor(QWidget* parent) : QPlainTextEdit(parent) {
         }
         NoteEdit(document()->findBlock(position).blockNumber());
     });
+    // A step made anywhere else ends every branch of the history that was taken back.
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
+        stepCarets_.erase(stepCarets_.lower_bound(document()->availableUndoSteps()),
+                          stepCarets_.end());
+    });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (!typing_) EndTypedRun();
     });
@@ -92,6 +97,7 @@ void WorksheetEditor::LoadText(const QString& text) {
     document()->setUndoRedoEnabled(false);
     setPlainText(text);
     document()->setUndoRedoEnabled(true);
+    stepCarets_.clear();
     NoteEdit(0);
     highlighter_->RecolorAll();
     const std::int32_t caret = CaretAfterColorAllLines(*this);
@@ -266,7 +272,12 @@ void WorksheetEditor::ReplaceRange(std::int32_t from, std::int32_t to, std::u16s
 
 void WorksheetEditor::BeginUndoGroup() {
     if (groupDepth_++ > 0) return;
-    if (std::exchange(joinRun_, false)) {
+    const QTextCursor caret = Caret();
+    groupCarets_.beforeAnchor = caret.anchor();
+    groupCarets_.beforeCaret = caret.position();
+    groupUndoSteps_ = document()->availableUndoSteps();
+    groupJoined_ = std::exchange(joinRun_, false);
+    if (groupJoined_) {
         groupCursor_.joinPreviousEditBlock();
     } else {
         groupCursor_.beginEditBlock();
@@ -278,6 +289,7 @@ void WorksheetEditor::EndUndoGroup() {
     if (--groupDepth_ > 0) return;
     groupCursor_.endEditBlock();
     PlaceKeptCaret();
+    NoteStep(groupUndoSteps_, groupJoined_);
 }
 
 // Held back are only the paints that come meanwhile: while the window waits for a line inside
@@ -367,6 +379,19 @@ void WorksheetEditor::ShowCaretLanding(bool backspace, bool word) {
     if (landing != caret) ScrollToShow(landing);
 }
 
+// The line below the one Enter was pressed on holds what the Enter wrote (the result, or the
+// error while the caret stays on the line it is about); it is shown whole, and the caret too.
+void WorksheetEditor::ShowEnterResult(int line) {
+    const QTextBlock written = document()->findBlockByNumber(line + 1);
+    if (written.isValid() && groupDepth_ == 0 && !sheet_->Driver().EditGroupOpen()) {
+        QTextCursor end(written);
+        end.movePosition(QTextCursor::EndOfBlock);
+        ScrollToShow(end);  // a message wrapped onto more lines: its start goes first
+        ScrollToShow(QTextCursor(written));
+    }
+    ensureCursorVisible();
+}
+
 template <typename Edit>
 void WorksheetEditor::RunInEditGroup(Edit&& edit, bool backspace, bool word) {
     PlaceKeptCaret();  // the toolkit edits at its own caret
@@ -420,17 +445,19 @@ void WorksheetEditor::keyPressEvent(QKeyEvent* event) {
     // history and must not open a step of their own.
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        QPlainTextEdit::keyPressEvent(event);
+        if (!isReadOnly()) StepHistory(event->matches(QKeySequence::Undo));
         return;
     }
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter:
+        case Qt::Key_Enter: {
             if (sheet_ == nullptr) break;
             EndTypedRun();
+            const int line = textCursor().blockNumber();
             sheet_->PressEnter(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
-            ensureCursorVisible();
+            ShowEnterResult(line);
             return;
+        }
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
             EndTypedRun();

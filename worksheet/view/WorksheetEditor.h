@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string_view>
 
@@ -72,6 +73,10 @@ public:
     // typed character is a step of its own.
     void SetUndoTypedRuns(bool on);
     bool UndoTypedRuns() const { return typedRuns_; }
+    // Takes back (brings back) one undo step and puts the caret where it was before that step
+    // (where the step left it); the view scrolls only when that line is out of it.
+    void Undo();
+    void Redo();
     // An input method is composing text at the caret that it has not committed yet.
     bool Composing() const { return composing_; }
 
@@ -123,6 +128,7 @@ private:
     template <typename Edit>
     void Type(Edit&& edit);
     bool ContinuesTypedRun() const;
+    void ShowEnterResult(int line);
     void EndTypedRun() { runOpen_ = false; }
     // setTextCursor, safe while an edit group holds back the layout.
     void PlaceCursor(const QTextCursor& cursor);
@@ -148,6 +154,8 @@ private:
     void StopWatchingScrolling();
     void FinishReplacement();
     void PutBack(int paragraph, int column, bool scrolled, int scrollY, int scrollX);
+    void NoteStep(int undoStepsBefore, bool joined);
+    void StepHistory(bool undo);
 
     Worksheet* sheet_ = nullptr;
     QTextCursor groupCursor_;
@@ -172,6 +180,18 @@ private:
     int runEnd_ = 0;        // the caret after the run's last character
     int runUndoSteps_ = 0;  // the undo steps there were then
     bool composing_ = false;
+    // The selection before and after each undo step made in an edit group, by the undo steps
+    // there are after it. Undo and redo come back to exactly those texts, so the positions hold.
+    struct StepCarets {
+        int beforeAnchor = 0;
+        int beforeCaret = 0;
+        int afterAnchor = 0;
+        int afterCaret = 0;
+    };
+    std::map<int, StepCarets> stepCarets_;
+    StepCarets groupCarets_;
+    int groupUndoSteps_ = 0;
+    bool groupJoined_ = false;
 };
 
 }  // namespace numora
