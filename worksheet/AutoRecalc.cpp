@@ -23,7 +23,8 @@ void RecalcJournal::RollBack(CalcEngine& engine, std::int32_t paragraph,
     }
     while (!entries_.empty() && entries_.back().paragraph >= paragraph) {
         if (takenBack != nullptr) {
-            for (const auto& before : entries_.back().undo.Before) takenBack->push_back(before.first);
+            for (const auto& before : entries_.back().undo.Before)
+                takenBack->push_back(before.first);
         }
         engine.TakeBack(entries_.back().undo);
         entries_.pop_back();
@@ -42,16 +43,19 @@ CalcEngine::Session RecalcJournal::StateBefore(const CalcEngine& engine,
     if (!valid_ || paragraph <= 0) return session;
     session.Variables = engine.GetVariables();
     session.LastAnswer = engine.GetLastAnswer();
+    session.LastAnswerUnit = engine.GetLastAnswerUnit();
     for (auto it = entries_.rbegin(); it != entries_.rend() && it->paragraph >= paragraph; ++it) {
         const auto& before = it->undo.Before;
-        for (auto b = before.rbegin(); b != before.rend(); ++b) {
-            if (b->second) {
-                session.Variables.Store(b->first, *b->second);
+        for (std::size_t i = before.size(); i-- > 0;) {
+            if (before[i].second) {
+                session.Variables.Store(before[i].first, *before[i].second,
+                                        it->undo.BeforeUnits[i]);
             } else {
-                session.Variables.Remove(b->first);
+                session.Variables.Remove(before[i].first);
             }
         }
         session.LastAnswer = it->undo.LastAnswer;
+        session.LastAnswerUnit = it->undo.LastAnswerUnit;
     }
     return session;
 }

@@ -34,7 +34,12 @@ void LivePreview::Prepare(const CalcEngine& engine, const UserFunctionCatalogue&
     if (state) {
         engine_.RestoreSession(state());
     } else {
-        engine_.RestoreSession({engine.GetVariables(), engine.GetLastAnswer(), Number(0), {}});
+        engine_.RestoreSession({engine.GetVariables(),
+                                engine.GetLastAnswer(),
+                                Number(0),
+                                {},
+                                engine.GetLastAnswerUnit(),
+                                {}});
     }
 }
 

@@ -123,7 +123,12 @@ ResultPassOptions Worksheet::PassOptions(bool progress) {
 
 CalcEngine::Session Worksheet::StateForLine(std::int32_t paragraph) const {
     if (!auto_) {
-        return {engine_.GetVariables(), engine_.GetLastAnswer(), Number(0), {}};
+        return {engine_.GetVariables(),
+                engine_.GetLastAnswer(),
+                Number(0),
+                {},
+                engine_.GetLastAnswerUnit(),
+                {}};
     }
     if (!JournalCurrent()) return {};
     return journal_.StateBefore(engine_, journal_.StartFor(paragraph));
@@ -172,7 +177,8 @@ void Worksheet::PressEnter(bool shift, bool ctrl) {
         totals_.Use(&passTotals_);
     }
     Run([&] {
-        if (!below.empty()) outcome = CalculateResultLines(below, first, engine_, journal_, options);
+        if (!below.empty())
+            outcome = CalculateResultLines(below, first, engine_, journal_, options);
         engine_.ShowResult(enter.result, std::move(enter.valueText));
     });
     totals_.Use(nullptr);
