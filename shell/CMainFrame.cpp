@@ -9,28 +9,30 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include "base/FileIO.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
+#include "settings/dialogs/ThemeColors.h"
 #include "shell/CommandTable.h"
 #include "shell/FileCommands.h"
 #include "shell/FocusKeeper.h"
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/RecoveryKeeper.h"
+#include "shell/RunningCopy.h"
 #include "shell/SettingsApply.h"
-#include "shell/SvgIcon.h"
-#include "settings/dialogs/ThemeColors.h"
 #include "shell/ShellHandlers.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "shell/SvgIcon.h"
+#include "shell/insert/CompletionCatalogue.h"
 #include "ui/CommandAccessible.h"
 #include "ui/Prompter.h"
 #include "userfunc/UserFunctionStore.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CalculationWait.h"
 #include "worksheet/view/LinePreviewer.h"
-#include "shell/insert/CompletionCatalogue.h"
 #include "worksheet/view/TypingHelp.h"
 #include "worksheet/view/VariableListPane.h"
 #include "worksheet/view/WorksheetEditor.h"
@@ -43,6 +45,8 @@ CMainFrame::CMainFrame(Settings& settings, QWidget* parent)
     // What writes cut off by a crash left in the settings folder goes before anything there is
     // read or written (on Windows; elsewhere a cut-off write leaves nothing).
     RemoveLeftTemporaryFiles(settings_.SettingsFolder);
+    copy_ = std::make_unique<RunningCopy>(
+        QString::fromStdU16String(settings_.SettingsFolder.u16string()));
     // A first start describes the default functions in the interface language.
     LoadUserFunctions(functions_, settings_.SettingsFolder, [](const char* source) {
         return QCoreApplication::translate(kDefaultUserFunctionsContext, source).toStdU16String();
@@ -258,6 +262,8 @@ void CMainFrame::WireView() {
             [this] { Action(CommandId::CloseListPane)->trigger(); });
 }
 
+int CMainFrame::CopyNumber() const { return copy_->Number(); }
+
 QString CMainFrame::DocumentName() const { return QFileInfo(documentPath_).fileName(); }
 
 void CMainFrame::SetDocumentPath(const QString& path, const FileStamp& stamp) {
@@ -339,6 +345,12 @@ int CMainFrame::SplitterPos() const {
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
+    // Placed by a guess at the frame; where the window system now tells the real one (Windows
+    // does, X11 only once a window manager has framed the window), placed by that.
+    if (!splitterApplied_ && windowHandle() != nullptr &&
+        !windowHandle()->frameMargins().isNull()) {
+        PlaceWindow(*this);
+    }
     QMainWindow::showEvent(event);
     // The splitter's position needs its real width, known once the window is laid out.
     if (!splitterApplied_) {

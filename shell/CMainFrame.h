@@ -24,6 +24,7 @@ class CompletionCatalogue;
 class TypingHelp;
 class RecentDocumentsMenu;
 class RecoveryKeeper;
+class RunningCopy;
 class Settings;
 class StatusBarPanes;
 class VariableListPane;
@@ -68,6 +69,8 @@ public:
     UserFunctionCatalogue& Functions() { return functions_; }
     RecentDocumentsMenu& Recent() { return *recent_; }
     RecoveryKeeper& Recovery() { return *recovery_; }
+    // Which running copy of the program this is (0 while no other runs).
+    int CopyNumber() const;
 
     // The document: an empty path is the Untitled document. `stamp`: what its file held when
     // this window read or wrote it.
@@ -121,6 +124,7 @@ private:
     void WireView();
 
     Settings& settings_;
+    std::unique_ptr<RunningCopy> copy_;
     UserFunctionCatalogue functions_;
     QHash<int, QAction*> actions_;
     WorksheetEditor* view_ = nullptr;

@@ -41,6 +41,7 @@ enum class CommandId : int {
     InsertExp = 32789,
     InsertRoot2 = 32790,
     EditRecalculateAll = 32791,
+    EditCopyResult = 32792,
     NextPane = 57680,
     CloseListPane = 57682,
 };

@@ -74,6 +74,11 @@ std::vector<CommandInfo> CommandTexts::Build() {
         {Id::EditCopy, tr("コピー\tCtrl+C(&C)"),
          tr("選択範囲をコピーしてクリップボードに保存\nコピー"),
          Keys({ctrl(Qt::Key_C), ctrl(Qt::Key_Insert)}), Icon("copy.svg")},
+        {Id::EditCopyResult,
+         tr("結果をコピー\tCtrl+Shift+C(&E)"),
+         tr("結果行の値を桁区切りなしでクリップボードにコピー\n結果をコピー"),
+         Keys({ctrlShift(Qt::Key_C)}),
+         {}},
         {Id::EditPaste, tr("貼り付け\tCtrl+V(&P)"), tr("クリップボードの内容を貼り付け\n貼り付け"),
          Keys({ctrl(Qt::Key_V), shift(Qt::Key_Insert)}), Icon("paste.svg")},
         {Id::EditSelectAll,
@@ -185,9 +190,11 @@ constexpr std::array kFileMenu{
     Id::FileNew,   Id::FileOpen,      Id::FileSave, Id::FileSaveAs,   Sep,
     Id::FilePrint, Id::FilePageSetup, Sep,          Id::FileMruFirst, Sep,
     Id::AppExit};
-constexpr std::array kEditMenu{
-    Id::EditUndo,      Id::EditRedo,           Sep, Id::EditCut,  Id::EditCopy,    Id::EditPaste,
-    Id::EditSelectAll, Id::EditRecalculateAll, Sep, Id::EditFind, Id::EditReplace, Id::EditRepeat};
+constexpr std::array kEditMenu{Id::EditUndo,  Id::EditRedo,      Sep,
+                               Id::EditCut,   Id::EditCopy,      Id::EditCopyResult,
+                               Id::EditPaste, Id::EditSelectAll, Id::EditRecalculateAll,
+                               Sep,           Id::EditFind,      Id::EditReplace,
+                               Id::EditRepeat};
 constexpr std::array kViewMenu{Id::ViewToolbar,
                                Id::ViewStatusBar,
                                Id::ViewVariableList,

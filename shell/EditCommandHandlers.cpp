@@ -4,6 +4,8 @@
 
 #include "shell/CMainFrame.h"
 #include "shell/ShellHandlers.h"
+#include "shell/ShellTexts.h"
+#include "shell/StatusBarPanes.h"
 #include "shell/edit/EditCommands.h"
 #include "shell/find/FindReplace.h"
 #include "worksheet/Worksheet.h"
@@ -39,13 +41,17 @@ void AttachEditCommands(CMainFrame& frame) {
     auto* edit = new EditCommands(
         view, sheet,
         {frame.Action(Id::EditCut), frame.Action(Id::EditCopy), frame.Action(Id::EditPaste),
-         frame.Action(Id::EditSelectAll), frame.Action(Id::EditUndo), frame.Action(Id::EditRedo)},
+         frame.Action(Id::EditSelectAll), frame.Action(Id::EditUndo), frame.Action(Id::EditRedo),
+         frame.Action(Id::EditCopyResult)},
         &frame);
     auto* find = new FindReplace(&view, view, sheet.Driver(), &frame);
 
     frame.Attach(Id::EditCopy, OnWorksheet(view, "copy", [edit] { edit->Copy(); }));
     frame.Attach(Id::EditCut, OnWorksheet(view, "cut", [edit] { edit->Cut(ShiftHeld()); }));
     frame.Attach(Id::EditPaste, OnWorksheet(view, "paste", [edit] { edit->Paste(ShiftHeld()); }));
+    frame.Attach(Id::EditCopyResult, OnWorksheet(view, nullptr, [edit, &frame] {
+                     if (!edit->CopyResult()) frame.Panes().ShowNotice(texts::kNoResultToCopy());
+                 }));
     frame.Attach(Id::EditSelectAll, OnWorksheet(view, "selectAll", [edit] { edit->SelectAll(); }));
     frame.Attach(Id::EditUndo, OnWorksheet(view, "undo", [edit] { edit->Undo(); }));
     frame.Attach(Id::EditRedo, OnWorksheet(view, "redo", [edit] { edit->Redo(); }));

@@ -106,7 +106,8 @@ bool RecalculateAll(CMainFrame& frame) {
     if (sheet.Calculating()) return false;
     // The edits of a long worksheet take about as long as its lines: the window makes them
     // while the worker goes on with the lines below (on a second core).
-    std::u16string text(view.BeginReplaceAll());
+    const std::u16string_view before = view.BeginReplaceAll();  // until EndReplaceAll
+    std::u16string text(before);
 
     RecalcOptions options;
     options.enterComputesResultLine =
@@ -116,11 +117,12 @@ bool RecalculateAll(CMainFrame& frame) {
     options.keepValues = true;
     auto active = std::make_shared<bool>(true);
     StatusBarPanes* panes = &frame.Panes();
-    options.progress = PostProgress(panes, [active] { return *active; }, 0);
+    options.progress = PostProgress(
+        panes, [active] { return *active; }, 0);
 
     // The window's own engine does the work, so afterwards it holds the variables of the last
-    // line calculated.
-    VariableListModel list;
+    // line calculated (or, stopped, those of the lines done over those it held).
+    VariableListModel list = frame.VariableList().List()->Model();
     options.variableList = &list;
     auto pieces = std::make_shared<PieceQueue>(view);
     options.piece = [pieces](std::u16string_view piece) { pieces->Push(pieces, piece); };
@@ -131,7 +133,15 @@ bool RecalculateAll(CMainFrame& frame) {
     const std::size_t fed = pieces->Close();
     // Stopped, the lines done stay done (one undo step takes them back with the rest), and the
     // caret waits on the first line left as it was.
-    view.EndReplaceAll(std::u16string_view(outcome.text).substr(fed));
+    std::u16string_view rest = std::u16string_view(outcome.text).substr(fed);
+    // A last line without a line break gets one when its result line is written again, as Enter
+    // gives it; with every result as it was, that alone would make the document modified. (Were
+    // it in the view already, with the last piece, it stays.)
+    if (!rest.empty() && !before.ends_with(u'\n') && outcome.text.size() == before.size() + 1 &&
+        outcome.text.ends_with(u'\n') && outcome.text.starts_with(before)) {
+        rest.remove_suffix(1);
+    }
+    view.EndReplaceAll(rest);
     for (const auto& [paragraph, value] : outcome.kept) KeepResult(view, paragraph, &value);
     frame.VariableList().List()->Replace(std::move(list));
     frame.Completion().VariablesReplaced();

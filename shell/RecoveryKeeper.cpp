@@ -14,6 +14,7 @@
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "shell/FileCommands.h"
+#include "shell/LockFiles.h"
 #include "shell/ShellTexts.h"
 #include "ui/PostTo.h"
 #include "ui/Prompter.h"
@@ -29,21 +30,6 @@ const QString kPrefix = QString::fromLatin1(kRecoveryCopyPrefix.data(),
                                             static_cast<qsizetype>(kRecoveryCopyPrefix.size()));
 const QString kSuffix = QString::fromLatin1(kRecoveryCopySuffix.data(),
                                             static_cast<qsizetype>(kRecoveryCopySuffix.size()));
-
-// Takes the lock of another run's copy: false while that run is still running. A lock that
-// names this very process was left by an earlier one that had the same process id (Wine, and
-// a container, hand the same few ids out again at once): Qt takes it for ours, alive, but this
-// run has taken no lock on that copy. The removal still fails while a running copy holds the
-// lock open.
-bool TakeLock(QLockFile& lock) {
-    if (lock.tryLock(0)) return true;
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    return lock.getLockInfo(&pid, &host, &application) &&
-           pid == QCoreApplication::applicationPid() && lock.removeStaleLockFile() &&
-           lock.tryLock(0);
-}
 
 QString LockPathOf(const QString& copyPath) {
     QString lock = copyPath;

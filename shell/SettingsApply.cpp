@@ -11,6 +11,7 @@
 #include "settings/dialogs/ThemeColors.h"
 #include "shell/CMainFrame.h"
 #include "shell/StatusBarPanes.h"
+#include "ui/ScreenFit.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/LinePreviewer.h"
 #include "worksheet/view/TypingHelp.h"
@@ -22,21 +23,22 @@ namespace numora {
 namespace {
 
 constexpr int64_t kMinWindowSide = 20;
+constexpr QSize kFirstWindowSize(640, 480);
 
 // Clamps one side's extent and then shifts it into [workLow, workHigh).
-void FitSide(int64_t& low, int64_t& high, int64_t workLow, int64_t workHigh, bool resize) {
-    if (resize) {
-        const int64_t extent = high - low;
-        if (extent < kMinWindowSide) high = low + kMinWindowSide;
-        if (extent > workHigh - workLow) high = low + (workHigh - workLow);
-    }
+void FitSide(int64_t& low, int64_t& extent, int64_t workLow, int64_t workHigh, bool resize) {
+    if (resize) extent = std::min(extent, workHigh - workLow);
     if (low < workLow) {
-        high += workLow - low;
         low = workLow;
-    } else if (high > workHigh) {
-        low -= high - workHigh;
-        high = workHigh;
+    } else if (low + extent > workHigh) {
+        low = workHigh - extent;
     }
+}
+
+// Saved values anywhere in the int32 range, made safe to measure overlaps with.
+int Bounded(int64_t value) {
+    constexpr int64_t kFar = 1 << 28;
+    return static_cast<int>(std::clamp(value, -kFar, kFar));
 }
 
 QScreen* ScreenOf(const QWidget& widget) {
@@ -46,20 +48,35 @@ QScreen* ScreenOf(const QWidget& widget) {
 
 }  // namespace
 
-QRect PlaceWindowRect(const IntRect& saved, const QRect& workArea, const QSize& current) {
-    int64_t left = saved.left, top = saved.top, right = saved.right, bottom = saved.bottom;
+QRect PlaceWindowRect(const IntRect& saved, const QSize& current, const QMargins& frame,
+                      const QList<QRect>& workAreas, int copyNumber) {
     const bool keepSize = saved.left == Settings::kNotSet || saved.top == Settings::kNotSet ||
                           saved.right == 0 || saved.bottom == 0;
-    if (keepSize) {
-        right = left + current.width();
-        bottom = top + current.height();
+    int64_t width = current.width(), height = current.height();
+    if (!keepSize) {
+        width = std::max(int64_t{saved.right} - saved.left, kMinWindowSide);
+        height = std::max(int64_t{saved.bottom} - saved.top, kMinWindowSide);
     }
-    const int64_t workRight = int64_t{workArea.x()} + workArea.width();
-    const int64_t workBottom = int64_t{workArea.y()} + workArea.height();
-    FitSide(left, right, workArea.x(), workRight, !keepSize);
-    FitSide(top, bottom, workArea.y(), workBottom, !keepSize);
-    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                 static_cast<int>(bottom - top));
+    width += frame.left() + frame.right();
+    height += frame.top() + frame.bottom();
+    const int64_t step = int64_t{kCascadeStep} * std::max(0, copyNumber);
+    int64_t left = int64_t{saved.left} + step, top = int64_t{saved.top} + step;
+    if (workAreas.isEmpty()) {
+        return QRect(Bounded(left), Bounded(top), Bounded(width), Bounded(height));
+    }
+    const QRect work = AreaFor(QRect(Bounded(left), Bounded(top), Bounded(width), Bounded(height)),
+                               frame.top(), workAreas);
+    const int64_t workRight = int64_t{work.x()} + work.width();
+    const int64_t workBottom = int64_t{work.y()} + work.height();
+    // A cascade that runs off the work area starts again at its corner, not on the first window.
+    if (step > 0 && (left + width > workRight || top + height > workBottom)) {
+        left = work.x();
+        top = work.y();
+    }
+    FitSide(left, width, work.x(), workRight, !keepSize);
+    FitSide(top, height, work.y(), workBottom, !keepSize);
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
+                 static_cast<int>(height));
 }
 
 int SplitterPosToApply(int32_t saved, int splitterWidth, int handleWidth) {
@@ -71,8 +88,9 @@ void ApplyEditSettings(CMainFrame& frame) {
     const Settings& settings = frame.AppSettings();
     Worksheet& sheet = frame.Sheet();
     sheet.SetDigits(settings.Digits);
-    sheet.SetOptions({.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
-                      .GroupDigits = settings.GroupDigits});
+    sheet.SetOptions(
+        {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
+         .GroupDigits = settings.GroupDigits});
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
     sheet.SetTotals(settings.Totals);
     frame.Previewer().SetEnabled(settings.LivePreview);
@@ -96,20 +114,34 @@ void ApplyFontSetting(CMainFrame& frame) {
     frame.VariableList().setFont(font);
 }
 
+void PlaceWindow(CMainFrame& frame) {
+    // By the frame: the title bar is what must be on a screen.
+    const QScreen* own = ScreenOf(frame);
+    QList<QRect> workAreas{own->availableGeometry()};
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != own) workAreas << screen->availableGeometry();
+    }
+    const QMargins margins = FrameMarginsOf(frame);
+    IntRect saved = frame.AppSettings().WindowRect;
+    if (saved.left == Settings::kNotSet) {
+        QRect first(QPoint(), kFirstWindowSize.grownBy(margins));
+        first.moveCenter(workAreas.first().center());
+        saved = {first.left(), first.top(), first.left() + kFirstWindowSize.width(),
+                 first.top() + kFirstWindowSize.height()};
+    }
+    const QRect placed =
+        PlaceWindowRect(saved, frame.size(), margins, workAreas, frame.CopyNumber());
+    frame.resize(placed.size().shrunkBy(margins));
+    frame.move(placed.topLeft());
+}
+
 void ApplySettingsAtCreation(CMainFrame& frame) {
     Settings& settings = frame.AppSettings();
-    const int saved = StatusFormatSavedValue(settings.Option);
-    frame.Panes().SetFormat(saved != 0 ? saved - 1 : 0);
+    const int format = StatusFormatSavedValue(settings.Option);
+    frame.Panes().SetFormat(format != 0 ? format - 1 : 0);
     ApplyEditSettings(frame);
 
-    const QRect work = ScreenOf(frame)->availableGeometry();
-    if (settings.WindowRect.left != Settings::kNotSet) {
-        frame.setGeometry(PlaceWindowRect(settings.WindowRect, work, frame.size()));
-    } else {
-        QRect rect(0, 0, 640, 480);
-        rect.moveCenter(work.center());
-        frame.setGeometry(rect);
-    }
+    PlaceWindow(frame);
     ApplyFontSetting(frame);
     frame.ShowToolbars(settings.Toolbar);
     frame.ShowStatusBar(settings.Status);
@@ -128,9 +160,9 @@ int ApplySplitterSetting(CMainFrame& frame) {
 
 void StoreWindowState(CMainFrame& frame) {
     Settings& settings = frame.AppSettings();
-    const QRect rect = frame.geometry();
-    settings.WindowRect = {rect.left(), rect.top(), rect.left() + rect.width(),
-                           rect.top() + rect.height()};
+    // The frame's position and the window's size, as the placement takes them back.
+    const QPoint at = frame.pos();
+    settings.WindowRect = {at.x(), at.y(), at.x() + frame.width(), at.y() + frame.height()};
     settings.SplitterPos = frame.SplitterPos();
     if (StatusFormatSavedValue(settings.Option) != 0) {
         settings.Option = WithStatusFormatSaved(settings.Option, frame.Panes().Format() + 1);

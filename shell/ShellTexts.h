@@ -21,9 +21,11 @@ public:
         return tr("再計算を中止しました。ここから下の結果は更新されていません。");
     }
     static QString kNoRecentDocuments() { return tr("(なし)"); }
+    static QString kNoResultToCopy() { return tr("コピーできる結果がありません。"); }
     // The toolbars' names, read by screen readers.
     static QString kStandardToolbar() { return tr("標準ツール バー"); }
     static QString kInsertToolbar() { return tr("挿入ツール バー"); }
+    static QString kStatusBarName() { return tr("ステータス バー"); }
     static inline const QString kAboutTitle = QStringLiteral("Numora");
     static inline const QString kAboutText = QStringLiteral("Numora v" NUMORA_VERSION);
 

@@ -1,4 +1,3 @@
-#include "settings/dialogs/ThemeColors.h"
 #include "shell/StatusBarPanes.h"
 
 #include <QApplication>
@@ -6,13 +5,41 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 
+#include "settings/dialogs/ThemeColors.h"
 #include "shell/ShellTexts.h"
+#include "ui/PostTo.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetEditor.h"
 
 namespace numora {
+
+void ShrinkingPane::SetWidthWanted(int width) {
+    if (width == wanted_) return;
+    wanted_ = width;
+    updateGeometry();
+}
+
+QSize ShrinkingPane::sizeHint() const {
+    const QSize text = QLabel::sizeHint();
+    return {std::max(text.width(), wanted_), text.height()};
+}
+
+QSize ShrinkingPane::minimumSizeHint() const { return {0, QLabel::minimumSizeHint().height()}; }
+
+void ShrinkingPane::paintEvent(QPaintEvent* event) {
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    if (TextWidth() <= width()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), shown, foregroundRole());
+}
 
 void ClickablePane::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit Clicked();
@@ -58,23 +85,14 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet
       bar_(bar),
       view_(view),
       sheet_(sheet),
-      default_(new QLabel(texts::kReady(), &bar)),
+      default_(new ShrinkingPane(texts::kReady(), &bar)),
       result_(new ClickablePane(QStringLiteral(">"), &bar)),
       calc_(new CalcStatePane(&bar)) {
-    // 250 pixels, wider only when a binary result would otherwise be cut off.
-    result_->setMinimumWidth(kResultPaneWidth);
-    result_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // The result pane asks for 250 pixels, and for more when a binary result needs it.
+    result_->SetWidthWanted(kResultPaneWidth);
     calc_->setFixedWidth(kCalcPaneWidth);
     calc_->setAlignment(Qt::AlignCenter);
-    // The room the default pane keeps for its texts, the progress of a worksheet of up to a
-    // million lines among them. The bar's own policy lets a narrow window squeeze the panes
-    // over each other; the window is made as wide as they need instead.
-    for (const QString& text : {texts::kReady(), texts::kCalculating(),
-                                texts::kRecalculating().arg(kProgressRoom).arg(kProgressRoom)}) {
-        defaultRoom_ = std::max(defaultRoom_, WidthFor(*default_, text));
-    }
-    bar.setSizePolicy(QSizePolicy::Preferred, bar.sizePolicy().verticalPolicy());
-    FitPanes();
+    bar.installEventFilter(this);
     // Menu help texts cover the default pane only; the two panes stay visible.
     bar.addWidget(default_, 1);
     bar.addPermanentWidget(result_);
@@ -83,7 +101,11 @@ StatusBarPanes::StatusBarPanes(QStatusBar& bar, WorksheetEditor& view, Worksheet
     connect(result_, &ClickablePane::RightClicked, this, &StatusBarPanes::CycleFormat);
     connect(result_, &ClickablePane::DoubleClicked, this, &StatusBarPanes::PasteAtCaret);
     connect(calc_, &ClickablePane::Clicked, this, &StatusBarPanes::ToggleCalc);
+    // A screen reader would name the bar after its message, the last menu or button help shown:
+    // it has a name of its own, and the message is its description.
+    bar.setAccessibleName(texts::kStatusBarName());
     connect(&bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        bar_.setAccessibleDescription(message);
         if (message.isEmpty() && !simple_) result_->show();
     });
     ShowCalcState();
@@ -107,15 +129,31 @@ int StatusBarPanes::WidthFor(const QLabel& pane, const QString& text) {
     return probe.sizeHint().width();
 }
 
-// The window keeps the room of both panes: the result pane's 250 pixels and the default pane's
-// room. A binary result takes what it needs of the default pane's share, as long as the text
-// shown there keeps what it needs; only both together (a binary result while a long worksheet
-// is recalculated) may widen the window.
+// No text sets the window's width: the panes share what the bar has. The result pane has its 250
+// pixels, or the room its text needs, as long as the default pane's text is shown whole beside
+// it; when both cannot be, it makes do with the room its text needs; only when even that is too
+// much do both panes cut their texts off.
 void StatusBarPanes::FitPanes() {
-    const int result = std::max(kResultPaneWidth, result_->sizeHint().width());
-    result_->setMinimumWidth(result);
-    default_->setMinimumWidth(
-        std::max(defaultRoom_ - (result - kResultPaneWidth), default_->sizeHint().width()));
+    const int need = result_->TextWidth();
+    int wanted = std::max(kResultPaneWidth, need);
+    // What the bar gives the two panes together, known once it has been laid out.
+    const int shared = default_->width() + result_->width();
+    if (bar_.isVisible() && default_->isVisible() && result_->isVisible()) {
+        wanted = std::clamp(shared - default_->TextWidth(), std::min(need, wanted), wanted);
+    }
+    result_->SetWidthWanted(wanted);
+}
+
+bool StatusBarPanes::eventFilter(QObject* watched, QEvent* event) {
+    // After the bar's new width has reached the panes.
+    if (watched == &bar_ && event->type() == QEvent::Resize && !fitPosted_) {
+        fitPosted_ = true;
+        PostTo(this, [this] {
+            fitPosted_ = false;
+            FitPanes();
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool StatusBarPanes::HasResult() const { return !sheet_.Engine().GetValueText().empty(); }

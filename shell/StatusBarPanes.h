@@ -13,11 +13,32 @@ namespace numora {
 class WorksheetEditor;
 class Worksheet;
 
-// A pane that reports clicks, right clicks and double clicks.
-class ClickablePane : public QLabel {
+// A pane that never sets the window's width: it asks for the room of its text (or more, when
+// told), makes do with less, down to none, and then shows its text cut off with "…".
+class ShrinkingPane : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    // The width the pane asks for when its text needs less.
+    void SetWidthWanted(int width);
+    // The width its text needs.
+    int TextWidth() const { return QLabel::sizeHint().width(); }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int wanted_ = 0;
+};
+
+// A pane that reports clicks, right clicks and double clicks.
+class ClickablePane : public ShrinkingPane {
+    Q_OBJECT
+public:
+    using ShrinkingPane::ShrinkingPane;
 
 signals:
     void Clicked();
@@ -83,22 +104,20 @@ public:
     CalcStatePane& CalcPane() { return *calc_; }
 
 private:
-    // The default pane keeps room for the progress of a worksheet of up to this many lines.
-    static constexpr int kProgressRoom = 999999;
-
     static int WidthFor(const QLabel& pane, const QString& text);
     bool HasResult() const;
-    // Sets the panes' least widths for the texts they show.
+    // Shares the bar between the panes for the texts they show.
     void FitPanes();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QStatusBar& bar_;
     WorksheetEditor& view_;
     Worksheet& sheet_;
-    QLabel* default_;
+    ShrinkingPane* default_;
     ClickablePane* result_;
     CalcStatePane* calc_;
     QString progress_;
-    int defaultRoom_ = 0;
+    bool fitPosted_ = false;
     int format_ = 0;
     bool simple_ = false;
 };

@@ -12,20 +12,32 @@
 #include "engine/CalcEngine.h"
 #include "engine/UserFunctions.h"
 #include "worksheet/LineWorker.h"
+#include "worksheet/Totals.h"
 
 namespace numora {
+
+class TextBuffer;
 
 // One paragraph as the editor holds it, and the result line right below it if there is one.
 struct PreviewLine {
     std::u16string paragraph;
     std::optional<std::u16string> resultBelow;  // without its '>'
     bool insertMode = true;                     // what Enter without Shift does on a result line
+    // The sums of the lines above that the line may ask for, with totals on.
+    std::optional<TotalsState> totals;
 };
+
+// Paragraph `paragraph` of `buffer` as Enter would calculate it there; with `totals` (the
+// catalogue whose functions the line may call), the sums above it that it may ask for.
+PreviewLine PreviewLineAt(const TextBuffer& buffer, std::int32_t paragraph, bool insertMode,
+                          const UserFunctionCatalogue* totals);
 
 // The text a result line would hold for `line` (after '>'), evaluated by `engine` without
 // changing its variables or last answer; nothing for a line Enter would not calculate, an
-// error, a volatile function, or a result line below that already says the same.
-std::optional<std::u16string> PreviewOf(PreviewLine line, CalcEngine& engine);
+// error, a volatile function, or a result line below that already says the same, also in
+// another grouping of its digits. `totals` answers the totals names from `line.totals`.
+std::optional<std::u16string> PreviewOf(PreviewLine line, CalcEngine& engine,
+                                        LineTotals* totals = nullptr);
 
 class LivePreview {
 public:
@@ -53,6 +65,7 @@ public:
 private:
     UserFunctionCatalogue functions_;
     CalcEngine engine_{functions_};
+    LineTotals totals_{functions_};
     std::uint64_t stateKey_ = ~std::uint64_t{0};
     LineWorker worker_;  // after the engine, so that it ends before the engine goes
     bool started_ = false;

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "engine/Number.h"
-
 #include "worksheet/LineEvaluator.h"
 
 namespace numora {
@@ -64,6 +63,8 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
 
 // As numora-calc recalculates a file: `engine` (with its digits, options and user functions)
 // starts without variables and last answer, and ends with those of the last line calculated.
+// Stopped half way, it holds what it held before, with what the lines done stored put over it;
+// `variableList` (the list as it stands) is then updated the same way, and replaced otherwise.
 RecalcOutcome RecalculateAfresh(std::u16string text, CalcEngine& engine,
                                 const RecalcOptions& options = {});
 

@@ -70,8 +70,34 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, CalcEngine& engine,
 
 RecalcOutcome RecalculateAfresh(std::u16string text, CalcEngine& engine,
                                 const RecalcOptions& options) {
-    engine.TakeSession();
-    return RecalculateWorksheet(std::move(text), engine, options);
+    CalcEngine::Session before = engine.TakeSession();
+    VariableListModel fresh;
+    RecalcOptions own = options;
+    if (options.variableList) own.variableList = &fresh;
+    RecalcOutcome outcome = RecalculateWorksheet(std::move(text), engine, own);
+    if (!outcome.canceled) {
+        if (options.variableList) *options.variableList = std::move(fresh);
+        return outcome;
+    }
+    // The lines not reached stay as they were, and so do their variables: what the engine held
+    // before, with what the lines done stored put over it.
+    CalcEngine::Session done = engine.TakeSession();
+    for (const auto& [name, value] : done.Variables.Entries()) before.Variables.Store(name, value);
+    if (outcome.evaluated > outcome.failed) {
+        before.LastAnswer = std::move(done.LastAnswer);
+        before.Result = std::move(done.Result);
+        before.ValueText = std::move(done.ValueText);
+    }
+    engine.RestoreSession(std::move(before));
+    if (options.variableList) {
+        for (const VariableListEntry& entry : fresh.Entries()) {
+            const std::u16string_view name = VariableListModel::NameOf(entry.text);
+            options.variableList->Refresh({std::u16string(name)},
+                                          std::u16string_view(entry.text).substr(name.size() + 1),
+                                          &engine.GetVariables());
+        }
+    }
+    return outcome;
 }
 
 }  // namespace numora

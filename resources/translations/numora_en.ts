@@ -299,6 +299,16 @@ Next Pane</translation>
         <translation>Recalculate the whole worksheet from the top
 Recalculate All</translation>
     </message>
+    <message>
+        <source>結果をコピー	Ctrl+Shift+C(&amp;E)</source>
+        <translation>Copy Re&amp;sult	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>結果行の値を桁区切りなしでクリップボードにコピー
+結果をコピー</source>
+        <translation>Copy the value of the result line, without digit grouping, to the clipboard
+Copy Result</translation>
+    </message>
 </context>
 <context>
     <name>ConfigTexts</name>
@@ -583,6 +593,10 @@ The changes last only until the program ends.</translation>
     <message>
         <source>すべて選択(&amp;A)</source>
         <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>結果をコピー(&amp;E)</source>
+        <translation>Copy Re&amp;sult</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1195,14 @@ The settings changed in this run will not be kept for the next start.</translati
     <message>
         <source>挿入ツール バー</source>
         <translation>Insert Toolbar</translation>
+    </message>
+    <message>
+        <source>コピーできる結果がありません。</source>
+        <translation>There is no result to copy.</translation>
+    </message>
+    <message>
+        <source>ステータス バー</source>
+        <translation>Status Bar</translation>
     </message>
 </context>
 <context>

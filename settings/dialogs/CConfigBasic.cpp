@@ -63,8 +63,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     language->addItem(T::kSystemLanguage(), QString::fromLatin1(kLanguageSystem));
     language->addItem(T::kJapanese, QString::fromLatin1(kLanguageJapanese));
     language->addItem(T::kEnglish, QString::fromLatin1(kLanguageEnglish));
-    language->setCurrentIndex(std::max(
-        0, language->findData(QString::fromStdString(settings.Language))));
+    language->setCurrentIndex(
+        std::max(0, language->findData(QString::fromStdString(settings.Language))));
     auto* languageRow = new QWidget(this);
     auto* languageLayout = new QHBoxLayout(languageRow);
     languageLayout->setContentsMargins(0, 0, 0, 0);
@@ -118,15 +118,27 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     (option & B::UnaryMinusBindsBase ? unaryBase : unaryPower)->setChecked(true);
     (option & B::EnterComputesResultLine ? enterComputes : enterInserts)->setChecked(true);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
-    layout->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
-    layout->addWidget(Group(T::kResultGroup(), this,
-                            {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen,
-                             livePreview, autoRecalculate, completion, undoTypedRuns, totals}));
-    layout->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
-    layout->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
-    layout->addStretch();
+    // Two columns: one of five groups under the other is taller than a laptop's screen.
+    auto* left = new QVBoxLayout;
+    left->addWidget(Group(T::kLanguageGroup, this, {languageRow}));
+    left->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
+    left->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
+    left->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(Group(T::kResultGroup(), this,
+                           {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen,
+                            livePreview, autoRecalculate, completion, undoTypedRuns, totals}));
+    right->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right);
+    // Tab goes down the left column, then down the right one.
+    QWidget* order[] = {language,        autoSave,         noConfirm,         unaryPower,
+                        unaryBase,       enterInserts,     enterComputes,     digits,
+                        groupDigits,     keepStatusFormat, recalculateOnOpen, livePreview,
+                        autoRecalculate, completion,       undoTypedRuns,     totals};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void CConfigBasic::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,8 +14,29 @@
 #include "settings/dialogs/CConfigFontColor.h"
 #include "settings/dialogs/ConfigTexts.h"
 #include "ui/Prompter.h"
+#include "ui/ScreenFit.h"
 
 namespace numora {
+
+namespace {
+
+// A page that scrolls where the screen is too small for it (a large desktop font, a small
+// screen), so that OK and Cancel below it are always in reach. Unlike a plain scroll area it asks
+// for the room of the whole page: where the screen has that room, nothing scrolls.
+class PageScroller final : public QScrollArea {
+public:
+    PageScroller(QWidget* page, QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(page);
+    }
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
+
+}  // namespace
 
 CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -23,8 +45,8 @@ CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* paren
     pages_ = new QTabWidget(this);
     basic_ = new CConfigBasic(settings, pages_);
     fontColor_ = new CConfigFontColor(settings, baseFont, pages_);
-    pages_->addTab(basic_, T::kBasicPage());
-    pages_->addTab(fontColor_, T::kFontColorPage());
+    pages_->addTab(new PageScroller(basic_, pages_), T::kBasicPage());
+    pages_->addTab(new PageScroller(fontColor_, pages_), T::kFontColorPage());
     pages_->setCurrentIndex(0);
 
     openFolder_ = [](const QString& folder) {
@@ -55,6 +77,20 @@ CConfigDlg::CConfigDlg(Settings& settings, const QFont& baseFont, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addLayout(buttons);
+}
+
+void CConfigDlg::setVisible(bool visible) {
+    // Sized before Qt places it, so that it is centred at the size it is shown at.
+    if (visible && !sized_) {
+        sized_ = true;
+        SizeForScreen(*this);
+    }
+    QDialog::setVisible(visible);
+}
+
+void CConfigDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    KeepOnScreen(*this);
 }
 
 void CConfigDlg::accept() {

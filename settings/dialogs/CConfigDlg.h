@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog: two pages over the settings record, and a button that opens the
-// settings folder. Each page applies on OK only when it was shown.
+// settings folder. Each page applies on OK only when it was shown; the pages scroll where the
+// screen is too small for them, the buttons below them never do.
 #include <QDialog>
 #include <functional>
 
@@ -34,8 +35,13 @@ public:
     using FolderOpener = std::function<bool(const QString& folder)>;
     void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
 
+    void setVisible(bool visible) override;
+
 public slots:
     void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     Settings& settings_;
@@ -45,6 +51,7 @@ private:
     QPushButton* settingsFile_;
     FolderOpener openFolder_;
     ConfigChanges changes_;
+    bool sized_ = false;
 };
 
 }  // namespace numora

@@ -12,6 +12,8 @@
 
 #include "ui/AfterFirstPaint.h"
 #include "ui/QtText.h"
+#include "worksheet/LineText.h"
+#include "worksheet/ResultCopy.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -77,6 +79,20 @@ void EditCommands::Paste(bool asLines) {
     if (!text.endsWith(u'\n')) text += u'\n';
     const int lineStart = CurrentLine().first;
     ReplaceRange(lineStart, lineStart, text);
+}
+
+bool EditCommands::CopyResult() {
+    const bool insertMode = IsInsertMode(sheet_.Driver().EnterComputesResultLine(), false);
+    const std::int32_t line = ResultLineFor(view_, view_.textCursor().blockNumber(), insertMode);
+    std::optional<std::u16string> value;
+    if (line >= 0) {
+        value = PlainValueOf(ToU16View(view_.document()->findBlockByNumber(line).text()).substr(1));
+    } else if (!sheet_.Calculating()) {
+        value = PlainValueOf(sheet_.Engine().GetValueText());
+    }
+    if (!value) return false;
+    QGuiApplication::clipboard()->setText(QString::fromStdU16String(*value));
+    return true;
 }
 
 void EditCommands::SelectAll() { view_.selectAll(); }
@@ -150,6 +166,10 @@ QMenu* EditCommands::CreateContextMenu(QWidget* parent) {
     };
     add(edittexts::Cut(), CanCutOrCopy(), [this, shift] { Cut(shift()); });
     add(edittexts::Copy(), CanCutOrCopy(), [this] { Copy(); });
+    if (QAction* copyResult = actions_.copyResult) {
+        add(edittexts::CopyResult(), copyResult->isEnabled(),
+            [copyResult] { copyResult->trigger(); });
+    }
     add(edittexts::Paste(), CanPaste(), [this, shift] { Paste(shift()); });
     add(edittexts::SelectAll(), true, [this] { SelectAll(); });
     return menu;
@@ -170,7 +190,10 @@ bool EditCommands::HandleKey(QKeyEvent* event, bool run) {
                (shift && action != nullptr && action->shortcuts().contains(unshifted));
     };
     std::function<void()> command;
-    if (boundShifted(actions_.cut)) {
+    // Before Copy, which would take Ctrl+Shift+C as a copy with Shift held.
+    if (bound(actions_.copyResult)) {
+        command = [this] { actions_.copyResult->trigger(); };
+    } else if (boundShifted(actions_.cut)) {
         command = [this, shift] { Cut(shift); };
     } else if (boundShifted(actions_.copy)) {
         command = [this] { Copy(); };

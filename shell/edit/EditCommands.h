@@ -26,6 +26,7 @@ public:
     static QString Redo() { return tr("やり直す(&Y)"); }
     static QString Cut() { return tr("切り取り(&T)"); }
     static QString Copy() { return tr("コピー(&C)"); }
+    static QString CopyResult() { return tr("結果をコピー(&E)"); }
     static QString Paste() { return tr("貼り付け(&P)"); }
     static QString SelectAll() { return tr("すべて選択(&A)"); }
 };
@@ -43,6 +44,7 @@ struct EditActions {
     QAction* selectAll = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    QAction* copyResult = nullptr;  // its handler is the window's: it reports a failure
 };
 
 class EditCommands : public QObject {
@@ -59,6 +61,9 @@ public:
     // The clipboard's text as plain text at the selection, or (`asLines`, Shift held) at the
     // start of the current line, ending in a line break so that it forms whole lines above.
     void Paste(bool asLines);
+    // The value of the result line the caret's line stands for (or, with none, of the last
+    // result calculated), without grouping separators; false when there is none to copy.
+    bool CopyResult();
     void SelectAll();
     void Undo();
     void Redo();

@@ -29,6 +29,7 @@
 #include "shell/insert/FunctionMenus.h"
 #include "tests/shell/accessibility_support.h"
 #include "tests/shell/main_frame_support.h"
+#include "tests/support/dialog_fit_support.h"
 #include "userfunc/dialogs/CFunctionDlg.h"
 #include "userfunc/dialogs/CFunctionEditDlg.h"
 
@@ -154,6 +155,22 @@ TEST_F(EnglishInterface, TextsAreShownWhole) {
     ExpectStatusTextsFit(Start());
 }
 
+// The English status texts, longer than the Japanese ones, set the window's width no more: the
+// first start is 640 pixels wide, a saved 600 stays.
+TEST_F(EnglishInterface, StatusTextsNeverWidenTheWindow) {
+    EXPECT_EQ(Start().width(), 640);
+    ASSERT_TRUE(Close());
+    WriteFile(QStringLiteral("Numora.ini"),
+              "[General]\r\nLeft=10\r\nTop=10\r\nWidth=600\r\nHeight=400\r\n");
+    ExpectStatusTextsKeepTheWidth(Start());
+}
+
+// The English options dialog, wider than the Japanese one, fits a laptop's screen too.
+TEST_F(EnglishInterface, OptionsDialogFitsALaptopScreen) {
+    Settings settings{"/nonexistent-numora-test", false};
+    ExpectOptionsDialogFits(settings);
+}
+
 // The messages built from parts (a text, the file's name, the reason) are looked up as a whole.
 TEST_F(EnglishInterface, FileMessagesAndQuestions) {
     WriteFile(QStringLiteral("latin1.txt"), "caf\xE9\r\n");
@@ -208,19 +225,25 @@ namespace {
 
 // With nothing stored the interface follows the system's language; a stored one wins.
 TEST(InterfaceLanguageChoice, TheSystemsLanguageUnlessOneIsStored) {
-    const auto system = [](const char* locale) { return QLocale(QString::fromLatin1(locale)).uiLanguages(); };
+    const auto system = [](const char* locale) {
+        return QLocale(QString::fromLatin1(locale)).uiLanguages();
+    };
     struct Case {
         std::string_view stored;
         const char* locale;
         std::string_view shown;
     };
     const Case cases[] = {
-        {kLanguageSystem, "en_US", kLanguageEnglish}, {kLanguageSystem, "ja_JP", kLanguageJapanese},
-        {kLanguageSystem, "de_DE", kLanguageEnglish}, {kLanguageSystem, "C", kLanguageEnglish},
-        {kLanguageJapanese, "en_US", kLanguageJapanese}, {kLanguageEnglish, "ja_JP", kLanguageEnglish},
+        {kLanguageSystem, "en_US", kLanguageEnglish},
+        {kLanguageSystem, "ja_JP", kLanguageJapanese},
+        {kLanguageSystem, "de_DE", kLanguageEnglish},
+        {kLanguageSystem, "C", kLanguageEnglish},
+        {kLanguageJapanese, "en_US", kLanguageJapanese},
+        {kLanguageEnglish, "ja_JP", kLanguageEnglish},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ResolveLanguage(c.stored, system(c.locale)), c.shown) << c.stored << " " << c.locale;
+        EXPECT_EQ(ResolveLanguage(c.stored, system(c.locale)), c.shown)
+            << c.stored << " " << c.locale;
     }
 }
 

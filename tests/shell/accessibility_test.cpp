@@ -33,6 +33,39 @@ TEST_F(AccessibilityTest, EveryPartIsNamedAndNoItemSaysItsKeysInItsName) {
                           "コメントの色を選択"});
 }
 
+// The list's hidden headers are read with its entries: the column is the list, each row its
+// variable, never a number. The status bar keeps its own name whatever help it shows, the help as
+// its description, and each pane its text.
+TEST_F(AccessibilityTest, TheListsHeadersAndTheStatusBarAreNamed) {
+    CMainFrame& frame = Start();
+    TypeLine("a=1");
+    TypeLine("bb=2");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(frame.VariableList().List());
+    ASSERT_NE(list, nullptr);
+    QStringList headers;
+    QStringList cells;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* child = list->child(i);
+        const QAccessible::Role role = child->role();
+        if (role == QAccessible::ColumnHeader || role == QAccessible::RowHeader) {
+            headers << child->text(QAccessible::Name);
+        } else if (role == QAccessible::Cell) {
+            cells << child->text(QAccessible::Name);
+        }
+    }
+    EXPECT_EQ(headers, QStringList({"変数リスト", "a", "bb"}));
+    EXPECT_EQ(cells, QStringList({"a=1", "bb=2"}));
+
+    QStatusBar* bar = frame.statusBar();
+    EXPECT_EQ(NameOf(bar), "ステータス バー");
+    frame.Action(CommandId::FileNew)->showStatusText(&frame);
+    EXPECT_EQ(NameOf(bar), "ステータス バー");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Description),
+              "新規にファイルを作成");
+    EXPECT_EQ(NameOf(&frame.Panes().ResultPane()), ">2");
+    EXPECT_EQ(NameOf(&frame.Panes().CalcPane()), "∑計算ON");
+}
+
 // Updating the list while the keys go to the worksheet never takes a screen reader there;
 // Ctrl+Tab and Ctrl+Shift+Tab go there and back.
 TEST_F(AccessibilityTest, TheListTakesTheAccessibilityFocusOnlyWithTheKeys) {

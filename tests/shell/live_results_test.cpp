@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTextBlock>
 
 #include "engine/CalcEngine.h"
 #include "shell/CMainFrame.h"
@@ -11,9 +12,9 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/CalculationWait.h"
 #include "worksheet/view/LinePreviewer.h"
-#include "worksheet/view/WorksheetHighlighter.h"
 #include "worksheet/view/VariableListBox.h"
 #include "worksheet/view/VariableListPane.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora::test {
 namespace {
@@ -57,6 +58,36 @@ TEST_F(LiveResultsTest, ThePreviewIsWhatEnterWritesAndTouchesNothing) {
     Key(Qt::Key_End);
     QTest::keyClicks(&View(), " ");
     EXPECT_EQ(Preview(frame), QString());
+}
+
+// A line using the totals names previews what Enter writes; a line whose result line below holds
+// the same value in another grouping shows nothing new.
+TEST_F(LiveResultsTest, TotalsLinesPreviewAndAnotherGroupingIsNoNews) {
+    CMainFrame& frame = Start();
+    const QString items = QStringLiteral("100\n>100\n250\n>250\n");
+    const std::pair<const char*, const char*> lines[] = {
+        {"subtotal", "350"}, {"小計 * 2", "700"}, {"average", "175"}, {"合計", "350"}};
+    for (const auto& [line, value] : lines) {
+        SCOPED_TRACE(line);
+        View().LoadText(items);
+        Key(Qt::Key_End, Qt::ControlModifier);
+        // The names in kanji come from an input method.
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(line));
+        QApplication::sendEvent(&View(), &commit);
+        EXPECT_EQ(Preview(frame), QString::fromUtf8(value));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(View().Text(), items + QString::fromUtf8(line) + "\n>" + value + "\n");
+    }
+
+    View().LoadText(QStringLiteral("a = 80000\n>80,000\nb = 80000\n>8,000\n"));
+    for (const int line : {0, 2}) {
+        QTextCursor caret(View().document()->findBlockByNumber(line));
+        caret.movePosition(QTextCursor::EndOfBlock);
+        View().setTextCursor(caret);
+        QTest::keyClicks(&View(), " ");
+        EXPECT_EQ(Preview(frame), line == 0 ? QString() : QStringLiteral("80000"));
+    }
 }
 
 // While an input method composes after text already on the line, no value is shown beside the

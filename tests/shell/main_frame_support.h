@@ -69,6 +69,27 @@ inline void ExpectStatusTextsFit(CMainFrame& frame) {
     }
 }
 
+// No text of the status bar sets the window's width (a window started at a saved 600 pixels,
+// narrower than the first start's 640): a binary result, a long worksheet's progress and a long
+// message leave it as it is and as narrow as it may be made, the panes side by side.
+inline void ExpectStatusTextsKeepTheWidth(CMainFrame& frame) {
+    StatusBarPanes& panes = frame.Panes();
+    ASSERT_EQ(frame.width(), 600);
+    panes.SetFormat(2);
+    panes.ShowProgress(texts::kRecalculating().arg(12345678).arg(12345678));
+    for (int round = 0; round < 3; ++round) QApplication::processEvents();
+    EXPECT_EQ(frame.width(), 600);
+    EXPECT_LE(frame.minimumSizeHint().width(), 600);
+    EXPECT_LE(panes.DefaultPane().geometry().right(), panes.ResultPane().geometry().left());
+    EXPECT_LE(panes.ResultPane().geometry().right(), panes.CalcPane().geometry().left());
+    panes.ShowNotice(texts::kResultsStopped() + texts::kResultsStopped());
+    for (int round = 0; round < 3; ++round) QApplication::processEvents();
+    EXPECT_EQ(frame.width(), 600);
+    EXPECT_LE(frame.minimumSizeHint().width(), 600);
+    panes.ShowProgress({});
+    panes.SetFormat(0);
+}
+
 class MainFrameTest : public ::testing::Test {
 protected:
     MainFrameTest() {

@@ -40,6 +40,12 @@ QStringList ToolbarTexts(const QToolBar& bar) {
 
 TEST_F(MainFrameTest, StatusTextsAreShownWhole) { ExpectStatusTextsFit(Start()); }
 
+TEST_F(MainFrameTest, StatusTextsNeverWidenTheWindow) {
+    WriteFile(QStringLiteral("Numora.ini"),
+              "[General]\r\nLeft=10\r\nTop=10\r\nWidth=600\r\nHeight=400\r\n");
+    ExpectStatusTextsKeepTheWidth(Start());
+}
+
 TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
     CMainFrame& frame = Start();
     EXPECT_EQ(frame.size(), QSize(640, 480));
@@ -60,9 +66,9 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultWindow) {
           "-", "終了(&X)"}},
         {"編集(&E)",
          {"元に戻す\tCtrl+Z(&U)", "やり直す\tCtrl+Y(&Y)", "-", "切り取り\tCtrl+X(&T)",
-          "コピー\tCtrl+C(&C)", "貼り付け\tCtrl+V(&P)", "すべて選択\tCtrl+A(&A)",
-          "すべて再計算(&R)\tCtrl+R", "-", "検索\tCtrl+F(&F)", "置換\tCtrl+H(&H)",
-          "次を検索\tF3,Shift+F3(&N)"}},
+          "コピー\tCtrl+C(&C)", "結果をコピー\tCtrl+Shift+C(&E)", "貼り付け\tCtrl+V(&P)",
+          "すべて選択\tCtrl+A(&A)", "すべて再計算(&R)\tCtrl+R", "-", "検索\tCtrl+F(&F)",
+          "置換\tCtrl+H(&H)", "次を検索\tF3,Shift+F3(&N)"}},
         {"表示(&V)",
          {"ツール バー(&T)", "ステータス バー(&S)", "変数リスト(&L)", "-",
           "常に手前に表示(&V)\tPause", "右端で折り返す(&W)", "-", "ユーザ関数登録(&U)",
@@ -250,7 +256,8 @@ TEST_F(MainFrameTest, ADarkPaletteRecoloursTheWorksheetAtOnce) {
     QCoreApplication::processEvents();
     EXPECT_EQ(View().LineColor(ColorKind::Result), QColor(0x6E, 0xB4, 0xFF));
     EXPECT_EQ(View().LineColor(ColorKind::Default), QColor(0xE6, 0xE6, 0xE6));
-    EXPECT_EQ(frame.Panes().CalcPane().palette().color(QPalette::WindowText), QColor(0x6E, 0xB4, 0xFF));
+    EXPECT_EQ(frame.Panes().CalcPane().palette().color(QPalette::WindowText),
+              QColor(0x6E, 0xB4, 0xFF));
     QApplication::setPalette(light);
     QCoreApplication::processEvents();
     EXPECT_EQ(View().LineColor(ColorKind::Result), QColor(0, 0, 255));

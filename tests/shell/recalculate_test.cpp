@@ -73,6 +73,41 @@ TEST_F(RecalculateTest, OpeningRecalculatesWhenTheOptionIsSet) {
     EXPECT_FALSE(View().document()->isUndoAvailable());
 }
 
+// A recalculation that changes no text leaves the document as it was: opened, it asks nothing at
+// close; one that changes a result marks it modified.
+TEST_F(RecalculateTest, ARecalculationThatChangesNothingLeavesTheDocumentUnmodified) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+        bool changes;
+    };
+    const Case cases[] = {
+        {"up to date", "m = 1\r\n>1\r\nm + 1\r\n>2\r\n", false},
+        {"up to date, no last line break", "m = 1\r\n>1\r\nm + 1\r\n>2", false},
+        {"comments and blank lines", "// prices\r\n\r\na = 2 // two\r\n>2\r\n\r\n", false},
+        {"a stale result", "m = 1\r\n>1\r\nm + 1\r\n>3\r\n", true},
+        {"a missing result", "m = 1\r\n>1\r\nm + 1\r\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile("sheet.txt", c.file);
+        CMainFrame& frame = Start();
+        settings_->Option |= OptionBits::RecalculateOnOpen;
+        prompter_.files = {FilePath("sheet.txt")};
+        frame.Action(CommandId::FileOpen)->trigger();
+        EXPECT_EQ(frame.Modified(), c.changes);
+        EXPECT_EQ(frame.windowTitle().endsWith(u'*'), c.changes)
+            << frame.windowTitle().toStdString();
+        if (c.changes) continue;
+        // Ctrl+R on it again, and after a save, the same.
+        Key(Qt::Key_R, Qt::ControlModifier);
+        EXPECT_FALSE(frame.Modified());
+        const std::size_t asked = prompter_.messages.size();
+        EXPECT_TRUE(Close());
+        EXPECT_EQ(prompter_.messages.size(), asked);
+    }
+}
+
 TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     CMainFrame& frame = Start();
     // A line that would run for days sits half way down 100,000 lines.
@@ -111,13 +146,13 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     const QString last = caret.block().previous().text();
     ASSERT_TRUE(last.startsWith(u'>'));
     EXPECT_EQ(Variables(), QStringList({"n=" + last.mid(1)}));
-    EXPECT_EQ(caret.block().text(),
-              last == QStringLiteral(">50007") ? QStringLiteral("f40(1)") : QStringLiteral("n = n + 1"));
+    EXPECT_EQ(caret.block().text(), last == QStringLiteral(">50007") ? QStringLiteral("f40(1)")
+                                                                     : QStringLiteral("n = n + 1"));
     EXPECT_EQ(frame.statusBar()->currentMessage(),
               QStringLiteral("再計算を中止しました。ここから下の結果は更新されていません。"));
     // Read whole: nothing covers the message's end.
-    const int messageEnd = frame.statusBar()->fontMetrics().horizontalAdvance(
-        frame.statusBar()->currentMessage());
+    const int messageEnd =
+        frame.statusBar()->fontMetrics().horizontalAdvance(frame.statusBar()->currentMessage());
     EXPECT_TRUE(!frame.Panes().ResultPane().isVisible() ||
                 frame.Panes().ResultPane().x() > messageEnd);
     EXPECT_FALSE(View().document()->isRedoAvailable());
@@ -127,6 +162,29 @@ TEST_F(RecalculateTest, EscStopsALongRecalculationAndKeepsTheLinesDone) {
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(View().Text(), before);
     EXPECT_FALSE(View().document()->isUndoAvailable());
+}
+
+// Esc at the first line: nothing was recalculated, so every line keeps its variables, as its text.
+TEST_F(RecalculateTest, EscKeepsTheVariablesOfTheLinesNotReached) {
+    CMainFrame& frame = Start();
+    AddEndlessFunctions(frame.Functions());
+    View().LoadText(QStringLiteral("f40(1)\n"));
+    TypeLine(QStringLiteral("k=7"));
+    ASSERT_EQ(View().Text(), QStringLiteral("f40(1)\nk=7\n>7\n"));
+    const auto stop =
+        QObject::connect(&frame.Waiting(), &CalculationWait::BusyChanged, &frame, [&](bool busy) {
+            if (busy) Key(Qt::Key_Escape);
+        });
+    Key(Qt::Key_R, Qt::ControlModifier);
+    QObject::disconnect(stop);
+    QCoreApplication::processEvents();  // the keys held meanwhile
+    EXPECT_EQ(View().textCursor().blockNumber(), 0);
+    EXPECT_EQ(View().Text(), QStringLiteral("f40(1)\nk=7\n>7\n"));
+    EXPECT_EQ(Variables(), QStringList({"k=7"}));
+    EXPECT_EQ(ResultPane(), QStringLiteral(">7"));
+
+    TypeLine(QStringLiteral("k*2"));
+    EXPECT_EQ(View().Text(), QStringLiteral("f40(1)\nk=7\n>7\nk*2\n>14\n"));
 }
 
 }  // namespace

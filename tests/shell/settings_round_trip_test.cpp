@@ -28,9 +28,61 @@ TEST(PlaceWindowRect, KeepsTheWindowOnTheWorkArea) {
         {{INT32_MAX - 5, 0, INT32_MAX, 10}, {980, 0, 20, 20}},  // no overflow at the edge
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PlaceWindowRect(c.saved, work, current), c.expected)
+        EXPECT_EQ(PlaceWindowRect(c.saved, current, {}, {work}), c.expected)
             << c.saved.left << "," << c.saved.top << "," << c.saved.right << "," << c.saved.bottom;
     }
+}
+
+// The saved position is the frame's; the window inside it keeps its saved size. Two screens side
+// by side, the second one's panel at its top; frames 8 pixels wide with a 30-pixel title bar.
+TEST(PlaceWindowRect, PutsTheTitleBarOnAScreenAndCascadesCopies) {
+    const QList<QRect> screens{{0, 0, 1366, 728}, {1366, 40, 1920, 1040}};
+    const QMargins frame(8, 30, 8, 8);
+    const struct {
+        IntRect saved;
+        int copy;
+        QRect expected;
+    } cases[] = {
+        {{100, 50, 740, 530}, 0, {100, 50, 656, 518}},       // fits: the frame around the window
+        {{100, 0, 740, 480}, 0, {100, 0, 656, 518}},         // title bar at the top edge
+        {{100, -30, 740, 450}, 0, {100, 0, 656, 518}},       // title bar above it: moved down
+        {{100, 100, 740, 800}, 0, {100, 0, 656, 728}},       // as tall as the screen: frame fits
+        {{1400, 10, 2040, 490}, 0, {1400, 40, 656, 518}},    // below the second screen's panel
+        {{1300, 100, 1940, 580}, 0, {1366, 100, 656, 518}},  // title bar mostly on the second
+        {{4000, 100, 4640, 580}, 0, {710, 100, 656, 518}},   // on no screen: onto the first
+        {{100, 3000, 740, 3480}, 0, {100, 210, 656, 518}},   // below every screen
+        {{100, 50, 740, 530}, 1, {124, 74, 656, 518}},       // a second copy: cascaded
+        {{100, 50, 740, 530}, 2, {148, 98, 656, 518}},       // a third copy
+        {{700, 200, 1340, 680}, 1, {0, 0, 656, 518}},        // would run off: the corner
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceWindowRect(c.saved, QSize(300, 200), frame, screens, c.copy), c.expected)
+            << c.saved.left << "," << c.saved.top << " copy " << c.copy;
+    }
+}
+
+// A copy started while another runs opens offset from it, and the next one further.
+TEST_F(MainFrameTest, SecondCopyOpensOffsetFromTheFirst) {
+    WriteFile(QStringLiteral("Numora.ini"),
+              "[General]\r\nLeft=100\r\nTop=0\r\nWidth=600\r\nHeight=400\r\n");
+    CMainFrame& first = Start();
+    EXPECT_EQ(first.pos(), QPoint(100, 0));
+    EXPECT_EQ(first.size(), QSize(600, 400));
+    std::vector<std::unique_ptr<Settings>> settings;
+    std::vector<std::unique_ptr<CMainFrame>> others;
+    for (int copy = 1; copy <= 2; ++copy) {
+        settings.push_back(std::make_unique<Settings>());
+        others.push_back(std::make_unique<CMainFrame>(*settings.back()));
+        others.back()->show();
+        EXPECT_EQ(others.back()->pos(), QPoint(100, 0) + copy * QPoint(24, 24)) << copy;
+        EXPECT_EQ(others.back()->size(), QSize(600, 400));
+    }
+    // The second place is free again once its copy has ended.
+    others.front().reset();
+    settings.push_back(std::make_unique<Settings>());
+    CMainFrame again(*settings.back());
+    EXPECT_EQ(again.pos(), QPoint(124, 24));
+    others.clear();
 }
 
 TEST_F(MainFrameTest, SettingsRoundTripThroughTheIniFile) {
@@ -39,7 +91,7 @@ TEST_F(MainFrameTest, SettingsRoundTripThroughTheIniFile) {
               "[View]\r\nSplitterPos=50\r\nlist=0\r\nWordWrap=1\r\n"
               "[Edit]\r\nOption=7\r\nDigits=5\r\n");
     CMainFrame& frame = Start();
-    EXPECT_EQ(frame.geometry(), QRect(0, 10, 700, 300));
+    EXPECT_EQ(QRect(frame.pos(), frame.size()), QRect(0, 10, 700, 300));
     EXPECT_FALSE(frame.VariableList().isVisible());
     EXPECT_FALSE(frame.Action(CommandId::ViewVariableList)->isChecked());
     EXPECT_TRUE(frame.Action(CommandId::ViewWordWrap)->isChecked());

@@ -3,9 +3,11 @@
 
 #include "engine/CalcEngine.h"
 #include "engine/Cancel.h"
+#include "engine/Format.h"
 #include "tests/worksheet/driver_test_support.h"
 #include "worksheet/CalcEngineEvaluator.h"
 #include "worksheet/Recalculate.h"
+#include "worksheet/VariableList.h"
 #include "worksheet/WorksheetDriver.h"
 
 namespace numora {
@@ -109,7 +111,7 @@ TEST(Recalc, PiecesOnTheWayMakeTheText) {
 }
 
 // The window's engine is recalculated in: a stale variable must not leak into the result, and a
-// stop half way keeps the lines done, with their variables.
+// stop half way keeps the lines done, with their variables, over those the engine held.
 TEST(Recalc, AfreshForgetsOldVariablesAndAStopKeepsTheLinesDone) {
     CalcEngine engine;
     std::u16string line = u"stale = 5";
@@ -147,7 +149,71 @@ TEST(Recalc, AfreshForgetsOldVariablesAndAStopKeepsTheLinesDone) {
     EXPECT_EQ(stopped.text, u"y = 1\n>1\ny + 1\nz = 3");
     EXPECT_EQ(stopped.stoppedAt, 2);
     EXPECT_NE(engine.GetVariables().Find(u"y"), nullptr);
-    EXPECT_EQ(engine.GetVariables().Find(u"a"), nullptr);
+    EXPECT_NE(engine.GetVariables().Find(u"a"), nullptr);
+}
+
+// Stopped after `done` lines, the engine and the variable list hold what they held before, with
+// what the lines done stored over it: the lines not reached keep their variables, as their text.
+TEST(Recalc, AStopKeepsTheVariablesOfTheLinesNotReached) {
+    struct Case {
+        const char16_t* text;
+        std::int32_t done;
+        std::vector<std::string> list;
+        const char* last;  // "@" afterwards
+    };
+    // Before: k = 7, then y = 1.
+    const Case cases[] = {
+        {u"slow\nk = 7\n>7", 0, {"k=7", "y=1"}, "1"},
+        {u"y = 2\nslow\nk = 7\n>7", 1, {"k=7", "y=2"}, "2"},
+        {u"new = 5\nk = 8\nslow\ny = 9", 2, {"k=8", "new=5", "y=1"}, "8"},
+        {u"1/0\nslow\nk = 7", 1, {"k=7", "y=1"}, "1"},  // a failed line stores nothing
+    };
+    for (const Case& c : cases) {
+        const std::string name = Utf16ToUtf8(c.text);
+        CalcEngine engine;
+        VariableListModel list;
+        for (std::u16string line : {u"k = 7", u"y = 1"}) {
+            std::int32_t position = 0;
+            ASSERT_EQ(engine.Evaluate(line, position), 0);
+            list.Refresh(engine);
+        }
+        RecalcOptions options;
+        options.cancel = &engine.Cancel();
+        options.variableList = &list;
+        options.progressEvery = 1;
+        options.progress = [&](std::int32_t done, std::int32_t) {
+            if (done == c.done) RequestCancel(engine.Cancel());
+        };
+        const RecalcOutcome outcome = RecalculateAfresh(c.text, engine, options);
+        ClearCancel(engine.Cancel());
+        ASSERT_TRUE(outcome.canceled) << name;
+        std::vector<std::string> listed;
+        for (const VariableListEntry& entry : list.Entries())
+            listed.push_back(Utf16ToUtf8(entry.text));
+        EXPECT_EQ(listed, c.list) << name;
+        ASSERT_EQ(engine.GetVariables().Size(), c.list.size()) << name;
+        for (const std::string& entry : c.list) {
+            const std::size_t eq = entry.find('=');
+            const Number* value = engine.GetVariables().Find(Utf8ToUtf16(entry.substr(0, eq)));
+            ASSERT_NE(value, nullptr) << name << ' ' << entry;
+            EXPECT_EQ(Utf16ToUtf8(FormatNumber(*value, 32)), entry.substr(eq + 1)) << name;
+        }
+        EXPECT_EQ(Utf16ToUtf8(FormatNumber(engine.GetLastAnswer(), 32)), c.last) << name;
+    }
+
+    // Run to the end, the list is what the lines assign, and nothing of before.
+    CalcEngine engine;
+    VariableListModel list;
+    std::u16string line = u"old = 1";
+    std::int32_t position = 0;
+    ASSERT_EQ(engine.Evaluate(line, position), 0);
+    list.Refresh(engine);
+    RecalcOptions options;
+    options.variableList = &list;
+    RecalculateAfresh(u"k = 2", engine, options);
+    ASSERT_EQ(list.Count(), 1u);
+    EXPECT_EQ(Utf16ToUtf8(list.Text(0)), "k=2");
+    EXPECT_EQ(engine.GetVariables().Find(u"old"), nullptr);
 }
 
 // Stopped after `done` lines: those keep their new results, the rest reads as it did, with or
@@ -161,8 +227,8 @@ TEST(Recalc, AStopKeepsTheLinesDoneAndTheRestAsItWas) {
     };
     const Case cases[] = {
         {u"a = 1\n>9\nb = a + 1\n>8\nc = 3", 1, u"a = 1\n>1\nb = a + 1\n>8\nc = 3", 2},
-        {u"a = 1\nb = 2\n\n// note\nc = 3\n>old", 2, u"a = 1\n>1\nb = 2\n>2\n\n// note\nc = 3\n>old",
-         6},
+        {u"a = 1\nb = 2\n\n// note\nc = 3\n>old", 2,
+         u"a = 1\n>1\nb = 2\n>2\n\n// note\nc = 3\n>old", 6},
         {u"a = 1\r\n>x\r\n1/0\r\nlast", 2, u"a = 1\n>1\n1/0\n>Error : Division by zero\nlast", 4},
         {u"x = 5\nx * 2", 0, u"x = 5\nx * 2", 0},
     };

@@ -94,10 +94,11 @@ void CFunctionDlg::UpdateButtons() {
     duplicate_->setEnabled(selected);
 }
 
-void CFunctionDlg::InsertRow(int row, const FunctionFields& fields) {
+QTreeWidgetItem* CFunctionDlg::InsertRow(int row, const FunctionFields& fields) {
     auto* item = new QTreeWidgetItem(
         QStringList{fields.FuncName, fields.Parameter, fields.Expression, fields.Explain});
     list_->insertTopLevelItem(row, item);
+    return item;
 }
 
 bool CFunctionDlg::RunEditor(FunctionFields& fields) {
@@ -111,7 +112,8 @@ bool CFunctionDlg::RunEditor(FunctionFields& fields) {
 void CFunctionDlg::Add() {
     FunctionFields fields;
     if (!RunEditor(fields)) return;
-    InsertRow(list_->topLevelItemCount(), fields);
+    // The user sees the row just made, also below a long list.
+    list_->scrollToItem(InsertRow(list_->topLevelItemCount(), fields));
     modified_ = true;
 }
 
@@ -134,7 +136,7 @@ void CFunctionDlg::Duplicate() {
     FunctionFields fields = RowFields(list_->RowTexts(row));
     fields.FuncName.clear();
     if (!RunEditor(fields)) return;
-    InsertRow(row + 1, fields);
+    list_->scrollToItem(InsertRow(row + 1, fields));
     modified_ = true;
 }
 
@@ -170,7 +172,8 @@ void CFunctionDlg::reject() {
     if (Modified()) {
         const auto answer = CurrentPrompter().Message(
             this, QMessageBox::Information, FunctionDlgTexts::kConfirmTitle(),
-            FunctionDlgTexts::kConfirmDiscard(), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            FunctionDlgTexts::kConfirmDiscard(), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No);
         if (answer != QMessageBox::Yes) return;
     }
     QDialog::reject();

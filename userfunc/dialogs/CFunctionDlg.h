@@ -8,6 +8,7 @@
 #include "userfunc/dialogs/CFunctionEditDlg.h"
 
 class QPushButton;
+class QTreeWidgetItem;
 
 namespace numora {
 
@@ -40,7 +41,7 @@ public slots:
 private:
     bool RunEditor(FunctionFields& fields);
     int SelectedRow() const;
-    void InsertRow(int row, const FunctionFields& fields);
+    QTreeWidgetItem* InsertRow(int row, const FunctionFields& fields);
     void UpdateButtons();
 
     UserFunctionCatalogue& catalogue_;

@@ -74,20 +74,17 @@ void LinePreviewer::StartNow() {
         return;
     }
     const QTextBlock block = editor_.textCursor().block();
-    PreviewLine line;
-    line.paragraph = block.text().toStdU16String();
-    if (const QTextBlock next = block.next(); next.isValid() && next.text().startsWith(u'>')) {
-        line.resultBelow = next.text().mid(1).toStdU16String();
-    }
-    line.insertMode = IsInsertMode(sheet_.Driver().EnterComputesResultLine(), false);
-    if (KindOfParagraph(line.paragraph, line.insertMode) != LineKind::Expression) return;
+    const bool insertMode = IsInsertMode(sheet_.Driver().EnterComputesResultLine(), false);
+    if (KindOfParagraph(block.text().toStdU16String(), insertMode) != LineKind::Expression) return;
 
     const CalcEngine& engine = sheet_.Engine();
+    PreviewLine line = PreviewLineAt(editor_, block.blockNumber(), insertMode,
+                                     sheet_.Totals() ? &engine.GetFunctions() : nullptr);
     if (sheet_.AutoRecalculate()) {
         // The lines above as Enter would leave them: a key of its own for each place to start.
         const std::int32_t start = sheet_.Journal().StartFor(block.blockNumber());
-        const std::uint64_t key = sheet_.Generation() * 0x9E3779B97F4A7C15u + 1 +
-                                  static_cast<std::uint32_t>(start);
+        const std::uint64_t key =
+            sheet_.Generation() * 0x9E3779B97F4A7C15u + 1 + static_cast<std::uint32_t>(start);
         preview_.Prepare(engine, engine.GetFunctions(), key,
                          [this, start] { return sheet_.StateForLine(start); });
     } else {

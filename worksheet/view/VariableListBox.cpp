@@ -12,6 +12,7 @@
 #include "engine/CalcEngine.h"
 #include "ui/InsertionMark.h"
 #include "ui/QtText.h"
+#include "worksheet/view/ViewTexts.h"
 
 namespace numora {
 
@@ -30,6 +31,18 @@ public:
         if (role != Qt::DisplayRole || !index.isValid()) return {};
         const auto row = static_cast<std::size_t>(index.row());
         return row < model_.Count() ? ToQString(model_.Text(row)) : QString();
+    }
+
+    // The headers are hidden, but a screen reader still reads a table's headers with its cells:
+    // the column is the list, each row the variable it shows (the model's default would be
+    // the section numbers).
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        if (orientation == Qt::Horizontal) return view_texts::kVariableListTitle();
+        const auto row = static_cast<std::size_t>(section);
+        return row < model_.Count() && section < rows_
+                   ? ToQString(VariableListModel::NameOf(model_.Text(row)))
+                   : QString();
     }
 
     void Apply(const VariableListChange& change) {
@@ -125,9 +138,7 @@ QString VariableListBox::Text(int row) const {
 
 QRect VariableListBox::RowRect(int row) const { return visualRect(rows_->index(row)); }
 
-void VariableListBox::setCurrentRow(int row) {
-    setCurrentIndex(rows_->index(row));
-}
+void VariableListBox::setCurrentRow(int row) { setCurrentIndex(rows_->index(row)); }
 
 bool VariableListBox::RowSelected(int row) const {
     return selectionModel()->isRowSelected(row, {});

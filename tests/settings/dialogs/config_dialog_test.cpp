@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +18,7 @@
 #include "settings/dialogs/CConfigDlg.h"
 #include "settings/dialogs/CConfigFontColor.h"
 #include "settings/dialogs/FontColor.h"
+#include "tests/support/dialog_fit_support.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
 
@@ -133,7 +134,7 @@ TEST_F(ConfigDialog, LanguageIsChosenOnTheFirstPage) {
         settings.Language = stored;
         CConfigDlg dlg(settings, QFont());
         dlg.show();
-        ASSERT_EQ(dlg.Pages()->currentWidget(), dlg.Basic());
+        ASSERT_TRUE(dlg.Pages()->currentWidget()->isAncestorOf(dlg.Basic()));
         EXPECT_EQ(dlg.Basic()->findChild<QGroupBox*>()->title(), "表示言語 / Language");
         QComboBox* box = dlg.Basic()->language;
         EXPECT_EQ(box->currentData().toString().toStdString(), stored);
@@ -238,6 +239,8 @@ TEST_F(ConfigDialog, LargerFontLaysThePageOutAgain) {
         EXPECT_LE(page.samples[i]->geometry().right(), page.colorButtons[i]->x()) << i;
     }
 }
+
+TEST_F(ConfigDialog, FitsALaptopScreen) { test::ExpectOptionsDialogFits(settings); }
 
 TEST_F(ConfigDialog, SettingsFileButtonOpensTheFolderOrSaysWhereItIs) {
     CConfigDlg dlg(settings, QFont());

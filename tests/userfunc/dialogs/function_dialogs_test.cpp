@@ -135,6 +135,32 @@ TEST_F(FunctionDialogs, RowCommandsThenOkStoreCatalogueAndFile) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// A row just added, at the end or below the selected one, is scrolled into view in a list longer
+// than the dialog shows.
+TEST_F(FunctionDialogs, RowJustMadeIsScrolledIntoView) {
+    for (int i = 0; i < 40; ++i) {
+        const std::u16string name = u"g" + QString::number(i).toStdU16String();
+        AddUserFunction(catalogue, name, u"x", u"x", u"");
+    }
+    const auto shown = [](CFunctionDlg& dlg, int row) {
+        QTreeWidget& list = *dlg.List();
+        return list.visualItemRect(list.topLevelItem(row)).intersects(list.viewport()->rect());
+    };
+    auto dlg = Open();
+    QApplication::processEvents();
+    const int last = dlg->List()->topLevelItemCount() - 1;
+    ASSERT_FALSE(shown(*dlg, last));
+    edits = {{"added", "x", "x", ""}, {"copied", {}, {}, {}}};
+    dlg->Add();
+    EXPECT_TRUE(shown(*dlg, last + 1));
+    // The first row's copy goes below it, out of view once the list has scrolled to its end.
+    Select(*dlg, 0);
+    dlg->List()->scrollToItem(dlg->List()->topLevelItem(last + 1));
+    dlg->Duplicate();
+    EXPECT_EQ(dlg->List()->topLevelItem(1)->text(0), "copied");
+    EXPECT_TRUE(shown(*dlg, 1));
+}
+
 TEST_F(FunctionDialogs, FailedWriteIsReportedAndRowsKept) {
     CFunctionDlg dlg(catalogue, Folder() / "missing" / "folder", QFont());
     dlg.List()->MoveRow(2, 0);
