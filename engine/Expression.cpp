@@ -245,10 +245,6 @@ void Machine::ApplyNegation() {
 
 int Machine::PowerTail() {
     SkipBlanks(text_, pos_);
-    if (unitsOn_ && pos_ < text_.size() && text_[pos_] == u'[') {
-        if (const int status = AttachUnit(); status != kGoOn) return status;
-        SkipBlanks(text_, pos_);
-    }
     if (ops_.back().Op == u'^') {
         ops_.pop_back();
         if (unitsActive_) {
@@ -258,6 +254,11 @@ int Machine::PowerTail() {
             Number& a = values_.back();
             a = Power(a, b);
         }
+    }
+    // After the power: "10^3[m]" is a thousand metres, "2[m]^2" four square metres.
+    if (unitsOn_ && pos_ < text_.size() && text_[pos_] == u'[') {
+        if (const int status = AttachUnit(); status != kGoOn) return status;
+        SkipBlanks(text_, pos_);
     }
     if (pos_ < text_.size() && text_[pos_] == u'^') {
         ++pos_;

@@ -157,6 +157,12 @@ std::u16string UnitText(const Unit& unit) {
     return text;
 }
 
+void AppendUnitSuffix(std::u16string& text, const Unit& unit) {
+    text += u" [";
+    text += UnitText(unit);
+    text += u']';
+}
+
 std::u16string UnitLabel(const Unit& unit) {
     if (unit.Empty()) return std::u16string(texts::kNoUnitLabel);
     return u"[" + UnitText(unit) + u"]";
