@@ -450,8 +450,12 @@ const Unit* Machine::NameUnit() const {
     const std::u16string& lower = engine_.LowerName;
     const int constant = ConstantIndex(lower);
     if (constant == 1) return &engine_.LastAnswerUnit;
-    if (constant != 0 || context_.Variables == nullptr) return nullptr;
-    return context_.Variables->FindUnit(lower);
+    if (constant != 0) return nullptr;
+    if (context_.Variables != nullptr && context_.Variables->Find(lower) != nullptr) {
+        return context_.Variables->FindUnit(lower);
+    }
+    // Neither a constant nor a variable: the owner's name source gave the value.
+    return engine_.Names != nullptr ? engine_.Names->FoundUnit() : nullptr;
 }
 
 UnitSlot Machine::PopSlot() {
