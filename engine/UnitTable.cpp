@@ -1,6 +1,8 @@
 #include "engine/UnitTable.h"
 
 #include <string>
+#include <unordered_map>
+#include <utility>
 
 namespace numora {
 
@@ -276,18 +278,25 @@ std::u16string ClosestName(std::u16string_view name) {
     return {};
 }
 
+// Every name of every row, found in one look: a bracket is read at each keystroke.
 bool FindExact(std::u16string_view name, std::uint16_t& row, std::uint8_t& alias) {
-    const auto& rows = UnitRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        for (std::size_t a = 0; a < rows[i].Names.size(); ++a) {
-            if (!rows[i].Names[a].empty() && rows[i].Names[a] == name) {
-                row = static_cast<std::uint16_t>(i);
-                alias = static_cast<std::uint8_t>(a);
-                return true;
+    static const auto names = [] {
+        std::unordered_map<std::u16string_view, std::pair<std::uint16_t, std::uint8_t>> all;
+        const auto& rows = UnitRows();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            for (std::size_t a = 0; a < rows[i].Names.size(); ++a) {
+                if (rows[i].Names[a].empty()) continue;
+                all.try_emplace(rows[i].Names[a], static_cast<std::uint16_t>(i),
+                                static_cast<std::uint8_t>(a));
             }
         }
-    }
-    return false;
+        return all;
+    }();
+    const auto it = names.find(name);
+    if (it == names.end()) return false;
+    row = it->second.first;
+    alias = it->second.second;
+    return true;
 }
 
 }  // namespace
