@@ -23,10 +23,14 @@ CalcEngine::CalcEngine(const UserFunctionCatalogue& functions) : state_(function
 }
 
 CalcEngine::Session CalcEngine::TakeSession() {
-    Session session{std::move(OwnVariables), state_.LastAnswer, Result, std::move(ValueText)};
+    Session session{
+        std::move(OwnVariables),          state_.LastAnswer,    Result, std::move(ValueText),
+        std::move(state_.LastAnswerUnit), std::move(ResultUnit)};
     OwnVariables.Clear();
     state_.LastAnswer = Number(0);
+    state_.LastAnswerUnit.Terms.clear();
     Result = Number(0);
+    ResultUnit.Terms.clear();
     ValueText.clear();
     return session;
 }
@@ -36,6 +40,8 @@ void CalcEngine::RestoreSession(Session session) {
     state_.LastAnswer = std::move(session.LastAnswer);
     Result = std::move(session.Result);
     ValueText = std::move(session.ValueText);
+    state_.LastAnswerUnit = std::move(session.LastAnswerUnit);
+    ResultUnit = std::move(session.ResultUnit);
 }
 
 int CalcEngine::Evaluate(std::u16string& line, std::int32_t& position) {
@@ -46,6 +52,7 @@ int CalcEngine::EvaluateTrial(std::u16string& line, std::int32_t& position) {
     state_.RefuseVolatile = true;
     state_.MetVolatile = false;
     const Number result = Result;
+    const Unit resultUnit = ResultUnit;
     const std::u16string valueText = ValueText;
     int status = Guarded(line, position, false);
     if (state_.MetVolatile) status = kVolatileStatus;
@@ -53,13 +60,14 @@ int CalcEngine::EvaluateTrial(std::u16string& line, std::int32_t& position) {
     state_.MetVolatile = false;
     // What the status bar shows stays the last real line's.
     Result = result;
+    ResultUnit = resultUnit;
     ValueText = valueText;
     return status;
 }
 
-int CalcEngine::EvaluateRecorded(std::u16string& line, std::int32_t& position,
-                                 LineUndo& undo) {
+int CalcEngine::EvaluateRecorded(std::u16string& line, std::int32_t& position, LineUndo& undo) {
     undo.Before.clear();
+    undo.BeforeUnits.clear();
     undo.Stored = false;
     undo_ = &undo;
     const int status = Guarded(line, position, true);
@@ -70,15 +78,18 @@ int CalcEngine::EvaluateRecorded(std::u16string& line, std::int32_t& position,
 void CalcEngine::TakeBack(LineUndo& undo) {
     if (!undo.Stored) return;
     // Backwards: a line that names one variable twice ("a = a = 1") restores the first value.
-    for (auto it = undo.Before.rbegin(); it != undo.Before.rend(); ++it) {
-        if (it->second) {
-            OwnVariables.Store(it->first, *it->second);
+    for (std::size_t i = undo.Before.size(); i-- > 0;) {
+        const auto& [name, before] = undo.Before[i];
+        if (before) {
+            OwnVariables.Store(name, *before, undo.BeforeUnits[i]);
         } else {
-            OwnVariables.Remove(it->first);
+            OwnVariables.Remove(name);
         }
     }
     state_.LastAnswer = std::move(undo.LastAnswer);
+    state_.LastAnswerUnit = std::move(undo.LastAnswerUnit);
     undo.Before.clear();
+    undo.BeforeUnits.clear();
     undo.Stored = false;
 }
 
@@ -153,6 +164,7 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     ValueText = FormatValue(Result);
     if (MessageText.empty()) {
         MessageText = ValueText;
+        if (!ResultUnit.Empty()) AppendUnitSuffix(MessageText, ResultUnit);
     } else {
         // A top-level call such as hex() wrote a text; the value follows it.
         MessageText += texts::kValueOpen;
@@ -162,16 +174,21 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     if (!store) return 0;
     if (undo_ != nullptr) {
         undo_->LastAnswer = state_.LastAnswer;
+        undo_->LastAnswerUnit = state_.LastAnswerUnit;
         undo_->Stored = true;
     }
     state_.LastAnswer = Result;
+    state_.LastAnswerUnit = ResultUnit;
     for (const std::u16string& target : AssignTargets) {
         std::u16string name = ToLowerAscii(target);
         if (undo_ != nullptr) {
             const Number* before = OwnVariables.Find(name);
-            undo_->Before.emplace_back(name, before ? std::optional<Number>(*before) : std::nullopt);
+            undo_->Before.emplace_back(name,
+                                       before ? std::optional<Number>(*before) : std::nullopt);
+            const Unit* unit = OwnVariables.FindUnit(name);
+            undo_->BeforeUnits.push_back(unit != nullptr ? *unit : Unit{});
         }
-        OwnVariables.Store(name, Result);
+        OwnVariables.Store(name, Result, ResultUnit);
     }
     return 0;
 }
@@ -179,6 +196,19 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
 std::u16string CalcEngine::FormatValue(const Number& value) const {
     std::u16string text = FormatNumber(value, Digits);
     return state_.Options.GroupDigits ? GroupedDigits(text) : text;
+}
+
+std::u16string CalcEngine::FormatQuantity(const Number& value, const Unit* unit) const {
+    std::u16string text = FormatValue(value);
+    if (unit != nullptr && !unit->Empty()) AppendUnitSuffix(text, *unit);
+    return text;
+}
+
+std::u16string CalcEngine::GetQuantityText() const {
+    if (ResultUnit.Empty()) return ValueText;
+    std::u16string text = ValueText;
+    AppendUnitSuffix(text, ResultUnit);
+    return text;
 }
 
 std::u16string CalcEngine::FormatForStatus(StatusFormat format, bool grouped) const {

@@ -39,9 +39,11 @@ public:
     // What one evaluated line changed in the engine, enough to take it back.
     struct LineUndo {
         Number LastAnswer{0};  // before the line
+        Unit LastAnswerUnit;
         // Each variable the line assigned, with its value before (none: it did not exist).
         std::vector<std::pair<std::u16string, std::optional<Number>>> Before;
-        bool Stored = false;  // the line succeeded and changed the last answer
+        std::vector<Unit> BeforeUnits;  // beside Before: the unit each value had
+        bool Stored = false;            // the line succeeded and changed the last answer
     };
     // Evaluates as Evaluate does and fills `undo` with what the line changed.
     int EvaluateRecorded(std::u16string& line, std::int32_t& position, LineUndo& undo);
@@ -54,6 +56,8 @@ public:
     }
 
     const Number& GetResult() const { return Result; }
+    // The unit of the last result; empty for a bare number.
+    const Unit& GetResultUnit() const { return ResultUnit; }
     const std::u16string& GetMessageText() const { return MessageText; }
     const std::u16string& GetValueText() const { return ValueText; }
     const std::vector<std::u16string>& GetAssignTargets() const { return AssignTargets; }
@@ -70,6 +74,7 @@ public:
     NameSource* GetNameSource() const { return state_.Names; }
     const UserFunctionCatalogue& GetFunctions() const { return *state_.Functions; }
     const Number& GetLastAnswer() const { return state_.LastAnswer; }
+    const Unit& GetLastAnswerUnit() const { return state_.LastAnswerUnit; }
     // User functions being evaluated; empty whenever no line runs.
     const std::vector<std::u16string>& GetActiveCalls() const { return state_.ActiveCalls; }
     // Stops the running line (from any thread or a signal handler). Whoever starts a line
@@ -79,6 +84,10 @@ public:
     std::u16string FormatForStatus(StatusFormat format, bool grouped) const;
     // A value as a result line writes it, with these digits and options.
     std::u16string FormatValue(const Number& value) const;
+    // The same followed by its unit as it reads back ("5 [km]"); bare without one.
+    std::u16string FormatQuantity(const Number& value, const Unit* unit) const;
+    // The last result so: what the variable list shows of the values a line assigned.
+    std::u16string GetQuantityText() const;
 
     // What a worksheet's lines leave behind in the engine. A whole recalculation starts from
     // a fresh one and puts the old one back when it is stopped half way.
@@ -87,6 +96,8 @@ public:
         Number LastAnswer{0};
         Number Result{0};
         std::u16string ValueText;
+        Unit LastAnswerUnit;
+        Unit ResultUnit;
     };
     // Between lines only: hands the session over and leaves the engine as a new one is.
     Session TakeSession();

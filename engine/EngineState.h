@@ -9,6 +9,7 @@
 #include "engine/Cancel.h"
 #include "engine/NameSource.h"
 #include "engine/Number.h"
+#include "engine/Quantity.h"
 #include "engine/UserFunctions.h"
 
 namespace numora {
@@ -19,6 +20,8 @@ struct EvalOptions {
     bool UnaryMinusBindsBase = false;
     // Results are written with their integer digits in groups of three ("1,234,567").
     bool GroupDigits = false;
+    // A value may carry a unit in square brackets ("5[ft] + 2[in] -> [cm]").
+    bool Units = false;
 };
 
 struct Workspace;    // engine/Workspace.h
@@ -40,6 +43,7 @@ struct EngineState {
     bool MetVolatile = false;
     // The value of "@": the result of the last line that succeeded.
     Number LastAnswer{0};
+    Unit LastAnswerUnit;
     // The generator of random(), made by its first call: until then the engine is where a run
     // of the program starts. A session handed over or restored leaves it as it is.
     std::unique_ptr<RandomState> Random;

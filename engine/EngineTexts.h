@@ -41,6 +41,29 @@ inline constexpr std::u16string_view kUserFunctionSuffix = u" (User Function)";
 inline constexpr std::u16string_view kNotFunction = u"Error : \"%s\" is Not Function";
 inline constexpr std::u16string_view kCallsTooDeep = u"Error : Function Calls Nested Too Deeply";
 
+// Units in brackets. A unit is shown as "[km/h]", a bare number as kNoUnitLabel.
+inline constexpr std::u16string_view kUnknownUnit = u"Error : Unknown Unit \"%s\"";
+inline constexpr std::u16string_view kDidYouMean = u" (Did you mean [%s]?)";
+inline constexpr std::u16string_view kAmbiguousUnit = u"Error : Ambiguous Unit \"%s\" (Say %s)";
+inline constexpr std::u16string_view kNoUnit = u"Error : No Unit";
+inline constexpr std::u16string_view kInvalidUnit = u"Error : Invalid Unit Expression";
+inline constexpr std::u16string_view kNoUnitBracket = u"Error : No Closing Bracket";
+inline constexpr std::u16string_view kUnitMismatch = u"Error : Unit Mismatch ";
+inline constexpr std::u16string_view kCannotConvert = u"Error : Cannot Convert %s to %s";
+inline constexpr std::u16string_view kNoUnitLabel = u"No Unit";
+inline constexpr std::u16string_view kTemperaturesAdded =
+    u"Error : Absolute Temperatures cannot be Added";
+inline constexpr std::u16string_view kTemperatureScaled =
+    u"Error : Absolute Temperatures cannot be Multiplied";
+inline constexpr std::u16string_view kTemperatureSubtracted =
+    u"Error : Absolute Temperatures cannot be Subtracted from a Difference";
+inline constexpr std::u16string_view kExponentWithUnit = u"Error : Exponent has a Unit";
+inline constexpr std::u16string_view kUnitExponent = u"Error : Unit Exponent is not Integer";
+inline constexpr std::u16string_view kUnitExponentRange = u"Error : Unit Exponent out of Range";
+inline constexpr std::u16string_view kUnitNotAllowed =
+    u"Error : Invalid Function Parameter (Unit not Allowed)";
+inline constexpr std::u16string_view kUnitTwice = u"Error : Value has a Unit already";
+
 // Last-resort failures of a whole line.
 inline constexpr std::u16string_view kLineTooLong = u"Error : Line Too Long";
 inline constexpr std::u16string_view kOutOfMemory = u"Error : Out of Memory";

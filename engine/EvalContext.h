@@ -13,6 +13,7 @@ struct EngineState;
 // line shares its engine's state.
 struct EvalContext {
     Number Result{0};
+    Unit ResultUnit;  // of Result; empty for a bare number
     std::u16string MessageText;
     VariableTable* Variables = nullptr;
     EngineState* Engine = nullptr;

@@ -14,6 +14,7 @@
 #include "engine/FunctionCall.h"
 #include "engine/Names.h"
 #include "engine/NumberLiteral.h"
+#include "engine/UnitReader.h"
 #include "engine/Workspace.h"
 
 namespace numora {
@@ -62,6 +63,8 @@ public:
           states_(ws.States),
           ops_(ws.Operators),
           values_(ws.Values),
+          units_(ws.Units),
+          unitsOn_(context.Engine->Options.Units),
           pos_(position < 0 ? 0 : std::min(static_cast<std::size_t>(position), text.size())) {}
 
     int Run();
@@ -73,16 +76,37 @@ private:
     int Step();
     // The state on top finishes with `then` after `first` has run.
     void Descend(State then, State first);
-    void ExpressionTail();
+    int ExpressionTail();
     int TermTail();
     void ApplyNegation();
-    void PowerTail();
+    int PowerTail();
     int Operand();
     int SignedOperand(char16_t c);
     int CloseGroup();
     int NumberOperand();
     int NamedOperand();
     int Finish();
+
+    // Units: the stack beside the values is filled from the first unit of the line on, so that
+    // lines without one never touch it.
+    void ActivateUnits();
+    bool ArrowAt(std::size_t i) const {
+        return (At(text_, i) == u'-' && At(text_, i + 1) == u'>') || At(text_, i) == u'\u2192';
+    }
+    int AttachUnit();
+    int ConvertTo();
+    // A name read with a bracket or an arrow in it ("width[m]") is cut before it, unless the whole
+    // is a variable or the bracket holds an index ("a[1]").
+    void SplitUnitFromName(std::size_t nameStart);
+    const Unit* NameUnit() const;
+    int SumWithUnits(bool subtract);
+    int ProductWithUnits(char16_t op);
+    int PowerWithUnits();
+    UnitSlot PopSlot();
+    int UnitFailure(int status, std::size_t at) {
+        position_ = static_cast<std::int32_t>(at);
+        return status;
+    }
 
     int Fail(int status, std::u16string message, std::size_t at);
     int FailAt(int status, std::u16string_view message, std::size_t at) {
@@ -98,6 +122,9 @@ private:
     std::vector<State>& states_;
     std::vector<PendingOperator>& ops_;
     std::vector<Number>& values_;
+    std::vector<UnitSlot>& units_;
+    const bool unitsOn_;
+    bool unitsActive_ = false;
     std::size_t pos_;
     char16_t pendingSign_ = 0;
     std::size_t groupDepth_ = 0;
@@ -121,8 +148,7 @@ int Machine::Step() {
             Descend(State::ExpressionTail, State::StartTerm);
             break;
         case State::ExpressionTail:
-            ExpressionTail();
-            break;
+            return ExpressionTail();
         case State::StartTerm:
             Descend(State::TermTail, State::StartFactor);
             break;
@@ -138,8 +164,7 @@ int Machine::Step() {
             Descend(State::PowerTail, State::Operand);
             break;
         case State::PowerTail:
-            PowerTail();
-            break;
+            return PowerTail();
         case State::Operand:
             return Operand();
     }
@@ -151,33 +176,42 @@ void Machine::Descend(State then, State first) {
     states_.push_back(first);
 }
 
-void Machine::ExpressionTail() {
+int Machine::ExpressionTail() {
     SkipBlanks(text_, pos_);
     const char16_t top = ops_.back().Op;
     if (top == u'+' || top == u'-') {
         ops_.pop_back();
-        const Number b = PopValue();
-        Number& a = values_.back();
-        if (top == u'+') {
-            AddTo(a, b);
+        if (unitsActive_) {
+            if (const int status = SumWithUnits(top == u'-'); status != kGoOn) return status;
         } else {
-            SubtractFrom(a, b);
+            const Number b = PopValue();
+            Number& a = values_.back();
+            if (top == u'+') {
+                AddTo(a, b);
+            } else {
+                SubtractFrom(a, b);
+            }
         }
     }
     const char16_t c = At(text_, pos_);
-    if (pos_ < text_.size() && (c == u'+' || c == u'-')) {
+    if (pos_ < text_.size() && (c == u'+' || c == u'-') && !(unitsOn_ && ArrowAt(pos_))) {
         ++pos_;
         ops_.push_back({c, 0});
         states_.push_back(State::StartTerm);
     } else {
         states_.pop_back();
     }
+    return kGoOn;
 }
 
 int Machine::TermTail() {
     SkipBlanks(text_, pos_);
     const char16_t top = ops_.back().Op;
-    if (top == u'*' || top == kTimes) {
+    if (unitsActive_ &&
+        (top == u'*' || top == kTimes || top == u'/' || top == kDivide || top == u'%')) {
+        ops_.pop_back();
+        if (const int status = ProductWithUnits(top); status != kGoOn) return status;
+    } else if (top == u'*' || top == kTimes) {
         ops_.pop_back();
         const Number b = PopValue();
         MultiplyBy(values_.back(), b);
@@ -209,13 +243,22 @@ void Machine::ApplyNegation() {
     states_.pop_back();
 }
 
-void Machine::PowerTail() {
+int Machine::PowerTail() {
     SkipBlanks(text_, pos_);
     if (ops_.back().Op == u'^') {
         ops_.pop_back();
-        const Number b = PopValue();
-        Number& a = values_.back();
-        a = Power(a, b);
+        if (unitsActive_) {
+            if (const int status = PowerWithUnits(); status != kGoOn) return status;
+        } else {
+            const Number b = PopValue();
+            Number& a = values_.back();
+            a = Power(a, b);
+        }
+    }
+    // After the power: "10^3[m]" is a thousand metres, "2[m]^2" four square metres.
+    if (unitsOn_ && pos_ < text_.size() && text_[pos_] == u'[') {
+        if (const int status = AttachUnit(); status != kGoOn) return status;
+        SkipBlanks(text_, pos_);
     }
     if (pos_ < text_.size() && text_[pos_] == u'^') {
         ++pos_;
@@ -224,11 +267,17 @@ void Machine::PowerTail() {
     } else {
         states_.pop_back();
     }
+    return kGoOn;
 }
 
 int Machine::Operand() {
     SkipBlanks(text_, pos_);
     if (pos_ >= text_.size()) {
+        return FailAt(-3, groupDepth_ != 0 ? texts::kNoParenthesis : texts::kIllegalExpression,
+                      pos_);
+    }
+    if (unitsOn_ && ArrowAt(pos_)) {
+        // A conversion converts the whole line, never a group or an operand.
         return FailAt(-3, groupDepth_ != 0 ? texts::kNoParenthesis : texts::kIllegalExpression,
                       pos_);
     }
@@ -284,6 +333,7 @@ int Machine::NumberOperand() {
         return Fail(-3, FormatMessage(texts::kInvalidValue, ws_.Detail), pos_);
     }
     values_.push_back(std::move(value));
+    if (unitsActive_) units_.emplace_back();
     states_.pop_back();
     return kGoOn;
 }
@@ -292,33 +342,181 @@ int Machine::NumberOperand() {
 int Machine::NamedOperand() {
     const std::size_t nameStart = ReadName(text_, pos_, ws_.Name);
     Number value;
+    const Unit* unit = nullptr;
     if (pos_ < text_.size() && text_[pos_] == u'(') {
         if (engine_.Depth > kMaxCallDepth) return FailAt(-1, texts::kCallsTooDeep, nameStart);
         if (!ParseArguments(context_, text_, pos_, ws_.Arguments)) {
             position_ = static_cast<std::int32_t>(pos_);
             return -1;
         }
-        if (!CallFunction(context_, ws_.Name, ws_.Arguments, value)) {
+        if (!CallFunction(context_, ws_.Name, ws_.Arguments, value, ws_.CallUnit)) {
             position_ = static_cast<std::int32_t>(nameStart);
             return -1;
         }
-    } else if (!LookupName(context_, ws_.Name, value)) {
-        position_ = static_cast<std::int32_t>(nameStart);
-        return -1;
+        if (unitsOn_) unit = &ws_.CallUnit;
+    } else {
+        if (unitsOn_) SplitUnitFromName(nameStart);
+        if (!LookupName(context_, ws_.Name, value)) {
+            position_ = static_cast<std::int32_t>(nameStart);
+            return -1;
+        }
+        if (unitsOn_) unit = NameUnit();
     }
     values_.push_back(std::move(value));
+    if (unitsActive_) units_.emplace_back();
+    if (unit != nullptr && !unit->Empty()) {
+        ActivateUnits();
+        units_.back() = UnitSlot{*unit, nameStart};
+    }
     states_.pop_back();
     return kGoOn;
 }
 
 int Machine::Finish() {
+    if (unitsOn_) {
+        while (ArrowAt(pos_)) {
+            if (const int status = ConvertTo(); status != kGoOn) return status;
+        }
+    }
     if (groupDepth_ != 0 || At(text_, pos_) == u')') {
         return FailAt(-3, texts::kInvalidParenthesis, pos_);
     }
     if (pos_ < text_.size()) return FailAt(-3, texts::kIllegalCharacter, pos_);
     context_.Result = values_.back();
+    if (unitsActive_) {
+        context_.ResultUnit = std::move(units_.back().Of);
+    } else {
+        context_.ResultUnit.Terms.clear();
+    }
     position_ = static_cast<std::int32_t>(pos_);
     return 0;
+}
+
+void Machine::ActivateUnits() {
+    if (unitsActive_) return;
+    units_.clear();
+    units_.resize(values_.size());
+    unitsActive_ = true;
+}
+
+int Machine::AttachUnit() {
+    ActivateUnits();
+    const std::size_t at = pos_ + 1;
+    Unit unit;
+    if (!ReadUnitBracket(text_, pos_, unit, context_.MessageText)) return UnitFailure(-3, pos_);
+    UnitSlot& slot = units_.back();
+    if (!slot.Of.Empty()) return FailAt(-1, texts::kUnitTwice, at);
+    slot.Of = std::move(unit);
+    slot.At = at;
+    return kGoOn;
+}
+
+int Machine::ConvertTo() {
+    pos_ += text_[pos_] == u'-' ? 2 : 1;
+    SkipBlanks(text_, pos_);
+    if (At(text_, pos_) != u'[') return FailAt(-3, texts::kNoUnit, pos_);
+    const std::size_t at = pos_ + 1;
+    Unit target;
+    if (!ReadUnitBracket(text_, pos_, target, context_.MessageText)) return UnitFailure(-3, pos_);
+    ActivateUnits();
+    UnitSlot& slot = units_.back();
+    if (!ConvertQuantity(values_.back(), slot.Of, target, context_.MessageText)) {
+        return UnitFailure(-1, at);
+    }
+    slot.At = at;
+    SkipBlanks(text_, pos_);
+    return kGoOn;
+}
+
+void Machine::SplitUnitFromName(std::size_t nameStart) {
+    std::u16string& name = ws_.Name;
+    const std::size_t split = name.find_first_of(u"[\u2192");
+    if (split == std::u16string::npos || split == 0) return;
+    if (name[split] == u'[' && split + 1 < name.size() && IsDigit(name[split + 1])) return;
+    if (context_.Variables != nullptr) {
+        std::u16string& lower = engine_.LowerName;
+        lower.assign(name);
+        for (char16_t& c : lower) {
+            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+        }
+        if (context_.Variables->Find(lower) != nullptr) return;
+    }
+    name.resize(LengthWithoutTrailingBlanks(std::u16string_view(name).substr(0, split)));
+    pos_ = nameStart + split;
+}
+
+// After a successful LookupName, which left the lower-case name in the engine.
+const Unit* Machine::NameUnit() const {
+    const std::u16string& lower = engine_.LowerName;
+    const int constant = ConstantIndex(lower);
+    if (constant == 1) return &engine_.LastAnswerUnit;
+    if (constant != 0) return nullptr;
+    if (context_.Variables != nullptr && context_.Variables->Find(lower) != nullptr) {
+        return context_.Variables->FindUnit(lower);
+    }
+    // Neither a constant nor a variable: the owner's name source gave the value.
+    return engine_.Names != nullptr ? engine_.Names->FoundUnit() : nullptr;
+}
+
+UnitSlot Machine::PopSlot() {
+    UnitSlot slot = std::move(units_.back());
+    units_.pop_back();
+    values_.pop_back();
+    return slot;
+}
+
+int Machine::SumWithUnits(bool subtract) {
+    Number b = std::move(values_.back());
+    const UnitSlot right = PopSlot();
+    Number& a = values_.back();
+    UnitSlot& left = units_.back();
+    if (left.Of.Empty() && right.Of.Empty()) {
+        a = subtract ? Subtract(a, b) : Add(a, b);
+    } else if (!AddQuantity(a, left.Of, b, right.Of, subtract, context_.MessageText)) {
+        return UnitFailure(-1, right.Of.Empty() ? left.At : right.At);
+    }
+    return kGoOn;
+}
+
+int Machine::ProductWithUnits(char16_t op) {
+    Number b = std::move(values_.back());
+    const UnitSlot right = PopSlot();
+    if ((op == u'/' || op == kDivide || op == u'%') && b == 0) {
+        return FailAt(-2, texts::kDivisionByZero, pos_);
+    }
+    Number& a = values_.back();
+    UnitSlot& left = units_.back();
+    if (left.Of.Empty() && right.Of.Empty()) {
+        a = op == u'%'                   ? Remainder(a, b)
+            : op == u'*' || op == kTimes ? Multiply(a, b)
+                                         : Divide(a, b);
+        return kGoOn;
+    }
+    const std::size_t at = right.Of.Empty() ? left.At : right.At;
+    if (op == u'%') {
+        // A remainder is of the left one's kind: the right one is converted to it.
+        Unit unit = right.Of;
+        if (!ConvertQuantity(b, unit, left.Of, context_.MessageText)) return UnitFailure(-1, at);
+        a = Remainder(a, b);
+        return kGoOn;
+    }
+    const bool wasBare = left.Of.Empty();
+    if (!MultiplyQuantity(a, left.Of, b, right.Of, op != u'*' && op != kTimes,
+                          context_.MessageText)) {
+        return UnitFailure(-1, at);
+    }
+    if (wasBare) left.At = right.At;
+    return kGoOn;
+}
+
+int Machine::PowerWithUnits() {
+    Number b = std::move(values_.back());
+    const UnitSlot right = PopSlot();
+    UnitSlot& left = units_.back();
+    if (!PowerQuantity(values_.back(), left.Of, b, right.Of, context_.MessageText)) {
+        return UnitFailure(-1, right.Of.Empty() ? left.At : right.At);
+    }
+    return kGoOn;
 }
 
 int Machine::Fail(int status, std::u16string message, std::size_t at) {
@@ -330,6 +528,7 @@ int Machine::Fail(int status, std::u16string message, std::size_t at) {
 Number Machine::PopValue() {
     Number v = std::move(values_.back());
     values_.pop_back();
+    if (unitsActive_) units_.pop_back();
     return v;
 }
 

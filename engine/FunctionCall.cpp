@@ -10,6 +10,7 @@
 #include "engine/EngineState.h"
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
+#include "engine/UnitFunctions.h"
 #include "engine/UserFunctions.h"
 #include "engine/VariableTable.h"
 
@@ -82,14 +83,22 @@ bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t&
             return false;
         }
         argument.Value = std::move(temporary.Result);
+        argument.Of = std::move(temporary.ResultUnit);
     }
     return true;
 }
 
 namespace {
 
+bool HasUnits(const ArgumentList& arguments) {
+    for (const Argument& argument : arguments) {
+        if (!argument.Of.Empty()) return true;
+    }
+    return false;
+}
+
 bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
-                 const ArgumentList& arguments, Number& value) {
+                 const ArgumentList& arguments, Number& value, Unit& unit) {
     const std::size_t count = arguments.size();
     if (count > function.MaxParams) {
         context.MessageText = FormatMessage(texts::kUpToParameters, function.MaxParams);
@@ -108,7 +117,13 @@ bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
     }
     ArgList& values = context.Engine->BuiltinArguments;
     values.clear();
-    for (const Argument& argument : arguments) values.push_back(argument.Value);
+    if (HasUnits(arguments)) {
+        if (!UnitArguments(function.Name, arguments, values, unit, context.MessageText)) {
+            return false;
+        }
+    } else {
+        for (const Argument& argument : arguments) values.push_back(argument.Value);
+    }
     if (function.ReturnsText) {
         value = function.TextImpl != nullptr ? function.TextImpl(values, context.MessageText)
                                              : std::numeric_limits<Number>::quiet_NaN();
@@ -122,7 +137,8 @@ bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
 }
 
 bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
-                      const UserFunction& function, const ArgumentList& arguments, Number& value) {
+                      const UserFunction& function, const ArgumentList& arguments, Number& value,
+                      Unit& unit) {
     auto& active = context.Engine->ActiveCalls;
     if (std::find(active.begin(), active.end(), lowerName) != active.end()) {
         context.MessageText = texts::kMultipleFunctionCall;
@@ -140,7 +156,7 @@ bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
     // The body sees its parameters and the constants only, never the worksheet's variables.
     VariableTable parameters;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        parameters.Store(ToLowerAscii(function.Parameter[i]), arguments[i].Value);
+        parameters.Store(ToLowerAscii(function.Parameter[i]), arguments[i].Value, arguments[i].Of);
     }
     active.push_back(lowerName);
     EvalContext temporary = context.Nested(&parameters);
@@ -153,13 +169,15 @@ bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
     }
     active.pop_back();
     value = std::move(temporary.Result);
+    unit = std::move(temporary.ResultUnit);
     return true;
 }
 
 }  // namespace
 
 bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList& arguments,
-                  Number& value) {
+                  Number& value, Unit& unit) {
+    unit.Terms.clear();
     if (CancelRequested(context.Engine->Cancel)) {
         context.MessageText = texts::kCalculationCanceled;
         return false;
@@ -173,11 +191,11 @@ bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList
             context.MessageText.clear();
             return false;
         }
-        return CallBuiltin(context, *builtin, arguments, value);
+        return CallBuiltin(context, *builtin, arguments, value, unit);
     }
     const UserFunctionCatalogue& catalogue = *context.Engine->Functions;
     if (const int index = catalogue.Find(name); index >= 0) {
-        return CallUserFunction(context, name, catalogue.At(index), arguments, value);
+        return CallUserFunction(context, name, catalogue.At(index), arguments, value, unit);
     }
     // Always the call's own message: a text left by an earlier top-level call (hex, format)
     // must not stand in for the error.

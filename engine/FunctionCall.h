@@ -14,6 +14,7 @@ namespace numora {
 
 struct Argument {
     Number Value{0};
+    Unit Of;  // empty unless units are on and the argument is a quantity
     // Index in the caller's text where the argument began; negative (minus that index) for the
     // single argument that stands for an empty list, as in f().
     std::int32_t Position = 0;
@@ -31,8 +32,9 @@ bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t&
                     ArgumentList& arguments);
 
 // Lower-cases `name` in place, finds it among the built-ins, then among the engine's user
-// functions, checks the argument count and calls it. On failure sets `context.MessageText`.
+// functions, checks the argument count and calls it. `unit` receives the unit of the value. On
+// failure sets `context.MessageText`.
 bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList& arguments,
-                  Number& value);
+                  Number& value, Unit& unit);
 
 }  // namespace numora

@@ -23,6 +23,12 @@ enum class State : std::uint8_t {
     Operand,
 };
 
+// The unit of one value on the stack and where it was written, for errors to point at.
+struct UnitSlot {
+    Unit Of;
+    std::size_t At = 0;
+};
+
 struct PendingOperator {
     char16_t Op;
     std::size_t ValueHeight;  // for '(': height of the value stack when the group opened
@@ -33,9 +39,12 @@ struct Workspace {
     std::vector<State> States;
     std::vector<PendingOperator> Operators;
     std::vector<Number> Values;
+    // Beside Values, one for one, from the first unit of an evaluation on; unused until then.
+    std::vector<UnitSlot> Units;
     std::u16string Name;
     std::u16string Detail;
     ArgumentList Arguments;
+    Unit CallUnit;  // of the last function call's value
 };
 
 }  // namespace numora

@@ -23,7 +23,8 @@ void RecalcJournal::RollBack(CalcEngine& engine, std::int32_t paragraph,
     }
     while (!entries_.empty() && entries_.back().paragraph >= paragraph) {
         if (takenBack != nullptr) {
-            for (const auto& before : entries_.back().undo.Before) takenBack->push_back(before.first);
+            for (const auto& before : entries_.back().undo.Before)
+                takenBack->push_back(before.first);
         }
         engine.TakeBack(entries_.back().undo);
         entries_.pop_back();
@@ -42,16 +43,19 @@ CalcEngine::Session RecalcJournal::StateBefore(const CalcEngine& engine,
     if (!valid_ || paragraph <= 0) return session;
     session.Variables = engine.GetVariables();
     session.LastAnswer = engine.GetLastAnswer();
+    session.LastAnswerUnit = engine.GetLastAnswerUnit();
     for (auto it = entries_.rbegin(); it != entries_.rend() && it->paragraph >= paragraph; ++it) {
         const auto& before = it->undo.Before;
-        for (auto b = before.rbegin(); b != before.rend(); ++b) {
-            if (b->second) {
-                session.Variables.Store(b->first, *b->second);
+        for (std::size_t i = before.size(); i-- > 0;) {
+            if (before[i].second) {
+                session.Variables.Store(before[i].first, *before[i].second,
+                                        it->undo.BeforeUnits[i]);
             } else {
-                session.Variables.Remove(b->first);
+                session.Variables.Remove(before[i].first);
             }
         }
         session.LastAnswer = it->undo.LastAnswer;
+        session.LastAnswerUnit = it->undo.LastAnswerUnit;
     }
     return session;
 }
@@ -141,16 +145,20 @@ ResultPassOutcome CalculateResultLines(std::u16string_view text, std::int32_t fi
         journal.Record(paragraph, std::move(undo));
         ++outcome.evaluated;
         if (status == 0 && !engine.GetAssignTargets().empty()) {
-            outcome.assigned.push_back({engine.GetAssignTargets(), engine.GetValueText()});
+            outcome.assigned.push_back({engine.GetAssignTargets(), engine.GetQuantityText()});
         }
         result.assign(1, u'>');
         result += engine.GetMessageText();
         walk.Advance();
         ++paragraph;
         if (options.totals != nullptr) {
-            options.totals->Calculated(summary, status == 0, engine.GetResult());
+            options.totals->Calculated(summary, status == 0, engine.GetResult(),
+                                       engine.GetResultUnit());
         }
-        if (options.keep && status == 0) outcome.kept.emplace_back(paragraph, engine.GetResult());
+        if (options.keep && status == 0) {
+            outcome.kept.emplace_back(paragraph,
+                                      Quantity{engine.GetResult(), engine.GetResultUnit()});
+        }
         if (walk.Current() != result) outcome.updates.push_back({paragraph, result});
     }
     return outcome;

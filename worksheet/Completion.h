@@ -91,8 +91,8 @@ public:
 
 private:
     std::vector<CompletionItem> items_;
-    std::vector<std::u16string> keys_;   // lower-case names, in sorted order
-    std::vector<std::size_t> order_;     // item of each key
+    std::vector<std::u16string> keys_;  // lower-case names, in sorted order
+    std::vector<std::size_t> order_;    // item of each key
     // Where every item is a variable, the best of many matches are simply the shortest: the
     // keys' positions by length, each in sorted order.
     bool allVariables_ = false;

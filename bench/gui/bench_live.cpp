@@ -3,15 +3,17 @@
 // worksheet's are counted):
 // - one typed character (and its Backspace) with the line preview on, its evaluation waited
 //   for, against the same with it off;
+// - one typed character (and its Backspace) at the end of a unit line with units on, against the
+//   same on its twin written with plain factors, the preview on and waited for in both;
 // - Enter on line 99,990 of 100,000 with automatic recalculation against a manual Enter there;
 // - Enter on line 1 with automatic recalculation, after an edit that changes every result,
 //   against Recalculate All after the same edit.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <ctime>
 
@@ -103,6 +105,43 @@ void BM_TypedCharacterPreviewOnOverOff(benchmark::State& state) {
     state.counters["ratio"] = on / off;
 }
 BENCHMARK(BM_TypedCharacterPreviewOnOverOff)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_TypedCharacterUnitLineOverPlain(benchmark::State& state) {
+    test::App();
+    const QString sheet = RunningTotal().left(20000);
+    Window units(sheet + QStringLiteral("\nd = 12.25[ft] + 3[in] -> [cm]"));
+    Window plain(sheet + QStringLiteral("\nd = (12.25*0.3048 + 3*0.0254)*100"));
+    for (Window* window : {&units, &plain}) {
+        window->sheet.SetOptions({.Units = true});
+        window->sheet.RecalculateResults();
+        window->previewer.SetEnabled(true);
+    }
+    double unitTime = 0, plainTime = 0;
+    int shown = 0;
+    for (auto _ : state) {
+        for (Window* window : {&units, &plain}) {
+            // After "d = 12.25" in both: the digit changes the first number, so both still
+            // calculate and show their preview.
+            QTextCursor cursor(window->view.document()->lastBlock());
+            cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 9);
+            window->view.setTextCursor(cursor);
+            QCoreApplication::processEvents();
+            const double t0 = bench::ProcessCpuSeconds();
+            for (const Qt::Key key : {Qt::Key_1, Qt::Key_Backspace}) {
+                window->Key(key);
+                window->previewer.StartNow();
+                while (window->previewer.Pending()) QCoreApplication::processEvents();
+                if (!window->view.PreviewShown().isEmpty()) ++shown;
+            }
+            (window == &units ? unitTime : plainTime) += bench::ProcessCpuSeconds() - t0;
+        }
+    }
+    if (shown == 0) state.SkipWithError("no preview was shown");
+    state.counters["units_cpu_ms"] = unitTime * 1e3 / static_cast<double>(state.iterations());
+    state.counters["plain_cpu_ms"] = plainTime * 1e3 / static_cast<double>(state.iterations());
+    state.counters["ratio"] = unitTime / plainTime;
+}
+BENCHMARK(BM_TypedCharacterUnitLineOverPlain)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 void BM_AutoEnterNearTheEndOverManualEnter(benchmark::State& state) {
     test::App();
