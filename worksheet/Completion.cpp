@@ -26,7 +26,7 @@ bool IsNameChar(char16_t c) { return IsLetter(c) || IsDigit(Folded(c)) || Folded
 
 // Text before the caret that help may look at: none in a comment or on a result line.
 std::optional<std::u16string_view> CodeBeforeCaret(std::u16string_view paragraph,
-                                                    std::int32_t column) {
+                                                   std::int32_t column) {
     if (column < 0 || static_cast<std::size_t>(column) > paragraph.size()) return std::nullopt;
     const std::u16string_view before = paragraph.substr(0, static_cast<std::size_t>(column));
     if (before.find(u"//") != std::u16string_view::npos) return std::nullopt;
@@ -82,6 +82,42 @@ std::optional<TypedName> NameBeforeCaret(std::u16string_view paragraph, std::int
     return TypedName{static_cast<std::int32_t>(start), std::u16string(code->substr(start))};
 }
 
+namespace {
+
+// What joins the names of a unit expression inside its bracket.
+bool JoinsUnits(char16_t c) { return c == u'*' || c == u'/' || c == u'\u00B7' || IsBlank(c); }
+
+bool IsUnitNameChar(char16_t c) {
+    return !IsBlank(c) && OperatorClass(c) == 0 && c != u'[' && c != u']' && c != u';' &&
+           c != u'=' && c != u'\u00B7' && c != u'\u00B2' && c != u'\u00B3';
+}
+
+}  // namespace
+
+std::optional<TypedName> UnitBeforeCaret(std::u16string_view paragraph, std::int32_t column) {
+    const auto code = CodeBeforeCaret(paragraph, column);
+    if (!code) return std::nullopt;
+    if (static_cast<std::size_t>(column) < paragraph.size() &&
+        IsUnitNameChar(Folded(paragraph[static_cast<std::size_t>(column)]))) {
+        return std::nullopt;
+    }
+    std::size_t start = code->size();
+    while (start > 0 && IsUnitNameChar(Folded((*code)[start - 1]))) --start;
+    if (start < code->size() && IsDigit(Folded((*code)[start]))) return std::nullopt;
+    for (std::size_t i = start; i-- > 0;) {
+        const char16_t c = Folded((*code)[i]);
+        if (c == u'[') {
+            return TypedName{static_cast<std::int32_t>(start), std::u16string(code->substr(start))};
+        }
+        // Only names, their joins and powers stand between a unit and its bracket.
+        if (!JoinsUnits(c) && !IsUnitNameChar(c) && c != u'^' && c != u'-' && c != u'\u00B2' &&
+            c != u'\u00B3') {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<CallAtCaret> CallAroundCaret(std::u16string_view paragraph, std::int32_t column) {
     const auto code = CodeBeforeCaret(paragraph, column);
     if (!code) return std::nullopt;
@@ -116,8 +152,8 @@ std::vector<std::u16string> SplitArguments(std::u16string_view arguments) {
     if (Trimmed(arguments).empty()) return out;
     for (std::size_t from = 0;;) {
         const std::size_t end = arguments.find(u';', from);
-        out.emplace_back(Trimmed(arguments.substr(from, end == arguments.npos ? arguments.npos
-                                                                              : end - from)));
+        out.emplace_back(
+            Trimmed(arguments.substr(from, end == arguments.npos ? arguments.npos : end - from)));
         if (end == arguments.npos) return out;
         from = end + 1;
     }
@@ -172,7 +208,8 @@ void CompletionIndex::Assign(std::vector<CompletionItem> items) {
     items_ = std::move(items);
     std::vector<std::pair<std::u16string, std::size_t>> keyed;
     keyed.reserve(items_.size());
-    for (std::size_t i = 0; i < items_.size(); ++i) keyed.emplace_back(ToLowerAscii(items_[i].name), i);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        keyed.emplace_back(ToLowerAscii(items_[i].name), i);
     std::sort(keyed.begin(), keyed.end());
     keys_.clear();
     order_.clear();
@@ -226,7 +263,8 @@ std::vector<std::size_t> CompletionIndex::Find(std::u16string_view typed, std::s
         found.push_back({RankOf(items_[order_[position]], keys_[position], context), position});
     }
     const std::size_t kept = std::min(limit, found.size());
-    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end());
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept),
+                      found.end());
     std::vector<std::size_t> best;
     best.reserve(kept);
     for (std::size_t i = 0; i < kept; ++i) best.push_back(order_[found[i].position]);
