@@ -1421,15 +1421,15 @@ Create it?</translation>
     </message>
     <message>
         <source>寸 (すん) = 1/10 尺</source>
-        <translation>sun = 1/10 尺</translation>
+        <translation>sun = 1/10 shaku</translation>
     </message>
     <message>
         <source>間 (けん) = 6 尺</source>
-        <translation>ken = 6 尺</translation>
+        <translation>ken = 6 shaku</translation>
     </message>
     <message>
         <source>里 (り) = 12960 尺</source>
-        <translation>ri = 12960 尺</translation>
+        <translation>ri = 12960 shaku</translation>
     </message>
     <message>
         <source>坪 (つぼ) = 400/121 m²</source>
@@ -1441,7 +1441,7 @@ Create it?</translation>
     </message>
     <message>
         <source>升 (しょう) = 10 合</source>
-        <translation>shō = 10 合</translation>
+        <translation>shō = 10 gō</translation>
     </message>
     <message>
         <source>貫 (かん) = 3.75 kg</source>
