@@ -100,7 +100,7 @@ bench: build
 FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 40
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
-FUZZ_TARGETS = evaluate worksheet builtins decoder ini userfunc autorecalc recalc
+FUZZ_TARGETS = evaluate worksheet builtins decoder ini userfunc autorecalc recalc units
 
 fuzz:
 	@./scripts/install-deps.sh $(FUZZ_PACKAGES)

@@ -164,11 +164,7 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     ValueText = FormatValue(Result);
     if (MessageText.empty()) {
         MessageText = ValueText;
-        if (!ResultUnit.Empty()) {
-            MessageText += u" [";
-            MessageText += UnitText(ResultUnit);
-            MessageText += u']';
-        }
+        if (!ResultUnit.Empty()) AppendUnitSuffix(MessageText, ResultUnit);
     } else {
         // A top-level call such as hex() wrote a text; the value follows it.
         MessageText += texts::kValueOpen;
@@ -200,6 +196,19 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
 std::u16string CalcEngine::FormatValue(const Number& value) const {
     std::u16string text = FormatNumber(value, Digits);
     return state_.Options.GroupDigits ? GroupedDigits(text) : text;
+}
+
+std::u16string CalcEngine::FormatQuantity(const Number& value, const Unit* unit) const {
+    std::u16string text = FormatValue(value);
+    if (unit != nullptr && !unit->Empty()) AppendUnitSuffix(text, *unit);
+    return text;
+}
+
+std::u16string CalcEngine::GetQuantityText() const {
+    if (ResultUnit.Empty()) return ValueText;
+    std::u16string text = ValueText;
+    AppendUnitSuffix(text, ResultUnit);
+    return text;
 }
 
 std::u16string CalcEngine::FormatForStatus(StatusFormat format, bool grouped) const {

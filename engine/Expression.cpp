@@ -245,10 +245,6 @@ void Machine::ApplyNegation() {
 
 int Machine::PowerTail() {
     SkipBlanks(text_, pos_);
-    if (unitsOn_ && pos_ < text_.size() && text_[pos_] == u'[') {
-        if (const int status = AttachUnit(); status != kGoOn) return status;
-        SkipBlanks(text_, pos_);
-    }
     if (ops_.back().Op == u'^') {
         ops_.pop_back();
         if (unitsActive_) {
@@ -258,6 +254,11 @@ int Machine::PowerTail() {
             Number& a = values_.back();
             a = Power(a, b);
         }
+    }
+    // After the power: "10^3[m]" is a thousand metres, "2[m]^2" four square metres.
+    if (unitsOn_ && pos_ < text_.size() && text_[pos_] == u'[') {
+        if (const int status = AttachUnit(); status != kGoOn) return status;
+        SkipBlanks(text_, pos_);
     }
     if (pos_ < text_.size() && text_[pos_] == u'^') {
         ++pos_;
@@ -449,8 +450,12 @@ const Unit* Machine::NameUnit() const {
     const std::u16string& lower = engine_.LowerName;
     const int constant = ConstantIndex(lower);
     if (constant == 1) return &engine_.LastAnswerUnit;
-    if (constant != 0 || context_.Variables == nullptr) return nullptr;
-    return context_.Variables->FindUnit(lower);
+    if (constant != 0) return nullptr;
+    if (context_.Variables != nullptr && context_.Variables->Find(lower) != nullptr) {
+        return context_.Variables->FindUnit(lower);
+    }
+    // Neither a constant nor a variable: the owner's name source gave the value.
+    return engine_.Names != nullptr ? engine_.Names->FoundUnit() : nullptr;
 }
 
 UnitSlot Machine::PopSlot() {

@@ -11,10 +11,15 @@ namespace numora {
 namespace {
 
 // A unit's size in coherent units: N / D * pi^Pi. N and D are exact while they fit a Number.
+// A side that is exactly 1 is marked so, and never multiplied by or with: most units have a
+// denominator of 1 and most conversions one side of 1.
 struct Ratio {
     Number N{1};
     Number D{1};
     int Pi = 0;
+    bool NOne = true;
+    bool DOne = true;
+    int Ten = 0;  // the prefixes' powers of ten, kept apart so that they never divide
 };
 
 const Number& Pi() {
@@ -22,26 +27,36 @@ const Number& Pi() {
     return pi;
 }
 
-const Number& PowerOfTen(int exponent) {
+Number PowerOfTen(int exponent) {
     static const std::vector<Number> powers = [] {
         std::vector<Number> all;
         for (int e = -30; e <= 30; ++e) all.emplace_back("1e" + std::to_string(e));
         return all;
     }();
+    if (exponent < -30 || exponent > 30) return Number("1e" + std::to_string(exponent));
     return powers[static_cast<std::size_t>(exponent + 30)];
+}
+
+void Times(Number& x, bool& one, const Number& factor) {
+    if (factor == 1) return;
+    if (one) {
+        x = factor;
+        one = false;
+    } else {
+        MultiplyBy(x, factor);
+    }
 }
 
 void MultiplyTerm(Ratio& ratio, const UnitTerm& term) {
     const UnitFactor& factor = FactorOf(term.Row);
-    Number n = factor.Numerator;
-    if (term.Prefix >= 0) MultiplyBy(n, PowerOfTen(UnitPrefixes()[term.Prefix].Exponent));
-    const Number& d = factor.Denominator;
+    const bool up = term.Power > 0;
     const int count = std::abs(term.Power);
     for (int i = 0; i < count; ++i) {
-        MultiplyBy(term.Power > 0 ? ratio.N : ratio.D, n);
-        MultiplyBy(term.Power > 0 ? ratio.D : ratio.N, d);
+        Times(up ? ratio.N : ratio.D, up ? ratio.NOne : ratio.DOne, factor.Numerator);
+        Times(up ? ratio.D : ratio.N, up ? ratio.DOne : ratio.NOne, factor.Denominator);
     }
     ratio.Pi += UnitRows()[term.Row].PiPower * term.Power;
+    if (term.Prefix >= 0) ratio.Ten += UnitPrefixes()[term.Prefix].Exponent * term.Power;
 }
 
 Ratio RatioOf(const Unit& unit) {
@@ -52,7 +67,16 @@ Ratio RatioOf(const Unit& unit) {
 
 // value × from / to, multiplying once and dividing once.
 Number Rescale(const Number& value, const Ratio& from, const Ratio& to) {
-    Number result = Divide(Multiply(value, Multiply(from.N, to.D)), Multiply(from.D, to.N));
+    Number n{1}, d{1};
+    bool nOne = true, dOne = true;
+    if (!from.NOne) Times(n, nOne, from.N);
+    if (!to.DOne) Times(n, nOne, to.D);
+    if (!from.DOne) Times(d, dOne, from.D);
+    if (!to.NOne) Times(d, dOne, to.N);
+    // Exact: a power of ten only moves the decimal point.
+    if (from.Ten != to.Ten) Times(n, nOne, PowerOfTen(from.Ten - to.Ten));
+    Number result = nOne ? value : Multiply(value, n);
+    if (!dOne) result = Divide(result, d);
     for (int k = from.Pi - to.Pi; k > 0; --k) MultiplyBy(result, Pi());
     for (int k = from.Pi - to.Pi; k < 0; ++k) result = Divide(result, Pi());
     return result;
@@ -155,6 +179,12 @@ std::u16string UnitText(const Unit& unit) {
         first = false;
     }
     return text;
+}
+
+void AppendUnitSuffix(std::u16string& text, const Unit& unit) {
+    text += u" [";
+    text += UnitText(unit);
+    text += u']';
 }
 
 std::u16string UnitLabel(const Unit& unit) {

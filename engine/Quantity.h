@@ -48,6 +48,8 @@ bool HasAbsoluteTemperature(const Unit& unit);
 
 // "km/h", "m²", "kg·m/s²", "s^-1": what the reader reads back as the same unit.
 std::u16string UnitText(const Unit& unit);
+// " [km/h]" after a value's digits, as a result line writes a quantity.
+void AppendUnitSuffix(std::u16string& text, const Unit& unit);
 // "[km/h]", or "No Unit" for a bare number, as error messages name them.
 std::u16string UnitLabel(const Unit& unit);
 

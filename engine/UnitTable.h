@@ -46,7 +46,10 @@ struct UnitRow {
     TemperatureKind Temperature;
     std::string_view Offset;  // absolute scales: the scale's zero in this unit, below absolute zero
     UnitSource Source;
-    std::u16string_view Help;  // what the completion list says of it
+    // What the completion list says of it: "尺 (しゃく) = 10/33 m", the name alone for a unit the
+    // SI defines; in Japanese, and in English.
+    std::u16string_view Help;
+    std::u16string_view English;
 };
 
 struct UnitPrefix {
@@ -81,5 +84,24 @@ NameLookup FindUnitName(std::u16string_view name, UnitName& found, std::u16strin
 
 // The row index of the name written exactly `name` without a prefix, or -1.
 int FindUnitRow(std::u16string_view name);
+
+// One unit as a list of choices shows it (completion after '['), in the table's order.
+struct UnitListing {
+    std::u16string_view Symbol;                // as it is written in brackets: "m", "尺", "°C"
+    std::vector<std::u16string_view> Aliases;  // other names read as the same unit: "ohm"
+    std::u16string_view Name;     // "メートル", "尺"; the Japanese line up to " = "
+    std::u16string_view Reading;  // "しゃく" for Japan's units; empty otherwise
+    std::u16string_view Help;     // "尺 (しゃく) = 10/33 m"
+    std::u16string_view English;  // "shaku = 10/33 m"
+    Dimension Dim;
+    std::u16string_view DimensionName;     // "長さ"; empty for a dimension without a name
+    std::u16string_view DimensionEnglish;  // "length"
+    bool TakesPrefixes = false;            // "k", "m", ... may stand before the symbol
+    bool LargePrefixesOnly = false;        // only "k" and larger ("kB", "kt")
+};
+const std::vector<UnitListing>& ListUnits();
+
+// "長さ" / "length" for the dimensions the table's units have; empty for any other.
+std::u16string_view DimensionName(const Dimension& dim, bool english);
 
 }  // namespace numora

@@ -145,16 +145,20 @@ ResultPassOutcome CalculateResultLines(std::u16string_view text, std::int32_t fi
         journal.Record(paragraph, std::move(undo));
         ++outcome.evaluated;
         if (status == 0 && !engine.GetAssignTargets().empty()) {
-            outcome.assigned.push_back({engine.GetAssignTargets(), engine.GetValueText()});
+            outcome.assigned.push_back({engine.GetAssignTargets(), engine.GetQuantityText()});
         }
         result.assign(1, u'>');
         result += engine.GetMessageText();
         walk.Advance();
         ++paragraph;
         if (options.totals != nullptr) {
-            options.totals->Calculated(summary, status == 0, engine.GetResult());
+            options.totals->Calculated(summary, status == 0, engine.GetResult(),
+                                       engine.GetResultUnit());
         }
-        if (options.keep && status == 0) outcome.kept.emplace_back(paragraph, engine.GetResult());
+        if (options.keep && status == 0) {
+            outcome.kept.emplace_back(paragraph,
+                                      Quantity{engine.GetResult(), engine.GetResultUnit()});
+        }
         if (walk.Current() != result) outcome.updates.push_back({paragraph, result});
     }
     return outcome;

@@ -90,12 +90,12 @@ struct ResultPassOptions {
 };
 
 struct ResultPassOutcome {
-    std::vector<ResultUpdate> updates;  // top to bottom
+    std::vector<ResultUpdate> updates;     // top to bottom
     std::vector<LineAssignment> assigned;  // in order, for the variable list
     std::int32_t evaluated = 0;
     bool canceled = false;
     std::int32_t stoppedAt = kNoParagraph;  // the first line left uncalculated when canceled
-    std::vector<std::pair<std::int32_t, Number>> kept;  // result line, value (with `keep`)
+    std::vector<std::pair<std::int32_t, Quantity>> kept;  // result line, value (with `keep`)
 };
 
 // Calculates in order the lines of `text` (whose first paragraph is `firstParagraph`) that have

@@ -33,8 +33,9 @@ public:
     void Written(TextBuffer& buffer, int status) override {
         const Number* value = status == 0 ? &engine_.GetResult() : nullptr;
         if (totals_ != nullptr)
-            totals_->Followed(paragraph_ + 1, value != nullptr, engine_.GetResult());
-        if (keep_) KeepResult(buffer, paragraph_ + 1, value);
+            totals_->Followed(paragraph_ + 1, value != nullptr, engine_.GetResult(),
+                              engine_.GetResultUnit());
+        if (keep_) KeepResult(buffer, paragraph_ + 1, value, &engine_.GetResultUnit());
     }
 
 private:

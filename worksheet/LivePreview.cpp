@@ -27,7 +27,7 @@ bool SaysTheSame(std::u16string_view shown, std::u16string_view preview) {
 }  // namespace
 
 PreviewLine PreviewLineAt(const TextBuffer& buffer, std::int32_t paragraph, bool insertMode,
-                          const UserFunctionCatalogue* totals) {
+                          const UserFunctionCatalogue* totals, bool units) {
     PreviewLine line;
     line.paragraph = ParagraphAt(buffer, paragraph);
     line.insertMode = insertMode;
@@ -38,7 +38,7 @@ PreviewLine PreviewLineAt(const TextBuffer& buffer, std::int32_t paragraph, bool
     if (totals != nullptr) {
         // As Enter finds them: read from the lines above, only when the line may ask.
         const TotalsUse use = LineTotals(*totals).UseBy(line.paragraph);
-        if (use.Any()) line.totals = TotalsAbove(buffer, paragraph, use);
+        if (use.Any()) line.totals = TotalsAbove(buffer, paragraph, use, units);
     }
     return line;
 }
@@ -73,6 +73,7 @@ void LivePreview::Prepare(const CalcEngine& engine, const UserFunctionCatalogue&
                           const std::function<CalcEngine::Session()>& state) {
     engine_.SetDigits(engine.GetDigits());
     engine_.SetOptions(engine.GetOptions());
+    totals_.SetUnits(engine.GetOptions().Units);
     functions_ = functions;
     if (stateKey == stateKey_) return;
     stateKey_ = stateKey;

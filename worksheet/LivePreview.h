@@ -28,9 +28,10 @@ struct PreviewLine {
 };
 
 // Paragraph `paragraph` of `buffer` as Enter would calculate it there; with `totals` (the
-// catalogue whose functions the line may call), the sums above it that it may ask for.
+// catalogue whose functions the line may call), the sums above it that it may ask for, as
+// quantities with `units`.
 PreviewLine PreviewLineAt(const TextBuffer& buffer, std::int32_t paragraph, bool insertMode,
-                          const UserFunctionCatalogue* totals);
+                          const UserFunctionCatalogue* totals, bool units = false);
 
 // The text a result line would hold for `line` (after '>'), evaluated by `engine` without
 // changing its variables or last answer; nothing for a line Enter would not calculate, an

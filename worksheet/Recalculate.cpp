@@ -138,7 +138,7 @@ RecalcOutcome RecalculateWorksheet(std::u16string text, LineEvaluator& evaluator
     if (options.totals && options.keepValues) {
         for (std::int32_t p = 0; p < buffer.ParagraphCount(); ++p) {
             if (const KeptResult* kept = buffer.KeptResultAt(p))
-                outcome.kept.emplace_back(p, kept->value);
+                outcome.kept.emplace_back(p, Quantity{kept->value, kept->unit});
         }
     }
     outcome.text = buffer.TakeText();

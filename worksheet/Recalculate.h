@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Number.h"
+#include "engine/Quantity.h"
 #include "worksheet/LineEvaluator.h"
 
 namespace numora {
@@ -49,7 +50,7 @@ struct RecalcOutcome {
     bool canceled = false;
     std::int32_t stoppedAt = -1;
     // The full value of each result line written, when kept, for the window to keep beside it.
-    std::vector<std::pair<std::int32_t, Number>> kept;
+    std::vector<std::pair<std::int32_t, Quantity>> kept;
 };
 
 // Result lines, blank lines and comment-only lines are passed over; every other paragraph is

@@ -20,7 +20,7 @@ public:
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         const int status = inner_.Evaluate(line, position);
         if (status == 0 && !engine_.GetAssignTargets().empty()) {
-            assigned.push_back({engine_.GetAssignTargets(), engine_.GetValueText()});
+            assigned.push_back({engine_.GetAssignTargets(), engine_.GetQuantityText()});
         }
         return status;
     }
@@ -39,6 +39,7 @@ class TotalsInEngine {
 public:
     TotalsInEngine(CalcEngine& engine, bool on)
         : engine_(engine), totals_(engine.GetFunctions()), before_(engine.GetNameSource()) {
+        totals_.SetUnits(engine.GetOptions().Units);
         engine_.SetNameSource(on ? &totals_ : nullptr);
     }
     ~TotalsInEngine() { engine_.SetNameSource(before_); }

@@ -6,6 +6,7 @@
 #include "engine/EngineTexts.h"
 #include "engine/ExactArith.h"
 #include "engine/NumberLiteral.h"
+#include "engine/UnitReader.h"
 #include "worksheet/LineText.h"
 #include "worksheet/TextBuffer.h"
 
@@ -80,7 +81,7 @@ TotalsName SummaryOf(std::u16string_view prepared) {
     return TotalsNameOf(Trimmed(prepared));
 }
 
-bool ReadResultText(std::u16string_view resultLine, Number& value) {
+bool ReadResultText(std::u16string_view resultLine, Number& value, Unit* unit) {
     if (!resultLine.starts_with(u'>')) return false;
     const std::u16string_view text = Trimmed(resultLine.substr(1));
     const bool negative = text.starts_with(u'-');
@@ -88,31 +89,87 @@ bool ReadResultText(std::u16string_view resultLine, Number& value) {
     if (first >= text.size() || !(IsDigit(text[first]) || text[first] == u'.')) return false;
     std::size_t position = first;
     std::u16string detail;
-    if (!ParseNumberLiteral(text, position, value, detail) || position != text.size()) return false;
+    if (!ParseNumberLiteral(text, position, value, detail)) return false;
+    if (unit != nullptr) {
+        unit->Terms.clear();
+        std::size_t bracket = position;
+        SkipBlanks(text, bracket);
+        if (bracket < text.size() && text[bracket] == u'[') {
+            position = bracket;
+            if (!ReadUnitBracket(text, position, *unit, detail)) return false;
+        }
+    }
+    if (position != text.size()) return false;
     if (negative) value = -value;
     return true;
 }
 
-void TotalsState::Item(const Number& value) {
+namespace {
+
+// sum += value in the sum's unit; the first item of a sum gives it its unit. A mismatch stays.
+void AddItem(Number& sum, Unit& sumUnit, std::u16string& error, bool first, const Number& value,
+             const Unit& unit) {
+    if (first) {
+        sum = value;
+        sumUnit = unit;
+        error.clear();
+        return;
+    }
+    if (!error.empty()) return;
+    if (sumUnit.Empty() && unit.Empty()) {
+        AddTo(sum, value);
+    } else {
+        AddQuantity(sum, sumUnit, value, unit, false, error);
+    }
+}
+
+}  // namespace
+
+void TotalsState::Item(const Number& value, const Unit& unit) {
     if (blockClosed_) EndBlock();
     if (totalClosed_) {
         totalDone_ = Number(0);
         totalOwn_ = Number(0);
         split_ = count_ > 0;
         totalClosed_ = false;
+        doneUnit_.Terms.clear();
+        doneError_.clear();
+        ownCount_ = 0;
+        doneCount_ = 0;
     }
-    AddTo(block_, value);
+    if (!units_) {
+        AddTo(block_, value);
+        ++count_;
+        if (split_) AddTo(totalOwn_, value);
+        return;
+    }
+    AddItem(block_, blockUnit_, blockError_, count_ == 0, value, unit);
     ++count_;
-    if (split_) AddTo(totalOwn_, value);
+    if (split_) AddItem(totalOwn_, ownUnit_, ownError_, ownCount_++ == 0, value, unit);
 }
 
 void TotalsState::EndBlock() {
-    if (count_ > 0) AddTo(totalDone_, split_ ? totalOwn_ : block_);
+    if (count_ > 0) {
+        if (!units_) {
+            AddTo(totalDone_, split_ ? totalOwn_ : block_);
+        } else {
+            const Number& part = split_ ? totalOwn_ : block_;
+            AddItem(totalDone_, doneUnit_, doneError_, doneCount_++ == 0, part,
+                    split_ ? ownUnit_ : blockUnit_);
+            const std::u16string& partError = split_ ? ownError_ : blockError_;
+            if (doneError_.empty() && !partError.empty()) doneError_ = partError;
+        }
+    }
     block_ = Number(0);
     count_ = 0;
     blockClosed_ = false;
     split_ = false;
     totalOwn_ = Number(0);
+    blockUnit_.Terms.clear();
+    ownUnit_.Terms.clear();
+    blockError_.clear();
+    ownError_.clear();
+    ownCount_ = 0;
 }
 
 void TotalsState::Blank() { EndBlock(); }
@@ -122,20 +179,22 @@ void TotalsState::Summary(TotalsName name) {
     if (name == TotalsName::Total) totalClosed_ = true;
 }
 
-void TotalsState::Calculated(TotalsName summary, bool succeeded, const Number& value) {
+void TotalsState::Calculated(TotalsName summary, bool succeeded, const Number& value,
+                             const Unit& unit) {
     if (summary != TotalsName::None) {
         Summary(summary);
     } else if (succeeded) {
-        Item(value);
+        Item(value, unit);
     }
 }
 
 void TotalsState::PassedOver(std::u16string_view paragraph) {
     Number value;
+    Unit unit;
     if (IsBlankLine(paragraph)) {
         Blank();
-    } else if (ReadResultText(paragraph, value)) {
-        Item(value);
+    } else if (ReadResultText(paragraph, value, units_ ? &unit : nullptr)) {
+        Item(value, unit);
     } else if (IsExpression(paragraph)) {
         Summary(SummaryOfParagraph(paragraph));
     }
@@ -143,20 +202,45 @@ void TotalsState::PassedOver(std::u16string_view paragraph) {
 
 NameSource::Found TotalsState::Value(TotalsName name, Number& value,
                                      std::u16string& message) const {
+    valueUnit_.Terms.clear();
+    const auto failed = [&](const std::u16string& error) {
+        if (error.empty()) return false;
+        message = error;
+        return true;
+    };
     switch (name) {
         case TotalsName::Subtotal:
+            if (failed(blockError_)) return NameSource::Found::Failed;
             value = block_;
+            valueUnit_ = blockUnit_;
             return NameSource::Found::Value;
         case TotalsName::Total:
-            value = totalDone_;
-            if (count_ > 0) AddTo(value, split_ ? totalOwn_ : block_);
+            if (!units_) {
+                value = totalDone_;
+                if (count_ > 0) AddTo(value, split_ ? totalOwn_ : block_);
+                return NameSource::Found::Value;
+            }
+            {
+                value = totalDone_;
+                valueUnit_ = doneUnit_;
+                std::u16string error = doneError_;
+                if (count_ > 0) {
+                    const std::u16string& partError = split_ ? ownError_ : blockError_;
+                    AddItem(value, valueUnit_, error, doneCount_ == 0, split_ ? totalOwn_ : block_,
+                            split_ ? ownUnit_ : blockUnit_);
+                    if (error.empty()) error = partError;
+                }
+                if (failed(error)) return NameSource::Found::Failed;
+            }
             return NameSource::Found::Value;
         case TotalsName::Average:
             if (count_ == 0) {
                 message = texts::kDivisionByZero;
                 return NameSource::Found::Failed;
             }
+            if (failed(blockError_)) return NameSource::Found::Failed;
             value = Divide(block_, Number(count_));
+            valueUnit_ = blockUnit_;
             return NameSource::Found::Value;
         case TotalsName::None:
             break;
@@ -164,7 +248,8 @@ NameSource::Found TotalsState::Value(TotalsName name, Number& value,
     return NameSource::Found::No;
 }
 
-TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, TotalsUse use) {
+TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, TotalsUse use,
+                        bool units) {
     // Walked upwards only as far as the sums reach, then gone through downwards as a
     // recalculation from the top goes through it, so that a sum is the same to the last digit
     // however it was reached. A summary line met before any item is the one that closed the sum
@@ -173,6 +258,7 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, Totals
         enum { Item, Blank, Summary } kind;
         TotalsName summary = TotalsName::None;
         Number value{0};
+        Unit unit;
     };
     std::vector<Event> events;
     struct Reach {
@@ -191,6 +277,8 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, Totals
         }
         TotalsName summary = TotalsName::None;
         Number value;
+        Unit unit;
+        Unit* readUnit = units ? &unit : nullptr;
         bool item = false;
         if (text.starts_with(u'>')) {
             const std::u16string above = q > 0 ? ParagraphText(buffer, q - 1) : std::u16string();
@@ -201,20 +289,21 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, Totals
                     const KeptResult* kept = buffer.KeptResultAt(q);
                     if (kept != nullptr && kept->text == text) {
                         value = kept->value;
+                        if (units) unit = kept->unit;
                         item = true;
                     } else {
-                        item = ReadResultText(text, value);
+                        item = ReadResultText(text, value, readUnit);
                     }
                 }
                 --q;
             } else {
-                item = ReadResultText(text, value);
+                item = ReadResultText(text, value, readUnit);
             }
         } else if (IsExpression(text)) {
             summary = SummaryOfParagraph(text);
         }
         if (item) {
-            events.push_back({Event::Item, TotalsName::None, value});
+            events.push_back({Event::Item, TotalsName::None, value, std::move(unit)});
             block.counted = true;
             total.counted = true;
         } else if (summary != TotalsName::None) {
@@ -223,11 +312,11 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, Totals
             if (summary == TotalsName::Total && total.open) total.Summary();
         }
     }
-    TotalsState state;
+    TotalsState state(units);
     for (auto it = events.rbegin(); it != events.rend(); ++it) {
         switch (it->kind) {
             case Event::Item:
-                state.Item(it->value);
+                state.Item(it->value, it->unit);
                 break;
             case Event::Blank:
                 state.Blank();
@@ -278,14 +367,14 @@ void LineTotals::Locate(const TextBuffer& buffer, std::int32_t paragraph,
         state_ = nullptr;
         return;
     }
-    located_ = TotalsAbove(buffer, paragraph, use);
+    located_ = TotalsAbove(buffer, paragraph, use, units_);
     state_ = &located_;
 }
 
 void LineTotals::Follow(const TextBuffer& buffer, std::int32_t paragraph,
                         std::u16string_view line) {
     if (paragraph < next_) {
-        running_ = TotalsAbove(buffer, paragraph);  // not a pass downwards after all
+        running_ = TotalsAbove(buffer, paragraph, {true, true}, units_);  // not a pass downwards
     } else {
         // The paragraphs passed over since the last line: blank lines, comments, result lines
         // that no line wrote.
@@ -297,8 +386,9 @@ void LineTotals::Follow(const TextBuffer& buffer, std::int32_t paragraph,
     state_ = &running_;
 }
 
-void LineTotals::Followed(std::int32_t resultParagraph, bool succeeded, const Number& value) {
-    running_.Calculated(summary_, succeeded, value);
+void LineTotals::Followed(std::int32_t resultParagraph, bool succeeded, const Number& value,
+                          const Unit& unit) {
+    running_.Calculated(summary_, succeeded, value, unit);
     next_ = resultParagraph + 1;
 }
 
@@ -312,13 +402,18 @@ NameSource::Found LineTotals::Find(std::u16string_view lowerName, Number& value,
     return state_->Value(name, value, message);
 }
 
-void KeepResult(TextBuffer& buffer, std::int32_t paragraph, const Number* value) {
+const Unit* LineTotals::FoundUnit() const {
+    return state_ != nullptr ? &state_->ValueUnit() : nullptr;
+}
+
+void KeepResult(TextBuffer& buffer, std::int32_t paragraph, const Number* value, const Unit* unit) {
     if (value == nullptr) {
         buffer.KeepResult(paragraph, nullptr);
         return;
     }
     buffer.KeepResult(paragraph, std::make_shared<const KeptResult>(
-                                     KeptResult{ParagraphText(buffer, paragraph), *value}));
+                                     KeptResult{ParagraphText(buffer, paragraph), *value,
+                                                unit != nullptr ? *unit : Unit{}}));
 }
 
 }  // namespace numora

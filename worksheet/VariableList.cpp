@@ -104,9 +104,9 @@ void VariableListModel::Note(VariableListChange::Kind kind, std::size_t index) {
         Reset();
         return;
     }
-    changes_.push_back({kind, index,
-                        kind == VariableListChange::Kind::Removed ? std::u16string()
-                                                                  : entries_[index].text});
+    changes_.push_back(
+        {kind, index,
+         kind == VariableListChange::Kind::Removed ? std::u16string() : entries_[index].text});
 }
 
 void VariableListModel::Reset() {
@@ -146,7 +146,7 @@ void VariableListModel::Refresh(const std::vector<std::u16string>& names,
 }
 
 void VariableListModel::Refresh(const CalcEngine& engine) {
-    Refresh(engine.GetAssignTargets(), engine.GetValueText(), &engine.GetVariables());
+    Refresh(engine.GetAssignTargets(), engine.GetQuantityText(), &engine.GetVariables());
 }
 
 void VariableListModel::Assign(const std::vector<LineAssignment>& lines,
@@ -227,8 +227,8 @@ void VariableListModel::Follow(const std::vector<LineAssignment>& lines, bool fr
             continue;
         }
         std::u16string& text = entries_[at].text;
-        std::u16string now =
-            std::u16string(NameOf(text)) + u'=' + engine.FormatValue(*value);
+        std::u16string now = std::u16string(NameOf(text)) + u'=' +
+                             engine.FormatQuantity(*value, table.FindUnit(entries_[at].tableKey));
         if (now == text) continue;
         text = std::move(now);
         Note(VariableListChange::Kind::Replaced, at);

@@ -26,7 +26,8 @@ public:
     }
     void Written(TextBuffer& buffer, int status) override {
         if (!sheet_.totalsOn_) return;
-        KeepResult(buffer, paragraph_ + 1, status == 0 ? &sheet_.engine_.GetResult() : nullptr);
+        KeepResult(buffer, paragraph_ + 1, status == 0 ? &sheet_.engine_.GetResult() : nullptr,
+                   &sheet_.engine_.GetResultUnit());
     }
     int Evaluate(std::u16string& line, std::int32_t& position) override {
         sheet_.message_ = nullptr;
@@ -103,14 +104,16 @@ void Worksheet::StartTotals(std::int32_t from, std::u16string_view text,
     options.totalsSkipFirst =
         from > 0 && paragraphText(from).starts_with(u'>') &&
         KindOfParagraph(paragraphText(from - 1), true) == LineKind::Expression;
-    passTotals_ = TotalsAbove(text_, options.totalsSkipFirst ? from + 1 : from);
+    passTotals_ = TotalsAbove(text_, options.totalsSkipFirst ? from + 1 : from, {true, true},
+                              engine_.GetOptions().Units);
     passTotalsUsed_ = true;
     options.totals = &passTotals_;
     totals_.Use(&passTotals_);
 }
 
-void Worksheet::KeepValues(const std::vector<std::pair<std::int32_t, Number>>& kept) {
-    for (const auto& [paragraph, value] : kept) KeepResult(text_, paragraph, &value);
+void Worksheet::KeepValues(const std::vector<std::pair<std::int32_t, Quantity>>& kept) {
+    for (const auto& [paragraph, value] : kept)
+        KeepResult(text_, paragraph, &value.Value, &value.Of);
 }
 
 ResultPassOptions Worksheet::PassOptions(bool progress) {
@@ -229,10 +232,13 @@ int Worksheet::EvaluateEnterLine(std::u16string& line, std::int32_t& position) {
         CalcEngine::LineUndo undo;
         const TotalsName summary = passTotalsUsed_ ? SummaryOf(line) : TotalsName::None;
         status = engine_.EvaluateRecorded(line, position, undo);
-        if (passTotalsUsed_) passTotals_.Calculated(summary, status == 0, engine_.GetResult());
+        if (passTotalsUsed_) {
+            passTotals_.Calculated(summary, status == 0, engine_.GetResult(),
+                                   engine_.GetResultUnit());
+        }
         journal_.Record(paragraph, std::move(undo));
         if (status == 0 && !engine_.GetAssignTargets().empty()) {
-            assigned_.push_back({engine_.GetAssignTargets(), engine_.GetValueText()});
+            assigned_.push_back({engine_.GetAssignTargets(), engine_.GetQuantityText()});
         }
         if (status == 0) {
             enter.result = engine_.GetResult();

@@ -42,7 +42,10 @@ public:
 
     // Between lines only.
     void SetDigits(int digits) { engine_.SetDigits(digits); }
-    void SetOptions(const EvalOptions& options) { engine_.SetOptions(options); }
+    void SetOptions(const EvalOptions& options) {
+        engine_.SetOptions(options);
+        totals_.SetUnits(options.Units);
+    }
     void SetEnterComputesResultLine(bool on) { driver_.SetEnterComputesResultLine(on); }
     // Totals: subtotal, total and average stand for sums of the results above each line, and
     // every result line keeps its full value beside it for them.
@@ -104,8 +107,8 @@ private:
         bool canceled = false;
         std::int32_t stoppedAt = 0;       // the first line left uncalculated when canceled
         std::vector<ResultUpdate> above;  // result lines above it that changed
-        std::vector<std::pair<std::int32_t, Number>> aboveKept;
-        Number result{0};                 // what the status bar shows afterwards
+        std::vector<std::pair<std::int32_t, Quantity>> aboveKept;
+        Number result{0};  // what the status bar shows afterwards
         std::u16string valueText;
     };
     int EvaluateEnterLine(std::u16string& line, std::int32_t& position);
@@ -114,9 +117,10 @@ private:
     // Before a pass from `from` over `text`: the sums the totals names start with, when any line
     // there may use them.
     void StartTotals(std::int32_t from, std::u16string_view text, ResultPassOptions& options);
-    void KeepValues(const std::vector<std::pair<std::int32_t, Number>>& kept);
+    void KeepValues(const std::vector<std::pair<std::int32_t, Quantity>>& kept);
     // Rewrites result lines, bottom first, keeping the selection on its paragraphs.
-    void ApplyUpdates(const std::vector<ResultUpdate>& below, const std::vector<ResultUpdate>& above);
+    void ApplyUpdates(const std::vector<ResultUpdate>& below,
+                      const std::vector<ResultUpdate>& above);
     void PassEnded(const ResultPassOutcome& outcome);
 
     TextBuffer& text_;

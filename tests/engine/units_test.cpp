@@ -56,6 +56,8 @@ TEST_F(UnitsTest, Arithmetic) {
         {"1[km] / 1[m]", "1000"},
         {"3 * 2[kg]", "6 [kg]"},
         {"2[m]^2", "4 [m²]"},
+        {"10^3[m] -> [km]", "1 [km]"},
+        {"2^3[m]^2", "64 [m²]"},
         {"10[m]^-1", "0.1 [m^-1]"},
         {"sqrt(16[m²])", "4 [m]"},
         {"abs(-2[m])", "2 [m]"},
@@ -95,6 +97,8 @@ TEST_F(UnitsTest, ErrorsPointIntoTheBracket) {
     ExpectErrors({
         {"5[KM]", -3, "Error : Unknown Unit \"KM\" (Did you mean [km]?)", 2},
         {"5[qux]", -3, "Error : Unknown Unit \"qux\"", 2},
+        {"5[fot]", -3, "Error : Unknown Unit \"fot\" (Did you mean [ft]?)", 2},
+        {"5[m/secs]", -3, "Error : Unknown Unit \"secs\"", 4},
         {"1[m] + 2[s]", -1, "Error : Unit Mismatch [m] + [s]", 9},
         {"1[m] - 2", -1, "Error : Unit Mismatch [m] - No Unit", 2},
         {"1[kg] -> [m]", -1, "Error : Cannot Convert [kg] to [m]", 10},

@@ -136,7 +136,8 @@ TEST(LivePreview, TotalsLinesShowWhatEnterWrites) {
         ASSERT_EQ(outcome.text, sheet.recalculated) << sheet.name;
         MemoryTextBuffer buffer;
         buffer.ResetText(std::u16string(outcome.text));
-        for (const auto& [paragraph, value] : outcome.kept) KeepResult(buffer, paragraph, &value);
+        for (const auto& [paragraph, value] : outcome.kept)
+            KeepResult(buffer, paragraph, &value.Value, &value.Of);
 
         LivePreview preview;
         preview.Prepare(engine, engine.GetFunctions(), 1);

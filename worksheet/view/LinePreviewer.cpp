@@ -79,7 +79,8 @@ void LinePreviewer::StartNow() {
 
     const CalcEngine& engine = sheet_.Engine();
     PreviewLine line = PreviewLineAt(editor_, block.blockNumber(), insertMode,
-                                     sheet_.Totals() ? &engine.GetFunctions() : nullptr);
+                                     sheet_.Totals() ? &engine.GetFunctions() : nullptr,
+                                     engine.GetOptions().Units);
     if (sheet_.AutoRecalculate()) {
         // The lines above as Enter would leave them: a key of its own for each place to start.
         const std::int32_t start = sheet_.Journal().StartFor(block.blockNumber());
