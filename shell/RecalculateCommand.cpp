@@ -142,7 +142,8 @@ bool RecalculateAll(CMainFrame& frame) {
         rest.remove_suffix(1);
     }
     view.EndReplaceAll(rest);
-    for (const auto& [paragraph, value] : outcome.kept) KeepResult(view, paragraph, &value);
+    for (const auto& [paragraph, value] : outcome.kept)
+        KeepResult(view, paragraph, &value.Value, &value.Of);
     frame.VariableList().List()->Replace(std::move(list));
     frame.Completion().VariablesReplaced();
     frame.Panes().RefreshResult();
