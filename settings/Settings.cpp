@@ -120,6 +120,7 @@ void Settings::Load() {
     GroupDigits = ini.GetInt(kEdit, "GroupDigits", 0) != 0;
     UndoTypedRuns = ini.GetInt(kEdit, "UndoTypedRuns", 1) != 0;
     Totals = ini.GetInt(kEdit, "Totals", 1) != 0;
+    Units = ini.GetInt(kEdit, "Units", 1) != 0;
     DefaultColor = ReadBits(ini, "DefaultColor", D::DefaultColor);
     ResultColor = ReadBits(ini, "ResultColor", D::ResultColor);
     ErrorColor = ReadBits(ini, "ErrorColor", D::ErrorColor);
@@ -165,6 +166,7 @@ bool Settings::Save() const {
     ini.SetInt(kEdit, "GroupDigits", GroupDigits ? 1 : 0);
     ini.SetInt(kEdit, "UndoTypedRuns", UndoTypedRuns ? 1 : 0);
     ini.SetInt(kEdit, "Totals", Totals ? 1 : 0);
+    ini.SetInt(kEdit, "Units", Units ? 1 : 0);
     ini.SetInt(kEdit, "DefaultColor", static_cast<int32_t>(DefaultColor));
     ini.SetInt(kEdit, "ResultColor", static_cast<int32_t>(ResultColor));
     ini.SetInt(kEdit, "ErrorColor", static_cast<int32_t>(ErrorColor));

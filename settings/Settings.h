@@ -117,6 +117,8 @@ public:
     bool UndoTypedRuns = true;
     // [Edit] Totals: subtotal, total and average stand for sums of the results above a line.
     bool Totals = true;
+    // [Edit] Units: a value may carry a unit in square brackets and be converted with "->".
+    bool Units = true;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

@@ -7,8 +7,8 @@
 #include "shell/SettingsApply.h"
 #include "shell/ShellHandlers.h"
 #include "shell/help/HelpWindow.h"
-#include "userfunc/dialogs/CFunctionDlg.h"
 #include "shell/insert/CompletionCatalogue.h"
+#include "userfunc/dialogs/CFunctionDlg.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/view/WorksheetEditor.h"
 
@@ -53,8 +53,11 @@ void ApplyOptions(CMainFrame& frame, bool fontChanged) {
     Worksheet& sheet = frame.Sheet();
     const auto calculation = [&sheet] {
         const CalcEngine& engine = sheet.Engine();
-        return std::tuple{engine.GetDigits(), engine.GetOptions().UnaryMinusBindsBase,
-                          engine.GetOptions().GroupDigits, sheet.Driver().EnterComputesResultLine(),
+        return std::tuple{engine.GetDigits(),
+                          engine.GetOptions().UnaryMinusBindsBase,
+                          engine.GetOptions().GroupDigits,
+                          engine.GetOptions().Units,
+                          sheet.Driver().EnterComputesResultLine(),
                           sheet.AutoRecalculate()};
     };
     const auto before = calculation();

@@ -55,8 +55,8 @@ void RebuildUserFunctionMenu(CMainFrame& frame) {
 }
 
 QMenu& BuiltinFunctionMenu(CMainFrame& frame) {
-    if (auto* menu = frame.findChild<QMenu*>(kBuiltinFunctionMenuName,
-                                             Qt::FindDirectChildrenOnly)) {
+    if (auto* menu =
+            frame.findChild<QMenu*>(kBuiltinFunctionMenuName, Qt::FindDirectChildrenOnly)) {
         return *menu;
     }
     QMenu* builtin = CreateBuiltinFunctionMenu(&frame);
@@ -77,6 +77,7 @@ void AttachInsertCommands(CMainFrame& frame) {
     frame.Attach(CommandId::InsertBuiltinFunction, [&frame] {
         QMenu& builtin = BuiltinFunctionMenu(frame);
         ShowTotalsInMenu(builtin, frame.Sheet().Totals());
+        ShowUnitsInMenu(builtin, frame.Sheet().Engine().GetOptions().Units);
         PopupAndInsert(builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction),
                        frame.Sheet().Driver(), frame.View());
     });

@@ -90,7 +90,8 @@ void ApplyEditSettings(CMainFrame& frame) {
     sheet.SetDigits(settings.Digits);
     sheet.SetOptions(
         {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
-         .GroupDigits = settings.GroupDigits});
+         .GroupDigits = settings.GroupDigits,
+         .Units = settings.Units});
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
     sheet.SetTotals(settings.Totals);
     frame.Previewer().SetEnabled(settings.LivePreview);

@@ -82,6 +82,42 @@ std::optional<TypedName> NameBeforeCaret(std::u16string_view paragraph, std::int
     return TypedName{static_cast<std::int32_t>(start), std::u16string(code->substr(start))};
 }
 
+namespace {
+
+// What joins the names of a unit expression inside its bracket.
+bool JoinsUnits(char16_t c) { return c == u'*' || c == u'/' || c == u'\u00B7' || IsBlank(c); }
+
+bool IsUnitNameChar(char16_t c) {
+    return !IsBlank(c) && OperatorClass(c) == 0 && c != u'[' && c != u']' && c != u';' &&
+           c != u'=' && c != u'\u00B7' && c != u'\u00B2' && c != u'\u00B3';
+}
+
+}  // namespace
+
+std::optional<TypedName> UnitBeforeCaret(std::u16string_view paragraph, std::int32_t column) {
+    const auto code = CodeBeforeCaret(paragraph, column);
+    if (!code) return std::nullopt;
+    if (static_cast<std::size_t>(column) < paragraph.size() &&
+        IsUnitNameChar(Folded(paragraph[static_cast<std::size_t>(column)]))) {
+        return std::nullopt;
+    }
+    std::size_t start = code->size();
+    while (start > 0 && IsUnitNameChar(Folded((*code)[start - 1]))) --start;
+    if (start < code->size() && IsDigit(Folded((*code)[start]))) return std::nullopt;
+    for (std::size_t i = start; i-- > 0;) {
+        const char16_t c = Folded((*code)[i]);
+        if (c == u'[') {
+            return TypedName{static_cast<std::int32_t>(start), std::u16string(code->substr(start))};
+        }
+        // Only names, their joins and powers stand between a unit and its bracket.
+        if (!JoinsUnits(c) && !IsUnitNameChar(c) && c != u'^' && c != u'-' && c != u'\u00B2' &&
+            c != u'\u00B3') {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<CallAtCaret> CallAroundCaret(std::u16string_view paragraph, std::int32_t column) {
     const auto code = CodeBeforeCaret(paragraph, column);
     if (!code) return std::nullopt;

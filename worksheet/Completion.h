@@ -32,6 +32,12 @@ struct TypedName {
 };
 std::optional<TypedName> NameBeforeCaret(std::u16string_view paragraph, std::int32_t column);
 
+// A unit name being typed: what stands between the caret and the "[" before it that no "]"
+// closed, or the "*", "/", "·" or blank inside that bracket ("[km/h" gives "h"). Empty right
+// after the "[". None where it starts with a digit (a power, or an index such as "a[1]"), in a
+// comment or on a result line.
+std::optional<TypedName> UnitBeforeCaret(std::u16string_view paragraph, std::int32_t column);
+
 // The innermost call to a named function whose parentheses hold the caret, and which of its
 // arguments the caret is in (0 for the first; counted by ';' at that depth).
 struct CallAtCaret {

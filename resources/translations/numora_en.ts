@@ -466,6 +466,10 @@ Copy Result</translation>
         <source>コメントの色を選択</source>
         <translation>Choose Comment Colour</translation>
     </message>
+    <message>
+        <source>単位を使う</source>
+        <translation>Units in brackets</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>
@@ -1290,6 +1294,70 @@ The changes last only until the program ends.</translation>
         <source>Average	(&amp;A)</source>
         <translation>&amp;Average</translation>
     </message>
+    <message>
+        <source>メートルに換算 : 5[ft] -&gt; [m]</source>
+        <translation>To metres : 5[ft] -&gt; [m]</translation>
+    </message>
+    <message>
+        <source>センチメートルに換算 : 5[ft] + 2[in] -&gt; [cm]</source>
+        <translation>To centimetres : 5[ft] + 2[in] -&gt; [cm]</translation>
+    </message>
+    <message>
+        <source>キログラムに換算 : 150[lb] -&gt; [kg]</source>
+        <translation>To kilograms : 150[lb] -&gt; [kg]</translation>
+    </message>
+    <message>
+        <source>平方メートルに換算 : 30[坪] -&gt; [m²]</source>
+        <translation>To square metres : 30[坪] -&gt; [m²]</translation>
+    </message>
+    <message>
+        <source>フィートをメートルに : 1[ft] = 0.3048[m]</source>
+        <translation>Feet to metres : 1[ft] = 0.3048[m]</translation>
+    </message>
+    <message>
+        <source>インチをセンチメートルに : 1[in] = 2.54[cm]</source>
+        <translation>Inches to centimetres : 1[in] = 2.54[cm]</translation>
+    </message>
+    <message>
+        <source>マイルをキロメートルに : 1[mi] = 1.609344[km]</source>
+        <translation>Miles to kilometres : 1[mi] = 1.609344[km]</translation>
+    </message>
+    <message>
+        <source>ポンドをキログラムに : 1[lb] = 0.45359237[kg]</source>
+        <translation>Pounds to kilograms : 1[lb] = 0.45359237[kg]</translation>
+    </message>
+    <message>
+        <source>時速を秒速に : 36[km/h] = 10[m/s]</source>
+        <translation>Kilometres per hour to metres per second : 36[km/h] = 10[m/s]</translation>
+    </message>
+    <message>
+        <source>華氏度をセルシウス度に : 77[°F] = 25[°C]</source>
+        <translation>Fahrenheit to Celsius : 77[°F] = 25[°C]</translation>
+    </message>
+    <message>
+        <source>セルシウス度を華氏度に : 100[°C] = 212[°F]</source>
+        <translation>Celsius to Fahrenheit : 100[°C] = 212[°F]</translation>
+    </message>
+    <message>
+        <source>坪を平方メートルに : 121[坪] = 400[m²]</source>
+        <translation>Tsubo to square metres : 121[坪] = 400[m²]</translation>
+    </message>
+    <message>
+        <source>平方メートルを坪に : 400[m²] = 121[坪]</source>
+        <translation>Square metres to tsubo : 400[m²] = 121[坪]</translation>
+    </message>
+    <message>
+        <source>尺をセンチメートルに : 33[尺] = 1000[cm]</source>
+        <translation>Shaku to centimetres : 33[尺] = 1000[cm]</translation>
+    </message>
+    <message>
+        <source>合をミリリットルに : 1[合] ≈ 180.39[mL]</source>
+        <translation>Gō to millilitres : 1[合] ≈ 180.39[mL]</translation>
+    </message>
+    <message>
+        <source>単位(&amp;U)</source>
+        <translation>&amp;Units</translation>
+    </message>
 </context>
 <context>
     <name>numora::HelpWindow</name>
@@ -1319,6 +1387,405 @@ The changes last only until the program ends.</translation>
         <translation>
 This file does not exist.
 Create it?</translation>
+    </message>
+</context>
+<context>
+    <name>numora::UnitHelp</name>
+    <message>
+        <source>メートル</source>
+        <translation>metre</translation>
+    </message>
+    <message>
+        <source>グラム</source>
+        <translation>gram</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>アンペア</source>
+        <translation>ampere</translation>
+    </message>
+    <message>
+        <source>ケルビン</source>
+        <translation>kelvin</translation>
+    </message>
+    <message>
+        <source>モル</source>
+        <translation>mole</translation>
+    </message>
+    <message>
+        <source>カンデラ</source>
+        <translation>candela</translation>
+    </message>
+    <message>
+        <source>ラジアン</source>
+        <translation>radian</translation>
+    </message>
+    <message>
+        <source>ヘルツ</source>
+        <translation>hertz</translation>
+    </message>
+    <message>
+        <source>ニュートン</source>
+        <translation>newton</translation>
+    </message>
+    <message>
+        <source>パスカル</source>
+        <translation>pascal</translation>
+    </message>
+    <message>
+        <source>ジュール</source>
+        <translation>joule</translation>
+    </message>
+    <message>
+        <source>ワット</source>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>クーロン</source>
+        <translation>coulomb</translation>
+    </message>
+    <message>
+        <source>ボルト</source>
+        <translation>volt</translation>
+    </message>
+    <message>
+        <source>オーム</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>ファラド</source>
+        <translation>farad</translation>
+    </message>
+    <message>
+        <source>ウェーバ</source>
+        <translation>weber</translation>
+    </message>
+    <message>
+        <source>テスラ</source>
+        <translation>tesla</translation>
+    </message>
+    <message>
+        <source>分 = 60 s</source>
+        <translation>minute = 60 s</translation>
+    </message>
+    <message>
+        <source>時 = 3600 s</source>
+        <translation>hour = 3600 s</translation>
+    </message>
+    <message>
+        <source>日 = 86400 s</source>
+        <translation>day = 86400 s</translation>
+    </message>
+    <message>
+        <source>度 = π/180 rad</source>
+        <translation>degree = π/180 rad</translation>
+    </message>
+    <message>
+        <source>ヘクタール = 10000 m²</source>
+        <translation>hectare = 10000 m²</translation>
+    </message>
+    <message>
+        <source>リットル = 1/1000 m³</source>
+        <translation>litre = 1/1000 m³</translation>
+    </message>
+    <message>
+        <source>トン = 1000 kg</source>
+        <translation>tonne = 1000 kg</translation>
+    </message>
+    <message>
+        <source>電子ボルト = 1.602176634×10⁻¹⁹ J</source>
+        <translation>electronvolt = 1.602176634×10⁻¹⁹ J</translation>
+    </message>
+    <message>
+        <source>天文単位 = 149597870700 m</source>
+        <translation>astronomical unit = 149597870700 m</translation>
+    </message>
+    <message>
+        <source>ワット時 = 3600 J</source>
+        <translation>watt hour = 3600 J</translation>
+    </message>
+    <message>
+        <source>セルシウス度</source>
+        <translation>degree Celsius</translation>
+    </message>
+    <message>
+        <source>セルシウス度の差 = 1 K</source>
+        <translation>difference in degrees Celsius = 1 K</translation>
+    </message>
+    <message>
+        <source>華氏度</source>
+        <translation>degree Fahrenheit</translation>
+    </message>
+    <message>
+        <source>華氏度の差 = 5/9 K</source>
+        <translation>difference in degrees Fahrenheit = 5/9 K</translation>
+    </message>
+    <message>
+        <source>グラード = π/200 rad</source>
+        <translation>gradian = π/200 rad</translation>
+    </message>
+    <message>
+        <source>バール = 100000 Pa</source>
+        <translation>bar = 100000 Pa</translation>
+    </message>
+    <message>
+        <source>標準気圧 = 101325 Pa</source>
+        <translation>standard atmosphere = 101325 Pa</translation>
+    </message>
+    <message>
+        <source>トル = 101325/760 Pa</source>
+        <translation>torr = 101325/760 Pa</translation>
+    </message>
+    <message>
+        <source>水銀柱ミリメートル = 133.322387415 Pa</source>
+        <translation>millimetre of mercury = 133.322387415 Pa</translation>
+    </message>
+    <message>
+        <source>重量ポンド毎平方インチ = 1 lbf/in²</source>
+        <translation>pound-force per square inch = 1 lbf/in²</translation>
+    </message>
+    <message>
+        <source>カロリー = 4.184 J</source>
+        <translation>calorie = 4.184 J</translation>
+    </message>
+    <message>
+        <source>キロカロリー = 4184 J</source>
+        <translation>kilocalorie = 4184 J</translation>
+    </message>
+    <message>
+        <source>国際蒸気表カロリー = 4.1868 J</source>
+        <translation>international table calorie = 4.1868 J</translation>
+    </message>
+    <message>
+        <source>英熱量 = 1055.05585262 J</source>
+        <translation>British thermal unit = 1055.05585262 J</translation>
+    </message>
+    <message>
+        <source>英馬力 = 550 ft·lbf/s</source>
+        <translation>horsepower = 550 ft·lbf/s</translation>
+    </message>
+    <message>
+        <source>仏馬力 = 75 kgf·m/s</source>
+        <translation>metric horsepower = 75 kgf·m/s</translation>
+    </message>
+    <message>
+        <source>海里 = 1852 m</source>
+        <translation>nautical mile = 1852 m</translation>
+    </message>
+    <message>
+        <source>ノット = 1852 m/h</source>
+        <translation>knot = 1852 m/h</translation>
+    </message>
+    <message>
+        <source>米ガロン = 231 in³</source>
+        <translation>US gallon = 231 in³</translation>
+    </message>
+    <message>
+        <source>英ガロン = 4.54609 L</source>
+        <translation>imperial gallon = 4.54609 L</translation>
+    </message>
+    <message>
+        <source>光年 = 9460730472580800 m</source>
+        <translation>light-year = 9460730472580800 m</translation>
+    </message>
+    <message>
+        <source>パーセク = 648000/π au</source>
+        <translation>parsec = 648000/π au</translation>
+    </message>
+    <message>
+        <source>カラット = 200 mg</source>
+        <translation>carat = 200 mg</translation>
+    </message>
+    <message>
+        <source>インチ = 25.4 mm</source>
+        <translation>inch = 25.4 mm</translation>
+    </message>
+    <message>
+        <source>フィート = 12 in</source>
+        <translation>foot = 12 in</translation>
+    </message>
+    <message>
+        <source>ヤード = 3 ft</source>
+        <translation>yard = 3 ft</translation>
+    </message>
+    <message>
+        <source>マイル = 1760 yd</source>
+        <translation>mile = 1760 yd</translation>
+    </message>
+    <message>
+        <source>エーカー = 4840 yd²</source>
+        <translation>acre = 4840 yd²</translation>
+    </message>
+    <message>
+        <source>マイル毎時 = 1 mi/h</source>
+        <translation>mile per hour = 1 mi/h</translation>
+    </message>
+    <message>
+        <source>ポンド = 0.45359237 kg</source>
+        <translation>pound = 0.45359237 kg</translation>
+    </message>
+    <message>
+        <source>オンス = 1/16 lb</source>
+        <translation>ounce = 1/16 lb</translation>
+    </message>
+    <message>
+        <source>ビット</source>
+        <translation>bit</translation>
+    </message>
+    <message>
+        <source>バイト = 8 bit</source>
+        <translation>byte = 8 bit</translation>
+    </message>
+    <message>
+        <source>キビバイト = 1024 B</source>
+        <translation>kibibyte = 1024 B</translation>
+    </message>
+    <message>
+        <source>メビバイト = 1024 KiB</source>
+        <translation>mebibyte = 1024 KiB</translation>
+    </message>
+    <message>
+        <source>ギビバイト = 1024 MiB</source>
+        <translation>gibibyte = 1024 MiB</translation>
+    </message>
+    <message>
+        <source>テビバイト = 1024 GiB</source>
+        <translation>tebibyte = 1024 GiB</translation>
+    </message>
+    <message>
+        <source>尺 (しゃく) = 10/33 m</source>
+        <translation>shaku = 10/33 m</translation>
+    </message>
+    <message>
+        <source>寸 (すん) = 1/10 尺</source>
+        <translation>sun = 1/10 shaku</translation>
+    </message>
+    <message>
+        <source>間 (けん) = 6 尺</source>
+        <translation>ken = 6 shaku</translation>
+    </message>
+    <message>
+        <source>里 (り) = 12960 尺</source>
+        <translation>ri = 12960 shaku</translation>
+    </message>
+    <message>
+        <source>坪 (つぼ) = 400/121 m²</source>
+        <translation>tsubo = 400/121 m²</translation>
+    </message>
+    <message>
+        <source>合 (ごう) = 2401/13310 L</source>
+        <translation>gō = 2401/13310 L</translation>
+    </message>
+    <message>
+        <source>升 (しょう) = 10 合</source>
+        <translation>shō = 10 gō</translation>
+    </message>
+    <message>
+        <source>貫 (かん) = 3.75 kg</source>
+        <translation>kan = 3.75 kg</translation>
+    </message>
+    <message>
+        <source>匁 (もんめ) = 3.75 g</source>
+        <translation>monme = 3.75 g</translation>
+    </message>
+    <message>
+        <source>デカ</source>
+        <translation>deca</translation>
+    </message>
+    <message>
+        <source>キロ</source>
+        <translation>kilo</translation>
+    </message>
+    <message>
+        <source>ミリ</source>
+        <translation>milli</translation>
+    </message>
+    <message>
+        <source>センチ</source>
+        <translation>centi</translation>
+    </message>
+    <message>
+        <source>メガ</source>
+        <translation>mega</translation>
+    </message>
+    <message>
+        <source>ギガ</source>
+        <translation>giga</translation>
+    </message>
+    <message>
+        <source>テラ</source>
+        <translation>tera</translation>
+    </message>
+    <message>
+        <source>マイクロ</source>
+        <translation>micro</translation>
+    </message>
+    <message>
+        <source>ナノ</source>
+        <translation>nano</translation>
+    </message>
+    <message>
+        <source>デシ</source>
+        <translation>deci</translation>
+    </message>
+    <message>
+        <source>ヘクト</source>
+        <translation>hecto</translation>
+    </message>
+    <message>
+        <source>ピコ</source>
+        <translation>pico</translation>
+    </message>
+    <message>
+        <source>ペタ</source>
+        <translation>peta</translation>
+    </message>
+    <message>
+        <source>フェムト</source>
+        <translation>femto</translation>
+    </message>
+    <message>
+        <source>エクサ</source>
+        <translation>exa</translation>
+    </message>
+    <message>
+        <source>アト</source>
+        <translation>atto</translation>
+    </message>
+    <message>
+        <source>ゼタ</source>
+        <translation>zetta</translation>
+    </message>
+    <message>
+        <source>ゼプト</source>
+        <translation>zepto</translation>
+    </message>
+    <message>
+        <source>ヨタ</source>
+        <translation>yotta</translation>
+    </message>
+    <message>
+        <source>ヨクト</source>
+        <translation>yocto</translation>
+    </message>
+    <message>
+        <source>ロナ</source>
+        <translation>ronna</translation>
+    </message>
+    <message>
+        <source>ロント</source>
+        <translation>ronto</translation>
+    </message>
+    <message>
+        <source>クエタ</source>
+        <translation>quetta</translation>
+    </message>
+    <message>
+        <source>クエクト</source>
+        <translation>quecto</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,8 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     undoTypedRuns->setChecked(settings.UndoTypedRuns);
     totals = new QCheckBox(T::kTotals(), this);
     totals->setChecked(settings.Totals);
+    units = new QCheckBox(T::kUnits(), this);
+    units->setChecked(settings.Units);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -126,18 +128,32 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     left->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
     left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(Group(T::kResultGroup(), this,
-                           {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen,
-                            livePreview, autoRecalculate, completion, undoTypedRuns, totals}));
+    right->addWidget(
+        Group(T::kResultGroup(), this,
+              {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen, livePreview,
+               autoRecalculate, completion, undoTypedRuns, totals, units}));
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right);
     // Tab goes down the left column, then down the right one.
-    QWidget* order[] = {language,        autoSave,         noConfirm,         unaryPower,
-                        unaryBase,       enterInserts,     enterComputes,     digits,
-                        groupDigits,     keepStatusFormat, recalculateOnOpen, livePreview,
-                        autoRecalculate, completion,       undoTypedRuns,     totals};
+    QWidget* order[] = {language,
+                        autoSave,
+                        noConfirm,
+                        unaryPower,
+                        unaryBase,
+                        enterInserts,
+                        enterComputes,
+                        digits,
+                        groupDigits,
+                        keepStatusFormat,
+                        recalculateOnOpen,
+                        livePreview,
+                        autoRecalculate,
+                        completion,
+                        undoTypedRuns,
+                        totals,
+                        units};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -166,6 +182,7 @@ void CConfigBasic::Apply() {
     settings_.GroupDigits = groupDigits->isChecked();
     settings_.UndoTypedRuns = undoTypedRuns->isChecked();
     settings_.Totals = totals->isChecked();
+    settings_.Units = units->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

@@ -37,6 +37,7 @@ public:
     QCheckBox* groupDigits;
     QCheckBox* undoTypedRuns;
     QCheckBox* totals;
+    QCheckBox* units;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

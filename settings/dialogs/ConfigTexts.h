@@ -39,6 +39,7 @@ public:
     static QString kGroupDigits() { return tr("結果を3桁ごとに区切る"); }
     static QString kUndoTypedRuns() { return tr("入力をまとめて元に戻す"); }
     static QString kTotals() { return tr("合計を使う"); }
+    static QString kUnits() { return tr("単位を使う"); }
     static QString kUnaryGroup() { return tr("べき乗の単項演算子結合"); }
     static inline const QString kUnaryPower = QStringLiteral("Power : [ -a^b = -(a^b) ]");
     static inline const QString kUnaryBase = QStringLiteral("Base : [-a^b = (-a)^b]");

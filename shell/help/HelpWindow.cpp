@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kContentsWidth = 200;  // at the least
 
-const char* const kPageFiles[] = {"index",    "worksheet", "operators", "functions",
+const char* const kPageFiles[] = {"index",    "worksheet", "operators", "units", "functions",
                                   "userfunc", "insert",    "options",   "keys"};
 
 QString ReadPage(const QString& path) {

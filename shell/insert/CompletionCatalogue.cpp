@@ -12,6 +12,7 @@
 #include "engine/Format.h"
 #include "engine/Names.h"
 #include "shell/insert/FunctionMenuTable.h"
+#include "shell/insert/UnitCompletionRows.h"
 #include "worksheet/Worksheet.h"
 
 namespace numora {
@@ -20,8 +21,8 @@ namespace {
 
 using Kind = CompletionItem::Kind;
 
-constexpr const char16_t* kConstants[] = {u"pi",    u"π",      u"exp",   u"root2",
-                                          u"sqr2",  u"euler",  u"radian", u"degree"};
+constexpr const char16_t* kConstants[] = {u"pi",   u"π",     u"exp",    u"root2",
+                                          u"sqr2", u"euler", u"radian", u"degree"};
 
 // The built-in functions people call most, the most first: "sq" means Sqrt before Sqr2, "lo"
 // Log before Log10. The others follow them by length and name.
@@ -63,8 +64,8 @@ std::vector<CompletionItem> BuiltinCompletionItems() {
                 const std::u16string spelling = match.captured(1).toStdU16String();
                 const std::u16string lower = ToLowerAscii(spelling);
                 if (FindBuiltin(lower) == nullptr || !named.insert(lower).second) continue;
-                items.push_back({spelling, arguments.toStdU16String(),
-                                 description.toStdU16String(), Kind::Builtin});
+                items.push_back({spelling, arguments.toStdU16String(), description.toStdU16String(),
+                                 Kind::Builtin});
             }
             if (named.insert(ToLowerAscii(name.toStdU16String())).second) {
                 items.push_back({name.toStdU16String(), arguments.toStdU16String(),
@@ -94,8 +95,7 @@ std::vector<CompletionItem> TotalsCompletionItems() {
         const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
         const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
         const QString description = help.section(QStringLiteral(" : "), 0, 0);
-        items.push_back(
-            {name.toStdU16String(), {}, description.toStdU16String(), Kind::Constant});
+        items.push_back({name.toStdU16String(), {}, description.toStdU16String(), Kind::Constant});
     }
     return items;
 }
@@ -105,8 +105,10 @@ CompletionCatalogue::CompletionCatalogue(const UserFunctionCatalogue& functions,
     : functionSource_(functions), sheet_(sheet) {}
 
 TypingHelp::Source CompletionCatalogue::Source() {
-    return {[this] { return Indexes(); },
-            [this](std::size_t index, std::size_t item) { return HelpOf(index, item); }};
+    return {
+        [this] { return Indexes(); },
+        [this](std::size_t index, std::size_t item) { return HelpOf(index, item); },
+        [](std::u16string_view typed) { return UnitCompletionRows(typed, TypingHelp::kMaxRows); }};
 }
 
 std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
@@ -169,8 +171,7 @@ void CompletionCatalogue::UpdateVariables() {
     }
     assigned_.clear();
     // Every variable must be listed: one that came some other way means listing them all.
-    if (!variablesStale_ && table.Size() <= listed_.size() &&
-        recentItems_.size() <= kMostRecent) {
+    if (!variablesStale_ && table.Size() <= listed_.size() && recentItems_.size() <= kMostRecent) {
         return;
     }
     std::vector<CompletionItem> items;

@@ -194,6 +194,46 @@ constexpr FunctionMenuItem kTotals[] = {
 constexpr FunctionSubmenu kTotalsSubmenu = {QT_TRANSLATE_NOOP("numora::FunctionMenu", "合計(&S)"),
                                             kTotals};
 
+// Each item inserts its text, a conversion to complete with the value before it.
+constexpr FunctionMenuItem kUnits[] = {
+    {"-> [m]\t(&M)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "メートルに換算 : 5[ft] -> [m]")},
+    {"-> [cm]\t(&C)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "センチメートルに換算 : 5[ft] + 2[in] -> [cm]")},
+    {"-> [kg]\t(&K)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "キログラムに換算 : 150[lb] -> [kg]")},
+    {"-> [m²]\t(&A)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "平方メートルに換算 : 30[坪] -> [m²]")},
+    kSeparator,
+    {"[ft] -> [m]\t(&1)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "フィートをメートルに : 1[ft] = 0.3048[m]")},
+    {"[in] -> [cm]\t(&2)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "インチをセンチメートルに : 1[in] = 2.54[cm]")},
+    {"[mi] -> [km]\t(&3)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "マイルをキロメートルに : 1[mi] = 1.609344[km]")},
+    {"[lb] -> [kg]\t(&4)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "ポンドをキログラムに : 1[lb] = 0.45359237[kg]")},
+    {"[km/h] -> [m/s]\t(&5)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "時速を秒速に : 36[km/h] = 10[m/s]")},
+    kSeparator,
+    {"[°F] -> [°C]\t(&F)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "華氏度をセルシウス度に : 77[°F] = 25[°C]")},
+    {"[°C] -> [°F]\t(&D)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "セルシウス度を華氏度に : 100[°C] = 212[°F]")},
+    kSeparator,
+    {"[坪] -> [m²]\t(&T)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "坪を平方メートルに : 121[坪] = 400[m²]")},
+    {"[m²] -> [坪]\t(&B)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "平方メートルを坪に : 400[m²] = 121[坪]")},
+    {"[尺] -> [cm]\t(&S)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "尺をセンチメートルに : 33[尺] = 1000[cm]")},
+    {"[合] -> [mL]\t(&G)", kNameOnly,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "合をミリリットルに : 1[合] ≈ 180.39[mL]")},
+};
+
+constexpr FunctionSubmenu kUnitsSubmenu = {QT_TRANSLATE_NOOP("numora::FunctionMenu", "単位(&U)"),
+                                           kUnits};
+
 constexpr FunctionSubmenu kSubmenus[] = {
     {QT_TRANSLATE_NOOP("numora::FunctionMenu", "三角関数(&T)"), kTrigonometric},
     {QT_TRANSLATE_NOOP("numora::FunctionMenu", "指数・対数(&E)"), kExponential},
@@ -208,5 +248,7 @@ constexpr FunctionSubmenu kSubmenus[] = {
 std::span<const FunctionSubmenu> BuiltinFunctionMenuTable() { return kSubmenus; }
 
 const FunctionSubmenu& TotalsMenuTable() { return kTotalsSubmenu; }
+
+const FunctionSubmenu& UnitsMenuTable() { return kUnitsSubmenu; }
 
 }  // namespace numora

@@ -25,5 +25,7 @@ struct FunctionSubmenu {
 std::span<const FunctionSubmenu> BuiltinFunctionMenuTable();
 // The totals names, a heading of their own after the functions while totals are on.
 const FunctionSubmenu& TotalsMenuTable();
+// Common conversions, a heading of their own after the totals while units are on.
+const FunctionSubmenu& UnitsMenuTable();
 
 }  // namespace numora

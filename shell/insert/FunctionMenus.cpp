@@ -47,6 +47,15 @@ QMenu* AddSubmenu(QMenu& menu, const FunctionSubmenu& table) {
 }
 
 const QString kTotalsMenuName = QStringLiteral("totals");
+const QString kUnitsMenuName = QStringLiteral("units");
+
+void ShowHeading(QMenu& builtin, const QString& name, bool on) {
+    for (QAction* action : builtin.actions()) {
+        const bool heading = action->objectName() == name ||
+                             (action->menu() != nullptr && action->menu()->objectName() == name);
+        if (heading) action->setVisible(on);
+    }
+}
 
 }  // namespace
 
@@ -55,17 +64,14 @@ QMenu* CreateBuiltinFunctionMenu(QWidget* parent) {
     for (const FunctionSubmenu& table : BuiltinFunctionMenuTable()) AddSubmenu(*menu, table);
     menu->addSeparator()->setObjectName(kTotalsMenuName);
     AddSubmenu(*menu, TotalsMenuTable())->setObjectName(kTotalsMenuName);
+    menu->addSeparator()->setObjectName(kUnitsMenuName);
+    AddSubmenu(*menu, UnitsMenuTable())->setObjectName(kUnitsMenuName);
     return menu;
 }
 
-void ShowTotalsInMenu(QMenu& builtin, bool on) {
-    for (QAction* action : builtin.actions()) {
-        const bool totals =
-            action->objectName() == kTotalsMenuName ||
-            (action->menu() != nullptr && action->menu()->objectName() == kTotalsMenuName);
-        if (totals) action->setVisible(on);
-    }
-}
+void ShowTotalsInMenu(QMenu& builtin, bool on) { ShowHeading(builtin, kTotalsMenuName, on); }
+
+void ShowUnitsInMenu(QMenu& builtin, bool on) { ShowHeading(builtin, kUnitsMenuName, on); }
 
 void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue) {
     menu.clear();

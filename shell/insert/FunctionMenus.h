@@ -15,10 +15,13 @@ namespace numora {
 
 class WorksheetEditor;
 
-// The six submenus of built-in functions and, after a separator, the totals names, built once.
+// The six submenus of built-in functions and, each after a separator, the totals names and the
+// unit conversions, built once.
 QMenu* CreateBuiltinFunctionMenu(QWidget* parent);
-// Shows or hides the totals names of a menu made by CreateBuiltinFunctionMenu.
+// Show or hide the totals names, or the unit conversions, of a menu made by
+// CreateBuiltinFunctionMenu.
 void ShowTotalsInMenu(QMenu& builtin, bool on);
+void ShowUnitsInMenu(QMenu& builtin, bool on);
 // Replaces the menu's items by one per user function, in catalogue order: "%s\t(&%X)" with
 // the index modulo 16 as the access key (in English "&X name", the first sixteen only) and the
 // explanation as help text.

@@ -24,8 +24,8 @@ QString Unescape(QString text) {
 
 // Every <pre class="example"> block, in the pages of either language, is a piece of worksheet
 // as it stands after Enter was pressed on each of its lines, from the top, in a fresh worksheet
-// with the default options (totals on) and user functions: recalculating it must give it back
-// unchanged.
+// with the default options (totals and units on) and user functions: recalculating it must give
+// it back unchanged.
 TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
     test::App();
     static const QRegularExpression example("<pre class=\"example\">(.*?)</pre>",
@@ -43,6 +43,7 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
         for (const auto& match : example.globalMatch(html)) {
             const QString block = Unescape(match.captured(1));
             CalcEngine engine(functions);
+            engine.SetOptions({.Units = true});
             RecalcOptions options;
             options.totals = true;
             const RecalcOutcome outcome =

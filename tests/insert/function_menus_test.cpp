@@ -6,6 +6,8 @@
 #include <QScreen>
 
 #include "engine/Builtins.h"
+#include "engine/CalcEngine.h"
+#include "shell/insert/FunctionMenuTable.h"
 #include "shell/insert/FunctionMenus.h"
 #include "tests/support/qt_app_support.h"
 #include "userfunc/UserFunctionStore.h"
@@ -31,7 +33,7 @@ TEST(FunctionMenus, BuiltinMenuNamesRealFunctionsWithTheirHelp) {
         {"三角関数(&T)", 13},   {"指数・対数(&E)", 8}, {"計算・整数・丸め(&I)", 8},
         {"日付・時間(&D)", 11}, {"論理演算(&L)", 9},   {"変換・その他(&C)", 5},
     };
-    ASSERT_EQ(menu->actions().size(), 8);  // and a separator before the totals
+    ASSERT_EQ(menu->actions().size(), 10);  // and a separator before the totals and the units
     std::map<QString, const QAction*> byName;
     for (int i = 0; i < 6; ++i) {
         const QAction* sub = menu->actions()[i];
@@ -88,6 +90,75 @@ TEST(FunctionMenus, TotalsHaveAHeadingOfTheirOwnAndInsertTheirNames) {
     view.SetSelection(6, 7);
     InsertChosenFunction(sheet.Driver(), view, *items[0]);
     EXPECT_EQ(view.Text(), "tax = Subtotal*0.08");
+}
+
+// The unit conversions under a heading of their own, shown while units are on. Each item's help
+// ends in an example that the engine, with units on, computes as it says.
+TEST(FunctionMenus, UnitConversionsHaveAHeadingAndTheirExamplesHold) {
+    test::App();
+    std::unique_ptr<QMenu> menu(CreateBuiltinFunctionMenu(nullptr));
+    const QAction* heading = menu->actions()[9];
+    ASSERT_NE(heading->menu(), nullptr);
+    EXPECT_EQ(heading->text(), "単位(&U)");
+    const QList<QAction*> items = Functions(*heading->menu());
+    ASSERT_GE(items.size(), 10);
+    CalcEngine engine;
+    engine.SetOptions({.Units = true});
+    QStringList accessKeys;
+    for (const QAction* item : items) {
+        const QString text = FunctionNameOf(*item);
+        EXPECT_EQ(SlotsOf(*item), kNameOnly) << text.toStdString();
+        accessKeys << item->text().section(u'\t', 1);
+        // "坪を平方メートルに : 121[坪] = 400[m²]": the item's text converts the left side to
+        // the right side's value; "センチメートルに換算 : 5[ft] + 2[in] -> [cm]" is a line that
+        // uses it.
+        const QString example = item->statusTip().section(QStringLiteral(" : "), 1);
+        ASSERT_FALSE(example.isEmpty()) << text.toStdString();
+        std::u16string line;
+        QString expected;
+        if (example.contains(QStringLiteral("->"))) {
+            EXPECT_TRUE(example.endsWith(text)) << example.toStdString();
+            line = example.toStdU16String();
+        } else {
+            const bool approximate = example.contains(QStringLiteral(" ≈ "));
+            const QStringList sides =
+                example.split(approximate ? QStringLiteral(" ≈ ") : QStringLiteral(" = "));
+            ASSERT_EQ(sides.size(), 2) << example.toStdString();
+            const qsizetype bracket = sides[0].indexOf(u'[');
+            EXPECT_EQ(sides[0].mid(bracket) + text.mid(text.indexOf(QStringLiteral(" ->"))), text);
+            line = (sides[0].left(bracket) + text).toStdU16String();
+            expected = sides[1];
+            // "400[m²]" is shown as ">400 [m²]"; of "≈ 180.39[mL]" the digits shown come first.
+            expected = approximate ? expected.left(expected.indexOf(u'['))
+                                   : expected.insert(expected.indexOf(u'['), u' ');
+        }
+        std::int32_t position = 0;
+        const std::u16string typed = line;
+        EXPECT_EQ(engine.Evaluate(line, position), 0)
+            << QString::fromStdU16String(typed).toStdString();
+        const QString result = QString::fromStdU16String(engine.GetMessageText());
+        if (expected.isEmpty()) continue;
+        if (expected.contains(u'[')) {
+            EXPECT_EQ(result, expected) << QString::fromStdU16String(typed).toStdString();
+        } else {
+            EXPECT_TRUE(result.startsWith(expected)) << result.toStdString();
+        }
+    }
+    EXPECT_EQ(accessKeys.removeDuplicates(), 0) << accessKeys.join(' ').toStdString();
+    ShowUnitsInMenu(*menu, false);
+    EXPECT_FALSE(heading->isVisible());
+    EXPECT_FALSE(menu->actions()[8]->isVisible());
+    EXPECT_TRUE(menu->actions()[7]->isVisible());  // the totals stay
+    ShowUnitsInMenu(*menu, true);
+    EXPECT_TRUE(heading->isVisible());
+
+    WorksheetEditor view;
+    Worksheet sheet(view, NoUserFunctions());
+    view.ShowWorksheet(&sheet);
+    view.LoadText("area = 30");
+    view.SetSelection(9, 9);
+    InsertChosenFunction(sheet.Driver(), view, *items[items.size() - 4]);
+    EXPECT_EQ(view.Text(), "area = 30[坪] -> [m²]");
 }
 
 TEST(FunctionMenus, UserMenuAccessKeysRepeatAfterSixteen) {

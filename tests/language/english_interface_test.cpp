@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 
+#include "engine/UnitTable.h"
 #include "settings/dialogs/CConfigDlg.h"
 #include "shell/CommandId.h"
 #include "shell/CommandTable.h"
@@ -29,6 +30,7 @@
 #include "shell/find/FindTexts.h"
 #include "shell/help/HelpWindow.h"
 #include "shell/insert/FunctionMenus.h"
+#include "shell/insert/UnitCompletionRows.h"
 #include "tests/shell/accessibility_support.h"
 #include "tests/shell/main_frame_support.h"
 #include "tests/support/dialog_fit_support.h"
@@ -38,11 +40,13 @@
 namespace numora::test {
 namespace {
 
-// Kana, CJK ideographs and full-width forms.
+// Kana, CJK ideographs and full-width forms, outside square brackets: a unit's name in brackets
+// ("[坪] -> [m²]") is the unit itself in any language.
 bool HasJapanese(const QString& text) {
     static const QRegularExpression japanese(
         QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
-    return text.contains(japanese);
+    static const QRegularExpression unit(QStringLiteral("\\[[^\\]\\s:;]{1,8}\\]"));
+    return QString(text).remove(unit).contains(japanese);
 }
 
 // The texts a widget and its children show: titles, labels, buttons, group titles, tabs,
@@ -180,6 +184,26 @@ TEST_F(EnglishInterface, ReplacementCount) {
               QStringLiteral("Replaced 1 occurrence of \"food\" with \"meal\"."));
     EXPECT_EQ(findtexts::ReplacedAll(3, "a%2", "%1b"),
               QStringLiteral("Replaced 3 occurrences of \"a%2\" with \"%1b\"."));
+}
+
+// The completion list's lines for units: each row of the unit table, and the prefixed units.
+TEST_F(EnglishInterface, UnitHelpLines) {
+    Start();
+    for (std::size_t row = 0; row < UnitRows().size(); ++row) {
+        const QString help = UnitHelpLine({{}, static_cast<std::int32_t>(row), -1});
+        EXPECT_FALSE(help.isEmpty() || HasJapanese(help)) << help.toStdString();
+    }
+    const std::pair<const char16_t*, const char*> prefixed[] = {
+        {u"km", "kilometre = 1000 m"},
+        {u"kWh", "kilowatt hour = 1000 Wh"},
+        {u"µs", "microsecond = 10⁻⁶ s"},
+    };
+    for (const auto& [name, help] : prefixed) {
+        const std::vector<UnitChoice> found = FindUnits(name, 1);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(UnitHelpLine(found[0]).toStdString(), help);
+    }
+    EXPECT_EQ(UnitCompletionRows(u"しゃ", 1).at(0).help, QStringLiteral("shaku = 10/33 m"));
 }
 
 TEST_F(EnglishInterface, ScreenReaderNames) {

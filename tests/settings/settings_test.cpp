@@ -41,6 +41,7 @@ TEST(Settings, LoadReadsValuesWithTheirRules) {
          [](Settings& s) { s.UndoTypedRuns = false; }},
         {"undo typing in runs, any non-zero", "[Edit]\nUndoTypedRuns=7", [](Settings&) {}},
         {"no totals", "[EDIT]\ntotals=0", [](Settings& s) { s.Totals = false; }},
+        {"no units", "[Edit]\nUnits=0", [](Settings& s) { s.Units = false; }},
         // A height no one can read keeps the font the caller put in, as 0 does.
         {"font height out of range", "[Font]\nHeight=-2147483648", [](Settings&) {}},
         {"font height too small", "[Font]\nHeight=2", [](Settings&) {}},
@@ -86,7 +87,7 @@ TEST(Settings, SaveWritesEveryKeyInOrderAndKeepsOthers) {
               "Top=-2147483648\r\nLeft=-2147483648\r\nWidth=0\r\nHeight=0\r\n"
               "[view]\r\nList=1\r\n; note\r\nSplitterPos=-2147483648\r\nToolbar=1\r\n"
               "Status=1\r\nTopMost=0\r\nWordWrap=0\r\nLanguage=system\r\n\r\n[Plugin]\r\nX=y\r\n\r\n"
-              "[Edit]\r\nDigits=32\r\nOption=3\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=1\r\nTotals=1\r\nDefaultColor=0\r\nResultColor=16711680\r\n"
+              "[Edit]\r\nDigits=32\r\nOption=3\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=1\r\nTotals=1\r\nUnits=1\r\nDefaultColor=0\r\nResultColor=16711680\r\n"
               "ErrorColor=255\r\nCommentColor=32768\r\n\r\n"
               "[Font]\r\nHeight=0\r\nWeight=0\r\nItalic=0\r\nFaceName=Meiryo UI\r\n\r\n"
               "[Print]\r\nMarginLeft=1000\r\nMarginTop=1000\r\nMarginRight=1000\r\n"
@@ -100,7 +101,7 @@ TEST(Settings, LoadAndSaveKeepEveryValue) {
         "Width=-2147483648\r\nHeight=-2147483599\r\n\r\n[View]\r\nSplitterPos=250\r\n"
         "Toolbar=0\r\nList=0\r\nStatus=0\r\nTopMost=1\r\nWordWrap=1\r\nLanguage=en\r\n\r\n"
         "[Edit]\r\n"
-        "Digits=100\r\nOption=-268435403\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=0\r\nTotals=0\r\nDefaultColor=1193046\r\nResultColor=-1\r\n"
+        "Digits=100\r\nOption=-268435403\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=0\r\nTotals=0\r\nUnits=0\r\nDefaultColor=1193046\r\nResultColor=-1\r\n"
         "ErrorColor=1\r\nCommentColor=2\r\n\r\n[Font]\r\nHeight=-20\r\nWeight=700\r\nItalic=1\r\n"
         "FaceName=\"'MS Gothic'\"\r\n\r\n[Print]\r\nMarginLeft=1\r\nMarginTop=2\r\n"
         "MarginRight=3\r\nMarginBottom=4\r\n";

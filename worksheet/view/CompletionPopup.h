@@ -15,6 +15,7 @@ struct CompletionRow {
     QString signature;  // "LogN(base; x)", or the name alone
     QString help;
     bool function = false;  // inserted with "(" after it
+    bool unit = false;      // a unit's name, which replaces what was typed ("KM" becomes "km")
 };
 
 class CompletionPopup final : public QFrame {

@@ -133,6 +133,19 @@ void TypingHelp::Update() {
     UpdateTip(paragraph, column, caret);
 
     // The list opens as a name is typed and follows it; a caret moved elsewhere closes it.
+    const bool units = source_.units && sheet_.Engine().GetOptions().Units;
+    if (const auto unit = units ? UnitBeforeCaret(paragraph, column) : std::nullopt) {
+        const bool sameUnit = popup_->isVisible() && block.blockNumber() == anchorBlock_ &&
+                              unit->start == anchorStart_;
+        std::vector<CompletionRow> rows;
+        if (edited || sameUnit) rows = source_.units(unit->text);
+        if (rows.empty() || (rows.size() == 1 && rows[0].name == ToQString(unit->text))) {
+            HidePopup();
+            return;
+        }
+        ShowRows(std::move(rows), caret, unit->start);
+        return;
+    }
     const auto typed = NameBeforeCaret(paragraph, column);
     const bool sameName = typed && popup_->isVisible() && block.blockNumber() == anchorBlock_ &&
                           typed->start == anchorStart_;
@@ -147,8 +160,8 @@ void TypingHelp::Update() {
         [&](std::u16string_view key) { return used.UsedBesides(key, typedKey); }};
     const auto found = FindInAll(indexes, typed->text, kMaxRows, context);
     // A name typed out in full has nothing left to offer.
-    if (found.empty() || (found.size() == 1 && indexes[found[0].first]->Item(found[0].second).name ==
-                                                   typed->text)) {
+    if (found.empty() ||
+        (found.size() == 1 && indexes[found[0].first]->Item(found[0].second).name == typed->text)) {
         HidePopup();
         return;
     }
@@ -161,11 +174,16 @@ void TypingHelp::Update() {
                                                              : ToQString(entry.help),
                         entry.IsFunction()});
     }
+    ShowRows(std::move(rows), caret, typed->start);
+}
+
+void TypingHelp::ShowRows(std::vector<CompletionRow> rows, const QTextCursor& caret, int start) {
+    const QTextBlock block = caret.block();
     anchorBlock_ = block.blockNumber();
-    anchorStart_ = typed->start;
+    anchorStart_ = start;
     // Under the name's first character, which stays put while the name is typed on.
     QTextCursor nameStart = caret;
-    nameStart.setPosition(block.position() + typed->start);
+    nameStart.setPosition(block.position() + start);
     const QRect line = editor_.cursorRect(nameStart);
     // Clear of the tip, on whichever side of the line it is.
     int below = line.bottom() + 1;
@@ -239,7 +257,7 @@ void TypingHelp::Insert(int row) {
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     // What was typed stays as typed; the rest of the name follows it.
     const QString typed = cursor.selectedText();
-    QString text = typed + chosen.name.mid(typed.size());
+    QString text = chosen.unit ? chosen.name : typed + chosen.name.mid(typed.size());
     if (chosen.function) text += u'(';
     HidePopup();
     editor_.setTextCursor(cursor);

@@ -1,7 +1,8 @@
 #pragma once
 // Help while typing in the editor: the names a typed name may become, in a list under the caret
 // (Up and Down choose, Tab or a click inserts, Esc closes, Enter closes it and calculates as
-// ever; names the worksheet already uses come first), and the arguments of the call around the
+// ever; names the worksheet already uses come first), the units a name typed in square brackets
+// may become, in the same list, and the arguments of the call around the
 // caret in a tip below the line (Esc closes it until the caret is in another call). Both go
 // above the line where there is no room below. Neither opens while an input method composes or
 // a line is calculated.
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "worksheet/Completion.h"
+#include "worksheet/view/CompletionPopup.h"
 #include "worksheet/view/DocumentNames.h"
 
 class QLabel;
@@ -33,6 +35,8 @@ public:
         std::function<std::vector<const CompletionIndex*>()> indexes;
         // The help line of an item whose own is empty (a variable's value), by index and item.
         std::function<QString(std::size_t index, std::size_t item)> helpOf;
+        // The units a name typed in square brackets may become, best first, while units are on.
+        std::function<std::vector<CompletionRow>(std::u16string_view typed)> units;
     };
 
     // Both outlive the help.
@@ -52,6 +56,7 @@ protected:
 private:
     void Update();
     void UpdateTip(const std::u16string& paragraph, int column, const QTextCursor& caret);
+    void ShowRows(std::vector<CompletionRow> rows, const QTextCursor& caret, int start);
     void Insert(int row);
     void HidePopup();
     void HideAll();

@@ -92,6 +92,7 @@ TEST_F(ConfigDialog, EditCheckboxesReadAndWriteTheirOwnSettings) {
         {&Settings::GroupDigits, &CConfigBasic::groupDigits},
         {&Settings::UndoTypedRuns, &CConfigBasic::undoTypedRuns},
         {&Settings::Totals, &CConfigBasic::totals},
+        {&Settings::Units, &CConfigBasic::units},
     };
     for (const auto& row : rows) {
         for (const bool before : {false, true}) {
