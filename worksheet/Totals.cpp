@@ -258,7 +258,7 @@ TotalsState TotalsAbove(const TextBuffer& buffer, std::int32_t paragraph, Totals
         enum { Item, Blank, Summary } kind;
         TotalsName summary = TotalsName::None;
         Number value{0};
-        Unit unit;
+        Unit unit{};
     };
     std::vector<Event> events;
     struct Reach {

@@ -1358,6 +1358,66 @@ The changes last only until the program ends.</translation>
         <source>単位(&amp;U)</source>
         <translation>&amp;Units</translation>
     </message>
+    <message>
+        <source>-&gt; [m]	(&amp;M)</source>
+        <translation>&amp;1 -&gt; [m]</translation>
+    </message>
+    <message>
+        <source>-&gt; [cm]	(&amp;C)</source>
+        <translation>&amp;2 -&gt; [cm]</translation>
+    </message>
+    <message>
+        <source>-&gt; [kg]	(&amp;K)</source>
+        <translation>&amp;3 -&gt; [kg]</translation>
+    </message>
+    <message>
+        <source>-&gt; [m²]	(&amp;A)</source>
+        <translation>&amp;4 -&gt; [m²]</translation>
+    </message>
+    <message>
+        <source>[ft] -&gt; [m]	(&amp;1)</source>
+        <translation>&amp;5 [ft] -&gt; [m]</translation>
+    </message>
+    <message>
+        <source>[in] -&gt; [cm]	(&amp;2)</source>
+        <translation>&amp;6 [in] -&gt; [cm]</translation>
+    </message>
+    <message>
+        <source>[mi] -&gt; [km]	(&amp;3)</source>
+        <translation>&amp;7 [mi] -&gt; [km]</translation>
+    </message>
+    <message>
+        <source>[lb] -&gt; [kg]	(&amp;4)</source>
+        <translation>&amp;8 [lb] -&gt; [kg]</translation>
+    </message>
+    <message>
+        <source>[km/h] -&gt; [m/s]	(&amp;5)</source>
+        <translation>&amp;9 [km/h] -&gt; [m/s]</translation>
+    </message>
+    <message>
+        <source>[°F] -&gt; [°C]	(&amp;F)</source>
+        <translation>&amp;0 [°F] -&gt; [°C]</translation>
+    </message>
+    <message>
+        <source>[°C] -&gt; [°F]	(&amp;D)</source>
+        <translation>&amp;A [°C] -&gt; [°F]</translation>
+    </message>
+    <message>
+        <source>[坪] -&gt; [m²]	(&amp;T)</source>
+        <translation>&amp;B [坪] -&gt; [m²]</translation>
+    </message>
+    <message>
+        <source>[m²] -&gt; [坪]	(&amp;B)</source>
+        <translation>&amp;C [m²] -&gt; [坪]</translation>
+    </message>
+    <message>
+        <source>[尺] -&gt; [cm]	(&amp;S)</source>
+        <translation>&amp;D [尺] -&gt; [cm]</translation>
+    </message>
+    <message>
+        <source>[合] -&gt; [mL]	(&amp;G)</source>
+        <translation>&amp;E [合] -&gt; [mL]</translation>
+    </message>
 </context>
 <context>
     <name>numora::HelpWindow</name>

@@ -165,17 +165,28 @@ TEST_F(EnglishInterface, MenusHaveTheirOwnAccessKeys) {
     EXPECT_EQ(user.actions()[1]->text(),
               QStringLiteral("&1 ") + FunctionNameOf(*user.actions()[1]));
 
-    int items = 0;
+    ShowUnitsInMenu(*builtins, true);
+    ExpectEnglishAccessKeys(*builtins, QStringLiteral("functions with units"));
+    int items = 0, conversions = 0;
     for (const QAction* submenu : builtins->actions()) {
         if (submenu->menu() == nullptr) continue;
+        // A conversion is numbered as a list is ("&1 -> [m]"); a function carries its key inside
+        // its name.
+        const bool units = submenu->menu()->objectName() == QStringLiteral("units");
         for (const QAction* item : submenu->menu()->actions()) {
             if (item->isSeparator()) continue;
             QString shown = item->text();
-            EXPECT_EQ(FunctionNameOf(*item), shown.remove(u'&')) << item->text().toStdString();
-            ++items;
+            if (units) {
+                EXPECT_EQ(shown.mid(3), FunctionNameOf(*item)) << shown.toStdString();
+                ++conversions;
+            } else {
+                EXPECT_EQ(FunctionNameOf(*item), shown.remove(u'&')) << item->text().toStdString();
+                ++items;
+            }
         }
     }
     EXPECT_EQ(items, 57);
+    EXPECT_EQ(conversions, 15);
 }
 
 // The count of replacements is said in English words, one or many.
