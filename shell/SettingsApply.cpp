@@ -17,6 +17,7 @@
 #include "worksheet/view/TypingHelp.h"
 #include "worksheet/view/VariableListPane.h"
 #include "worksheet/view/WorksheetEditor.h"
+#include "worksheet/view/WorksheetHighlighter.h"
 
 namespace numora {
 
@@ -92,6 +93,8 @@ void ApplyEditSettings(CMainFrame& frame) {
         {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
          .GroupDigits = settings.GroupDigits,
          .Units = settings.Units});
+    frame.View().Highlighter().SetConversionArrows(settings.Units);
+    frame.View().viewport()->update();
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);
     sheet.SetTotals(settings.Totals);
     frame.Previewer().SetEnabled(settings.LivePreview);

@@ -31,15 +31,24 @@ std::ptrdiff_t Find(std::u16string_view text, std::u16string_view what) {
     return at == std::u16string_view::npos ? -1 : static_cast<std::ptrdiff_t>(at);
 }
 
+// The first ">" that starts a result: with arrows, not one that ends "->".
+std::ptrdiff_t FindResult(std::u16string_view text, bool arrows) {
+    for (std::size_t at = text.find(u'>'); at != std::u16string_view::npos;
+         at = text.find(u'>', at + 1)) {
+        if (!arrows || at == 0 || text[at - 1] != u'-') return static_cast<std::ptrdiff_t>(at);
+    }
+    return -1;
+}
+
 }  // namespace
 
-ColorSegments ColorEditedParagraph(std::u16string_view text) {
+ColorSegments ColorEditedParagraph(std::u16string_view text, bool arrows) {
     std::ptrdiff_t error = -1;
     for (std::u16string_view marker : kErrorMarkers) {
         error = Find(text, marker);
         if (error >= 0) break;
     }
-    std::ptrdiff_t result = Find(text, u">");
+    std::ptrdiff_t result = FindResult(text, arrows);
 
     // The comment is coloured first but comes last in the paragraph; keep the output ordered.
     std::size_t length = text.size();
@@ -66,7 +75,7 @@ ColorSegments ColorEditedParagraph(std::u16string_view text) {
     return out;
 }
 
-ColorSegments ColorScannedParagraph(std::u16string_view text) {
+ColorSegments ColorScannedParagraph(std::u16string_view text, bool arrows) {
     ColorSegments out;
     ColorKind state = ColorKind::Default;
     std::size_t segmentStart = 0;
@@ -86,7 +95,7 @@ ColorSegments ColorScannedParagraph(std::u16string_view text) {
             if (atEnd) break;
             state = ColorKind::Comment;
         } else if (state == ColorKind::Default) {
-            if (c == u'>') {
+            if (c == u'>' && !(arrows && previous == u'-')) {
                 Add(out, segmentStart, pos + 1, ColorKind::Default);
                 segmentStart = pos + 1;
                 state = ColorKind::Result;

@@ -22,11 +22,12 @@ using ColorSegments = std::vector<ColorSegment>;
 
 // The rule used after each edit: error markers are searched anywhere in the paragraph, the
 // first ">" starts the result part, "//" starts the comment. Positions are relative to the
-// paragraph start; the segments cover the whole paragraph in order.
-ColorSegments ColorEditedParagraph(std::u16string_view paragraph);
+// paragraph start; the segments cover the whole paragraph in order. With `arrows` (units on),
+// the ">" of a conversion arrow "->" is part of the expression, not the start of a result.
+ColorSegments ColorEditedParagraph(std::u16string_view paragraph, bool arrows = false);
 
 // The rule of the full recolouring: a left-to-right scan in which an error marker counts only
 // right after the first ">". Positions are relative to the paragraph start.
-ColorSegments ColorScannedParagraph(std::u16string_view paragraph);
+ColorSegments ColorScannedParagraph(std::u16string_view paragraph, bool arrows = false);
 
 }  // namespace numora

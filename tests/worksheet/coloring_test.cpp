@@ -44,6 +44,28 @@ TEST(ParagraphColoring, BothRules) {
     }
 }
 
+// With units on, "->" converts: its ">" is the expression's, and a result after it still
+// starts at its own ">"; off, the arrow colours as it always has.
+TEST(ParagraphColoring, ConversionArrowsWithUnits) {
+    const struct {
+        std::u16string text;
+        ColorSegments on, off;
+    } cases[] = {
+        {u"5[ft] -> [cm]", {{0, 13, D}}, {{0, 8, D}, {8, 5, R}}},
+        {u"x->[m] >5 [m]", {{0, 8, D}, {8, 5, R}}, {{0, 3, D}, {3, 10, R}}},
+        {u">-5 [°C]", {{0, 1, D}, {1, 7, R}}, {{0, 1, D}, {1, 7, R}}},
+        {u"->[m] // ->", {{0, 6, D}, {6, 5, C}}, {{0, 2, D}, {2, 4, R}, {6, 5, C}}},
+        {u"1[m] -> [s] >Error : Cannot Convert",
+         {{0, 13, D}, {13, 22, E}},
+         {{0, 7, D}, {7, 28, R}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColorEditedParagraph(c.text, true), c.on) << Utf16ToUtf8(c.text);
+        EXPECT_EQ(ColorScannedParagraph(c.text, true), c.on) << Utf16ToUtf8(c.text);
+        EXPECT_EQ(ColorScannedParagraph(c.text, false), c.off) << Utf16ToUtf8(c.text);
+    }
+}
+
 TEST(CaretAfterLoading, StartOfTheLastVisualLine) {
     EXPECT_EQ(CaretAfterColorAllLines(MemoryTextBuffer(u"a\nbcdef", 2)), 6);
 }

@@ -80,6 +80,12 @@ bool WorksheetHighlighter::Edited(const QTextBlock& block) const {
     return state >= 0 && state >> kGenerationShift == generation_ && (state & kEdited) != 0;
 }
 
+void WorksheetHighlighter::SetConversionArrows(bool on) {
+    if (arrows_ == on) return;
+    arrows_ = on;
+    RecolorAll();
+}
+
 bool WorksheetHighlighter::Apply(QTextBlock block) {
     const bool edited = Edited(block);
     block.setUserState(State(true, edited));
@@ -87,7 +93,7 @@ bool WorksheetHighlighter::Apply(QTextBlock block) {
     const std::u16string_view chars(reinterpret_cast<const char16_t*>(text.utf16()),
                                     static_cast<std::size_t>(text.size()));
     const ColorSegments segments =
-        edited ? ColorEditedParagraph(chars) : ColorScannedParagraph(chars);
+        edited ? ColorEditedParagraph(chars, arrows_) : ColorScannedParagraph(chars, arrows_);
 
     // While an input method composes, the layout holds the composed text at the caret with
     // formats of its own: those stay, and the colours stretch over the composed text.

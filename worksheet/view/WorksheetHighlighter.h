@@ -34,6 +34,8 @@ public:
     // The four colours, indexed by ColorKind. Every line takes them as it is next shown.
     void SetColors(const std::array<QColor, 4>& colors);
     QColor Color(ColorKind kind) const;
+    // Units on: "->" converts, so its ">" starts no result colour. Every line is coloured again.
+    void SetConversionArrows(bool on);
     // Every line is coloured again by the full scan as it is next shown.
     void RecolorAll();
     // Colours what is not yet coloured among `count` paragraphs from `first`: the lines a paint
@@ -53,6 +55,7 @@ private:
     QTextDocument& document_;
     std::array<QTextCharFormat, 4> formats_;
     int generation_ = 0;
+    bool arrows_ = false;
 };
 
 }  // namespace numora
