@@ -15,7 +15,6 @@
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
 #include "engine/UserFunctions.h"
-#include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 #include "userfunc/UserFunctionStore.h"
@@ -42,13 +41,6 @@ int FinishOutput(int status) {
         return 2;
     }
     return status;
-}
-
-// [Edit] Units of the desktop program's ini, on unless it says 0, as the options dialog keeps it.
-bool UnitsOption(const std::filesystem::path& iniPath) {
-    numora::IniFile ini;
-    ini.Load(iniPath);
-    return ini.GetInt("Edit", "Units", 1) != 0;
 }
 
 // `args` are the arguments after the program name, in UTF-8.
@@ -94,7 +86,11 @@ int Run(const std::vector<std::string>& args) {
         {.UnaryMinusBindsBase = options.UnaryMinusBindsBase ||
                                 (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
          .GroupDigits = options.GroupDigits || settings.GroupDigits,
-         .Units = UnitsOption(settings.IniPath)});
+         .Units = settings.Units,
+         .Percent = settings.Percent,
+         .TaxRate = settings.TaxRate,
+         .TaxRounding = settings.TaxRounding,
+         .MyriadGrouping = settings.MyriadGrouping});
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     recalc.totals = settings.Totals;

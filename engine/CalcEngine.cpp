@@ -10,6 +10,7 @@
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
 #include "engine/Format.h"
+#include "engine/MyriadNumeral.h"
 #include "engine/Names.h"
 
 namespace numora {
@@ -161,9 +162,9 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     const int status = EvaluateExpression(*this, line, position);
     if (status != 0) return status;
 
-    ValueText = FormatValue(Result);
+    ValueText = PlainValue(Result);
     if (MessageText.empty()) {
-        MessageText = ValueText;
+        MessageText = state_.Options.MyriadGrouping ? FormatValue(Result) : ValueText;
         if (!ResultUnit.Empty()) AppendUnitSuffix(MessageText, ResultUnit);
     } else {
         // A top-level call such as hex() wrote a text; the value follows it.
@@ -193,9 +194,17 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     return 0;
 }
 
-std::u16string CalcEngine::FormatValue(const Number& value) const {
+std::u16string CalcEngine::PlainValue(const Number& value) const {
     std::u16string text = FormatNumber(value, Digits);
     return state_.Options.GroupDigits ? GroupedDigits(text) : text;
+}
+
+std::u16string CalcEngine::FormatValue(const Number& value) const {
+    if (!state_.Options.MyriadGrouping) return PlainValue(value);
+    std::u16string text = MyriadGrouped(FormatNumber(value, Digits));
+    // Below 1万 and from 10^20 on the grouping in threes still applies when it is on.
+    return text.find_first_of(u"\u4E07\u5104\u5146\u4EAC") == std::u16string::npos ? PlainValue(value)
+                                                                                   : text;
 }
 
 std::u16string CalcEngine::FormatQuantity(const Number& value, const Unit* unit) const {
@@ -205,9 +214,8 @@ std::u16string CalcEngine::FormatQuantity(const Number& value, const Unit* unit)
 }
 
 std::u16string CalcEngine::GetQuantityText() const {
-    if (ResultUnit.Empty()) return ValueText;
-    std::u16string text = ValueText;
-    AppendUnitSuffix(text, ResultUnit);
+    std::u16string text = state_.Options.MyriadGrouping ? FormatValue(Result) : ValueText;
+    if (!ResultUnit.Empty()) AppendUnitSuffix(text, ResultUnit);
     return text;
 }
 

@@ -22,6 +22,15 @@ struct EvalOptions {
     bool GroupDigits = false;
     // A value may carry a unit in square brackets ("5[ft] + 2[in] -> [cm]").
     bool Units = false;
+    // '%' is a percent where no operand follows it ("1200 + 10%"), numbers take 万 and 億
+    // ("3万5千"), and the tax functions exist.
+    bool Percent = false;
+    // The consumption tax rate in percent and the rounding of tax to yen (-1 down, 0 half up,
+    // 1 up) that Tax and its kin use when a call gives none.
+    int TaxRate = 10;
+    int TaxRounding = -1;
+    // Results of 1万 and more are written in groups of four with 万, 億, 兆 and 京.
+    bool MyriadGrouping = false;
 };
 
 struct Workspace;    // engine/Workspace.h

@@ -64,6 +64,14 @@ inline constexpr std::u16string_view kUnitNotAllowed =
     u"Error : Invalid Function Parameter (Unit not Allowed)";
 inline constexpr std::u16string_view kUnitTwice = u"Error : Value has a Unit already";
 
+// Percentages, consumption tax and numbers written with 万 and 億.
+inline constexpr std::u16string_view kMyriadOrder = u" (Largest Unit First, Once Each)";
+inline constexpr std::u16string_view kMyriadDigits = u" (Too Many Digits after %s)";
+inline constexpr std::u16string_view kInvalidTaxRate =
+    u"Error : Invalid Tax Rate (Write 10% or 0.1)";
+inline constexpr std::u16string_view kInvalidTaxRounding =
+    u"Error : Invalid Rounding (-1 Round Down, 0 Round Half Up, 1 Round Up)";
+
 // Last-resort failures of a whole line.
 inline constexpr std::u16string_view kLineTooLong = u"Error : Line Too Long";
 inline constexpr std::u16string_view kOutOfMemory = u"Error : Out of Memory";

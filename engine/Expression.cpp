@@ -12,8 +12,10 @@
 #include "engine/EngineTexts.h"
 #include "engine/ExactArith.h"
 #include "engine/FunctionCall.h"
+#include "engine/MyriadNumeral.h"
 #include "engine/Names.h"
 #include "engine/NumberLiteral.h"
+#include "engine/PercentReader.h"
 #include "engine/UnitReader.h"
 #include "engine/Workspace.h"
 
@@ -25,6 +27,11 @@ constexpr char16_t kBottom = u'$';
 constexpr char16_t kNegate = u'N';
 constexpr char16_t kTimes = u'\u00D7';
 constexpr char16_t kDivide = u'\u00F7';
+// What a '+' or '-' on the operator stack carries: whether a percent term in its chain scales
+// the running value ("1200 + 10%") or is added as it is (a chain that began with a percent).
+constexpr std::size_t kScalingChain = 0;
+constexpr std::size_t kPlainChain = 1;
+constexpr std::size_t kNoPercent = static_cast<std::size_t>(-1);
 
 class DepthGuard {
 public:
@@ -65,6 +72,7 @@ public:
           values_(ws.Values),
           units_(ws.Units),
           unitsOn_(context.Engine->Options.Units),
+          percentOn_(context.Engine->Options.Percent),
           pos_(position < 0 ? 0 : std::min(static_cast<std::size_t>(position), text.size())) {}
 
     int Run();
@@ -86,6 +94,11 @@ private:
     int NumberOperand();
     int NamedOperand();
     int Finish();
+
+    // Percentages: a percent sign right after an operand divides it by a hundred; the value
+    // stays marked as a percent term until something else is done with it.
+    void PercentAfterOperand();
+    bool PercentOnTop() const { return percentAt_ + 1 == values_.size(); }
 
     // Units: the stack beside the values is filled from the first unit of the line on, so that
     // lines without one never touch it.
@@ -124,6 +137,8 @@ private:
     std::vector<Number>& values_;
     std::vector<UnitSlot>& units_;
     const bool unitsOn_;
+    const bool percentOn_;
+    std::size_t percentAt_ = kNoPercent;  // index of the value that is a percent term
     bool unitsActive_ = false;
     std::size_t pos_;
     char16_t pendingSign_ = 0;
@@ -178,10 +193,17 @@ void Machine::Descend(State then, State first) {
 
 int Machine::ExpressionTail() {
     SkipBlanks(text_, pos_);
-    const char16_t top = ops_.back().Op;
+    const PendingOperator pending = ops_.back();
+    const char16_t top = pending.Op;
+    std::size_t chain = kNoPercent;
     if (top == u'+' || top == u'-') {
         ops_.pop_back();
-        if (unitsActive_) {
+        chain = pending.ValueHeight;
+        if (chain == kScalingChain && PercentOnTop() &&
+            (!unitsActive_ || units_.back().Of.Empty())) {
+            const Number p = PopValue();
+            values_.back() = ScaleByPercent(values_.back(), p, top == u'-');
+        } else if (unitsActive_) {
             if (const int status = SumWithUnits(top == u'-'); status != kGoOn) return status;
         } else {
             const Number b = PopValue();
@@ -192,11 +214,13 @@ int Machine::ExpressionTail() {
                 SubtractFrom(a, b);
             }
         }
+        percentAt_ = kNoPercent;
     }
     const char16_t c = At(text_, pos_);
     if (pos_ < text_.size() && (c == u'+' || c == u'-') && !(unitsOn_ && ArrowAt(pos_))) {
         ++pos_;
-        ops_.push_back({c, 0});
+        if (chain == kNoPercent) chain = PercentOnTop() ? kPlainChain : kScalingChain;
+        ops_.push_back({c, chain});
         states_.push_back(State::StartTerm);
     } else {
         states_.pop_back();
@@ -210,13 +234,16 @@ int Machine::TermTail() {
     if (unitsActive_ &&
         (top == u'*' || top == kTimes || top == u'/' || top == kDivide || top == u'%')) {
         ops_.pop_back();
+        percentAt_ = kNoPercent;
         if (const int status = ProductWithUnits(top); status != kGoOn) return status;
     } else if (top == u'*' || top == kTimes) {
         ops_.pop_back();
+        percentAt_ = kNoPercent;
         const Number b = PopValue();
         MultiplyBy(values_.back(), b);
     } else if (top == u'/' || top == kDivide || top == u'%') {
         ops_.pop_back();
+        percentAt_ = kNoPercent;
         const Number b = PopValue();
         if (b == 0) return FailAt(-2, texts::kDivisionByZero, pos_);
         Number& a = values_.back();
@@ -247,6 +274,7 @@ int Machine::PowerTail() {
     SkipBlanks(text_, pos_);
     if (ops_.back().Op == u'^') {
         ops_.pop_back();
+        percentAt_ = kNoPercent;
         if (unitsActive_) {
             if (const int status = PowerWithUnits(); status != kGoOn) return status;
         } else {
@@ -324,17 +352,22 @@ int Machine::CloseGroup() {
     states_.pop_back();
     ops_.pop_back();
     ++pos_;
+    // A group is its value as it is: "100 + (10%)" adds a tenth, "100 + (10 + 5)%" scales.
+    percentAt_ = kNoPercent;
+    PercentAfterOperand();
     return kGoOn;
 }
 
 int Machine::NumberOperand() {
     Number value;
-    if (!ParseNumberLiteral(text_, pos_, value, ws_.Detail)) {
+    if (!(percentOn_ ? ParseMyriadNumeral(text_, pos_, value, ws_.Detail)
+                     : ParseNumberLiteral(text_, pos_, value, ws_.Detail))) {
         return Fail(-3, FormatMessage(texts::kInvalidValue, ws_.Detail), pos_);
     }
     values_.push_back(std::move(value));
     if (unitsActive_) units_.emplace_back();
     states_.pop_back();
+    PercentAfterOperand();
     return kGoOn;
 }
 
@@ -369,7 +402,21 @@ int Machine::NamedOperand() {
         units_.back() = UnitSlot{*unit, nameStart};
     }
     states_.pop_back();
+    PercentAfterOperand();
     return kGoOn;
+}
+
+void Machine::PercentAfterOperand() {
+    if (!percentOn_) return;
+    std::size_t at = pos_;
+    SkipBlanks(text_, at);
+    while (At(text_, at) == u'%' && IsPercentSign(text_, at)) {
+        values_.back() = PercentValue(values_.back());
+        percentAt_ = values_.size() - 1;
+        pos_ = at + 1;
+        at = pos_;
+        SkipBlanks(text_, at);
+    }
 }
 
 int Machine::Finish() {
@@ -405,6 +452,7 @@ int Machine::AttachUnit() {
     Unit unit;
     if (!ReadUnitBracket(text_, pos_, unit, context_.MessageText)) return UnitFailure(-3, pos_);
     UnitSlot& slot = units_.back();
+    percentAt_ = kNoPercent;
     if (!slot.Of.Empty()) return FailAt(-1, texts::kUnitTwice, at);
     slot.Of = std::move(unit);
     slot.At = at;

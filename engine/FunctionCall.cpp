@@ -10,6 +10,7 @@
 #include "engine/EngineState.h"
 #include "engine/EngineTexts.h"
 #include "engine/Expression.h"
+#include "engine/TaxFunctions.h"
 #include "engine/UnitFunctions.h"
 #include "engine/UserFunctions.h"
 #include "engine/VariableTable.h"
@@ -196,6 +197,12 @@ bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList
     const UserFunctionCatalogue& catalogue = *context.Engine->Functions;
     if (const int index = catalogue.Find(name); index >= 0) {
         return CallUserFunction(context, name, catalogue.At(index), arguments, value, unit);
+    }
+    if (context.Engine->Options.Percent) {
+        if (const PercentFunction* percent = FindPercentFunction(name)) {
+            return CallPercentFunction(*percent, arguments, context.Engine->Options, value,
+                                       context.MessageText);
+        }
     }
     // Always the call's own message: a text left by an earlier top-level call (hex, format)
     // must not stand in for the error.
