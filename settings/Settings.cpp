@@ -121,6 +121,11 @@ void Settings::Load() {
     UndoTypedRuns = ini.GetInt(kEdit, "UndoTypedRuns", 1) != 0;
     Totals = ini.GetInt(kEdit, "Totals", 1) != 0;
     Units = ini.GetInt(kEdit, "Units", 1) != 0;
+    Percent = ini.GetInt(kEdit, "Percent", 1) != 0;
+    TaxRate = std::clamp(ini.GetInt(kEdit, "TaxRate", 10), 0, 99);
+    const int64_t rounding = ini.GetInt(kEdit, "TaxRounding", -1);
+    TaxRounding = rounding >= -1 && rounding <= 1 ? static_cast<int32_t>(rounding) : -1;
+    MyriadGrouping = ReadBool(ini, "MyriadGrouping", false);
     DefaultColor = ReadBits(ini, "DefaultColor", D::DefaultColor);
     ResultColor = ReadBits(ini, "ResultColor", D::ResultColor);
     ErrorColor = ReadBits(ini, "ErrorColor", D::ErrorColor);
@@ -157,6 +162,7 @@ bool Settings::Save() const {
     ini.SetInt(kView, "TopMost", TopMost ? 1 : 0);
     ini.SetInt(kView, "WordWrap", WordWrap ? 1 : 0);
     ini.SetString(kView, "Language", Language);
+    ini.SetInt(kView, "MyriadGrouping", MyriadGrouping ? 1 : 0);
 
     ini.SetInt(kEdit, "Digits", Digits);
     ini.SetInt(kEdit, "Option", static_cast<int32_t>(Option));
@@ -167,6 +173,9 @@ bool Settings::Save() const {
     ini.SetInt(kEdit, "UndoTypedRuns", UndoTypedRuns ? 1 : 0);
     ini.SetInt(kEdit, "Totals", Totals ? 1 : 0);
     ini.SetInt(kEdit, "Units", Units ? 1 : 0);
+    ini.SetInt(kEdit, "Percent", Percent ? 1 : 0);
+    ini.SetInt(kEdit, "TaxRate", TaxRate);
+    ini.SetInt(kEdit, "TaxRounding", TaxRounding);
     ini.SetInt(kEdit, "DefaultColor", static_cast<int32_t>(DefaultColor));
     ini.SetInt(kEdit, "ResultColor", static_cast<int32_t>(ResultColor));
     ini.SetInt(kEdit, "ErrorColor", static_cast<int32_t>(ErrorColor));

@@ -119,6 +119,15 @@ public:
     bool Totals = true;
     // [Edit] Units: a value may carry a unit in square brackets and be converted with "->".
     bool Units = true;
+    // [Edit] Percent: "1200 + 10%" adds ten percent, numbers take 万 and 億, the tax functions
+    // exist.
+    bool Percent = true;
+    // [Edit] TaxRate: the consumption tax rate in percent (0..99) that Tax uses by default.
+    int32_t TaxRate = 10;
+    // [Edit] TaxRounding: tax to whole yen, -1 down (切り捨て), 0 half up, 1 up.
+    int32_t TaxRounding = -1;
+    // [View] MyriadGrouping: results of 1万 and more are written with 万 and 億.
+    bool MyriadGrouping = false;
     uint32_t Option = SettingsDefaults::Option;
     // COLORREF values, 0x00BBGGRR.
     uint32_t DefaultColor = SettingsDefaults::DefaultColor;

@@ -78,6 +78,7 @@ void AttachInsertCommands(CMainFrame& frame) {
         QMenu& builtin = BuiltinFunctionMenu(frame);
         ShowTotalsInMenu(builtin, frame.Sheet().Totals());
         ShowUnitsInMenu(builtin, frame.Sheet().Engine().GetOptions().Units);
+        ShowPercentInMenu(builtin, frame.Sheet().Engine().GetOptions().Percent);
         PopupAndInsert(builtin, PopupPoint(frame, CommandId::InsertBuiltinFunction),
                        frame.Sheet().Driver(), frame.View());
     });

@@ -92,7 +92,11 @@ void ApplyEditSettings(CMainFrame& frame) {
     sheet.SetOptions(
         {.UnaryMinusBindsBase = (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
          .GroupDigits = settings.GroupDigits,
-         .Units = settings.Units});
+         .Units = settings.Units,
+         .Percent = settings.Percent,
+         .TaxRate = settings.TaxRate,
+         .TaxRounding = settings.TaxRounding,
+         .MyriadGrouping = settings.MyriadGrouping});
     frame.View().Highlighter().SetConversionArrows(settings.Units);
     frame.View().viewport()->update();
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);

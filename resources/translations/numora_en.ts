@@ -470,6 +470,38 @@ Copy Result</translation>
         <source>単位を使う</source>
         <translation>Units in brackets</translation>
     </message>
+    <message>
+        <source>パーセント・税</source>
+        <translation>Percent and Tax</translation>
+    </message>
+    <message>
+        <source>パーセントと万・億を使う</source>
+        <translation>Percentages and 万/億 numbers</translation>
+    </message>
+    <message>
+        <source>標準税率：</source>
+        <translation>Standard tax rate:</translation>
+    </message>
+    <message>
+        <source>端数処理：</source>
+        <translation>Rounding of yen fractions:</translation>
+    </message>
+    <message>
+        <source>切り捨て</source>
+        <translation>Round down</translation>
+    </message>
+    <message>
+        <source>四捨五入</source>
+        <translation>Round half up</translation>
+    </message>
+    <message>
+        <source>切り上げ</source>
+        <translation>Round up</translation>
+    </message>
+    <message>
+        <source>万・億で表示</source>
+        <translation>Show large numbers in 万 and 億</translation>
+    </message>
 </context>
 <context>
     <name>FunctionDlgTexts</name>
@@ -1417,6 +1449,58 @@ The changes last only until the program ends.</translation>
     <message>
         <source>[合] -&gt; [mL]	(&amp;G)</source>
         <translation>&amp;E [合] -&gt; [mL]</translation>
+    </message>
+    <message>
+        <source>Pct	(&amp;P)</source>
+        <translation>&amp;Pct</translation>
+    </message>
+    <message>
+        <source>a が b の何パーセントか : Pct(a;b) = 100*a/b</source>
+        <translation>What percent a is of b : Pct(a;b) = 100*a/b</translation>
+    </message>
+    <message>
+        <source>PctChange	(&amp;C)</source>
+        <translation>Pct&amp;Change</translation>
+    </message>
+    <message>
+        <source>a から b への増減率 : PctChange(a;b) = 100*(b-a)/a</source>
+        <translation>Change from a to b in percent : PctChange(a;b) = 100*(b-a)/a</translation>
+    </message>
+    <message>
+        <source>Tax	(&amp;T)</source>
+        <translation>&amp;Tax</translation>
+    </message>
+    <message>
+        <source>消費税 (外税) : Tax(x;Rate=標準税率;Round=端数処理) Round = [-1:切り捨て/0:四捨五入/1:切り上げ] or 消費税(...)</source>
+        <translation>Consumption tax on an amount : Tax(x;Rate=standard rate;Round=rounding) Round = [-1:down/0:half up/1:up] or 消費税(...)</translation>
+    </message>
+    <message>
+        <source>TaxPlus	(&amp;A)</source>
+        <translation>TaxP&amp;lus</translation>
+    </message>
+    <message>
+        <source>税込金額 : TaxPlus(x;Rate;Round) = x + Tax(x) or 税込(...)</source>
+        <translation>Amount with tax : TaxPlus(x;Rate;Round) = x + Tax(x) or 税込(...)</translation>
+    </message>
+    <message>
+        <source>TaxIncluded	(&amp;I)</source>
+        <translation>Tax&amp;Included</translation>
+    </message>
+    <message>
+        <source>税込金額に含まれる消費税 (内税) : TaxIncluded(x;Rate;Round) or 内税(...)</source>
+        <translation>Tax inside an amount with tax : TaxIncluded(x;Rate;Round) or 内税(...)</translation>
+    </message>
+    <message>
+        <source>TaxMinus	(&amp;M)</source>
+        <translation>Tax&amp;Minus</translation>
+    </message>
+    <message>
+        <source>税抜金額 : TaxMinus(x;Rate;Round) = x - TaxIncluded(x) or 税抜(...)</source>
+        <translation>Amount without tax : TaxMinus(x;Rate;Round) = x - TaxIncluded(x) or 税抜(...)</translation>
+    </message>
+    <message>
+        <source>パーセント・税(&amp;P)</source>
+        <translation>&amp;Percent and Tax</translation>
     </message>
 </context>
 <context>

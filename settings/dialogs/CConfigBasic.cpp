@@ -97,6 +97,31 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     totals->setChecked(settings.Totals);
     units = new QCheckBox(T::kUnits(), this);
     units->setChecked(settings.Units);
+    percent = new QCheckBox(T::kPercent(), this);
+    percent->setChecked(settings.Percent);
+    taxRate = new QSpinBox(this);
+    taxRate->setRange(0, 99);
+    taxRate->setSuffix(T::kPercentSuffix);
+    taxRate->setValue(std::clamp(settings.TaxRate, 0, 99));
+    taxRounding = new QComboBox(this);
+    taxRounding->addItem(T::kRoundDown(), -1);
+    taxRounding->addItem(T::kRoundHalfUp(), 0);
+    taxRounding->addItem(T::kRoundUp(), 1);
+    taxRounding->setCurrentIndex(std::max(0, taxRounding->findData(settings.TaxRounding)));
+    myriadGrouping = new QCheckBox(T::kMyriadGrouping(), this);
+    myriadGrouping->setChecked(settings.MyriadGrouping);
+    auto* taxRow = new QWidget(this);
+    auto* taxLayout = new QHBoxLayout(taxRow);
+    taxLayout->setContentsMargins(0, 0, 0, 0);
+    auto* taxRateLabel = new QLabel(T::kTaxRate(), taxRow);
+    taxRateLabel->setBuddy(taxRate);
+    auto* roundingLabel = new QLabel(T::kTaxRounding(), taxRow);
+    roundingLabel->setBuddy(taxRounding);
+    taxLayout->addWidget(taxRateLabel);
+    taxLayout->addWidget(taxRate);
+    taxLayout->addWidget(roundingLabel);
+    taxLayout->addWidget(taxRounding);
+    taxLayout->addStretch();
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -126,6 +151,7 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     left->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     left->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     left->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
+    left->addWidget(Group(T::kPercentGroup(), this, {percent, taxRow, myriadGrouping}));
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(
@@ -144,6 +170,10 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
                         unaryBase,
                         enterInserts,
                         enterComputes,
+                        percent,
+                        taxRate,
+                        taxRounding,
+                        myriadGrouping,
                         digits,
                         groupDigits,
                         keepStatusFormat,
@@ -183,6 +213,10 @@ void CConfigBasic::Apply() {
     settings_.UndoTypedRuns = undoTypedRuns->isChecked();
     settings_.Totals = totals->isChecked();
     settings_.Units = units->isChecked();
+    settings_.Percent = percent->isChecked();
+    settings_.TaxRate = taxRate->value();
+    settings_.TaxRounding = taxRounding->currentData().toInt();
+    settings_.MyriadGrouping = myriadGrouping->isChecked();
     settings_.Language = language->currentData().toString().toStdString();
 }
 

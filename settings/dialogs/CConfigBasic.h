@@ -38,6 +38,10 @@ public:
     QCheckBox* undoTypedRuns;
     QCheckBox* totals;
     QCheckBox* units;
+    QCheckBox* percent;
+    QSpinBox* taxRate;
+    QComboBox* taxRounding;  // item data -1, 0, 1
+    QCheckBox* myriadGrouping;
     QRadioButton* unaryPower;
     QRadioButton* unaryBase;
     QRadioButton* enterInserts;

@@ -40,6 +40,15 @@ public:
     static QString kUndoTypedRuns() { return tr("入力をまとめて元に戻す"); }
     static QString kTotals() { return tr("合計を使う"); }
     static QString kUnits() { return tr("単位を使う"); }
+    static QString kPercentGroup() { return tr("パーセント・税"); }
+    static QString kPercent() { return tr("パーセントと万・億を使う"); }
+    static QString kTaxRate() { return tr("標準税率："); }
+    static inline const QString kPercentSuffix = QStringLiteral(" %");
+    static QString kTaxRounding() { return tr("端数処理："); }
+    static QString kRoundDown() { return tr("切り捨て"); }
+    static QString kRoundHalfUp() { return tr("四捨五入"); }
+    static QString kRoundUp() { return tr("切り上げ"); }
+    static QString kMyriadGrouping() { return tr("万・億で表示"); }
     static QString kUnaryGroup() { return tr("べき乗の単項演算子結合"); }
     static inline const QString kUnaryPower = QStringLiteral("Power : [ -a^b = -(a^b) ]");
     static inline const QString kUnaryBase = QStringLiteral("Base : [-a^b = (-a)^b]");

@@ -11,6 +11,7 @@
 #include "engine/Builtins.h"
 #include "engine/Format.h"
 #include "engine/Names.h"
+#include "engine/TaxFunctions.h"
 #include "shell/insert/FunctionMenuTable.h"
 #include "shell/insert/UnitCompletionRows.h"
 #include "worksheet/Worksheet.h"
@@ -100,6 +101,39 @@ std::vector<CompletionItem> TotalsCompletionItems() {
     return items;
 }
 
+std::vector<CompletionItem> PercentCompletionItems() {
+    std::vector<CompletionItem> items;
+    static const QRegularExpression call(QStringLiteral("([A-Za-z][A-Za-z0-9_]*)\\(([^)]*)\\)"));
+    for (const FunctionMenuItem& entry : PercentMenuTable().items) {
+        if (entry.text == nullptr) continue;
+        const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
+        const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
+        const QString description = help.section(QStringLiteral(" : "), 0, 0);
+        QString arguments;
+        for (const auto& match : call.globalMatch(help.section(QStringLiteral(" : "), 1))) {
+            if (match.captured(1) == name) {
+                arguments = match.captured(2);
+                break;
+            }
+        }
+        items.push_back({name.toStdU16String(), arguments.toStdU16String(),
+                         description.toStdU16String(), Kind::Builtin});
+    }
+    // The Japanese names share the help of the function they call.
+    const auto& table = PercentFunctionTable();
+    for (const PercentFunction& function : table) {
+        const auto same = std::find_if(items.begin(), items.end(), [&](const CompletionItem& item) {
+            const PercentFunction* named = FindPercentFunction(ToLowerAscii(item.name));
+            return named != nullptr && named->Impl == function.Impl;
+        });
+        if (same == items.end() || ToLowerAscii(same->name) == function.Name) continue;
+        CompletionItem item = *same;
+        item.name = std::u16string(function.Display);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
 CompletionCatalogue::CompletionCatalogue(const UserFunctionCatalogue& functions,
                                          const Worksheet& sheet)
     : functionSource_(functions), sheet_(sheet) {}
@@ -115,6 +149,7 @@ std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
     if (!builtinsBuilt_) {
         builtins_.Assign(BuiltinCompletionItems());
         totals_.Assign(TotalsCompletionItems());
+        percent_.Assign(PercentCompletionItems());
         builtinsBuilt_ = true;
     }
     if (functionsStale_) {
@@ -137,8 +172,10 @@ std::vector<const CompletionIndex*> CompletionCatalogue::Indexes() {
         variableHelp_.clear();
         variablesGeneration_ = sheet_.Generation();
     }
-    if (sheet_.Totals()) return {&builtins_, &functions_, &variables_, &recent_, &totals_};
-    return {&builtins_, &functions_, &variables_, &recent_};
+    std::vector<const CompletionIndex*> indexes = {&builtins_, &functions_, &variables_, &recent_};
+    if (sheet_.Totals()) indexes.push_back(&totals_);
+    if (sheet_.Engine().GetOptions().Percent) indexes.push_back(&percent_);
+    return indexes;
 }
 
 void CompletionCatalogue::VariablesAssigned(const std::vector<std::u16string>& names,

@@ -47,6 +47,7 @@ private:
     CompletionIndex variables_;  // every variable when last listed in full
     CompletionIndex recent_;     // those assigned since
     CompletionIndex totals_;     // offered while the worksheet's totals are on
+    CompletionIndex percent_;    // and the percent and tax functions while percentages are on
     std::vector<CompletionItem> recentItems_;
     std::unordered_set<std::u16string> listed_;  // the keys of both
     std::vector<std::u16string> assigned_;       // names noted since the indexes were brought up
@@ -62,5 +63,7 @@ private:
 std::vector<CompletionItem> BuiltinCompletionItems();
 // The totals names, with the help of their menu items.
 std::vector<CompletionItem> TotalsCompletionItems();
+// The percent and tax functions, the Japanese names among them.
+std::vector<CompletionItem> PercentCompletionItems();
 
 }  // namespace numora

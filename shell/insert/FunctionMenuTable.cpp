@@ -231,6 +231,32 @@ constexpr FunctionMenuItem kUnits[] = {
      QT_TRANSLATE_NOOP("numora::FunctionMenu", "合をミリリットルに : 1[合] ≈ 180.39[mL]")},
 };
 
+// Percentages and consumption tax; the rate and rounding default to the options dialog's.
+constexpr FunctionMenuItem kPercent[] = {
+    {QT_TRANSLATE_NOOP("numora::FunctionMenu", "Pct\t(&P)"), 2,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu", "a が b の何パーセントか : Pct(a;b) = 100*a/b")},
+    {QT_TRANSLATE_NOOP("numora::FunctionMenu", "PctChange\t(&C)"), 2,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu",
+                       "a から b への増減率 : PctChange(a;b) = 100*(b-a)/a")},
+    kSeparator,
+    {QT_TRANSLATE_NOOP("numora::FunctionMenu", "Tax\t(&T)"), 1,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu",
+                       "消費税 (外税) : Tax(x;Rate=標準税率;Round=端数処理) Round = "
+                       "[-1:切り捨て/0:四捨五入/1:切り上げ] or 消費税(...)")},
+    {QT_TRANSLATE_NOOP("numora::FunctionMenu", "TaxPlus\t(&A)"), 1,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu",
+                       "税込金額 : TaxPlus(x;Rate;Round) = x + Tax(x) or 税込(...)")},
+    {QT_TRANSLATE_NOOP("numora::FunctionMenu", "TaxIncluded\t(&I)"), 1,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu",
+                       "税込金額に含まれる消費税 (内税) : TaxIncluded(x;Rate;Round) or 内税(...)")},
+    {QT_TRANSLATE_NOOP("numora::FunctionMenu", "TaxMinus\t(&M)"), 1,
+     QT_TRANSLATE_NOOP("numora::FunctionMenu",
+                       "税抜金額 : TaxMinus(x;Rate;Round) = x - TaxIncluded(x) or 税抜(...)")},
+};
+
+constexpr FunctionSubmenu kPercentSubmenu = {
+    QT_TRANSLATE_NOOP("numora::FunctionMenu", "パーセント・税(&P)"), kPercent};
+
 constexpr FunctionSubmenu kUnitsSubmenu = {QT_TRANSLATE_NOOP("numora::FunctionMenu", "単位(&U)"),
                                            kUnits};
 
@@ -250,5 +276,7 @@ std::span<const FunctionSubmenu> BuiltinFunctionMenuTable() { return kSubmenus; 
 const FunctionSubmenu& TotalsMenuTable() { return kTotalsSubmenu; }
 
 const FunctionSubmenu& UnitsMenuTable() { return kUnitsSubmenu; }
+
+const FunctionSubmenu& PercentMenuTable() { return kPercentSubmenu; }
 
 }  // namespace numora

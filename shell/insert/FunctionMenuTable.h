@@ -27,5 +27,7 @@ std::span<const FunctionSubmenu> BuiltinFunctionMenuTable();
 const FunctionSubmenu& TotalsMenuTable();
 // Common conversions, a heading of their own after the totals while units are on.
 const FunctionSubmenu& UnitsMenuTable();
+// Percent and tax functions, a heading of their own after the units while percentages are on.
+const FunctionSubmenu& PercentMenuTable();
 
 }  // namespace numora

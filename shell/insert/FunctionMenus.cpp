@@ -48,6 +48,7 @@ QMenu* AddSubmenu(QMenu& menu, const FunctionSubmenu& table) {
 
 const QString kTotalsMenuName = QStringLiteral("totals");
 const QString kUnitsMenuName = QStringLiteral("units");
+const QString kPercentMenuName = QStringLiteral("percent");
 
 void ShowHeading(QMenu& builtin, const QString& name, bool on) {
     for (QAction* action : builtin.actions()) {
@@ -66,12 +67,16 @@ QMenu* CreateBuiltinFunctionMenu(QWidget* parent) {
     AddSubmenu(*menu, TotalsMenuTable())->setObjectName(kTotalsMenuName);
     menu->addSeparator()->setObjectName(kUnitsMenuName);
     AddSubmenu(*menu, UnitsMenuTable())->setObjectName(kUnitsMenuName);
+    menu->addSeparator()->setObjectName(kPercentMenuName);
+    AddSubmenu(*menu, PercentMenuTable())->setObjectName(kPercentMenuName);
     return menu;
 }
 
 void ShowTotalsInMenu(QMenu& builtin, bool on) { ShowHeading(builtin, kTotalsMenuName, on); }
 
 void ShowUnitsInMenu(QMenu& builtin, bool on) { ShowHeading(builtin, kUnitsMenuName, on); }
+
+void ShowPercentInMenu(QMenu& builtin, bool on) { ShowHeading(builtin, kPercentMenuName, on); }
 
 void FillUserFunctionMenu(QMenu& menu, const UserFunctionCatalogue& catalogue) {
     menu.clear();

@@ -16,12 +16,13 @@ namespace numora {
 class WorksheetEditor;
 
 // The six submenus of built-in functions and, each after a separator, the totals names and the
-// unit conversions, built once.
+// unit conversions and the percent and tax functions, built once.
 QMenu* CreateBuiltinFunctionMenu(QWidget* parent);
-// Show or hide the totals names, or the unit conversions, of a menu made by
+// Show or hide the totals names, the unit conversions or the percent functions of a menu made by
 // CreateBuiltinFunctionMenu.
 void ShowTotalsInMenu(QMenu& builtin, bool on);
 void ShowUnitsInMenu(QMenu& builtin, bool on);
+void ShowPercentInMenu(QMenu& builtin, bool on);
 // Replaces the menu's items by one per user function, in catalogue order: "%s\t(&%X)" with
 // the index modulo 16 as the access key (in English "&X name", the first sixteen only) and the
 // explanation as help text.

@@ -7,6 +7,7 @@
 
 #include "engine/Builtins.h"
 #include "engine/CalcEngine.h"
+#include "engine/TaxFunctions.h"
 #include "shell/insert/FunctionMenuTable.h"
 #include "shell/insert/FunctionMenus.h"
 #include "tests/support/qt_app_support.h"
@@ -33,7 +34,8 @@ TEST(FunctionMenus, BuiltinMenuNamesRealFunctionsWithTheirHelp) {
         {"三角関数(&T)", 13},   {"指数・対数(&E)", 8}, {"計算・整数・丸め(&I)", 8},
         {"日付・時間(&D)", 11}, {"論理演算(&L)", 9},   {"変換・その他(&C)", 5},
     };
-    ASSERT_EQ(menu->actions().size(), 10);  // and a separator before the totals and the units
+    // and a separator before each of the totals, the units and the percent functions
+    ASSERT_EQ(menu->actions().size(), 12);
     std::map<QString, const QAction*> byName;
     for (int i = 0; i < 6; ++i) {
         const QAction* sub = menu->actions()[i];
@@ -159,6 +161,38 @@ TEST(FunctionMenus, UnitConversionsHaveAHeadingAndTheirExamplesHold) {
     view.SetSelection(9, 9);
     InsertChosenFunction(sheet.Driver(), view, *items[items.size() - 4]);
     EXPECT_EQ(view.Text(), "area = 30[坪] -> [m²]");
+}
+
+// The percent and tax functions under a heading of their own, shown while percentages are on;
+// each item names a function that exists then, and inserts its call.
+TEST(FunctionMenus, PercentFunctionsHaveAHeading) {
+    test::App();
+    std::unique_ptr<QMenu> menu(CreateBuiltinFunctionMenu(nullptr));
+    const QAction* heading = menu->actions()[11];
+    ASSERT_NE(heading->menu(), nullptr);
+    EXPECT_EQ(heading->text(), "パーセント・税(&P)");
+    const QList<QAction*> items = Functions(*heading->menu());
+    QStringList names;
+    for (const QAction* item : items) {
+        names << FunctionNameOf(*item);
+        EXPECT_NE(FindPercentFunction(AsciiLower(names.back()).toStdU16String()), nullptr);
+        EXPECT_TRUE(item->statusTip().contains(names.back() + u'(')) << names.back().toStdString();
+    }
+    EXPECT_EQ(names, (QStringList{"Pct", "PctChange", "Tax", "TaxPlus", "TaxIncluded", "TaxMinus"}));
+    ShowPercentInMenu(*menu, false);
+    EXPECT_FALSE(heading->isVisible());
+    EXPECT_FALSE(menu->actions()[10]->isVisible());
+    EXPECT_TRUE(menu->actions()[9]->isVisible());  // the units stay
+    ShowPercentInMenu(*menu, true);
+    EXPECT_TRUE(heading->isVisible());
+
+    WorksheetEditor view;
+    Worksheet sheet(view, NoUserFunctions());
+    view.ShowWorksheet(&sheet);
+    view.LoadText("1980");
+    view.SetSelection(0, 4);
+    InsertChosenFunction(sheet.Driver(), view, *items[3]);
+    EXPECT_EQ(view.Text(), "TaxPlus(1980)");
 }
 
 TEST(FunctionMenus, UserMenuAccessKeysRepeatAfterSixteen) {

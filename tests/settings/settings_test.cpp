@@ -42,6 +42,15 @@ TEST(Settings, LoadReadsValuesWithTheirRules) {
         {"undo typing in runs, any non-zero", "[Edit]\nUndoTypedRuns=7", [](Settings&) {}},
         {"no totals", "[EDIT]\ntotals=0", [](Settings& s) { s.Totals = false; }},
         {"no units", "[Edit]\nUnits=0", [](Settings& s) { s.Units = false; }},
+        {"percent off, tax at 8% rounded half up, grouped in 万",
+         "[Edit]\nPercent=0\nTaxRate=8\nTaxRounding=0\n[View]\nMyriadGrouping=1",
+         [](Settings& s) {
+             s.Percent = false, s.TaxRate = 8, s.TaxRounding = 0, s.MyriadGrouping = true;
+         }},
+        {"tax rate clamped, unknown rounding", "[Edit]\nTaxRate=150\nTaxRounding=2",
+         [](Settings& s) { s.TaxRate = 99; }},
+        {"negative tax rate", "[Edit]\nTaxRate=-5\nTaxRounding=1",
+         [](Settings& s) { s.TaxRate = 0, s.TaxRounding = 1; }},
         // A height no one can read keeps the font the caller put in, as 0 does.
         {"font height out of range", "[Font]\nHeight=-2147483648", [](Settings&) {}},
         {"font height too small", "[Font]\nHeight=2", [](Settings&) {}},
@@ -86,8 +95,8 @@ TEST(Settings, SaveWritesEveryKeyInOrderAndKeepsOthers) {
               "; top\r\n[General]\r\nExtra=1\r\nDataPath=/home/u/\xE8\xA8\x88\xE7\xAE\x97\r\n"
               "Top=-2147483648\r\nLeft=-2147483648\r\nWidth=0\r\nHeight=0\r\n"
               "[view]\r\nList=1\r\n; note\r\nSplitterPos=-2147483648\r\nToolbar=1\r\n"
-              "Status=1\r\nTopMost=0\r\nWordWrap=0\r\nLanguage=system\r\n\r\n[Plugin]\r\nX=y\r\n\r\n"
-              "[Edit]\r\nDigits=32\r\nOption=3\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=1\r\nTotals=1\r\nUnits=1\r\nDefaultColor=0\r\nResultColor=16711680\r\n"
+              "Status=1\r\nTopMost=0\r\nWordWrap=0\r\nLanguage=system\r\nMyriadGrouping=0\r\n\r\n[Plugin]\r\nX=y\r\n\r\n"
+              "[Edit]\r\nDigits=32\r\nOption=3\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=1\r\nTotals=1\r\nUnits=1\r\nPercent=1\r\nTaxRate=10\r\nTaxRounding=-1\r\nDefaultColor=0\r\nResultColor=16711680\r\n"
               "ErrorColor=255\r\nCommentColor=32768\r\n\r\n"
               "[Font]\r\nHeight=0\r\nWeight=0\r\nItalic=0\r\nFaceName=Meiryo UI\r\n\r\n"
               "[Print]\r\nMarginLeft=1000\r\nMarginTop=1000\r\nMarginRight=1000\r\n"
@@ -99,9 +108,9 @@ TEST(Settings, LoadAndSaveKeepEveryValue) {
     const std::string file =
         "[General]\r\nDataPath=\"  C:\\データ\\\"x\"  \"\r\nTop=-50\r\nLeft=-2147483648\r\n"
         "Width=-2147483648\r\nHeight=-2147483599\r\n\r\n[View]\r\nSplitterPos=250\r\n"
-        "Toolbar=0\r\nList=0\r\nStatus=0\r\nTopMost=1\r\nWordWrap=1\r\nLanguage=en\r\n\r\n"
+        "Toolbar=0\r\nList=0\r\nStatus=0\r\nTopMost=1\r\nWordWrap=1\r\nLanguage=en\r\nMyriadGrouping=1\r\n\r\n"
         "[Edit]\r\n"
-        "Digits=100\r\nOption=-268435403\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=0\r\nTotals=0\r\nUnits=0\r\nDefaultColor=1193046\r\nResultColor=-1\r\n"
+        "Digits=100\r\nOption=-268435403\r\nLivePreview=1\r\nAutoRecalculate=0\r\nCompletion=1\r\nGroupDigits=0\r\nUndoTypedRuns=0\r\nTotals=0\r\nUnits=0\r\nPercent=0\r\nTaxRate=8\r\nTaxRounding=1\r\nDefaultColor=1193046\r\nResultColor=-1\r\n"
         "ErrorColor=1\r\nCommentColor=2\r\n\r\n[Font]\r\nHeight=-20\r\nWeight=700\r\nItalic=1\r\n"
         "FaceName=\"'MS Gothic'\"\r\n\r\n[Print]\r\nMarginLeft=1\r\nMarginTop=2\r\n"
         "MarginRight=3\r\nMarginBottom=4\r\n";

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
+#include <vector>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <memory>
@@ -93,6 +95,8 @@ TEST_F(ConfigDialog, EditCheckboxesReadAndWriteTheirOwnSettings) {
         {&Settings::UndoTypedRuns, &CConfigBasic::undoTypedRuns},
         {&Settings::Totals, &CConfigBasic::totals},
         {&Settings::Units, &CConfigBasic::units},
+        {&Settings::Percent, &CConfigBasic::percent},
+        {&Settings::MyriadGrouping, &CConfigBasic::myriadGrouping},
     };
     for (const auto& row : rows) {
         for (const bool before : {false, true}) {
@@ -108,6 +112,27 @@ TEST_F(ConfigDialog, EditCheckboxesReadAndWriteTheirOwnSettings) {
                 EXPECT_EQ(settings.*other.setting, !before) << box->text().toStdString();
             }
         }
+    }
+}
+
+// The tax rate and its rounding show the settings and write back what was chosen.
+TEST_F(ConfigDialog, TaxRateAndRoundingReadAndWriteTheirSettings) {
+    for (const auto& [rate, rounding, newRate, newIndex, stored] :
+         std::vector<std::tuple<int, int, int, int, int>>{
+             {10, -1, 8, 1, 0}, {8, 0, 0, 2, 1}, {0, 1, 99, 0, -1}}) {
+        settings.TaxRate = rate;
+        settings.TaxRounding = rounding;
+        CConfigDlg dlg(settings, QFont());
+        dlg.show();
+        CConfigBasic& page = *dlg.Basic();
+        EXPECT_EQ(page.taxRate->value(), rate);
+        EXPECT_EQ(page.taxRounding->currentData().toInt(), rounding);
+        EXPECT_EQ(page.taxRounding->count(), 3);
+        page.taxRate->setValue(newRate);
+        page.taxRounding->setCurrentIndex(newIndex);
+        dlg.accept();
+        EXPECT_EQ(settings.TaxRate, newRate);
+        EXPECT_EQ(settings.TaxRounding, stored);
     }
 }
 
