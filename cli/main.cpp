@@ -90,7 +90,7 @@ int Run(const std::vector<std::string>& args) {
          .Percent = settings.Percent,
          .TaxRate = settings.TaxRate,
          .TaxRounding = settings.TaxRounding,
-         .MyriadGrouping = settings.MyriadGrouping});
+         .MyriadGrouping = settings.Percent && settings.MyriadGrouping});
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     recalc.totals = settings.Totals;

@@ -96,7 +96,7 @@ void ApplyEditSettings(CMainFrame& frame) {
          .Percent = settings.Percent,
          .TaxRate = settings.TaxRate,
          .TaxRounding = settings.TaxRounding,
-         .MyriadGrouping = settings.MyriadGrouping});
+         .MyriadGrouping = settings.Percent && settings.MyriadGrouping});
     frame.View().Highlighter().SetConversionArrows(settings.Units);
     frame.View().viewport()->update();
     sheet.SetEnterComputesResultLine((settings.Option & OptionBits::EnterComputesResultLine) != 0);

@@ -122,6 +122,14 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     taxLayout->addWidget(roundingLabel);
     taxLayout->addWidget(taxRounding);
     taxLayout->addStretch();
+    // The rate, the rounding and the grouping in 万 belong to percentages: only with them do
+    // such numbers read back.
+    auto enableTax = [taxRow, this](bool on) {
+        taxRow->setEnabled(on);
+        myriadGrouping->setEnabled(on);
+    };
+    connect(percent, &QCheckBox::toggled, this, enableTax);
+    enableTax(settings.Percent);
     auto* digitsRow = new QWidget(this);
     auto* digitsLayout = new QHBoxLayout(digitsRow);
     digitsLayout->setContentsMargins(0, 0, 0, 0);
@@ -151,13 +159,13 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
     left->addWidget(Group(T::kUntitledGroup(), this, {autoSave, noConfirm}));
     left->addWidget(Group(T::kUnaryGroup(), this, {unaryPower, unaryBase}));
     left->addWidget(Group(T::kEnterGroup(), this, {enterInserts, enterComputes}));
-    left->addWidget(Group(T::kPercentGroup(), this, {percent, taxRow, myriadGrouping}));
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(
         Group(T::kResultGroup(), this,
               {digitsRow, groupDigits, keepStatusFormat, recalculateOnOpen, livePreview,
                autoRecalculate, completion, undoTypedRuns, totals, units}));
+    right->addWidget(Group(T::kPercentGroup(), this, {percent, taxRow, myriadGrouping}));
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -170,10 +178,6 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
                         unaryBase,
                         enterInserts,
                         enterComputes,
-                        percent,
-                        taxRate,
-                        taxRounding,
-                        myriadGrouping,
                         digits,
                         groupDigits,
                         keepStatusFormat,
@@ -183,7 +187,11 @@ CConfigBasic::CConfigBasic(Settings& settings, QWidget* parent)
                         completion,
                         undoTypedRuns,
                         totals,
-                        units};
+                        units,
+                        percent,
+                        taxRate,
+                        taxRounding,
+                        myriadGrouping};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

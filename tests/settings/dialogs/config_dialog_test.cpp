@@ -133,7 +133,16 @@ TEST_F(ConfigDialog, TaxRateAndRoundingReadAndWriteTheirSettings) {
         dlg.accept();
         EXPECT_EQ(settings.TaxRate, newRate);
         EXPECT_EQ(settings.TaxRounding, stored);
-    }
+    }    // Without percentages the rest of the group has nothing to say.
+    settings.Percent = false;
+    CConfigDlg dlg(settings, QFont());
+    dlg.show();
+    CConfigBasic& page = *dlg.Basic();
+    EXPECT_FALSE(page.taxRate->isEnabled() || page.taxRounding->isEnabled() ||
+                 page.myriadGrouping->isEnabled());
+    page.percent->setChecked(true);
+    EXPECT_TRUE(page.taxRate->isEnabled() && page.taxRounding->isEnabled() &&
+                page.myriadGrouping->isEnabled());
 }
 
 TEST_F(ConfigDialog, OpenAndOkKeepsEveryCombinationOfTheRadioBits) {
