@@ -6,6 +6,7 @@
 
 #include "engine/UnitTable.h"
 #include "shell/insert/UnitHelpTable.h"
+#include "ui/InterfaceLanguage.h"
 
 namespace numora {
 
@@ -15,10 +16,11 @@ QString Translated(const char* source) {
     return QCoreApplication::translate(kUnitHelpContext, source);
 }
 
+// The table's own help line in the interface's language.
 QString RowHelp(std::size_t row) {
-    const std::span<const char* const> sources = UnitHelpSources();
-    if (row < sources.size()) return Translated(sources[row]);
-    return QString::fromStdU16String(std::u16string(UnitRows()[row].Help));
+    const UnitRow& unit = UnitRows()[row];
+    const bool english = InterfaceLanguage() == QLatin1String("en") && !unit.English.empty();
+    return QString::fromStdU16String(std::u16string(english ? unit.English : unit.Help));
 }
 
 // A power of ten as people write it: "1000", "0.01", "10⁹", "10⁻¹²".

@@ -6,86 +6,6 @@ namespace numora {
 
 namespace {
 
-// Row by row as the unit table has them: the help texts are its own, read again here so that
-// they can be translated.
-constexpr const char* kUnitHelp[] = {
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "メートル"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "グラム"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "秒"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "アンペア"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ケルビン"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "モル"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "カンデラ"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ラジアン"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ヘルツ"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ニュートン"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "パスカル"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ジュール"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ワット"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "クーロン"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ボルト"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "オーム"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ファラド"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ウェーバ"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "テスラ"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "分 = 60 s"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "時 = 3600 s"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "日 = 86400 s"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "度 = π/180 rad"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ヘクタール = 10000 m²"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "リットル = 1/1000 m³"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "トン = 1000 kg"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "電子ボルト = 1.602176634×10⁻¹⁹ J"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "天文単位 = 149597870700 m"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ワット時 = 3600 J"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "セルシウス度"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "セルシウス度の差 = 1 K"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "華氏度"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "華氏度の差 = 5/9 K"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "グラード = π/200 rad"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "バール = 100000 Pa"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "標準気圧 = 101325 Pa"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "トル = 101325/760 Pa"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "水銀柱ミリメートル = 133.322387415 Pa"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "重量ポンド毎平方インチ = 1 lbf/in²"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "カロリー = 4.184 J"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "キロカロリー = 4184 J"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "国際蒸気表カロリー = 4.1868 J"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "英熱量 = 1055.05585262 J"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "英馬力 = 550 ft·lbf/s"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "仏馬力 = 75 kgf·m/s"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "海里 = 1852 m"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ノット = 1852 m/h"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "米ガロン = 231 in³"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "英ガロン = 4.54609 L"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "光年 = 9460730472580800 m"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "パーセク = 648000/π au"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "カラット = 200 mg"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "インチ = 25.4 mm"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "フィート = 12 in"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ヤード = 3 ft"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "マイル = 1760 yd"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "エーカー = 4840 yd²"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "マイル毎時 = 1 mi/h"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ポンド = 0.45359237 kg"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "オンス = 1/16 lb"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ビット"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "バイト = 8 bit"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "キビバイト = 1024 B"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "メビバイト = 1024 KiB"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "ギビバイト = 1024 MiB"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "テビバイト = 1024 GiB"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "尺 (しゃく) = 10/33 m"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "寸 (すん) = 1/10 尺"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "間 (けん) = 6 尺"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "里 (り) = 12960 尺"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "坪 (つぼ) = 400/121 m²"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "合 (ごう) = 2401/13310 L"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "升 (しょう) = 10 合"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "貫 (かん) = 3.75 kg"),
-    QT_TRANSLATE_NOOP("numora::UnitHelp", "匁 (もんめ) = 3.75 g"),
-};
-
 // What a prefix puts before a unit's name ("キロ" + "メートル").
 constexpr UnitPrefixWord kPrefixWords[] = {
     {u"da", QT_TRANSLATE_NOOP("numora::UnitHelp", "デカ")},
@@ -117,8 +37,6 @@ constexpr UnitPrefixWord kPrefixWords[] = {
 };
 
 }  // namespace
-
-std::span<const char* const> UnitHelpSources() { return kUnitHelp; }
 
 std::span<const UnitPrefixWord> UnitPrefixWords() { return kPrefixWords; }
 

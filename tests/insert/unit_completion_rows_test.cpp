@@ -11,13 +11,8 @@
 namespace numora {
 namespace {
 
-// The help texts are translated from a copy of the unit table's: the copy must be the table's.
-TEST(UnitCompletionRows, TheTranslatedHelpIsTheUnitTablesRowByRow) {
-    const std::span<const char* const> sources = UnitHelpSources();
-    ASSERT_EQ(sources.size(), UnitRows().size());
-    for (std::size_t row = 0; row < sources.size(); ++row) {
-        EXPECT_EQ(sources[row], Utf16ToUtf8(UnitRows()[row].Help)) << row;
-    }
+// A unit with a prefix is named by the prefix's word and the unit's: every prefix has one.
+TEST(UnitCompletionRows, EveryPrefixHasItsWord) {
     for (const UnitPrefix& prefix : UnitPrefixes()) {
         EXPECT_TRUE(std::any_of(UnitPrefixWords().begin(), UnitPrefixWords().end(),
                                 [&](const UnitPrefixWord& w) { return w.prefix == prefix.Name; }))
