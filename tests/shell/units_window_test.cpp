@@ -1,11 +1,14 @@
 // Units in the window: the option reaches every way a line is calculated (Enter, the live
-// preview, Recalculate All, automatic recalculation, new options), off every line reads as it
-// always did, and completion offers the units in square brackets.
+// preview, Recalculate All, automatic recalculation, new options), Recalculate All gives what
+// numora-calc gives, off every line reads as it always did, and completion offers the units in
+// square brackets.
 #include <QSignalSpy>
 
 #include "shell/SettingsApply.h"
 #include "shell/ShellHandlers.h"
+#include "tests/cli/calc_run.h"
 #include "tests/shell/main_frame_support.h"
+#include "tests/support/unit_sheets.h"
 #include "worksheet/view/CompletionPopup.h"
 #include "worksheet/view/LinePreviewer.h"
 #include "worksheet/view/TypingHelp.h"
@@ -74,6 +77,20 @@ TEST_F(UnitsWindowTest, EnterCalculatesUnitsWhileTheOptionIsOnAndAsAlwaysWhileOf
                         QString::fromUtf8(on ? row.on : row.off) + u'\n';
         }
         EXPECT_EQ(View().Text(), expected) << (on ? "on" : "off");
+    }
+}
+
+TEST_F(UnitsWindowTest, RecalculateAllAndNumoraCalcAgreeOnEveryWorksheetOfTheTable) {
+    Start();
+    for (const testing::UnitSheet& row : testing::UnitSheets()) {
+        SCOPED_TRACE(row.name);
+        WriteFile("sheet.txt", QString::fromStdU16String(row.sheet).toUtf8());
+        View().LoadText(QString::fromStdU16String(row.sheet));
+        Key(Qt::Key_R, Qt::ControlModifier);
+        const testing::CalcRun calc = testing::Calc(
+            {"--settings-dir", Folder().toStdString(), FilePath("sheet.txt").toStdString()});
+        EXPECT_EQ(View().Text().toStdString(), calc.out);
+        EXPECT_EQ(View().Text(), QString::fromStdU16String(row.recalculated));
     }
 }
 
