@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kContentsWidth = 200;  // at the least
 
-const char* const kPageFiles[] = {"index",    "worksheet", "operators", "units", "functions",
-                                  "userfunc", "insert",    "options",   "keys"};
+const char* const kPageFiles[] = {"index",     "worksheet", "operators", "units",   "percent",
+                                  "functions", "userfunc",  "insert",    "options", "keys"};
 
 QString ReadPage(const QString& path) {
     QFile file(path);

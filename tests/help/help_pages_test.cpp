@@ -24,8 +24,8 @@ QString Unescape(QString text) {
 
 // Every <pre class="example"> block, in the pages of either language, is a piece of worksheet
 // as it stands after Enter was pressed on each of its lines, from the top, in a fresh worksheet
-// with the default options (totals and units on) and user functions: recalculating it must give
-// it back unchanged.
+// with the default options of the desktop program (totals, units and percentages on, the tax at
+// 10% rounded down) and user functions: recalculating it must give it back unchanged.
 TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
     test::App();
     static const QRegularExpression example("<pre class=\"example\">(.*?)</pre>",
@@ -43,19 +43,21 @@ TEST(HelpPages, EveryExampleShowsWhatTheProgramComputes) {
         for (const auto& match : example.globalMatch(html)) {
             const QString block = Unescape(match.captured(1));
             CalcEngine engine(functions);
-            engine.SetOptions({.Units = true});
+            engine.SetOptions({.Units = true, .Percent = true, .TaxRate = 10, .TaxRounding = -1});
             RecalcOptions options;
             options.totals = true;
             const RecalcOutcome outcome =
                 RecalculateWorksheet(block.toStdU16String(), engine, options);
-            totalsExamples += block.contains(QStringLiteral("subtotal")) ? 1 : 0;
+            const bool totals = block.contains(QStringLiteral("subtotal"), Qt::CaseInsensitive) ||
+                                block.contains(QStringLiteral("小計"));
+            totalsExamples += totals ? 1 : 0;
             EXPECT_EQ(QString::fromStdU16String(outcome.text).toStdString(), block.toStdString())
                 << path.toStdString();
             ++examples;
         }
     }
     EXPECT_GE(examples, 30);
-    EXPECT_EQ(totalsExamples, 2);  // the budget, in either language
+    EXPECT_EQ(totalsExamples, 4);  // the budget and the invoice, in either language
 }
 
 // The pages say their examples are framed: as the help window lays a page out, every line of
