@@ -55,7 +55,11 @@ public:
                 group = Add(group, Multiply(part, TenTo(small)));
                 lastSmall = small;
                 ++position;
-                if (!IsDigit(At(text_, position))) break;
+                const char16_t next = At(text_, position);
+                if (next == kThousand || next == kHundred) {
+                    return Fault(position, texts::kMyriadOrder);
+                }
+                if (!IsDigit(next)) break;
                 continue;
             }
             if (lastSmall != 4 && !(part < TenTo(lastSmall))) return Digits(position, lastSmall);
@@ -120,6 +124,9 @@ bool ParseMyriadNumeral(std::u16string_view text, std::size_t& position, Number&
         lastBig = big;
         lastUnit = text[position];
         ++position;
+        if (IsMyriadCharacter(At(text, position))) {
+            return reader.Fault(position, texts::kMyriadOrder);
+        }
         if (!IsDigit(At(text, position))) break;
     }
     value = total;

@@ -169,6 +169,9 @@ TEST_F(PercentTest, MyriadNumerals) {
         {"1億12345万", -3, "Error : Invalid Value 1億12345万 (Too Many Digits after 億)", 7},
         {"3千5000", -3, "Error : Invalid Value 3千5000 (Too Many Digits after 千)", 6},
         {"5百3千", -3, "Error : Invalid Value 5百3千 (Largest Unit First, Once Each)", 3},
+        {"1万万", -3, "Error : Invalid Value 1万万 (Largest Unit First, Once Each)", 2},
+        {"3千千", -3, "Error : Invalid Value 3千千 (Largest Unit First, Once Each)", 2},
+        {"1万千", -3, "Error : Invalid Value 1万千 (Largest Unit First, Once Each)", 2},
     });
 }
 
