@@ -160,6 +160,19 @@ protected:
         QTest::keyClick(&View(), Qt::Key_Return);
     }
     QString ResultPane() { return frame_->Panes().ResultPane().text(); }
+    // Types any text as keys, those an input method commits (kana, kanji) included.
+    void Type(const QString& text) {
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(&View(), c.toLatin1());
+                continue;
+            }
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(&View(), &key);
+            }
+        }
+    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&View(), key, modifiers);
     }

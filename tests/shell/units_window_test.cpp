@@ -18,19 +18,6 @@ namespace {
 
 class UnitsWindowTest : public MainFrameTest {
 protected:
-    // Types any text as keys, those an input method commits included.
-    void Type(const QString& text) {
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClick(&View(), c.toLatin1());
-                continue;
-            }
-            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent key(type, 0, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(&View(), &key);
-            }
-        }
-    }
     void TypeUnitLine(const QString& text) {
         Key(Qt::Key_End, Qt::ControlModifier);
         Type(text);
