@@ -15,6 +15,7 @@
 #include "cli/WorksheetMode.h"
 #include "engine/CalcEngine.h"
 #include "engine/UserFunctions.h"
+#include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 #include "userfunc/UserFunctionStore.h"
@@ -41,6 +42,17 @@ int FinishOutput(int status) {
         return 2;
     }
     return status;
+}
+
+// Percentages and 万 results as the desktop program's ini keeps them: [Edit] Percent (on unless
+// 0), TaxRate (10), TaxRounding (-1) and [View] MyriadGrouping (off unless 1 or more).
+void ReadPercentOptions(const std::filesystem::path& iniPath, numora::EvalOptions& options) {
+    numora::IniFile ini;
+    ini.Load(iniPath);
+    options.Percent = ini.GetInt("Edit", "Percent", 1) != 0;
+    options.TaxRate = ini.GetInt("Edit", "TaxRate", 10);
+    options.TaxRounding = ini.GetInt("Edit", "TaxRounding", -1);
+    options.MyriadGrouping = ini.GetInt("View", "MyriadGrouping", 0) != 0;
 }
 
 // `args` are the arguments after the program name, in UTF-8.
@@ -82,15 +94,13 @@ int Run(const std::vector<std::string>& args) {
 
     CalcEngine engine(functions);
     engine.SetDigits(options.Digits.value_or(settings.Digits));
-    engine.SetOptions(
-        {.UnaryMinusBindsBase = options.UnaryMinusBindsBase ||
-                                (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
-         .GroupDigits = options.GroupDigits || settings.GroupDigits,
-         .Units = settings.Units,
-         .Percent = settings.Percent,
-         .TaxRate = settings.TaxRate,
-         .TaxRounding = settings.TaxRounding,
-         .MyriadGrouping = settings.MyriadGrouping});
+    EvalOptions evalOptions{
+        .UnaryMinusBindsBase = options.UnaryMinusBindsBase ||
+                               (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
+        .GroupDigits = options.GroupDigits || settings.GroupDigits,
+        .Units = settings.Units};
+    ReadPercentOptions(settings.IniPath, evalOptions);
+    engine.SetOptions(evalOptions);
     RecalcOptions recalc;
     recalc.enterComputesResultLine = (settings.Option & OptionBits::EnterComputesResultLine) != 0;
     recalc.totals = settings.Totals;
