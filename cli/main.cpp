@@ -95,8 +95,8 @@ int Run(const std::vector<std::string>& args) {
     CalcEngine engine(functions);
     engine.SetDigits(options.Digits.value_or(settings.Digits));
     EvalOptions evalOptions{
-        .UnaryMinusBindsBase = options.UnaryMinusBindsBase ||
-                               (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
+        .UnaryMinusBindsBase =
+            options.UnaryMinusBindsBase || (settings.Option & OptionBits::UnaryMinusBindsBase) != 0,
         .GroupDigits = options.GroupDigits || settings.GroupDigits,
         .Units = settings.Units};
     ReadPercentOptions(settings.IniPath, evalOptions);

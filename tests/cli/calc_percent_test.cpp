@@ -56,7 +56,7 @@ TEST_F(CalcPercent, TheIniKeysSwitchTheOptions) {
         {"[Edit]\r\nPercent=1\r\nTaxRate=8\r\nTaxRounding=1\r\n", "1320\n79\n123456789\n", 0},
         {"[view]\r\nmyriadgrouping=1\r\n", "1320\n98\n1億2345万6789\n", 0},
         {"[edit]\r\npercent=0\r\n",
-         "Error : Illegal Character\nError : \"tax\" is Not Function\nError : Illegal Character\n",
+         "Error : Illegal Expression\nError : \"tax\" is Not Function\nError : Illegal Character\n",
          1},
     };
     for (const Case& c : cases) {

@@ -50,7 +50,7 @@ inline const std::vector<PercentSheet>& PercentSheets() {
          true, 10, -1, true},
         {"percentages off: the sign is the remainder and 万 no digit, as before",
          u"1200 + 10%\n3万\nTax(1000)\n7 % 3\n",
-         u"1200 + 10%\n>Error : Illegal Character\n3万\n>Error : Illegal Character\n"
+         u"1200 + 10%\n>Error : Illegal Expression\n3万\n>Error : Illegal Character\n"
          u"Tax(1000)\n>Error : \"tax\" is Not Function\n7 % 3\n>1\n",
          false},
     };

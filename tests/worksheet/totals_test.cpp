@@ -207,8 +207,7 @@ TEST(Totals, ResultsIn万And億CountAsTheirValues) {
          ">4114万4711.556666666666666666666667\n"},
         {"a total entered alone", u"12000\n>1万2000\n30000\n>3万\n合計", 4,
          "12000\n>1万2000\n30000\n>3万\n合計\n>4万2000\n"},
-        {"a subtotal and an average in Japanese",
-         u"x = 1万5千\n2.5万\n小計\n平均\n", -1,
+        {"a subtotal and an average in Japanese", u"x = 1万5千\n2.5万\n小計\n平均\n", -1,
          "x = 1万5千\n>1万5000\n2.5万\n>2万5000\n小計\n>4万\n平均\n>2万\n"},
     };
     for (const auto& row : rows) {
