@@ -70,5 +70,13 @@ TEST_F(CalcPercent, TheIniKeysSwitchTheOptions) {
     }
 }
 
+TEST(CalcPercentManual, SaysWhereTheOptionsLive) {
+    std::ifstream in(NUMORA_CALC_MANPAGE, std::ios::binary);
+    const std::string page(std::istreambuf_iterator<char>(in), {});
+    for (const char* key : {".B Percent=0", ".B TaxRate", ".B TaxRounding", ".B MyriadGrouping=1"}) {
+        EXPECT_NE(page.find(key), std::string::npos) << key;
+    }
+}
+
 }  // namespace
 }  // namespace numora
