@@ -96,7 +96,8 @@ bench: build
 
 # A bounded fuzzing run of each target (FUZZ_TIME seconds each) in a build directory of its
 # own, compiled with clang. What the run found that reaches new code is merged, minimised, into
-# fuzz/corpus, which the tests replay; commit it.
+# fuzz/corpus, which the tests replay; commit it. A target's fuzz/<target>.dict, where there is
+# one, gives it the tokens of its language.
 FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 40
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
@@ -110,7 +111,8 @@ fuzz:
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	set -e; for t in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/artifacts/$$t; \
-		$(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -timeout=10 -rss_limit_mb=2048 \
+		dict=; [ ! -f fuzz/$$t.dict ] || dict=-dict=fuzz/$$t.dict; \
+		$(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -timeout=10 -rss_limit_mb=2048 $$dict \
 			-artifact_prefix=$(FUZZ_DIR)/artifacts/$$t/ $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t; \
 		$(FUZZ_DIR)/fuzz/fuzz_$$t -merge=1 -timeout=10 -rss_limit_mb=2048 \
 			fuzz/corpus/$$t $(FUZZ_DIR)/corpus/$$t; \

@@ -162,9 +162,11 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     const int status = EvaluateExpression(*this, line, position);
     if (status != 0) return status;
 
-    ValueText = PlainValue(Result);
+    // The value's digits are written once; the result line and the status bar group them.
+    const std::u16string digits = FormatNumber(Result, Digits);
+    ValueText = state_.Options.GroupDigits ? GroupedDigits(digits) : digits;
     if (MessageText.empty()) {
-        MessageText = state_.Options.MyriadGrouping ? FormatValue(Result) : ValueText;
+        MessageText = state_.Options.MyriadGrouping ? Shown(digits) : ValueText;
         if (!ResultUnit.Empty()) AppendUnitSuffix(MessageText, ResultUnit);
     } else {
         // A top-level call such as hex() wrote a text; the value follows it.
@@ -201,10 +203,16 @@ std::u16string CalcEngine::PlainValue(const Number& value) const {
 
 std::u16string CalcEngine::FormatValue(const Number& value) const {
     if (!state_.Options.MyriadGrouping) return PlainValue(value);
-    std::u16string text = MyriadGrouped(FormatNumber(value, Digits));
-    // Below 1万 and from 10^20 on the grouping in threes still applies when it is on.
-    return text.find_first_of(u"\u4E07\u5104\u5146\u4EAC") == std::u16string::npos ? PlainValue(value)
-                                                                                   : text;
+    return Shown(FormatNumber(value, Digits));
+}
+
+std::u16string CalcEngine::Shown(std::u16string_view digits) const {
+    if (state_.Options.MyriadGrouping) {
+        std::u16string text = MyriadGrouped(digits);
+        // Below 1万 and from 10^20 on the grouping in threes still applies when it is on.
+        if (text.find_first_of(u"\u4E07\u5104\u5146\u4EAC") != std::u16string::npos) return text;
+    }
+    return state_.Options.GroupDigits ? GroupedDigits(digits) : std::u16string(digits);
 }
 
 std::u16string CalcEngine::FormatQuantity(const Number& value, const Unit* unit) const {
@@ -214,7 +222,12 @@ std::u16string CalcEngine::FormatQuantity(const Number& value, const Unit* unit)
 }
 
 std::u16string CalcEngine::GetQuantityText() const {
-    std::u16string text = state_.Options.MyriadGrouping ? FormatValue(Result) : ValueText;
+    std::u16string text = ValueText;
+    if (state_.Options.MyriadGrouping) {
+        // ValueText is the value's digits, grouped in threes when that is on.
+        std::erase(text, u',');
+        text = Shown(text);
+    }
     if (!ResultUnit.Empty()) AppendUnitSuffix(text, ResultUnit);
     return text;
 }

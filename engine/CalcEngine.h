@@ -108,6 +108,8 @@ public:
 private:
     int EvaluateLine(std::u16string& line, std::int32_t& position, bool store);
     int Guarded(std::u16string& line, std::int32_t& position, bool store);
+    // `digits`, a value as FormatNumber wrote it, as a result line shows it.
+    std::u16string Shown(std::u16string_view digits) const;
 
     LineUndo* undo_ = nullptr;  // filled by the stores of the line being evaluated
 

@@ -97,7 +97,10 @@ private:
 
     // Percentages: a percent sign right after an operand divides it by a hundred; the value
     // stays marked as a percent term until something else is done with it.
-    void PercentAfterOperand();
+    void PercentAfterOperand() {
+        if (percentOn_) PercentSigns();
+    }
+    void PercentSigns();
     bool PercentOnTop() const { return percentAt_ + 1 == values_.size(); }
 
     // Units: the stack beside the values is filled from the first unit of the line on, so that
@@ -193,13 +196,12 @@ void Machine::Descend(State then, State first) {
 
 int Machine::ExpressionTail() {
     SkipBlanks(text_, pos_);
-    const PendingOperator pending = ops_.back();
-    const char16_t top = pending.Op;
+    const char16_t top = ops_.back().Op;
     std::size_t chain = kNoPercent;
     if (top == u'+' || top == u'-') {
+        chain = ops_.back().ValueHeight;
         ops_.pop_back();
-        chain = pending.ValueHeight;
-        if (chain == kScalingChain && PercentOnTop() &&
+        if (percentOn_ && chain == kScalingChain && PercentOnTop() &&
             (!unitsActive_ || units_.back().Of.Empty())) {
             const Number p = PopValue();
             values_.back() = ScaleByPercent(values_.back(), p, top == u'-');
@@ -219,7 +221,11 @@ int Machine::ExpressionTail() {
     const char16_t c = At(text_, pos_);
     if (pos_ < text_.size() && (c == u'+' || c == u'-') && !(unitsOn_ && ArrowAt(pos_))) {
         ++pos_;
-        if (chain == kNoPercent) chain = PercentOnTop() ? kPlainChain : kScalingChain;
+        if (!percentOn_) {
+            chain = 0;
+        } else if (chain == kNoPercent) {
+            chain = PercentOnTop() ? kPlainChain : kScalingChain;
+        }
         ops_.push_back({c, chain});
         states_.push_back(State::StartTerm);
     } else {
@@ -406,8 +412,7 @@ int Machine::NamedOperand() {
     return kGoOn;
 }
 
-void Machine::PercentAfterOperand() {
-    if (!percentOn_) return;
+void Machine::PercentSigns() {
     std::size_t at = pos_;
     SkipBlanks(text_, at);
     while (At(text_, at) == u'%' && IsPercentSign(text_, at)) {

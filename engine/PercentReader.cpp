@@ -24,10 +24,16 @@ bool IsPercentSign(std::u16string_view text, std::size_t position) {
     }
 }
 
-Number PercentValue(const Number& p) { return Divide(p, Number(100)); }
+// A hundredth is exact in decimal, so the product is the quotient p / 100 rounded once, as the
+// division rounds it, without the division's cost.
+Number PercentValue(const Number& p) {
+    static const Number hundredth("0.01");
+    return Multiply(p, hundredth);
+}
 
 Number ScaleByPercent(const Number& a, const Number& p, bool subtract) {
-    const Number factor = subtract ? Subtract(Number(1), p) : Add(Number(1), p);
+    static const Number one(1);
+    const Number factor = subtract ? Subtract(one, p) : Add(one, p);
     return Multiply(a, factor);
 }
 

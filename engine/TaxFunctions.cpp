@@ -1,6 +1,7 @@
 #include "engine/TaxFunctions.h"
 
 #include <boost/multiprecision/number.hpp>
+#include <limits>
 
 #include "engine/EngineState.h"
 #include "engine/EngineTexts.h"
@@ -33,7 +34,18 @@ bool PctChange(const std::vector<Number>& a, const EvalOptions&, Number& value,
 // The rate and the rounding of a tax call: the arguments after the amount, else the settings.
 bool RateAndRounding(const std::vector<Number>& a, const EvalOptions& options, Number& rate,
                      YenRounding& rounding, std::u16string& message) {
-    rate = a.size() > 1 ? a[1] : Divide(Number(options.TaxRate), Number(100));
+    if (a.size() > 1) {
+        rate = a[1];
+    } else {
+        // The rate of the settings, made once for each rate a worksheet uses in turn.
+        thread_local int madeFor = std::numeric_limits<int>::min();
+        thread_local Number made;
+        if (madeFor != options.TaxRate) {
+            made = Divide(Number(options.TaxRate), Number(100));
+            madeFor = options.TaxRate;
+        }
+        rate = made;
+    }
     if (!(rate >= 0 && rate < 1)) {
         message = texts::kInvalidTaxRate;
         return false;
@@ -68,8 +80,7 @@ bool Tax(const std::vector<Number>& a, const EvalOptions& o, Number& value, std:
     return TaxOf(a, o, false, value, m);
 }
 
-bool TaxPlus(const std::vector<Number>& a, const EvalOptions& o, Number& value,
-             std::u16string& m) {
+bool TaxPlus(const std::vector<Number>& a, const EvalOptions& o, Number& value, std::u16string& m) {
     Number tax;
     if (!TaxOf(a, o, false, tax, m)) return false;
     value = Add(a[0], tax);
@@ -145,13 +156,17 @@ bool CallPercentFunction(const PercentFunction& function, const ArgumentList& ar
 
 Number RoundYen(const Number& x, YenRounding mode) {
     if (!boost::multiprecision::isfinite(x)) return x;
+    static const Number half("0.5");
+    static const Number one(1);
     const bool negative = x < 0;
     const Number magnitude = negative ? Number(-x) : x;
     Number whole = boost::multiprecision::floor(magnitude);
-    const Number fraction = Subtract(magnitude, whole);
-    if ((mode == YenRounding::HalfUp && fraction >= Number(0.5)) ||
-        (mode == YenRounding::Up && !fraction.is_zero())) {
-        whole = Add(whole, Number(1));
+    if (mode != YenRounding::Down) {
+        const Number fraction = Subtract(magnitude, whole);
+        if ((mode == YenRounding::HalfUp && fraction >= half) ||
+            (mode == YenRounding::Up && !fraction.is_zero())) {
+            whole = Add(whole, one);
+        }
     }
     if (whole.is_zero()) return Number(0);
     return negative ? Number(-whole) : whole;

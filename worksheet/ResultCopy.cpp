@@ -2,6 +2,8 @@
 
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
+#include "engine/Format.h"
+#include "engine/MyriadNumeral.h"
 #include "engine/Number.h"
 #include "worksheet/LineText.h"
 #include "worksheet/TextBuffer.h"
@@ -53,6 +55,11 @@ std::optional<std::u16string> PlainValueOf(std::u16string_view resultText) {
     // What cannot be read back as a number is no value to copy (an error message, say).
     Number value;
     if (plain.empty() || !ReadResultText(u">" + plain, value)) return std::nullopt;
+    // A result in 万 and 億 is copied as its digits, which every program reads; the value holds
+    // every digit such a result shows.
+    for (const char16_t c : plain) {
+        if (IsMyriadCharacter(c)) return FormatNumber(value, 0);
+    }
     return plain;
 }
 

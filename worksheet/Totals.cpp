@@ -5,7 +5,7 @@
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
 #include "engine/ExactArith.h"
-#include "engine/NumberLiteral.h"
+#include "engine/MyriadNumeral.h"
 #include "engine/UnitReader.h"
 #include "worksheet/LineText.h"
 #include "worksheet/TextBuffer.h"
@@ -89,7 +89,8 @@ bool ReadResultText(std::u16string_view resultLine, Number& value, Unit* unit) {
     if (first >= text.size() || !(IsDigit(text[first]) || text[first] == u'.')) return false;
     std::size_t position = first;
     std::u16string detail;
-    if (!ParseNumberLiteral(text, position, value, detail)) return false;
+    // Results written in 万 and 億 ("1億2345万6789") read as the numbers they are.
+    if (!ParseMyriadNumeral(text, position, value, detail)) return false;
     if (unit != nullptr) {
         unit->Terms.clear();
         std::size_t bracket = position;

@@ -28,8 +28,8 @@ TotalsName TotalsNameOf(std::u16string_view name);
 // assignment targets: "subtotal", "food = 小計". None for every other line.
 TotalsName SummaryOf(std::u16string_view prepared);
 
-// A result line's text ("1,234.5" after its '>') read as a number; false for an error message or
-// any other text. With `unit`, a quantity's text ("157.48 [cm]") is read too.
+// A result line's text ("1,234.5" or "1億2345万6789" after its '>') read as a number; false for
+// an error message or any other text. With `unit`, a quantity's text ("157.48 [cm]") is read too.
 bool ReadResultText(std::u16string_view resultLine, Number& value, Unit* unit = nullptr);
 
 // A result line's full value, kept beside the text it was written with: it counts only while the

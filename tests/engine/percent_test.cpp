@@ -134,8 +134,8 @@ TEST_F(PercentTest, NamesOfTheTaxFunctions) {
     AddUserFunction("tax", {"x"}, "x * 2");
     Run("消費税 = 5");
     ExpectValues({
-        {"Tax(10)", "20"},     // the user's function wins
-        {"消費税", "5"},       // a bare name is never a call
+        {"Tax(10)", "20"},  // the user's function wins
+        {"消費税", "5"},    // a bare name is never a call
         {"消費税(1000)", "100"},
     });
 }
@@ -175,14 +175,59 @@ TEST_F(PercentTest, MyriadNumerals) {
     });
 }
 
+// Whole numerals are read in integers, the others through Numbers: both ways end in the same
+// place with the same value, also at the edges of 63 bits and of a digit run.
+TEST(MyriadNumeralTest, ValuesAndEnds) {
+    const struct {
+        const char16_t* text;
+        const char* value;  // nullptr: a fault
+        std::size_t end;
+    } rows[] = {
+        {u"3万5千 + 10%", "35000", 4},
+        {u"1億2345万6789", "123456789", 11},
+        {u"1万0005", "10005", 6},
+        {u"0万", "0", 2},
+        {u"1万.5", "10000", 2},
+        {u"3万5e2", "30500", 5},
+        {u"1.5万3", "15003", 5},
+        {u"922京3372兆0368億5477万5807", "9223372036854775807", 23},
+        {u"922京3372兆0368億5477万5808", "9223372036854775808", 23},
+        {u"9999京9999兆9999億9999万9999", "99999999999999999999", 24},
+        {u"123456789012345678万", "1234567890123456780000", 19},
+        {u"1234567890123456789万", "12345678901234567890000", 20},
+        {u"0x10万", "16", 4},
+        {u"1万2345,6", nullptr, 0},
+        {u"1万12345", nullptr, 0},
+        {u"5千5千", nullptr, 0},
+        {u"1千1000", nullptr, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Utf16ToUtf8(row.text));
+        std::size_t position = 0;
+        Number value;
+        std::u16string detail;
+        const bool read = ParseMyriadNumeral(row.text, position, value, detail);
+        ASSERT_EQ(read, row.value != nullptr) << Utf16ToUtf8(detail);
+        if (!read) continue;
+        EXPECT_EQ(value, Number(row.value));
+        EXPECT_EQ(position, row.end);
+        EXPECT_TRUE(detail.empty());
+    }
+}
+
 TEST_F(PercentTest, MyriadDisplayReadsBack) {
     engine.SetOptions({.Percent = true, .MyriadGrouping = true});
     const std::vector<ValueCase> cases = {
-        {"123456789", "1億2345万6789"}, {"1.5億", "1億5000万"},
-        {"100050000", "1億5万"},        {"12345.67", "1万2345.67"},
-        {"-35000", "-3万5000"},          {"9999", "9999"},
-        {"10000", "1万"},               {"100000005", "1億5"},
-        {"10000.5", "1万0.5"},          {"1e20", "100000000000000000000"},
+        {"123456789", "1億2345万6789"},
+        {"1.5億", "1億5000万"},
+        {"100050000", "1億5万"},
+        {"12345.67", "1万2345.67"},
+        {"-35000", "-3万5000"},
+        {"9999", "9999"},
+        {"10000", "1万"},
+        {"100000005", "1億5"},
+        {"10000.5", "1万0.5"},
+        {"1e20", "100000000000000000000"},
         {"99999999999999999999", "9999京9999兆9999億9999万9999"},
         {"0.5", "0.5"},
     };

@@ -23,6 +23,13 @@ TEST(ResultCopy, TheValueAsALineReadsItBack) {
         {u"Error : \"k\" is Not Variable", std::nullopt},
         {u"", std::nullopt},
         {u"note", std::nullopt},
+        // Results in 万 and 億 are copied as their digits.
+        {u"1億2345万6789", u"123456789"},
+        {u"-3万5000", u"-35000"},
+        {u"1万2345.67", u"12345.67"},
+        {u"1兆5", u"1000000000005"},
+        {u"3万 ", u"30000"},
+        {u"1万万", std::nullopt},
     };
     for (const auto& [text, value] : cases) {
         const auto plain = PlainValueOf(text);

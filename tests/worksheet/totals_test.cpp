@@ -172,6 +172,16 @@ TEST(Totals, ResultTextsReadAsNumbers) {
         {u">0x10 (16)", nullptr},
         {u"12", nullptr},
         {u">", nullptr},
+        // Results written in 万 and 億.
+        {u">1億2345万6789", "123456789"},
+        {u">-3万5000", "-35000"},
+        {u">1万2345.67", "12345.67"},
+        {u">1万0.5", "10000.5"},
+        {u">1兆", "1000000000000"},
+        {u">9999京9999兆9999億9999万9999", "99999999999999999999"},
+        {u">1万万", nullptr},
+        {u">1万 2", nullptr},
+        {u">万", nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(Utf16ToUtf8(row.text));
@@ -180,6 +190,36 @@ TEST(Totals, ResultTextsReadAsNumbers) {
         if (row.value != nullptr) {
             EXPECT_EQ(value, Number(row.value));
         }
+    }
+}
+
+// With results in 万 and 億, the totals read the result lines they find as the numbers they
+// show: lines pasted without the line that wrote them, and a total entered alone.
+TEST(Totals, ResultsIn万And億CountAsTheirValues) {
+    const struct {
+        const char* name;
+        const char16_t* sheet;
+        std::int32_t enterOn;  // -1: Enter on every line
+        const char* expected;
+    } rows[] = {
+        {"pasted results", u">1億2345万6789\n>-3万5000\n>1万2345.67\nsubtotal\naverage\n", -1,
+         ">1億2345万6789\n>-3万5000\n>1万2345.67\nsubtotal\n>1億2343万4134.67\naverage\n"
+         ">4114万4711.556666666666666666666667\n"},
+        {"a total entered alone", u"12000\n>1万2000\n30000\n>3万\n合計", 4,
+         "12000\n>1万2000\n30000\n>3万\n合計\n>4万2000\n"},
+        {"a subtotal and an average in Japanese", u"x = 1万5千\n2.5万\n小計\n平均\n", -1,
+         "x = 1万5千\n>1万5000\n2.5万\n>2万5000\n小計\n>4万\n平均\n>2万\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Sheet s(row.sheet);
+        s.sheet.SetOptions({.Percent = true, .MyriadGrouping = true});
+        if (row.enterOn < 0) {
+            s.EnterOnEveryLine();
+        } else {
+            s.EnterOn(row.enterOn);
+        }
+        EXPECT_EQ(s.Text(), row.expected);
     }
 }
 
