@@ -78,6 +78,7 @@ bool WholeNumeral(std::u16string_view text, std::size_t& position, Number& value
                 group += static_cast<Wide>(n) * kTen[small];
                 lastSmall = small;
                 ++at;
+                if (At(text, at) == kThousand || At(text, at) == kHundred) return false;
                 if (!IsDigit(At(text, at))) break;
                 continue;
             }
@@ -98,6 +99,7 @@ bool WholeNumeral(std::u16string_view text, std::size_t& position, Number& value
         lastBig = big;
         afterUnit = true;
         ++at;
+        if (IsMyriadCharacter(At(text, at))) return false;
         if (!IsDigit(At(text, at))) break;
     }
     if (total > static_cast<Wide>(std::numeric_limits<std::int64_t>::max())) return false;
