@@ -4,7 +4,9 @@
 
 #include "shell/SettingsApply.h"
 #include "shell/ShellHandlers.h"
+#include "tests/cli/calc_run.h"
 #include "tests/shell/main_frame_support.h"
+#include "tests/support/percent_sheets.h"
 #include "worksheet/view/CompletionPopup.h"
 #include "worksheet/view/LinePreviewer.h"
 #include "worksheet/view/TypingHelp.h"
@@ -53,6 +55,28 @@ TEST_F(PercentWindowTest, EnterCalculatesWhileTheOptionIsOnAndAsAlwaysWhileOff) 
                         QString::fromUtf8(on ? row.on : row.off) + u'\n';
         }
         EXPECT_EQ(View().Text(), expected) << (on ? "on" : "off");
+    }
+}
+
+// Each worksheet of the table under its options: Recalculate All in the window, with the options
+// as the options dialog leaves them, gives what numora-calc gives with them in the ini.
+TEST_F(PercentWindowTest, RecalculateAllAndNumoraCalcAgreeOnEveryWorksheetOfTheTable) {
+    CMainFrame& frame = Start();
+    for (const testing::PercentSheet& row : testing::PercentSheets()) {
+        SCOPED_TRACE(row.name);
+        settings_->Percent = row.percent;
+        settings_->TaxRate = row.taxRate;
+        settings_->TaxRounding = row.taxRounding;
+        settings_->MyriadGrouping = row.myriad;
+        ASSERT_TRUE(settings_->Save());
+        ApplyEditSettings(frame);
+        WriteFile("sheet.txt", QString::fromStdU16String(row.sheet).toUtf8());
+        View().LoadText(QString::fromStdU16String(row.sheet));
+        Key(Qt::Key_R, Qt::ControlModifier);
+        const testing::CalcRun calc = testing::Calc(
+            {"--settings-dir", Folder().toStdString(), FilePath("sheet.txt").toStdString()});
+        EXPECT_EQ(View().Text().toStdString(), calc.out);
+        EXPECT_EQ(View().Text(), QString::fromStdU16String(row.recalculated));
     }
 }
 
