@@ -48,6 +48,10 @@ inline const std::vector<PercentSheet>& PercentSheets() {
          u"123456789\n>1億2345万6789\n-35000\n>-3万5000\n12345.67\n>1万2345.67\n9999\n>9999\n"
          u"x = 2万 * 3\n>6万\nsubtotal\n>1億2350万4133.67\n",
          true, 10, -1, true},
+        {"a subtotal takes a percent, and the tax of an invoice is rounded once",
+         u"980\n1200\n小計 + 10%\n\n105\n105\n105\nTax(小計)\n",
+         u"980\n>980\n1200\n>1200\n小計 + 10%\n>2398\n\n105\n>105\n105\n>105\n105\n>105\n"
+         u"Tax(小計)\n>31\n"},
         {"percentages off: the sign is the remainder and 万 no digit, as before",
          u"1200 + 10%\n3万\nTax(1000)\n7 % 3\n",
          u"1200 + 10%\n>Error : Illegal Expression\n3万\n>Error : Illegal Character\n"
