@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "engine/ExactArith.h"
 #include "engine/ExactInteger.h"
@@ -198,7 +199,14 @@ Number RoundDecimals(const Number& x, int places) {
     int lead = 0;
     for (std::uint32_t v = LimbsOf(x)[0]; v > 0; v /= 10) ++lead;
     const std::int64_t digits = static_cast<std::int64_t>(ExponentOf(x)) + lead + places;
-    if (digits < 1) return Number(0);
+    if (digits < 0) return Number(0);
+    if (digits == 0) {
+        // Below the unit 10^-places and at least a tenth of it: the unit itself from a half on.
+        const Number unit("1e" + std::to_string(-places));
+        const Number twice = Add(x, x);
+        if (twice.backend().isneg() ? -twice < unit : twice < unit) return Number(0);
+        return x.backend().isneg() ? Number(-unit) : unit;
+    }
     if (digits >= kLimbs * kLimbDigits) return x;
     return RoundSignificant(x, static_cast<int>(digits));
 }

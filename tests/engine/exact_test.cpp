@@ -60,6 +60,25 @@ TEST_F(ExactTest, NanThroughEveryOperatorInEitherOrder) {
 }
 
 // Every quotient (b k) / b and remainder for b, k in 1..1000, also through the integer parts.
+// Rounding to decimal places, a value just below the place included ("0.7" to whole numbers).
+TEST(ExactRounding, RoundDecimalsRoundsHalfAwayFromZeroAtEveryMagnitude) {
+    const struct {
+        const char* x;
+        int places;
+        const char* expected;
+    } cases[] = {
+        {"0.7", 0, "1"},      {"-0.7", 0, "-1"},  {"0.5", 0, "1"},       {"0.49", 0, "0"},
+        {"0.05", 0, "0"},     {"2.5", 0, "3"},    {"-2.5", 0, "-3"},     {"0.06", 1, "0.1"},
+        {"0.04", 1, "0"},     {"1234.5", 0, "1235"}, {"0.0051", 2, "0.01"}, {"0", 0, "0"},
+        {"-0.004", 2, "0"},   {"12.34", 1, "12.3"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundDecimals(Number(c.x), c.places).str(0, std::ios_base::fmtflags{}),
+                  c.expected)
+            << c.x << " to " << c.places;
+    }
+}
+
 TEST(ExactQuotients, EveryProductDividesBackExactly) {
     int wrong = 0;
     for (int b = 1; b <= 1000; ++b) {
