@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -143,5 +146,26 @@ inline void ExpectRuns(const std::vector<CalcCase>& cases) {
         EXPECT_EQ(run.out, c.out) << what;
     }
 }
+
+// A fresh folder for each test, with a settings folder in it for --settings-dir.
+class CalcFolder : public ::testing::Test {
+protected:
+    void SetUp() override { std::filesystem::create_directories(dir_ / "settings"); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    static std::string Path(const std::filesystem::path& path) {
+        const std::u8string utf8 = path.u8string();
+        return std::string(utf8.begin(), utf8.end());
+    }
+    std::string Write(const std::filesystem::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return Path(path);
+    }
+    std::string Settings() const { return Path(dir_ / "settings"); }
+
+    const std::filesystem::path dir_ =
+        std::filesystem::temp_directory_path() /
+        ("numora_calc_" + std::to_string(std::random_device{}()));
+};
 
 }  // namespace numora::testing

@@ -14,24 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Calc;
 
-class CalcUnits : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(dir_ / "settings"); }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const fs::path& path) const {
-        const std::u8string utf8 = path.u8string();
-        return std::string(utf8.begin(), utf8.end());
-    }
-    std::string Write(const fs::path& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-        return Path(path);
-    }
-    std::string Settings() const { return Path(dir_ / "settings"); }
-
-    const fs::path dir_ =
-        fs::temp_directory_path() / ("numora_units_" + std::to_string(std::random_device{}()));
-};
+using CalcUnits = testing::CalcFolder;
 
 TEST_F(CalcUnits, WorksheetModeReadsEveryWorksheetOfTheTable) {
     for (const testing::UnitSheet& row : testing::UnitSheets()) {

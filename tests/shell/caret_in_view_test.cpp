@@ -46,7 +46,7 @@ TEST_F(CaretInViewTest, UndoAndRedoOfAnEnterStayOnTheLineThatChanged) {
     Start();
     frame_->resize(600, 400);
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << "auto " << row.autoRecalc << ", line " << row.line
+        SCOPED_TRACE(::testing::Message() << "auto " << row.autoRecalc << ", line " << row.line
                                         << ", scrolled off " << row.scrollOff);
         frame_->Sheet().SetAutoRecalculate(row.autoRecalc);
         View().LoadText(sheet);
@@ -101,7 +101,7 @@ TEST_F(CaretInViewTest, EnterOnTheLastLineShownShowsItsResultAndTheCaret) {
         {"12*", false, 0},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.line << (row.below ? " above more" : " at the end"));
+        SCOPED_TRACE(::testing::Message() << row.line << (row.below ? " above more" : " at the end"));
         View().LoadText(row.below ? lines : lines.left(2 * last + 1));
         View().verticalScrollBar()->setValue(0);
         PutCaret(last);

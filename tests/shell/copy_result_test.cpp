@@ -46,7 +46,7 @@ TEST_F(CopyResultTest, CopiesTheValueOfTheResultTheCaretsLineStandsFor) {
     };
     for (const bool byKey : {true, false}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << c.paragraph << (byKey ? " key" : " menu"));
+            SCOPED_TRACE(::testing::Message() << c.paragraph << (byKey ? " key" : " menu"));
             QGuiApplication::clipboard()->setText(QStringLiteral("before"));
             frame.statusBar()->clearMessage();
             PutCaret(c.paragraph, c.column);

@@ -20,6 +20,7 @@
 #include "shell/RecentDocumentsMenu.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusBarPanes.h"
+#include "tests/cli/calc_run.h"
 #include "tests/support/qt_app_support.h"
 #include "tests/support/scripted_prompter.h"
 #include "worksheet/Worksheet.h"
@@ -160,6 +161,18 @@ protected:
         QTest::keyClick(&View(), Qt::Key_Return);
     }
     QString ResultPane() { return frame_->Panes().ResultPane().text(); }
+    // Recalculate All on `sheet` in the window gives `recalculated`, as numora-calc with the
+    // window's settings folder does.
+    void ExpectRecalculateAllAsNumoraCalc(const std::u16string& sheet,
+                                          const std::u16string& recalculated) {
+        WriteFile("sheet.txt", QString::fromStdU16String(sheet).toUtf8());
+        View().LoadText(QString::fromStdU16String(sheet));
+        QTest::keyClick(&View(), Qt::Key_R, Qt::ControlModifier);
+        const testing::CalcRun calc = testing::Calc(
+            {"--settings-dir", Folder().toStdString(), FilePath("sheet.txt").toStdString()});
+        EXPECT_EQ(View().Text().toStdString(), calc.out);
+        EXPECT_EQ(View().Text(), QString::fromStdU16String(recalculated));
+    }
     // Types any text as keys, those an input method commits (kana, kanji) included.
     void Type(const QString& text) {
         for (const QChar c : text) {

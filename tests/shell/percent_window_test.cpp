@@ -4,7 +4,6 @@
 
 #include "shell/SettingsApply.h"
 #include "shell/ShellHandlers.h"
-#include "tests/cli/calc_run.h"
 #include "tests/shell/main_frame_support.h"
 #include "tests/support/percent_sheets.h"
 #include "worksheet/view/CompletionPopup.h"
@@ -70,13 +69,7 @@ TEST_F(PercentWindowTest, RecalculateAllAndNumoraCalcAgreeOnEveryWorksheetOfTheT
         settings_->MyriadGrouping = row.myriad;
         ASSERT_TRUE(settings_->Save());
         ApplyEditSettings(frame);
-        WriteFile("sheet.txt", QString::fromStdU16String(row.sheet).toUtf8());
-        View().LoadText(QString::fromStdU16String(row.sheet));
-        Key(Qt::Key_R, Qt::ControlModifier);
-        const testing::CalcRun calc = testing::Calc(
-            {"--settings-dir", Folder().toStdString(), FilePath("sheet.txt").toStdString()});
-        EXPECT_EQ(View().Text().toStdString(), calc.out);
-        EXPECT_EQ(View().Text(), QString::fromStdU16String(row.recalculated));
+        ExpectRecalculateAllAsNumoraCalc(row.sheet, row.recalculated);
     }
 }
 

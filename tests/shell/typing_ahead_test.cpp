@@ -99,7 +99,7 @@ TEST_F(TypingAheadTest, KeysTypedWhileALineRunsGoAfterItsResultLine) {
         {false, "v=f40(1)", "<Esc>", "c", "v=cf40(1)\n>Error : Calculation Canceled\n"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.before << " " << row.meanwhile);
+        SCOPED_TRACE(::testing::Message() << row.before << " " << row.meanwhile);
         WriteFile("Numora.ini", row.autoRecalculate ? "[Edit]\r\nAutoRecalculate=1\r\n" : "");
         Start();
         AddEndlessFunctions(frame_->Functions());
