@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <limits>
 
 #include "engine/CharClass.h"
 #include "engine/EngineTexts.h"
@@ -38,74 +36,6 @@ const Number& TenTo(int exponent) {
         return table;
     }();
     return powers[static_cast<std::size_t>(exponent)];
-}
-
-// The common numeral of whole numbers ("3万5千", "1億2345万6789") in integers: true with `value`
-// and `position` past it when the numeral is one that the reader below takes without fault and
-// its value fits in 63 bits; false, touching nothing, for every other (a fraction, an exponent,
-// a fault), which the reader then reads. Both give the same value where both read.
-bool WholeNumeral(std::u16string_view text, std::size_t& position, Number& value) {
-    using Wide = unsigned __int128;
-    static constexpr std::uint64_t kTen[] = {1, 10, 100, 1000, 10000};
-    std::size_t at = position;
-    // A run of digits that the literal reader would end where it ends.
-    const auto part = [&](std::uint64_t& out) {
-        const std::size_t from = at;
-        out = 0;
-        while (at < text.size() && text[at] >= u'0' && text[at] <= u'9') {
-            if (at - from == 18) return false;
-            out = out * 10 + static_cast<std::uint64_t>(text[at] - u'0');
-            ++at;
-        }
-        const char16_t c = At(text, at);
-        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        return at != from && !letter && c != u'.' && c != u',' && c != u'_';
-    };
-    Wide total = 0;
-    int lastBig = static_cast<int>(kBig.size());
-    bool afterUnit = false;
-    for (;;) {
-        Wide group = 0;
-        int lastSmall = 4;
-        for (;;) {
-            std::uint64_t n = 0;
-            if (!part(n)) return false;
-            const char16_t c = At(text, at);
-            const int small = c == kThousand ? 3 : c == kHundred ? 2 : 0;
-            if (small != 0) {
-                if (small >= lastSmall) return false;
-                if (lastSmall != 4 && n >= kTen[lastSmall - small]) return false;
-                group += static_cast<Wide>(n) * kTen[small];
-                lastSmall = small;
-                ++at;
-                if (At(text, at) == kThousand || At(text, at) == kHundred) return false;
-                if (!IsDigit(At(text, at))) break;
-                continue;
-            }
-            if (lastSmall != 4 && n >= kTen[lastSmall]) return false;
-            group += n;
-            break;
-        }
-        if (afterUnit && group >= 10000) return false;
-        const int big = BigIndex(At(text, at));
-        if (big == 0) {
-            total += group;
-            break;
-        }
-        if (big >= lastBig) return false;
-        Wide scale = 1;
-        for (int i = 0; i < big; ++i) scale *= 10000;
-        total += group * scale;
-        lastBig = big;
-        afterUnit = true;
-        ++at;
-        if (IsMyriadCharacter(At(text, at))) return false;
-        if (!IsDigit(At(text, at))) break;
-    }
-    if (total > static_cast<Wide>(std::numeric_limits<std::int64_t>::max())) return false;
-    value = Number(static_cast<std::int64_t>(total));
-    position = at;
-    return true;
 }
 
 class Reader {
@@ -181,7 +111,6 @@ bool ParseMyriadNumeral(std::u16string_view text, std::size_t& position, Number&
         return true;
     }
     position = start;
-    if (WholeNumeral(text, position, value)) return true;
     Reader reader(text, start, detail);
     Number total(0);
     int lastBig = static_cast<int>(kBig.size());

@@ -175,8 +175,7 @@ TEST_F(PercentTest, MyriadNumerals) {
     });
 }
 
-// Whole numerals are read in integers, the others through Numbers: both ways end in the same
-// place with the same value, also at the edges of 63 bits and of a digit run.
+// Where a numeral ends and what it is worth, also past 63 bits and at the end of a digit run.
 TEST(MyriadNumeralTest, ValuesAndEnds) {
     const struct {
         const char16_t* text;
