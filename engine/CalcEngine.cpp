@@ -196,13 +196,7 @@ int CalcEngine::EvaluateLine(std::u16string& line, std::int32_t& position, bool 
     return 0;
 }
 
-std::u16string CalcEngine::PlainValue(const Number& value) const {
-    std::u16string text = FormatNumber(value, Digits);
-    return state_.Options.GroupDigits ? GroupedDigits(text) : text;
-}
-
 std::u16string CalcEngine::FormatValue(const Number& value) const {
-    if (!state_.Options.MyriadGrouping) return PlainValue(value);
     return Shown(FormatNumber(value, Digits));
 }
 

@@ -84,8 +84,6 @@ public:
     std::u16string FormatForStatus(StatusFormat format, bool grouped) const;
     // A value as a result line writes it, with these digits and options.
     std::u16string FormatValue(const Number& value) const;
-    // The same without 万 and 億, as the status bar shows it.
-    std::u16string PlainValue(const Number& value) const;
     // The same followed by its unit as it reads back ("5 [km]"); bare without one.
     std::u16string FormatQuantity(const Number& value, const Unit* unit) const;
     // The last result so: what the variable list shows of the values a line assigned.
