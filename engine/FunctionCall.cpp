@@ -100,20 +100,8 @@ bool HasUnits(const ArgumentList& arguments) {
 
 bool CallBuiltin(EvalContext& context, const BuiltinFunction& function,
                  const ArgumentList& arguments, Number& value, Unit& unit) {
-    const std::size_t count = arguments.size();
-    if (count > function.MaxParams) {
-        context.MessageText = FormatMessage(texts::kUpToParameters, function.MaxParams);
-        return false;
-    }
-    if (count < function.MinParams) {
-        context.MessageText =
-            function.MinParams == function.MaxParams
-                ? FormatMessage(texts::kParametersRequired, function.MaxParams)
-                : FormatMessage(texts::kMinimumParametersRequired, function.MinParams);
-        return false;
-    }
-    if (arguments.front().StandsForEmptyList() && function.MinParams != 0) {
-        context.MessageText = texts::kNoFunctionParameter;
+    if (!CheckArgumentCount(arguments, function.MinParams, function.MaxParams,
+                            context.MessageText)) {
         return false;
     }
     ArgList& values = context.Engine->BuiltinArguments;
@@ -176,6 +164,26 @@ bool CallUserFunction(EvalContext& context, const std::u16string& lowerName,
 
 }  // namespace
 
+bool CheckArgumentCount(const ArgumentList& arguments, int minParams, int maxParams,
+                        std::u16string& message) {
+    const std::size_t count = arguments.size();
+    if (count > static_cast<std::size_t>(maxParams)) {
+        message = FormatMessage(texts::kUpToParameters, maxParams);
+        return false;
+    }
+    if (count < static_cast<std::size_t>(minParams)) {
+        message = minParams == maxParams
+                      ? FormatMessage(texts::kParametersRequired, maxParams)
+                      : FormatMessage(texts::kMinimumParametersRequired, minParams);
+        return false;
+    }
+    if (arguments.front().StandsForEmptyList() && minParams != 0) {
+        message = texts::kNoFunctionParameter;
+        return false;
+    }
+    return true;
+}
+
 bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList& arguments,
                   Number& value, Unit& unit) {
     unit.Terms.clear();
@@ -200,7 +208,7 @@ bool CallFunction(EvalContext& context, std::u16string& name, const ArgumentList
     }
     if (context.Engine->Options.Percent) {
         if (const PercentFunction* percent = FindPercentFunction(name)) {
-            return CallPercentFunction(*percent, arguments, context.Engine->Options, value,
+            return CallPercentFunction(*percent, arguments, *context.Engine, value,
                                        context.MessageText);
         }
     }

@@ -31,6 +31,10 @@ using ArgumentList = std::vector<Argument>;
 bool ParseArguments(EvalContext& context, std::u16string_view text, std::size_t& position,
                     ArgumentList& arguments);
 
+// Whether a built-in's count of arguments fits: else `message` says what it takes.
+bool CheckArgumentCount(const ArgumentList& arguments, int minParams, int maxParams,
+                        std::u16string& message);
+
 // Lower-cases `name` in place, finds it among the built-ins, then among the engine's user
 // functions, checks the argument count and calls it. `unit` receives the unit of the value. On
 // failure sets `context.MessageText`.

@@ -126,23 +126,11 @@ const PercentFunction* FindPercentFunction(std::u16string_view lowerName) {
 }
 
 bool CallPercentFunction(const PercentFunction& function, const ArgumentList& arguments,
-                         const EvalOptions& options, Number& value, std::u16string& message) {
-    const std::size_t count = arguments.size();
-    if (count > function.MaxParams) {
-        message = FormatMessage(texts::kUpToParameters, function.MaxParams);
+                         EngineState& engine, Number& value, std::u16string& message) {
+    if (!CheckArgumentCount(arguments, function.MinParams, function.MaxParams, message)) {
         return false;
     }
-    if (count < function.MinParams) {
-        message = function.MinParams == function.MaxParams
-                      ? FormatMessage(texts::kParametersRequired, function.MaxParams)
-                      : FormatMessage(texts::kMinimumParametersRequired, function.MinParams);
-        return false;
-    }
-    if (arguments.front().StandsForEmptyList()) {
-        message = texts::kNoFunctionParameter;
-        return false;
-    }
-    thread_local std::vector<Number> values;
+    ArgList& values = engine.BuiltinArguments;
     values.clear();
     for (const Argument& argument : arguments) {
         if (!argument.Of.Empty()) {
@@ -151,7 +139,7 @@ bool CallPercentFunction(const PercentFunction& function, const ArgumentList& ar
         }
         values.push_back(argument.Value);
     }
-    return function.Impl(values, options, value, message);
+    return function.Impl(values, engine.Options, value, message);
 }
 
 Number RoundYen(const Number& x, YenRounding mode) {

@@ -12,7 +12,8 @@
 
 namespace numora {
 
-struct EvalOptions;  // engine/EngineState.h
+struct EngineState;  // engine/EngineState.h
+struct EvalOptions;
 
 // How a tax is rounded to whole yen.
 enum class YenRounding : int { Down = -1, HalfUp = 0, Up = 1 };
@@ -31,9 +32,9 @@ struct PercentFunction {
 const std::vector<PercentFunction>& PercentFunctionTable();
 const PercentFunction* FindPercentFunction(std::u16string_view lowerName);
 
-// Checks the argument count and units and calls the function.
+// Checks the argument count and units and calls the function with the engine's options.
 bool CallPercentFunction(const PercentFunction& function, const ArgumentList& arguments,
-                         const EvalOptions& options, Number& value, std::u16string& message);
+                         EngineState& engine, Number& value, std::u16string& message);
 
 // x rounded to whole yen: Down toward zero (切り捨て), HalfUp a half away from zero (四捨五入),
 // Up away from zero (切り上げ).
