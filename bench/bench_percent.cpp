@@ -5,13 +5,11 @@
 // worksheet with percentages off, which is what the option costs lines that do not use it.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <string>
 
 #include "base/Text.h"
+#include "bench/RecalcTiming.h"
 #include "engine/CalcEngine.h"
-#include "worksheet/Recalculate.h"
 
 namespace numora {
 namespace {
@@ -61,38 +59,13 @@ std::u16string Sheet(bool percent) {
     return Utf8ToUtf16(text);
 }
 
-double Seconds(const std::u16string& text, const EvalOptions& options) {
-    using Clock = std::chrono::steady_clock;
-    CalcEngine engine;
-    engine.SetOptions(options);
-    RecalcOptions recalc;
-    const auto start = Clock::now();
-    const RecalcOutcome outcome = RecalculateAfresh(text, engine, recalc);
-    const auto end = Clock::now();
-    benchmark::DoNotOptimize(outcome.text.data());
-    if (outcome.failed != 0) return -1;
-    return std::chrono::duration<double>(end - start).count();
-}
-
-// The fastest run of each stands for it: on a shared machine the others carry other work.
 void Compare(benchmark::State& state, bool myriad) {
     const std::u16string withPercent = Sheet(true);
     const std::u16string plain = Sheet(false);
     const EvalOptions on{.Percent = true, .MyriadGrouping = myriad};
-    double percent = 1e9, without = 1e9;
-    for (auto _ : state) {
-        const double p = Seconds(withPercent, on);
-        const double f = Seconds(plain, on);
-        if (p < 0 || f < 0) {
-            state.SkipWithError("a line failed");
-            return;
-        }
-        percent = std::min(percent, p);
-        without = std::min(without, f);
-    }
-    state.counters["percent_s"] = percent;
-    state.counters["plain_s"] = without;
-    state.counters["ratio"] = percent / without;
+    bench::CompareFastest(
+        state, "percent_s", [&] { return bench::RecalcSeconds(withPercent, on); }, "plain_s",
+        [&] { return bench::RecalcSeconds(plain, on); });
 }
 
 void BM_PercentOverPlainFactors(benchmark::State& state) { Compare(state, false); }
@@ -104,20 +77,9 @@ BENCHMARK(BM_PercentOverPlainFactorsMyriadResults)->Unit(benchmark::kMillisecond
 // The plain worksheet with percentages on against the same with them off.
 void BM_PlainPercentOnOverOff(benchmark::State& state) {
     const std::u16string plain = Sheet(false);
-    double on = 1e9, off = 1e9;
-    for (auto _ : state) {
-        const double a = Seconds(plain, {.Percent = true});
-        const double b = Seconds(plain, {});
-        if (a < 0 || b < 0) {
-            state.SkipWithError("a line failed");
-            return;
-        }
-        on = std::min(on, a);
-        off = std::min(off, b);
-    }
-    state.counters["on_s"] = on;
-    state.counters["off_s"] = off;
-    state.counters["ratio"] = on / off;
+    bench::CompareFastest(
+        state, "on_s", [&] { return bench::RecalcSeconds(plain, {.Percent = true}); }, "off_s",
+        [&] { return bench::RecalcSeconds(plain, {}); });
 }
 BENCHMARK(BM_PlainPercentOnOverOff)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/Text.h"
+#include "bench/RecalcTiming.h"
 #include "engine/CalcEngine.h"
 #include "worksheet/Recalculate.h"
 
@@ -46,37 +47,12 @@ std::u16string Sheet(bool units) {
     return Utf8ToUtf16(text);
 }
 
-double Seconds(const std::u16string& text, bool units) {
-    using Clock = std::chrono::steady_clock;
-    CalcEngine engine;
-    engine.SetOptions({.Units = units});
-    RecalcOptions options;
-    const auto start = Clock::now();
-    const RecalcOutcome outcome = RecalculateAfresh(text, engine, options);
-    const auto end = Clock::now();
-    benchmark::DoNotOptimize(outcome.text.data());
-    if (outcome.failed != 0) return -1;
-    return std::chrono::duration<double>(end - start).count();
-}
-
-// The fastest run of each stands for it: on a shared machine the others carry other work.
 void BM_UnitsOverPlainFactors(benchmark::State& state) {
     const std::u16string withUnits = Sheet(true);
     const std::u16string plain = Sheet(false);
-    double units = 1e9, without = 1e9;
-    for (auto _ : state) {
-        const double u = Seconds(withUnits, true);
-        const double p = Seconds(plain, true);
-        if (u < 0 || p < 0) {
-            state.SkipWithError("a line failed");
-            return;
-        }
-        units = std::min(units, u);
-        without = std::min(without, p);
-    }
-    state.counters["units_s"] = units;
-    state.counters["plain_s"] = without;
-    state.counters["ratio"] = units / without;
+    bench::CompareFastest(
+        state, "units_s", [&] { return bench::RecalcSeconds(withUnits, {.Units = true}); },
+        "plain_s", [&] { return bench::RecalcSeconds(plain, {.Units = true}); });
 }
 BENCHMARK(BM_UnitsOverPlainFactors)->Unit(benchmark::kMillisecond)->Iterations(5);
 
