@@ -38,30 +38,47 @@ std::int32_t UsageOf(std::u16string_view lowerName) {
     return static_cast<std::int32_t>(std::end(kMostUsed) - found);
 }
 
+// "Name(arguments)" in a help text.
+const QRegularExpression& CallPattern() {
+    static const QRegularExpression call(QStringLiteral("([A-Za-z][A-Za-z0-9_]*)\\(([^)]*)\\)"));
+    return call;
+}
+
+// A menu item's help, "正弦 : Sin(Radian)": the description before " : ", the calls after it
+// ("or Log10(x)" names another spelling), and the arguments of the call of the item's name.
+struct EntryHelp {
+    QString name;
+    QString description;
+    QString calls;
+    QString arguments;
+};
+
+EntryHelp HelpOfEntry(const FunctionMenuItem& entry) {
+    EntryHelp out;
+    out.name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
+    const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
+    const qsizetype colon = help.indexOf(QStringLiteral(" : "));
+    out.description = colon < 0 ? help : help.left(colon);
+    out.calls = colon < 0 ? QString() : help.mid(colon + 3);
+    for (const auto& match : CallPattern().globalMatch(out.calls)) {
+        if (match.captured(1).compare(out.name, Qt::CaseInsensitive) == 0) {
+            out.arguments = match.captured(2);
+            break;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::vector<CompletionItem> BuiltinCompletionItems() {
     std::vector<CompletionItem> items;
     std::set<std::u16string> named;  // lower case
-    // "正弦 : Sin(Radian)": the help before " : ", the call after it; "or Log10(x)" names
-    // another spelling of the same function.
-    static const QRegularExpression call(QStringLiteral("([A-Za-z][A-Za-z0-9_]*)\\(([^)]*)\\)"));
     for (const FunctionSubmenu& submenu : BuiltinFunctionMenuTable()) {
         for (const FunctionMenuItem& entry : submenu.items) {
             if (entry.text == nullptr) continue;
-            const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
-            const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
-            const qsizetype colon = help.indexOf(QStringLiteral(" : "));
-            const QString description = colon < 0 ? help : help.left(colon);
-            const QString calls = colon < 0 ? QString() : help.mid(colon + 3);
-            QString arguments;
-            for (const auto& match : call.globalMatch(calls)) {
-                const QString spelling = match.captured(1);
-                if (arguments.isEmpty() && spelling.compare(name, Qt::CaseInsensitive) == 0) {
-                    arguments = match.captured(2);
-                }
-            }
-            for (const auto& match : call.globalMatch(calls)) {
+            const auto [name, description, calls, arguments] = HelpOfEntry(entry);
+            for (const auto& match : CallPattern().globalMatch(calls)) {
                 const std::u16string spelling = match.captured(1).toStdU16String();
                 const std::u16string lower = ToLowerAscii(spelling);
                 if (FindBuiltin(lower) == nullptr || !named.insert(lower).second) continue;
@@ -93,31 +110,20 @@ std::vector<CompletionItem> BuiltinCompletionItems() {
 std::vector<CompletionItem> TotalsCompletionItems() {
     std::vector<CompletionItem> items;
     for (const FunctionMenuItem& entry : TotalsMenuTable().items) {
-        const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
-        const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
-        const QString description = help.section(QStringLiteral(" : "), 0, 0);
-        items.push_back({name.toStdU16String(), {}, description.toStdU16String(), Kind::Constant});
+        const EntryHelp help = HelpOfEntry(entry);
+        items.push_back(
+            {help.name.toStdU16String(), {}, help.description.toStdU16String(), Kind::Constant});
     }
     return items;
 }
 
 std::vector<CompletionItem> PercentCompletionItems() {
     std::vector<CompletionItem> items;
-    static const QRegularExpression call(QStringLiteral("([A-Za-z][A-Za-z0-9_]*)\\(([^)]*)\\)"));
     for (const FunctionMenuItem& entry : PercentMenuTable().items) {
         if (entry.text == nullptr) continue;
-        const QString name = QString::fromUtf8(entry.text).section(u'\t', 0, 0);
-        const QString help = QCoreApplication::translate(kFunctionMenuContext, entry.help);
-        const QString description = help.section(QStringLiteral(" : "), 0, 0);
-        QString arguments;
-        for (const auto& match : call.globalMatch(help.section(QStringLiteral(" : "), 1))) {
-            if (match.captured(1) == name) {
-                arguments = match.captured(2);
-                break;
-            }
-        }
-        items.push_back({name.toStdU16String(), arguments.toStdU16String(),
-                         description.toStdU16String(), Kind::Builtin});
+        const EntryHelp help = HelpOfEntry(entry);
+        items.push_back({help.name.toStdU16String(), help.arguments.toStdU16String(),
+                         help.description.toStdU16String(), Kind::Builtin});
     }
     // The Japanese names share the help of the function they call.
     const auto& table = PercentFunctionTable();
